@@ -1,0 +1,120 @@
+#include "app/Universe.h"
+
+#include "calculator/NumberText.h"
+#include "calculator/frmHUD.h"
+
+#include <QGuiApplication>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QScreen>
+#include <QSettings>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Universe {
+
+namespace {
+
+constexpr int TwipsPerPixel = 15;
+constexpr float DefaultEdge = 105.0f;
+
+// The per-user store: application "Tallyvane", section "Defaults".
+class DefaultsSettings : public QSettings {
+public:
+    DefaultsSettings()
+        : QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s)
+    {
+        beginGroup(u"Defaults"_s);
+    }
+};
+
+// Values are text; a hand-edited file may hold a list or another type instead.
+QString textValue(const QSettings& settings, const QString& key)
+{
+    const QVariant value = settings.value(key);
+    if (value.typeId() == QMetaType::QStringList)
+        return value.toStringList().join(u", "_s);
+    return value.toString();
+}
+
+// A saved position in twips: a missing, unreadable or absurd value gives the default.
+float edgeValue(const QSettings& settings, const QString& key)
+{
+    if (!settings.contains(key))
+        return DefaultEdge;
+    const ParsedNumber n = readNumber(textValue(settings, key));
+    if (!n.ok() || !std::isfinite(static_cast<float>(n.value)) || std::fabs(n.value) > 1.0e8)
+        return DefaultEdge;
+    return static_cast<float>(n.value);
+}
+
+QString selectedText(const QListWidget* list)
+{
+    const auto items = list->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+} // namespace
+
+void LoadSettings()
+{
+    DefaultsSettings settings;
+    strConvertTo = textValue(settings, u"ConvertTo"_s);
+    strConvertFrom = textValue(settings, u"ConvertFrom"_s);
+    const ParsedNumber com = readNumber(textValue(settings, u"Com"_s));
+    dblCom = com.ok() ? com.value : 0.0;
+
+    const float top = edgeValue(settings, u"Top"_s);
+    const float left = edgeValue(settings, u"Left"_s);
+    frmHUD& hud = frmHUD::instance();
+    QPoint pos(qRound(left / TwipsPerPixel), qRound(top / TwipsPerPixel));
+    // A window partly off screen stays where it was put; one that no screen shows
+    // at all could never be reached again, so it comes back at the default place.
+    const QRect wanted(pos, hud.frameGeometry().size());
+    bool visible = false;
+    for (const QScreen* screen : QGuiApplication::screens())
+        visible = visible || screen->geometry().intersects(wanted);
+    if (!visible)
+        pos = QPoint(qRound(DefaultEdge / TwipsPerPixel), qRound(DefaultEdge / TwipsPerPixel));
+    hud.move(pos);
+}
+
+void SaveSettings()
+{
+    if (!frmHUD::isLoaded())
+        return;
+    const frmHUD& hud = frmHUD::instance();
+    DefaultsSettings settings;
+    const QString from = selectedText(hud.lstCountries[0]);
+    if (!from.isEmpty())
+        settings.setValue(u"ConvertTo"_s, from);
+    const QString to = selectedText(hud.lstCountries[1]);
+    if (!to.isEmpty())
+        settings.setValue(u"ConvertFrom"_s, to);
+    settings.setValue(u"Com"_s, hud.txtCom->text());
+    settings.setValue(u"Top"_s, QString::number(hud.pos().y() * TwipsPerPixel));
+    settings.setValue(u"Left"_s, QString::number(hud.pos().x() * TwipsPerPixel));
+    settings.sync();
+}
+
+void SelectCountry(const QString& name, int index)
+{
+    QListWidget* list = frmHUD::instance().lstCountries[index];
+    const int count = list->count();
+    if (count == 0)
+        return;
+    // Walking the list item by item ends on the exact match or, without one, on
+    // the last item; selecting that item directly has the same outcome.
+    int row = count - 1;
+    for (int i = 0; i < count; ++i) {
+        if (list->item(i)->text() == name) {
+            row = i;
+            break;
+        }
+    }
+    list->setCurrentRow(row);
+}
+
+} // namespace MOD_Universe

@@ -1,0 +1,42 @@
+#pragma once
+
+// Start-up, shut-down and the saved settings.
+//
+// Main opens the rates database, fills the main window's lists, restores the
+// saved position, countries and commission, and shows the window. Closing the
+// main window (any route) closes the database, shows the farewell splash and
+// saves the settings. The process ends when its last window (main window,
+// splash, About box) has gone.
+
+#include <QString>
+
+class QApplication;
+class QWidget;
+
+namespace MOD_Universe {
+
+// Set by LoadSettings, used once by Start. "ConvertTo" holds the Convert From
+// list's country and "ConvertFrom" the Convert To list's.
+extern QString strConvertTo;
+extern QString strConvertFrom;
+extern double dblCom;
+
+// The program's entry: an application, Start, the event loop.
+int Main(int argc, char* argv[]);
+
+// Names, icon and resources every run (and every test) needs.
+void initApplication(QApplication& app);
+
+// Main's steps without the event loop. Returns false when the user chose not
+// to go on after a failed start-up; the caller then ends at once.
+bool Start();
+
+void LoadSettings();
+void SaveSettings();
+void SelectCountry(const QString& name, int index);
+
+// Windows whose end may end the program: when the last of them is gone after
+// start-up, the event loop quits.
+void trackWindow(QWidget* window);
+
+} // namespace MOD_Universe

@@ -1,0 +1,6 @@
+#include "app/Universe.h"
+
+int main(int argc, char* argv[])
+{
+    return MOD_Universe::Main(argc, argv);
+}

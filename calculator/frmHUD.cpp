@@ -1,0 +1,387 @@
+#include "calculator/frmHUD.h"
+#include "ui_frmHUD.h"
+
+#include "app/MsgBox.h"
+#include "app/Universe.h"
+#include "calculator/Exchange.h"
+#include "calculator/NumberText.h"
+#include "data/Database.h"
+#include "data/RecordStore.h"
+#include "info/Links.h"
+
+#include <QCloseEvent>
+#include <QFocusEvent>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPushButton>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+frmHUD* s_instance = nullptr;
+
+// The filter of the amount and commission boxes: '.', backspace and whatever
+// reads as a number on its own (the digits); every other code becomes 0.
+void numericKeyFilter(int& KeyAscii)
+{
+    if (KeyAscii == '.' || KeyAscii == '\b')
+        return;
+    if (KeyAscii > 0 && KeyAscii <= 0xFFFF
+        && MOD_Universe::readNumber(QString(QChar(char16_t(KeyAscii)))).ok())
+        return;
+    KeyAscii = 0;
+}
+
+// The character code a key press delivers: Ctrl+letter gives its control code,
+// as a terminal would, so Ctrl+C (3) and Ctrl+V (22) reach the filter as codes.
+int keyAscii(const QKeyEvent* event)
+{
+    const auto mods = event->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)
+        && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1;
+    const QString text = event->text();
+    return text.isEmpty() ? -1 : text.at(0).unicode();
+}
+
+bool isEnter(const QKeyEvent* event)
+{
+    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+}
+
+} // namespace
+
+frmHUD& frmHUD::instance()
+{
+    if (!s_instance)
+        s_instance = new frmHUD;
+    return *s_instance;
+}
+
+bool frmHUD::isLoaded()
+{
+    return s_instance != nullptr;
+}
+
+frmHUD::frmHUD()
+    : QMainWindow(nullptr,
+                  Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+                      | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::frmHUD>())
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+
+    for (int i = 0; i < 2; ++i) {
+        const QString n = QString::number(i);
+        lstCountries[i] = findChild<QListWidget*>(u"lstCountries_"_s + n);
+        txtDenomination[i] = findChild<QLineEdit*>(u"txtDenomination_"_s + n);
+        txtExchangeRate[i] = findChild<QLineEdit*>(u"txtExchangeRate_"_s + n);
+        findChild<QLabel*>(u"lblCountry_"_s + n)->setBuddy(lstCountries[i]);
+        findChild<QLabel*>(u"lblDenomination_"_s + n)->setBuddy(txtDenomination[i]);
+        findChild<QLabel*>(u"lblExchangeRate_"_s + n)->setBuddy(txtExchangeRate[i]);
+    }
+    txtConvert = ui->txtConvert;
+    txtCom = ui->txtCom;
+    cmdCalculate = ui->cmdCalculate;
+    cmdExit = ui->cmdExit;
+    lblExRes = ui->lblExRes;
+    lblComRes = ui->lblComRes;
+    lblTotalRes = ui->lblTotalRes;
+    ui->lblConvert->setBuddy(txtConvert);
+    ui->lblCom->setBuddy(txtCom);
+    ui->mnuHelpRatesRate->setText(MOD_Universe::ratesSiteMenuCaption());
+
+    // Sizes follow the font, so the window keeps its proportions on any DPI.
+    const QFontMetrics fm = fontMetrics();
+    const int boxWidth = fm.averageCharWidth() * 24;
+    for (int i = 0; i < 2; ++i) {
+        // Long names are elided rather than scrolled sideways.
+        lstCountries[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        lstCountries[i]->setUniformItemSizes(true);
+        lstCountries[i]->setFixedSize(boxWidth, fm.lineSpacing() * 5 + 2 * lstCountries[i]->frameWidth());
+        txtDenomination[i]->setFixedWidth(boxWidth);
+        txtExchangeRate[i]->setFixedWidth(boxWidth);
+    }
+    txtConvert->setMinimumWidth(fm.averageCharWidth() * 18);
+    txtCom->setMinimumWidth(fm.averageCharWidth() * 9);
+    for (QLabel* result : {lblExRes, lblComRes, lblTotalRes})
+        result->setMinimumWidth(fm.averageCharWidth() * 14);
+
+    for (int i = 0; i < 2; ++i) {
+        connect(lstCountries[i], &QListWidget::itemSelectionChanged, this, [this, i] { lstCountries_Click(i); });
+        txtDenomination[i]->installEventFilter(this);
+        txtExchangeRate[i]->installEventFilter(this);
+    }
+    txtConvert->installEventFilter(this);
+    txtCom->installEventFilter(this);
+    connect(txtConvert, &QLineEdit::textChanged, this, &frmHUD::txtConvert_Change);
+    connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
+    connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
+
+    connect(ui->mnuFileAddRates, &QAction::triggered, this, &frmHUD::mnuFileAddRates_Click);
+    connect(ui->mnuFileEditRates, &QAction::triggered, this, &frmHUD::mnuFileEditRates_Click);
+    connect(ui->mnuFileDeleteRates, &QAction::triggered, this, &frmHUD::mnuFileDeleteRates_Click);
+    connect(ui->mnuFileExit, &QAction::triggered, this, &frmHUD::mnuFileExit_Click);
+    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmHUD::mnuHelpAbout_Click);
+    connect(ui->mnuHelpURL, &QAction::triggered, this, &frmHUD::mnuHelpURL_Click);
+    connect(ui->mnuHelpCommunity, &QAction::triggered, this, &frmHUD::mnuHelpCommunity_Click);
+    connect(ui->mnuHelpEMail, &QAction::triggered, this, &frmHUD::mnuHelpEMail_Click);
+    connect(ui->mnuHelpRatesRevenue, &QAction::triggered, this, &frmHUD::mnuHelpRatesRevenue_Click);
+    connect(ui->mnuHelpRatesRate, &QAction::triggered, this, &frmHUD::mnuHelpRatesRate_Click);
+
+    // Fixed border: the layout decides the size once.
+    adjustSize();
+    setFixedSize(sizeHint());
+    lstCountries[0]->setFocus();
+
+    Form_Load();
+}
+
+frmHUD::~frmHUD()
+{
+    if (s_instance == this)
+        s_instance = nullptr;
+}
+
+void frmHUD::Form_Load()
+{
+    UpdateCalculateButton();
+}
+
+void frmHUD::Form_QueryUnload(bool& Cancel, int UnloadMode)
+{
+    Q_UNUSED(Cancel);
+    Q_UNUSED(UnloadMode);
+    MOD_Data::CloseDatabase();
+}
+
+void frmHUD::Form_Unload(bool& Cancel)
+{
+    Q_UNUSED(Cancel);
+    MOD_Universe::SaveSettings();
+}
+
+void frmHUD::unloadOnce()
+{
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    bool cancel = false;
+    Form_QueryUnload(cancel, 0);
+    Form_Unload(cancel);
+}
+
+void frmHUD::closeEvent(QCloseEvent* event)
+{
+    unloadOnce();
+    event->accept();
+}
+
+void frmHUD::UpdateCalculateButton()
+{
+    cmdCalculate->setEnabled(!txtConvert->text().isEmpty() && !txtExchangeRate[0]->text().isEmpty()
+                             && !txtExchangeRate[1]->text().isEmpty());
+}
+
+void frmHUD::clearSide(int Index)
+{
+    txtExchangeRate[Index]->clear();
+    txtDenomination[Index]->clear();
+}
+
+void frmHUD::lstCountries_Click(int Index)
+{
+    const auto selected = lstCountries[Index]->selectedItems();
+    if (selected.isEmpty())
+        return;  // a refill clears the selection without a choice being made
+    const QString name = selected.first()->text();
+    try {
+        MOD_Data::rsRates.FindCountry(name);
+        if (MOD_Data::rsRates.isEOF()) {
+            clearSide(Index);
+            UpdateCalculateButton();
+            MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
+                   MsgBoxIcon::Exclamation);
+            return;
+        }
+        const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
+        const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
+        txtExchangeRate[Index]->setText(rate);
+        txtDenomination[Index]->setText(unit);
+    } catch (const MOD_Data::DbError& e) {
+        clearSide(Index);
+        UpdateCalculateButton();
+        MsgBox(u"The rate of \"%1\" could not be read.\r\n%2"_s.arg(name, e.Description()), MsgBoxButtons::OK,
+               MsgBoxIcon::Exclamation);
+        return;
+    }
+    UpdateCalculateButton();
+}
+
+void frmHUD::txtDenomination_Click(int Index)
+{
+    lstCountries[Index]->setFocus(Qt::MouseFocusReason);
+}
+
+void frmHUD::txtExchangeRate_Click(int Index)
+{
+    lstCountries[Index]->setFocus(Qt::MouseFocusReason);
+}
+
+void frmHUD::txtConvert_KeyPress(int& KeyAscii)
+{
+    numericKeyFilter(KeyAscii);
+}
+
+void frmHUD::txtCom_KeyPress(int& KeyAscii)
+{
+    numericKeyFilter(KeyAscii);
+}
+
+void frmHUD::txtConvert_Change()
+{
+    UpdateCalculateButton();
+}
+
+void frmHUD::txtCom_Validate(bool& Cancel)
+{
+    Q_UNUSED(Cancel);
+    if (txtCom->text().isEmpty())
+        txtCom->setText(u"0"_s);
+}
+
+void frmHUD::cmdCalculate_Click()
+{
+    CalculateExchange();
+}
+
+void frmHUD::CalculateExchange()
+{
+    const auto selectedText = [this](int i) {
+        const auto items = lstCountries[i]->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    };
+    MOD_Universe::ExchangeInputs in;
+    in.sourceCountry = selectedText(0);
+    in.targetCountry = selectedText(1);
+    in.sourceRate = txtExchangeRate[0]->text();
+    in.targetRate = txtExchangeRate[1]->text();
+    in.amount = txtConvert->text();
+    in.commission = txtCom->text();
+
+    const MOD_Universe::ExchangeResult result = MOD_Universe::calculateExchange(in);
+    switch (result.kind) {
+    case MOD_Universe::ExchangeResult::Kind::SameCountry:
+        lblExRes->setText(result.exchange);
+        break;
+    case MOD_Universe::ExchangeResult::Kind::Converted:
+        lblExRes->setText(result.exchange);
+        lblComRes->setText(result.commission);
+        lblTotalRes->setText(result.total);
+        break;
+    case MOD_Universe::ExchangeResult::Kind::Failed:
+        MsgBox(MOD_Universe::failureMessage(result), MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+        break;
+    }
+}
+
+void frmHUD::cmdExit_Click()
+{
+    close();
+}
+
+void frmHUD::mnuFileExit_Click()
+{
+    close();
+}
+
+void frmHUD::keyPressEvent(QKeyEvent* event)
+{
+    // Calculate is the default button: Enter presses it from every control but
+    // Exit, which Enter presses itself; while Calculate is disabled Enter does nothing.
+    if (isEnter(event) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+        if (focusWidget() == cmdExit)
+            cmdExit->click();
+        else if (cmdCalculate->isEnabled())
+            cmdCalculate->click();
+        event->accept();
+        return;
+    }
+    QMainWindow::keyPressEvent(event);
+}
+
+bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
+{
+    if (isEnter(event))
+        return false;  // reaches the window, which presses Calculate
+    // The keypad's decimal key types '.' whatever the layout's separator.
+    if ((event->modifiers() & Qt::KeypadModifier)
+        && (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period || event->text() == u","_s
+            || event->text() == u"."_s)) {
+        box->insert(u"."_s);
+        return true;
+    }
+    const int original = keyAscii(event);
+    if (original < 0)
+        return false;  // navigation and editing keys
+    int KeyAscii = original;
+    if (box == txtConvert)
+        txtConvert_KeyPress(KeyAscii);
+    else
+        txtCom_KeyPress(KeyAscii);
+    return KeyAscii == 0;
+}
+
+bool frmHUD::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (!box)
+        return QMainWindow::eventFilter(watched, event);
+
+    switch (event->type()) {
+    case QEvent::ShortcutOverride: {
+        // The menu's shortcuts win over the text boxes' own (Ctrl+X is Exit, Ctrl+A Add Rates).
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QKeySequence pressed(key->keyCombination());
+        for (QAction* action : {ui->mnuFileAddRates, ui->mnuFileEditRates, ui->mnuFileDeleteRates, ui->mnuFileExit}) {
+            if (action->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+        break;
+    }
+    case QEvent::KeyPress:
+        if (box == txtConvert || box == txtCom)
+            return filterNumericKey(box, static_cast<QKeyEvent*>(event));
+        break;
+    case QEvent::MouseButtonRelease:
+        if (static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            for (int i = 0; i < 2; ++i) {
+                if (box == txtDenomination[i])
+                    txtDenomination_Click(i);
+                else if (box == txtExchangeRate[i])
+                    txtExchangeRate_Click(i);
+            }
+        }
+        break;
+    case QEvent::FocusOut:
+        if (box == txtCom) {
+            // Only a move to another control validates, not the window losing activation.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                bool Cancel = false;
+                txtCom_Validate(Cancel);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+    return QMainWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,110 @@
+#include "data/Database.h"
+
+#include "app/MsgBox.h"
+#include "app/frmSplash.h"
+#include "calculator/frmHUD.h"
+#include "data/CountryList.h"
+#include "data/RecordStore.h"
+
+#include <QDir>
+#include <QListWidget>
+
+#include <functional>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Data {
+
+namespace {
+
+const QString SaveErrorTitle = u"Save Error"_s;
+
+QString errorLines(const DbError& e)
+{
+    return u"ERROR #: "_s + QString::number(e.Number()) + u"\r\nERROR  :"_s + e.Description();
+}
+
+void showConnectionDialog(const DbError& e)
+{
+    const QStringList lines{
+        u"There was a problem connecting to the Exchange rates database."_s,
+        u"Check if the database is at the following location:"_s,
+        QDir::toNativeSeparators(databasePath()),
+        u"If the problem persists, please report the following details to Fernwick Software:"_s,
+        errorLines(e),
+    };
+    MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::OK, MsgBoxIcon::Critical, SaveErrorTitle);
+}
+
+bool askToGoOn(const DbError& e)
+{
+    const QStringList lines{
+        u"There was a problem launching Tallyvane."_s,
+        u"You can still run the software, but you may experience problems."_s,
+        u"Would you like to continue loading Tallyvane?"_s,
+        errorLines(e),
+    };
+    return MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::YesNo, MsgBoxIcon::None, SaveErrorTitle)
+        == MsgBoxResult::Yes;
+}
+
+} // namespace
+
+bool OpenDatabase()
+{
+    const std::function<void()> steps[] = {
+        [] { cnRates.Open(databasePath()); },
+        [] { rsRates.Open(cnRates); },
+    };
+    for (const auto& step : steps) {
+        try {
+            step();
+        } catch (const DbError& e) {
+            if (e.Number() == Err::CannotOpen) {
+                showConnectionDialog(e);
+                return true;
+            }
+            if (!askToGoOn(e)) {
+                CloseDatabase();
+                return false;
+            }
+            // Yes: go on with the next step.
+        }
+    }
+    return true;
+}
+
+void CloseDatabase()
+{
+    rsRates.Close();
+    cnRates.Close();
+    try {
+        frmSplash::showSplash();
+    } catch (...) {
+        // A farewell window that cannot be shown is no reason to stop closing.
+    }
+}
+
+void FillCountryLists()
+{
+    frmHUD& hud = frmHUD::instance();
+    const QString failed = u"There were errors while trying to fill the countries lists."_s;
+    if (!rsRates.isOpen()) {
+        MsgBox(failed);
+        return;
+    }
+    // An empty table empties both lists: they must not offer a name that is gone.
+    QStringList names;
+    bool ok = true;
+    try {
+        readCountries(names);
+    } catch (const DbError&) {
+        ok = false;  // the names read before the failure stay listed
+    }
+    for (QListWidget* list : hud.lstCountries)
+        fillSortedList(*list, names);
+    if (!ok)
+        MsgBox(failed);
+}
+
+} // namespace MOD_Data
