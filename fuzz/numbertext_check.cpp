@@ -250,7 +250,9 @@ std::string checkValue(double v)
     if (str(numberText(textBack.value)) != text)
         return "numberText(" + describe(v) + ") = " + text + " reads back as " + describe(textBack.value)
                + ", which is written differently";
-    if (!(std::fabs(textBack.value - v) <= std::fabs(v) * 5e-15))
+    // Rounding to 15 digits moves the value by at most half a unit in the 15th
+    // digit (5e-15 of it), reading back by at most half an ulp more.
+    if (!(std::fabs(textBack.value - v) <= std::fabs(v) * 5e-15 + ulp(v)))
         return "numberText(" + describe(v) + ") = " + text + " reads back as " + describe(textBack.value)
                + ", beyond 15 digits";
     return {};
