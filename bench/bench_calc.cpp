@@ -1,0 +1,79 @@
+// One Calculate press and the number text routines behind it.
+// Target: a calculateExchange call under 2 us.
+#include "calculator/Exchange.h"
+#include "calculator/NumberText.h"
+
+#include <benchmark/benchmark.h>
+
+#include <array>
+
+using namespace MOD_Universe;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+void BM_CalculateExchange_ThroughPivot(benchmark::State& state)
+{
+    const ExchangeInputs in{u"Japan"_s, u"United States"_s, u"188.23"_s, u"1.2701"_s, u"25000"_s, u"2.5"_s};
+    for (auto _ : state) {
+        ExchangeResult r = calculateExchange(in);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_CalculateExchange_ThroughPivot);
+
+void BM_CalculateExchange_FromPivot(benchmark::State& state)
+{
+    const ExchangeInputs in{u"Britain"_s, u"Euro Area"_s, u"1"_s, u"1.1712"_s, u"100"_s, u"2"_s};
+    for (auto _ : state) {
+        ExchangeResult r = calculateExchange(in);
+        benchmark::DoNotOptimize(r);
+    }
+}
+BENCHMARK(BM_CalculateExchange_FromPivot);
+
+void BM_ReadNumber(benchmark::State& state)
+{
+    const std::array texts{u"1.5"_s, u"25000"_s, u"188.234567"_s, u"1.23456789012345E-20"_s};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        ParsedNumber n = readNumber(texts[i++ % texts.size()]);
+        benchmark::DoNotOptimize(n);
+    }
+}
+BENCHMARK(BM_ReadNumber);
+
+void BM_NumberText(benchmark::State& state)
+{
+    const std::array values{1.5, 188.23, 0.1 + 0.2, 1.5e20};
+    std::size_t i = 0;
+    for (auto _ : state) {
+        QString s = numberText(values[i++ % values.size()]);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_NumberText);
+
+void BM_FormatMoney(benchmark::State& state)
+{
+    const std::array values{234.5, 31755.4, 0.125, -50.0};  // 0.125 takes the exact-half path
+    std::size_t i = 0;
+    for (auto _ : state) {
+        QString s = formatMoney(values[i++ % values.size()]);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_FormatMoney);
+
+void BM_FormatMoney_Huge(benchmark::State& state)
+{
+    for (auto _ : state) {
+        QString s = formatMoney(1e300);
+        benchmark::DoNotOptimize(s);
+    }
+}
+BENCHMARK(BM_FormatMoney_Huge);
+
+} // namespace
+
+BENCHMARK_MAIN();
