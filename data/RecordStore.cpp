@@ -27,6 +27,12 @@ constexpr char kDatabasePassword[] = "qv517302";
 // better than telling the user the file is locked.
 constexpr int kBusyTimeoutMs = 2000;
 
+// A scan reads rows ahead in batches: every read is its own transaction, whose
+// locking costs far more than reading a row. Small at first, since a lone
+// MoveFirst or MoveNext wants one row.
+constexpr int kFirstBatch = 16;
+constexpr int kMaxBatch = 1024;
+
 constexpr std::array<QStringView, 3> kFieldNames = {FieldCountry, FieldUnit, FieldRate};
 
 QString& folderOverride()
@@ -315,8 +321,8 @@ void Recordset::Open(Connection& connection)
     try {
         connection.recordsets_.push_back(this);
 #define TV_COLUMNS "SELECT rowid, \"Country\", \"Monetery Unit\", \"Exchange Rate\" FROM \"tblExchanges\" "
-        stFirst_ = prepare(TV_COLUMNS "ORDER BY rowid LIMIT 1");
-        stNext_ = prepare(TV_COLUMNS "WHERE rowid > ?1 ORDER BY rowid LIMIT 1");
+        stFirst_ = prepare(TV_COLUMNS "ORDER BY rowid LIMIT ?2");
+        stNext_ = prepare(TV_COLUMNS "WHERE rowid > ?1 ORDER BY rowid LIMIT ?2");
         stFind_ = prepare(TV_COLUMNS "WHERE \"Country\" = ?1 ORDER BY rowid LIMIT 1");
         stById_ = prepare(TV_COLUMNS "WHERE rowid = ?1");
 #undef TV_COLUMNS
@@ -331,7 +337,7 @@ void Recordset::Open(Connection& connection)
     }
 
     try {
-        position_ = fetch(stFirst_.get()) ? Position::OnRow : Position::BeforeFirst;
+        position_ = advance(true) ? Position::OnRow : Position::BeforeFirst;
     } catch (...) {
         Close();
         throw;
@@ -345,6 +351,7 @@ void Recordset::Close() noexcept
     stFind_.reset();
     stById_.reset();
     stAny_.reset();
+    dropAhead();
     if (conn_) {
         auto& list = conn_->recordsets_;
         list.erase(std::remove(list.begin(), list.end(), this), list.end());
@@ -385,15 +392,8 @@ bool Recordset::tableEmpty() const
     throw sqliteFailure(conn_->handle(), rc);
 }
 
-bool Recordset::fetch(sqlite3_stmt* stmt)
+Recordset::Row Recordset::readRow(sqlite3_stmt* stmt)
 {
-    const StepScope scope(stmt);
-    const int rc = sqlite3_step(stmt);
-    if (rc == SQLITE_DONE)
-        return false;
-    if (rc != SQLITE_ROW)
-        throw sqliteFailure(conn_->handle(), rc);
-
     Row row;
     row.rowid = sqlite3_column_int64(stmt, 0);
     for (int i = 0; i < 3; ++i) {
@@ -425,8 +425,57 @@ bool Recordset::fetch(sqlite3_stmt* stmt)
             break;
         }
     }
-    current_ = std::move(row);
+    return row;
+}
+
+bool Recordset::fetch(sqlite3_stmt* stmt)
+{
+    const StepScope scope(stmt);
+    const int rc = sqlite3_step(stmt);
+    if (rc == SQLITE_DONE)
+        return false;
+    if (rc != SQLITE_ROW)
+        throw sqliteFailure(conn_->handle(), rc);
+    current_ = readRow(stmt);
     return true;
+}
+
+bool Recordset::advance(bool fromStart)
+{
+    if (fromStart)
+        dropAhead();
+    else if (aheadNext_ < ahead_.size()) {
+        current_ = std::move(ahead_[aheadNext_++]);
+        return true;
+    }
+
+    sqlite3_stmt* stmt = fromStart ? stFirst_.get() : stNext_.get();
+    if (!fromStart)
+        sqlite3_bind_int64(stmt, 1, current_.rowid);
+    sqlite3_bind_int(stmt, 2, aheadBatch_);
+    std::vector<Row> rows;
+    {
+        const StepScope scope(stmt);
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW)
+            rows.push_back(readRow(stmt));
+        if (rc != SQLITE_DONE)
+            throw sqliteFailure(conn_->handle(), rc);
+    }
+    aheadBatch_ = std::min(aheadBatch_ * 4, kMaxBatch);
+    ahead_ = std::move(rows);
+    aheadNext_ = 0;
+    if (ahead_.empty())
+        return false;
+    current_ = std::move(ahead_[aheadNext_++]);
+    return true;
+}
+
+void Recordset::dropAhead() noexcept
+{
+    ahead_.clear();
+    aheadNext_ = 0;
+    aheadBatch_ = kFirstBatch;
 }
 
 bool Recordset::isBOF() const
@@ -473,7 +522,7 @@ void Recordset::MoveFirst()
 {
     requireOpen();
     commitIfPending();
-    if (fetch(stFirst_.get())) {
+    if (advance(true)) {
         position_ = Position::OnRow;
         return;
     }
@@ -487,13 +536,7 @@ void Recordset::MoveNext()
     commitIfPending();
     if (position_ == Position::AfterLast)
         requireRow();
-    bool found = false;
-    if (position_ == Position::BeforeFirst) {
-        found = fetch(stFirst_.get());
-    } else {
-        sqlite3_bind_int64(stNext_.get(), 1, current_.rowid);
-        found = fetch(stNext_.get());
-    }
+    const bool found = advance(position_ == Position::BeforeFirst);
     position_ = found ? Position::OnRow : Position::AfterLast;
 }
 
@@ -501,6 +544,7 @@ void Recordset::FindCountry(const QString& name)
 {
     requireOpen();
     commitIfPending();
+    dropAhead();
     bindText(stFind_.get(), 1, name);
     position_ = fetch(stFind_.get()) ? Position::OnRow : Position::AfterLast;
 }
@@ -614,6 +658,7 @@ void Recordset::Update()
     if (editing_ == Editing::None)
         return;
     sqlite3* db = conn_->handle();
+    dropAhead();  // rows read ahead may no longer be what the file holds
     const std::optional<QString> country =
         pending_[0] ? std::optional<QString>(pending_[0]->text) : std::nullopt;
 
@@ -713,6 +758,7 @@ void Recordset::Delete()
     }
     requireRow();
     discardPending();
+    dropAhead();
     sqlite3* db = conn_->handle();
     Stmt stmt = prepare("DELETE FROM \"tblExchanges\" WHERE rowid = ?1");
     sqlite3_bind_int64(stmt.get(), 1, current_.rowid);

@@ -154,8 +154,13 @@ private:
     bool tableEmpty() const;
     void commitIfPending();
     void discardPending() noexcept;
-    // Steps a row query: true and the row loaded, false when it returned none.
+    static Row readRow(sqlite3_stmt* stmt);
+    // Steps a one-row query: true and the row current, false when it returned none.
     bool fetch(sqlite3_stmt* stmt);
+    // The first row (fromStart) or the one after the current, from the rows read
+    // ahead or a new batch; false when there is none.
+    bool advance(bool fromStart);
+    void dropAhead() noexcept;
     Stmt prepare(const char* sql) const;
     static int fieldIndex(QStringView name);
     static QString cellText(const Cell& cell);
@@ -167,6 +172,11 @@ private:
     std::array<std::optional<Cell>, 3> pending_;
     Position savedPosition_ = Position::BeforeFirst;  // restored by CancelUpdate after AddNew
     Row savedRow_;
+    // Rows after current_, read in one transaction by the last scan step; dropped
+    // by every write and every other move, so they are never older than the scan.
+    std::vector<Row> ahead_;
+    std::size_t aheadNext_ = 0;
+    int aheadBatch_ = 16;
     // Prepared once per Open and reused; finalised in Close().
     Stmt stFirst_;
     Stmt stNext_;
