@@ -7,7 +7,6 @@
 #include <QApplication>
 #include <QIcon>
 #include <QLineEdit>
-#include <QPointer>
 #include <QSettings>
 
 #include <vector>
@@ -28,14 +27,14 @@ QString strConvertFrom;
 double dblCom = 0.0;
 
 namespace {
-std::vector<QPointer<QWidget>> trackedWindows;
+std::vector<QObject*> trackedWindows;
 }
 
 void trackWindow(QWidget* window)
 {
-    trackedWindows.emplace_back(window);
-    QObject::connect(window, &QObject::destroyed, qApp, [] {
-        std::erase_if(trackedWindows, [](const QPointer<QWidget>& w) { return w.isNull(); });
+    trackedWindows.push_back(window);
+    QObject::connect(window, &QObject::destroyed, qApp, [](QObject* gone) {
+        std::erase(trackedWindows, gone);
         if (trackedWindows.empty())
             QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
     });

@@ -23,6 +23,7 @@ frmSplash::frmSplash()
     T1 = new QTimer(this);
     T1->setObjectName(QStringLiteral("T1"));
     T1->setSingleShot(true);
+    T1->setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
     T1->setInterval(ShowMilliseconds);
     connect(T1, &QTimer::timeout, this, &frmSplash::T1_Timer);
     Form_Load();

@@ -319,6 +319,8 @@ bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
 {
     if (isEnter(event))
         return false;  // reaches the window, which presses Calculate
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
+        return false;  // focus moves, as from any other box
     // The keypad's decimal key types '.' whatever the layout's separator.
     if ((event->modifiers() & Qt::KeypadModifier)
         && (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period || event->text() == u","_s

@@ -1,0 +1,14 @@
+// GoogleTest main for tests that need a QApplication.
+#include "app/Universe.h"
+
+#include <QApplication>
+
+#include <gtest/gtest.h>
+
+int main(int argc, char** argv)
+{
+    QApplication app(argc, argv);
+    MOD_Universe::initApplication(app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,404 @@
+// The main window driven with real key and mouse events against a real rates file.
+
+#include "AppFixture.h"
+
+#include "data/Database.h"
+
+#include <QAccessible>
+#include <QAction>
+#include <QClipboard>
+#include <QFocusEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QMenu>
+#include <QMenuBar>
+#include <QTest>
+#include <QTimer>
+
+#include "info/Links.h"
+
+using AppFixture::ProgramTest;
+
+namespace {
+
+void choose(QListWidget* list, const QString& name)
+{
+    const auto found = list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    const QRect r = list->visualItemRect(found.first());
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    Q_UNUSED(r);
+}
+
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
+}
+
+QStringList labels(const frmHUD& hud)
+{
+    return {hud.lblExRes->text(), hud.lblComRes->text(), hud.lblTotalRes->text()};
+}
+
+class MainWindowTest : public ProgramTest {
+protected:
+    void SetUp() override
+    {
+        ProgramTest::SetUp();
+        createDatabase();
+        hud = &startProgram();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(hud));
+        messages.clear();
+    }
+    frmHUD* hud = nullptr;
+};
+
+struct Conversion {
+    const char* from;
+    const char* to;
+    const char* amount;
+    const char* commission;
+    std::array<const char*, 3> expected;
+};
+
+class WorkedConversion : public MainWindowTest, public ::testing::WithParamInterface<Conversion> {};
+
+TEST_P(WorkedConversion, showsTheThreeFigures)
+{
+    const Conversion& c = GetParam();
+    choose(hud->lstCountries[0], QString::fromUtf8(c.from));
+    choose(hud->lstCountries[1], QString::fromUtf8(c.to));
+    typeInto(hud->txtConvert, QString::fromUtf8(c.amount));
+    typeInto(hud->txtCom, QString::fromUtf8(c.commission));
+    ASSERT_TRUE(hud->cmdCalculate->isEnabled());
+    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(labels(*hud), (QStringList{QString::fromUtf8(c.expected[0]), QString::fromUtf8(c.expected[1]),
+                                         QString::fromUtf8(c.expected[2])}));
+    EXPECT_TRUE(messages.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, WorkedConversion,
+    ::testing::Values(Conversion{"Britain", "Testland", "100", "2", {"150.00", "3.00", "147.00"}},
+                      Conversion{"Testland", "Britain", "150", "0", {"100.00", ".00", "100.00"}},
+                      Conversion{"Twoland", "Threeland", "100", "0", {"150.00", ".00", "150.00"}},
+                      // lower-case britain is an ordinary country with its own rate
+                      Conversion{"britain", "Britain", "8", "0", {"2.00", ".00", "2.00"}},
+                      Conversion{"Britain", "O'Brien's Land", "2", "150", {"10.00", "15.00", "-5.00"}},
+                      // an exponent-form rate read back from the store
+                      Conversion{"Zeroland", "Britain", "1", "0", {"100000000000000000000.00", ".00", "100000000000000000000.00"}}));
+
+TEST_F(MainWindowTest, choosingACountryShowsItsUnitAndRate)
+{
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    EXPECT_EQ(hud->txtExchangeRate[1]->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(hud->txtDenomination[1]->text(), QStringLiteral("Tester"));
+    EXPECT_TRUE(hud->txtExchangeRate[0]->text().isEmpty());
+    choose(hud->lstCountries[0], QStringLiteral("Zeroland"));
+    EXPECT_EQ(hud->txtExchangeRate[0]->text(), QStringLiteral("1E-20"));
+}
+
+TEST_F(MainWindowTest, arrowKeysShowEachPassedCountry)
+{
+    QListWidget* list = hud->lstCountries[0];
+    choose(list, QStringLiteral("Britain"));
+    list->setFocus();
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(list->selectedItems().first()->text(), QStringLiteral("britain"));
+    EXPECT_EQ(hud->txtDenomination[0]->text(), QStringLiteral("Small pound"));
+    QTest::keyClick(list, Qt::Key_Down);
+    EXPECT_EQ(hud->txtDenomination[0]->text(), QStringLiteral("Shilling"));
+}
+
+TEST_F(MainWindowTest, sameCountryFormatsOnlyTheExchangeFigure)
+{
+    hud->lblComRes->setText(QStringLiteral("prev"));
+    choose(hud->lstCountries[0], QStringLiteral("Testland"));
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    typeInto(hud->txtConvert, QStringLiteral("12.5"));
+    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(labels(*hud), (QStringList{QStringLiteral("12.50"), QStringLiteral("prev"), QString()}));
+
+    typeInto(hud->txtConvert, QStringLiteral("1.2.3"));
+    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(hud->lblExRes->text(), QStringLiteral("1.2.3"));
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, failedCalculationKeepsLabelsAndSaysWhy)
+{
+    choose(hud->lstCountries[0], QStringLiteral("Britain"));
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    typeInto(hud->txtConvert, QStringLiteral("10"));
+    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    const QStringList before = labels(*hud);
+    ASSERT_EQ(before.first(), QStringLiteral("15.00"));
+
+    typeInto(hud->txtConvert, QStringLiteral("1.2.3"));
+    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(labels(*hud), before);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].title, QStringLiteral("Tallyvane"));
+    EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("amount"))) << messages[0].prompt.toStdString();
+
+    // A rate of 0 typed into the source box: division by zero.
+    choose(hud->lstCountries[0], QStringLiteral("Twoland"));
+    typeInto(hud->txtConvert, QStringLiteral("10"));
+    hud->txtExchangeRate[0]->setText(QStringLiteral("0"));
+    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(labels(*hud), before);
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[1].prompt.contains(QStringLiteral("0"))) << messages[1].prompt.toStdString();
+}
+
+TEST_F(MainWindowTest, amountAndCommissionTakeOnlyDigitsPointsAndBackspace)
+{
+    for (QLineEdit* box : {hud->txtConvert, hud->txtCom}) {
+        box->setFocus();
+        box->clear();
+        QTest::keyClicks(box, QStringLiteral("a1-2 ,3.4.5+e"));
+        EXPECT_EQ(box->text(), QStringLiteral("123.4.5"));
+        QTest::keyClick(box, Qt::Key_Backspace);
+        EXPECT_EQ(box->text(), QStringLiteral("123.4."));
+    }
+}
+
+TEST_F(MainWindowTest, clipboardKeysAreDiscardedInTheNumberBoxes)
+{
+    QGuiApplication::clipboard()->setText(QStringLiteral("999"));
+    typeInto(hud->txtConvert, QStringLiteral("12"));
+    hud->txtConvert->selectAll();
+    QTest::keyClick(hud->txtConvert, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(hud->txtConvert, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(hud->txtConvert->text(), QStringLiteral("12"));
+    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("999"));
+}
+
+TEST_F(MainWindowTest, keypadDecimalKeyTypesAPointWhateverTheLayout)
+{
+    typeInto(hud->txtConvert, QStringLiteral("1"));
+    QTest::keyClick(hud->txtConvert, Qt::Key_Comma, Qt::KeypadModifier);
+    QTest::keyClick(hud->txtConvert, Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(hud->txtConvert->text(), QStringLiteral("1.5"));
+}
+
+TEST_F(MainWindowTest, emptiedCommissionBecomesZeroWhenFocusMovesOn)
+{
+    typeInto(hud->txtCom, QStringLiteral("250"));
+    QTest::keyClick(hud->txtCom, Qt::Key_Tab);
+    EXPECT_EQ(hud->txtCom->text(), QStringLiteral("250"));
+
+    typeInto(hud->txtCom, QString());
+    // The window losing activation is not a move to another control.
+    QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+    QCoreApplication::sendEvent(hud->txtCom, &deactivated);
+    EXPECT_TRUE(hud->txtCom->text().isEmpty());
+
+    QTest::keyClick(hud->txtCom, Qt::Key_Tab);
+    EXPECT_EQ(hud->txtCom->text(), QStringLiteral("0"));
+}
+
+TEST_F(MainWindowTest, enterInAnEmptiedCommissionCalculatesAndFails)
+{
+    choose(hud->lstCountries[0], QStringLiteral("Britain"));
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    typeInto(hud->txtConvert, QStringLiteral("10"));
+    typeInto(hud->txtCom, QString());
+    QTest::keyClick(hud->txtCom, Qt::Key_Return);
+    EXPECT_TRUE(hud->txtCom->text().isEmpty());
+    EXPECT_TRUE(hud->lblExRes->text().isEmpty());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("commission"))) << messages[0].prompt.toStdString();
+}
+
+TEST_F(MainWindowTest, calculateNeedsAnAmountAndBothRates)
+{
+    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
+    typeInto(hud->txtConvert, QStringLiteral("100"));
+    choose(hud->lstCountries[0], QStringLiteral("Britain"));
+    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    EXPECT_TRUE(hud->cmdCalculate->isEnabled());
+    // Editing a rate box does not run the rule.
+    typeInto(hud->txtExchangeRate[1], QString());
+    EXPECT_TRUE(hud->cmdCalculate->isEnabled());
+    typeInto(hud->txtConvert, QString());
+    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
+}
+
+TEST_F(MainWindowTest, enterPressesCalculateFromListsAndBoxesOnlyWhileEnabled)
+{
+    choose(hud->lstCountries[0], QStringLiteral("Britain"));
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    hud->lstCountries[1]->setFocus();
+    QTest::keyClick(hud->lstCountries[1], Qt::Key_Return);
+    EXPECT_TRUE(hud->lblExRes->text().isEmpty());  // disabled: nothing happens
+    EXPECT_TRUE(messages.empty());
+
+    typeInto(hud->txtConvert, QStringLiteral("2"));
+    for (QWidget* from : std::initializer_list<QWidget*>{hud->lstCountries[0], hud->txtDenomination[0],
+                                                        hud->txtExchangeRate[1], hud->txtConvert}) {
+        hud->lblExRes->clear();
+        from->setFocus();
+        QTest::keyClick(from, Qt::Key_Enter, Qt::KeypadModifier);
+        EXPECT_EQ(hud->lblExRes->text(), QStringLiteral("3.00")) << from->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, clickInUnitOrRateBoxFocusesThatSidesList)
+{
+    for (int i = 0; i < 2; ++i) {
+        QTest::mouseClick(hud->txtDenomination[i], Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), hud->lstCountries[i]);
+        QTest::mouseClick(hud->txtExchangeRate[i], Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), hud->lstCountries[i]);
+    }
+}
+
+TEST_F(MainWindowTest, focusOrderAndInitialFocus)
+{
+    EXPECT_EQ(QApplication::focusWidget(), hud->lstCountries[0]);
+    const std::vector<QWidget*> order{hud->txtDenomination[0], hud->txtExchangeRate[0], hud->txtExchangeRate[1],
+                                      hud->txtDenomination[1], hud->lstCountries[1], hud->txtConvert,
+                                      hud->cmdCalculate, hud->txtCom, hud->cmdExit, hud->lstCountries[0]};
+    typeInto(hud->txtConvert, QStringLiteral("1"));
+    choose(hud->lstCountries[0], QStringLiteral("Britain"));
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));  // Calculate enabled, so it takes focus
+    hud->lstCountries[0]->setFocus();
+    for (QWidget* expected : order) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, menuShortcutsWinInsideTextBoxes)
+{
+    QAction* add = hud->findChild<QAction*>(QStringLiteral("mnuFileAddRates"));
+    ASSERT_NE(add, nullptr);
+    QSignalSpy addSpy(add, &QAction::triggered);
+    // Whatever the command opens is closed again at once.
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [] {
+        if (QWidget* modal = QApplication::activeModalWidget())
+            modal->close();
+    });
+    closer.start(10);
+    typeInto(hud->txtConvert, QStringLiteral("12"));
+    QTest::keyClick(hud->txtConvert, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(addSpy.count(), 1);
+    EXPECT_EQ(hud->txtConvert->text(), QStringLiteral("12"));
+    closer.stop();
+
+    QAction* exit = hud->findChild<QAction*>(QStringLiteral("mnuFileExit"));
+    QSignalSpy exitSpy(exit, &QAction::triggered);
+    hud->txtDenomination[0]->setFocus();
+    QTest::keyClick(hud->txtDenomination[0], Qt::Key_X, Qt::ControlModifier);
+    EXPECT_EQ(exitSpy.count(), 1);
+    EXPECT_FALSE(MOD_Data::cnRates.isOpen());
+}
+
+TEST_F(MainWindowTest, menuBarLayout)
+{
+    QStringList items;
+    for (QAction* a : hud->menuBar()->actions()) {
+        items << a->text();
+        for (QAction* sub : a->menu()->actions()) {
+            items << (sub->isSeparator() ? QStringLiteral("-") : sub->text() + QLatin1Char(' ') + sub->shortcut().toString());
+            if (sub->menu())
+                for (QAction* s2 : sub->menu()->actions())
+                    items << QStringLiteral(">") + s2->text();
+        }
+    }
+    const QStringList expected{
+        QStringLiteral("&File"), QStringLiteral("&Add Rates Ctrl+A"), QStringLiteral("&Edit Rates Ctrl+E"),
+        QStringLiteral("&Delete Rates Ctrl+D"), QStringLiteral("-"), QStringLiteral("E&xit Ctrl+X"),
+        QStringLiteral("&Help"), QStringLiteral("&About Tallyvane "), QStringLiteral("-"),
+        QStringLiteral("&Visit Fernwick "), QStringLiteral("Visit &Community "), QStringLiteral("&E-Mail "),
+        QStringLiteral("-"), QStringLiteral("Exchange &Rates "), QStringLiteral(">&Inland Revenue (UK)"),
+        QStringLiteral(">") + MOD_Universe::ratesSiteMenuCaption()};
+    EXPECT_EQ(items, expected);
+}
+
+TEST_F(MainWindowTest, aCountryWhoseRowIsGoneEmptiesItsSideAndSaysSo)
+{
+    choose(hud->lstCountries[0], QStringLiteral("Britain"));
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    typeInto(hud->txtConvert, QStringLiteral("1"));
+    ASSERT_TRUE(hud->cmdCalculate->isEnabled());
+    // Another copy of the program deletes the row while this one shows it.
+    MOD_Data::rsRates.FindCountry(QStringLiteral("Twoland"));
+    MOD_Data::rsRates.Delete();
+
+    choose(hud->lstCountries[1], QStringLiteral("Twoland"));
+    EXPECT_TRUE(hud->txtExchangeRate[1]->text().isEmpty());
+    EXPECT_TRUE(hud->txtDenomination[1]->text().isEmpty());
+    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("Twoland")));
+    EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("no longer in the rates table")));
+    EXPECT_EQ(hud->txtExchangeRate[0]->text(), QStringLiteral("1"));  // the other side keeps its values
+}
+
+TEST_F(MainWindowTest, refillKeepsBoxesAndClearsSelection)
+{
+    choose(hud->lstCountries[0], QStringLiteral("Testland"));
+    MOD_Data::FillCountryLists();
+    EXPECT_TRUE(hud->lstCountries[0]->selectedItems().isEmpty());
+    EXPECT_EQ(hud->txtExchangeRate[0]->text(), QStringLiteral("1.5"));
+    QStringList shown;
+    for (int i = 0; i < hud->lstCountries[1]->count(); ++i)
+        shown << hud->lstCountries[1]->item(i)->text();
+    EXPECT_EQ(shown, (QStringList{QStringLiteral("Britain"), QStringLiteral("britain"), QStringLiteral("O'Brien's Land"),
+                                  QStringLiteral("Testland"), QStringLiteral("Threeland"), QStringLiteral("Twoland"),
+                                  QStringLiteral("Zeroland")}));
+}
+
+TEST_F(MainWindowTest, emptiedTableEmptiesBothLists)
+{
+    for (const auto& row : AppFixture::sampleRates()) {
+        MOD_Data::rsRates.FindCountry(row.country);
+        MOD_Data::rsRates.Delete();
+    }
+    MOD_Data::FillCountryLists();
+    EXPECT_EQ(hud->lstCountries[0]->count(), 0);
+    EXPECT_EQ(hud->lstCountries[1]->count(), 0);
+    EXPECT_TRUE(messages.empty());
+}
+
+TEST_F(MainWindowTest, screenReaderSeesNamesBuddiesAndFigures)
+{
+    EXPECT_EQ(hud->lstCountries[0]->accessibleName(), QStringLiteral("Convert From: country"));
+    EXPECT_EQ(hud->lstCountries[1]->accessibleName(), QStringLiteral("Convert To: country"));
+    EXPECT_EQ(hud->txtExchangeRate[1]->accessibleName(), QStringLiteral("Convert To: exchange rate"));
+    const auto* com = hud->findChild<QLabel*>(QStringLiteral("lblCom"));
+    EXPECT_EQ(com->buddy(), hud->txtCom);
+    EXPECT_EQ(hud->findChild<QLabel*>(QStringLiteral("lblDenomination_1"))->buddy(), hud->txtDenomination[1]);
+
+    choose(hud->lstCountries[0], QStringLiteral("Britain"));
+    choose(hud->lstCountries[1], QStringLiteral("Testland"));
+    typeInto(hud->txtConvert, QStringLiteral("100"));
+    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    QAccessibleInterface* total = QAccessible::queryAccessibleInterface(hud->lblTotalRes);
+    ASSERT_NE(total, nullptr);
+    EXPECT_EQ(total->text(QAccessible::Name), QStringLiteral("150.00"));
+    EXPECT_EQ(total->text(QAccessible::Description), QStringLiteral("Total"));
+}
+
+TEST_F(MainWindowTest, windowHasFixedSizeAndNoMinimiseOrMaximise)
+{
+    EXPECT_EQ(hud->windowTitle(), QStringLiteral("Tallyvane"));
+    EXPECT_EQ(hud->minimumSize(), hud->maximumSize());
+    EXPECT_FALSE(hud->windowFlags() & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(hud->windowFlags() & Qt::WindowMaximizeButtonHint);
+    EXPECT_TRUE(hud->windowFlags() & Qt::WindowCloseButtonHint);
+    EXPECT_FALSE(hud->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+} // namespace

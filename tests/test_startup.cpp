@@ -1,0 +1,265 @@
+// Start-up, saved settings, shut-down and the farewell splash.
+
+#include "AppFixture.h"
+
+#include "data/Database.h"
+#include "tests/StoreFixtures.h"
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QScreen>
+#include <QTest>
+#include <QTimer>
+
+using AppFixture::ProgramTest;
+
+namespace {
+
+QString selected(const QListWidget* list)
+{
+    const auto items = list->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+class StartupTest : public ProgramTest {};
+
+TEST_F(StartupTest, firstRunStartsBlankAtTheDefaultPlace)
+{
+    createDatabase();
+    frmHUD& hud = startProgram();
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(hud.lstCountries[0]->count(), 7);
+    EXPECT_TRUE(selected(hud.lstCountries[0]).isEmpty());
+    EXPECT_TRUE(selected(hud.lstCountries[1]).isEmpty());
+    EXPECT_TRUE(hud.txtExchangeRate[0]->text().isEmpty());
+    EXPECT_FALSE(hud.cmdCalculate->isEnabled());
+    EXPECT_EQ(hud.txtCom->text(), QStringLiteral("0"));
+    EXPECT_EQ(hud.pos(), QPoint(7, 7));  // 105 twips
+    EXPECT_TRUE(hud.isVisible());
+}
+
+TEST_F(StartupTest, savedCountriesCommissionAndPlaceComeBack)
+{
+    createDatabase();
+    saveSetting(QStringLiteral("ConvertTo"), QStringLiteral("Testland"));  // the Convert From list
+    saveSetting(QStringLiteral("ConvertFrom"), QStringLiteral("O'Brien's Land"));
+    saveSetting(QStringLiteral("Com"), QStringLiteral("2.50"));
+    saveSetting(QStringLiteral("Top"), QStringLiteral("1500"));
+    saveSetting(QStringLiteral("Left"), QStringLiteral("3000"));
+    frmHUD& hud = startProgram();
+    EXPECT_EQ(selected(hud.lstCountries[0]), QStringLiteral("Testland"));
+    EXPECT_EQ(hud.txtExchangeRate[0]->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(selected(hud.lstCountries[1]), QStringLiteral("O'Brien's Land"));
+    EXPECT_EQ(hud.txtDenomination[1]->text(), QStringLiteral("Shilling"));
+    EXPECT_EQ(hud.txtCom->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(hud.pos(), QPoint(200, 100));
+}
+
+TEST_F(StartupTest, closingSavesWhatTheWindowShowsForTheNextRun)
+{
+    createDatabase();
+    saveSetting(QStringLiteral("ConvertFrom"), QStringLiteral("Twoland"));
+    frmHUD& hud = startProgram();
+    hud.lstCountries[0]->setCurrentRow(hud.lstCountries[0]->findItems(QStringLiteral("Threeland"), Qt::MatchExactly).first()->listWidget()->row(hud.lstCountries[0]->findItems(QStringLiteral("Threeland"), Qt::MatchExactly).first()));
+    hud.lstCountries[1]->clearSelection();  // nothing chosen: the earlier country stays saved
+    hud.txtCom->setText(QStringLiteral("007"));
+    hud.move(45, 30);
+    hud.close();
+    EXPECT_EQ(savedSetting(QStringLiteral("ConvertTo")).toString(), QStringLiteral("Threeland"));
+    EXPECT_EQ(savedSetting(QStringLiteral("ConvertFrom")).toString(), QStringLiteral("Twoland"));
+    EXPECT_EQ(savedSetting(QStringLiteral("Com")).toString(), QStringLiteral("007"));
+    EXPECT_EQ(savedSetting(QStringLiteral("Top")).toString(), QStringLiteral("450"));
+    EXPECT_EQ(savedSetting(QStringLiteral("Left")).toString(), QStringLiteral("675"));
+
+    // The next run: "007" comes back as 7.
+    delete frmSplash::current();
+    frmHUD& next = startProgram();
+    EXPECT_EQ(next.txtCom->text(), QStringLiteral("7"));
+    EXPECT_EQ(selected(next.lstCountries[0]), QStringLiteral("Threeland"));
+    EXPECT_EQ(selected(next.lstCountries[1]), QStringLiteral("Twoland"));
+    EXPECT_EQ(next.pos(), QPoint(45, 30));
+}
+
+struct BadValue {
+    const char* key;
+    QVariant value;
+};
+
+class UnusableSetting : public StartupTest, public ::testing::WithParamInterface<BadValue> {};
+
+TEST_P(UnusableSetting, givesItsDefault)
+{
+    createDatabase();
+    saveSetting(QString::fromLatin1(GetParam().key), GetParam().value);
+    frmHUD& hud = startProgram();
+    EXPECT_EQ(hud.txtCom->text(), QStringLiteral("0"));
+    EXPECT_EQ(hud.pos(), QPoint(7, 7));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, UnusableSetting,
+    ::testing::Values(BadValue{"Com", QStringLiteral("")}, BadValue{"Com", QStringLiteral("abc")},
+                      BadValue{"Com", QStringLiteral("1,5")}, BadValue{"Top", QStringLiteral("x")},
+                      BadValue{"Left", QStringLiteral("1e999")}, BadValue{"Top", QStringLiteral("-999999999")},
+                      BadValue{"Left", QStringList{QStringLiteral("1"), QStringLiteral("2")}},
+                      // wholly off every screen: no one could reach the window there
+                      BadValue{"Left", QStringLiteral("-300000")}, BadValue{"Top", QStringLiteral("900000")}));
+
+TEST_F(StartupTest, aWindowPartlyOffScreenStaysWhereItWas)
+{
+    createDatabase();
+    saveSetting(QStringLiteral("Left"), QStringLiteral("-1500"));
+    frmHUD& hud = startProgram();
+    EXPECT_EQ(hud.pos(), QPoint(-100, 7));
+}
+
+TEST_F(StartupTest, savedNameMatchingNoEntryEndsOnTheLastItem)
+{
+    createDatabase();
+    saveSetting(QStringLiteral("ConvertTo"), QStringLiteral("TESTLAND"));
+    saveSetting(QStringLiteral("ConvertFrom"), QStringLiteral("Atlantis"));
+    frmHUD& hud = startProgram();
+    EXPECT_EQ(selected(hud.lstCountries[0]), QStringLiteral("Zeroland"));
+    EXPECT_EQ(selected(hud.lstCountries[1]), QStringLiteral("Zeroland"));
+    EXPECT_EQ(hud.txtDenomination[1]->text(), QStringLiteral("Nought"));
+}
+
+TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
+{
+    frmHUD& hud = startProgram();
+    ASSERT_EQ(messages.size(), 2u);
+    const QString expected = QStringLiteral(
+                                 "There was a problem connecting to the Exchange rates database.\r\n"
+                                 "Check if the database is at the following location:\r\n")
+                             + dbPath()
+                             + QStringLiteral("\r\nIf the problem persists, please report the following details to "
+                                              "Fernwick Software:\r\nERROR #: -2147467259\r\nERROR  :");
+    EXPECT_TRUE(messages[0].prompt.startsWith(expected)) << messages[0].prompt.toStdString();
+    EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
+    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].buttons, MsgBoxButtons::OK);
+    EXPECT_FALSE(messages[0].prompt.contains(QStringLiteral("qv517302")));
+    EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
+    EXPECT_EQ(messages[1].title, QStringLiteral("Tallyvane"));
+    EXPECT_EQ(messages[1].icon, MsgBoxIcon::None);
+    EXPECT_TRUE(hud.isVisible());
+    EXPECT_EQ(hud.lstCountries[0]->count(), 0);
+    EXPECT_FALSE(QFile::exists(dbPath()));  // never created by the program
+}
+
+TEST_F(StartupTest, aFileWithoutTheTableAsksWhetherToGoOn)
+{
+    ASSERT_EQ(StoreFixtures::rawExec(dbPath(), "CREATE TABLE other(x);"), 0);
+    answers = {MsgBoxResult::Yes};
+    frmHUD& hud = startProgram();
+    ASSERT_EQ(messages.size(), 2u);
+    EXPECT_TRUE(messages[0].prompt.startsWith(QStringLiteral(
+        "There was a problem launching Tallyvane.\r\nYou can still run the software, but you may experience "
+        "problems.\r\nWould you like to continue loading Tallyvane?\r\nERROR #: ")))
+        << messages[0].prompt.toStdString();
+    EXPECT_EQ(messages[0].buttons, MsgBoxButtons::YesNo);
+    EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
+    EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
+    EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
+    EXPECT_TRUE(hud.isVisible());
+}
+
+TEST_F(StartupTest, answeringNoEndsAtOnceWithoutTheWindow)
+{
+    ASSERT_EQ(StoreFixtures::rawExec(dbPath(), "CREATE TABLE tblExchanges(Country TEXT, \"Exchange Rate\" REAL);"), 0);
+    answers = {MsgBoxResult::No};
+    EXPECT_FALSE(MOD_Universe::Start());
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("Monetery Unit"))) << messages[0].prompt.toStdString();
+    EXPECT_FALSE(frmHUD::isLoaded() && frmHUD::instance().isVisible());
+    EXPECT_FALSE(MOD_Data::cnRates.isOpen());
+}
+
+// Every route of closing runs the same steps: database closed and splash shown,
+// then the settings saved; the splash goes after two seconds and the loop ends.
+class ClosingRoute : public StartupTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(ClosingRoute, closesDatabaseThenSavesThenEndsAfterTheSplash)
+{
+    createDatabase();
+    frmHUD& hud = startProgram();
+    hud.txtCom->setText(QStringLiteral("3"));
+
+    bool splashSeen = false;
+    bool dbClosedAtSplash = false;
+    bool settingsUnsavedAtSplash = false;
+    QTimer watcher;
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        if (frmSplash::current() && !splashSeen) {
+            splashSeen = true;
+            dbClosedAtSplash = !MOD_Data::cnRates.isOpen() && !MOD_Data::rsRates.isOpen();
+        }
+    });
+    // The splash appears inside the close, before the settings are written.
+    struct SplashSpy : QObject {
+        std::function<void()> onShow;
+        bool eventFilter(QObject* o, QEvent* e) override
+        {
+            if (e->type() == QEvent::Show && qobject_cast<frmSplash*>(o))
+                onShow();
+            return false;
+        }
+    } spy;
+    spy.onShow = [&] {
+        settingsUnsavedAtSplash = !QFile::exists(settingsFile());
+        dbClosedAtSplash = !MOD_Data::cnRates.isOpen() && !MOD_Data::rsRates.isOpen();
+        splashSeen = true;
+    };
+    qApp->installEventFilter(&spy);
+
+    QTimer::singleShot(0, &hud, [&hud] {
+        switch (GetParam()) {
+        case 0: QTest::mouseClick(hud.cmdExit, Qt::LeftButton); break;
+        case 1: hud.findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger(); break;
+        case 2: hud.close(); break;  // the close box
+        case 3: hud.cmdExit->setFocus(); QTest::keyClick(hud.cmdExit, Qt::Key_Return); break;
+        }
+    });
+    QElapsedTimer clock;
+    clock.start();
+    QTimer failsafe;
+    failsafe.setSingleShot(true);
+    QObject::connect(&failsafe, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    failsafe.start(10000);
+    const int rc = QApplication::exec();
+    qApp->removeEventFilter(&spy);
+
+    EXPECT_EQ(rc, 0);
+    EXPECT_GE(clock.elapsed(), frmSplash::ShowMilliseconds - 50);
+    EXPECT_TRUE(splashSeen);
+    EXPECT_TRUE(dbClosedAtSplash);
+    EXPECT_TRUE(settingsUnsavedAtSplash);
+    EXPECT_EQ(savedSetting(QStringLiteral("Com")).toString(), QStringLiteral("3"));
+    EXPECT_FALSE(frmHUD::isLoaded());
+    EXPECT_EQ(frmSplash::current(), nullptr);
+}
+
+INSTANTIATE_TEST_SUITE_P(Routes, ClosingRoute, ::testing::Values(0, 1, 2, 3));
+
+TEST_F(StartupTest, splashIsBorderlessCentredOnTopAndIgnoresClicks)
+{
+    createDatabase();
+    frmHUD& hud = startProgram();
+    hud.close();
+    frmSplash* splash = frmSplash::current();
+    ASSERT_NE(splash, nullptr);
+    EXPECT_TRUE(splash->isVisible());
+    EXPECT_TRUE(splash->windowFlags() & Qt::WindowStaysOnTopHint);
+    EXPECT_TRUE(splash->windowFlags() & Qt::FramelessWindowHint);
+    EXPECT_EQ(splash->windowType(), Qt::SplashScreen);
+    EXPECT_EQ(splash->size(), QSize(132, 68));
+    EXPECT_EQ(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
+    QTest::mouseClick(splash, Qt::LeftButton);
+    EXPECT_EQ(frmSplash::current(), splash);
+    EXPECT_EQ(splash->T1->interval(), 2000);
+}
+
+} // namespace
