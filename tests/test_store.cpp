@@ -6,6 +6,8 @@
 
 #include <unistd.h>
 
+#include <set>
+
 using namespace MOD_Data;
 using namespace StoreFixtures;
 
@@ -176,6 +178,28 @@ TEST_F(StoreTest, deleteLeavesNoCurrentRowUntilAMove)
     EXPECT_EQ(countries(), (QStringList{QStringLiteral("Britain"), QStringLiteral("Japan"), QStringLiteral("France")}));
 }
 
+TEST_F(StoreTest, aLongScanThatDeletesAsItGoesMissesNoRow)
+{
+    // Long enough to cross read-ahead batches; deletes at and around their edges.
+    const std::set<int> doomed = {0, 15, 16, 79, 80, 149};
+    std::vector<RateRow> rows;
+    QStringList kept;
+    for (int i = 0; i < 150; ++i) {
+        rows.push_back({QStringLiteral("C%1").arg(i), QStringLiteral("u"), 1.0 + i});
+        if (!doomed.count(i))
+            kept << rows.back().country;
+    }
+    createAndOpen(rows);
+    int i = 0;
+    for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext(), ++i) {
+        ASSERT_EQ(rs.Field(kCountry), QStringLiteral("C%1").arg(i));
+        if (doomed.count(i))
+            rs.Delete();
+    }
+    EXPECT_EQ(i, 150);
+    EXPECT_EQ(countries(), kept);
+}
+
 TEST_F(StoreTest, deletingTheLastRowMakesBofAndEofTrue)
 {
     createAndOpen({{QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0}});
@@ -295,6 +319,19 @@ TEST_F(StoreTest, aNewRowWithoutCountryOrRateIsRefused)
     rs.SetField(kRate, QStringLiteral("2"));
     EXPECT_NE(errorNumber([&] { rs.MoveFirst(); }), 0);
     EXPECT_EQ(countries().size(), 4);
+}
+
+TEST_F(StoreTest, aFindWhoseImplicitCommitFailsStaysOnTheRowAndDropsTheEdits)
+{
+    createAndOpen();
+    rs.FindCountry(QStringLiteral("Japan"));
+    rs.SetField(kRate, QStringLiteral("2"));
+    rs.SetField(kCountry, QStringLiteral("France"));  // taken: the commit will fail
+    EXPECT_EQ(errorNumber([&] { rs.FindCountry(QStringLiteral("Britain")); }), Err::CannotOpen);
+    EXPECT_FALSE(rs.hasPendingChanges());
+    EXPECT_EQ(rs.Field(kCountry), QStringLiteral("Japan"));
+    rs.FindCountry(QStringLiteral("Britain"));
+    EXPECT_EQ(storedRow(QStringLiteral("Japan")).at(2), QStringLiteral("188.5"));
 }
 
 // ----------------------------------------------------------- failed writes
