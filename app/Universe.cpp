@@ -9,6 +9,8 @@
 #include <QLineEdit>
 #include <QSettings>
 
+#include <chrono>
+#include <cstdio>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -53,6 +55,31 @@ void initApplication(QApplication& app)
     app.setQuitOnLastWindowClosed(false);
 }
 
+namespace {
+
+// For the start-up benchmark: with TALLYVANE_STARTUP_TIMESTAMP set, print the
+// wall-clock time of the main window's first paint once. No effect otherwise.
+class FirstPaintStamp : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint) {
+            watched->removeEventFilter(this);
+            QMetaObject::invokeMethod(this, [this] {
+                std::printf("tallyvane-painted-ns %lld\n", static_cast<long long>(
+                    std::chrono::duration_cast<std::chrono::nanoseconds>(
+                        std::chrono::system_clock::now().time_since_epoch()).count()));
+                std::fflush(stdout);
+                deleteLater();
+            }, Qt::QueuedConnection);
+        }
+        return false;
+    }
+};
+
+} // namespace
+
 bool Start()
 {
     if (!MOD_Data::OpenDatabase())
@@ -66,6 +93,8 @@ bool Start()
         SelectCountry(strConvertFrom, 1);
     hud.txtCom->setText(numberText(dblCom));
     trackWindow(&hud);
+    if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
+        hud.installEventFilter(new FirstPaintStamp(&hud));
     hud.show();
     return true;
 }

@@ -98,7 +98,7 @@ frmHUD::frmHUD()
 
     // Sizes follow the font, so the window keeps its proportions on any DPI.
     const QFontMetrics fm = fontMetrics();
-    const int boxWidth = fm.averageCharWidth() * 24;
+    const int boxWidth = fm.averageCharWidth() * 27;
     for (int i = 0; i < 2; ++i) {
         // Long names are elided rather than scrolled sideways.
         lstCountries[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
