@@ -225,20 +225,32 @@ void Connection::Open(const QString& path)
 
     // The key is only checked when a page is read; reading the schema proves
     // the file is an SQLCipher database with this key. Reading writes nothing.
-    sqlite3_stmt* probe = nullptr;
-    rc = sqlite3_prepare_v2(db, "SELECT count(*) FROM sqlite_master", -1, &probe, nullptr);
-    if (rc == SQLITE_OK) {
-        rc = sqlite3_step(probe);
-        if (rc == SQLITE_ROW)
-            rc = SQLITE_OK;
-    }
-    sqlite3_finalize(probe);
-    if (rc != SQLITE_OK) {
-        const int primary = rc & 0xff;
-        if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT)
-            closeAndFail(u"%1 is not a rates database, or it is damaged."_s.arg(quotedPath(path)));
+    auto readInt = [db](const char* sql, std::int64_t& value) {
+        sqlite3_stmt* stmt = nullptr;
+        int code = sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr);
+        if (code == SQLITE_OK) {
+            code = sqlite3_step(stmt);
+            if (code == SQLITE_ROW) {
+                value = sqlite3_column_int64(stmt, 0);
+                code = SQLITE_OK;
+            }
+        }
+        sqlite3_finalize(stmt);
+        return code;
+    };
+    std::int64_t tables = 0, pageSize = 0, pageCount = 0;
+    rc = readInt("SELECT count(*) FROM sqlite_master", tables);
+    if (rc == SQLITE_OK)
+        rc = readInt("PRAGMA page_size", pageSize);
+    if (rc == SQLITE_OK)
+        rc = readInt("PRAGMA page_count", pageCount);
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT
+        // A file cut short (a broken copy or download) may still read at first.
+        || (rc == SQLITE_OK && (pageSize <= 0 || info.size() % pageSize != 0 || info.size() < pageSize * pageCount)))
+        closeAndFail(u"%1 is not a rates database, or it is damaged."_s.arg(quotedPath(path)));
+    if (rc != SQLITE_OK)
         closeAndFail(u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(db, rc).Description()));
-    }
     db_ = db;
 }
 

@@ -64,6 +64,11 @@ INSTANTIATE_TEST_SUITE_P(
                         createRatesFile(p, rows);
                         writeBytes(p, fileBytes(p).left(3000));
                     }},
+        OpenFailure{"lastByteMissing",
+                    [](const QString& p) {
+                        createRatesFile(p, sampleRows());
+                        writeBytes(p, fileBytes(p).chopped(1));
+                    }},
         OpenFailure{"plainSqlite",
                     [](const QString& p) {
                         rawExec(p, "CREATE TABLE tblExchanges(Country, \"Monetery Unit\", \"Exchange Rate\");", false);
