@@ -8,6 +8,11 @@
 #include <QIcon>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSocketNotifier>
+
+#include <csignal>
+#include <sys/socket.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdio>
@@ -99,10 +104,46 @@ bool Start()
     return true;
 }
 
+namespace {
+
+int signalPipe[2] = {-1, -1};
+
+void onTerminationSignal(int)
+{
+    const char byte = 1;
+    [[maybe_unused]] const auto n = ::write(signalPipe[1], &byte, 1);
+}
+
+// A logout or system shutdown that sends SIGTERM (or SIGHUP, or Ctrl+C in a
+// terminal) closes the main window the ordinary way, so the settings are saved.
+void closeOnTerminationSignals(QApplication& app)
+{
+    if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalPipe) != 0)
+        return;
+    auto* notifier = new QSocketNotifier(signalPipe[0], QSocketNotifier::Read, &app);
+    QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+        char byte = 0;
+        [[maybe_unused]] const auto n = ::read(signalPipe[0], &byte, 1);
+        if (frmHUD::isLoaded())
+            frmHUD::instance().close();
+        else
+            QCoreApplication::quit();
+    });
+    struct sigaction action = {};
+    action.sa_handler = onTerminationSignal;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESTART;
+    for (const int sig : {SIGTERM, SIGHUP, SIGINT})
+        ::sigaction(sig, &action, nullptr);
+}
+
+} // namespace
+
 int Main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     initApplication(app);
+    closeOnTerminationSignals(app);
     // A session ending without a close request still closes the database and saves.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] {
         if (frmHUD::isLoaded())
