@@ -1,0 +1,117 @@
+#include "maintenance/Maintenance.h"
+
+#include "app/MsgBox.h"
+#include "data/RecordStore.h"
+
+#include <QKeyEvent>
+#include <QStringList>
+
+#include <exception>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Universe {
+
+bool rateBoxesFilled(const QString& country, const QString& denomination, const QString& rate)
+{
+    return !country.isEmpty() && !denomination.isEmpty() && !rate.isEmpty();
+}
+
+void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText)
+{
+    if (KeyAscii == '\b')
+        return;
+    if (KeyAscii == '.') {
+        // The selection is not looked at: a '.' over a selected '.' is refused too.
+        if (boxText.contains(u'.'))
+            KeyAscii = 0;
+        return;
+    }
+    if (KeyAscii < '0' || KeyAscii > '9')
+        KeyAscii = 0;
+}
+
+int keyAscii(const QKeyEvent* event)
+{
+    const auto mods = event->modifiers();
+    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier) && event->key() >= Qt::Key_A
+        && event->key() <= Qt::Key_Z)
+        return event->key() - Qt::Key_A + 1;
+    // Delete is an editing key like the arrows, not a typed character.
+    if (event->key() == Qt::Key_Delete)
+        return -1;
+    const QString text = event->text();
+    return text.isEmpty() ? -1 : text.at(0).unicode();
+}
+
+bool isDialogKey(const QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool isKeypadDecimal(const QKeyEvent* event)
+{
+    if (!(event->modifiers() & Qt::KeypadModifier))
+        return false;
+    return event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma
+        || event->text() == u"."_s || event->text() == u","_s;
+}
+
+QString failureReport(const QString& firstLine, long number, const QString& description)
+{
+    const QStringList lines{
+        firstLine,
+        u"If the problem persists, please report the following details to Fernwick Software:"_s,
+        u"ERROR #: "_s + QString::number(number),
+        u"ERROR  :"_s + description,
+    };
+    return lines.join(u"\r\n"_s);
+}
+
+void reportSaveError(long number, const QString& description) noexcept
+{
+    try {
+        MsgBox(failureReport(u"There was a problem saving the data."_s, number, description), MsgBoxButtons::OK,
+               MsgBoxIcon::Critical, SaveErrorTitle);
+    } catch (...) {
+        // A box that cannot be shown must not stop the clean-up below.
+    }
+    try {
+        // A row begun by AddNew, or fields assigned before the failure, must
+        // not be committed by a later move.
+        MOD_Data::rsRates.CancelUpdate();
+    } catch (...) {
+        // Not open: there is nothing pending to discard.
+    }
+}
+
+void runGuarded(const std::function<void()>& body,
+                const std::function<void(long number, const QString& description)>& onFailure) noexcept
+{
+    const auto fail = [&onFailure](long number, const QString& description) noexcept {
+        try {
+            onFailure(number, description);
+        } catch (...) {
+        }
+    };
+    try {
+        body();
+    } catch (const MOD_Data::DbError& e) {
+        fail(e.Number(), e.Description());
+    } catch (const std::exception& e) {
+        fail(0, QString::fromLocal8Bit(e.what()));
+    } catch (...) {
+        fail(0, u"An unexpected error occurred."_s);
+    }
+}
+
+} // namespace MOD_Universe

@@ -1,0 +1,326 @@
+#include "maintenance/frmDelete.h"
+#include "ui_frmDelete.h"
+
+#include "app/MsgBox.h"
+#include "calculator/frmHUD.h"
+#include "data/CountryList.h"
+#include "data/Database.h"
+#include "data/RecordStore.h"
+#include "maintenance/Maintenance.h"
+
+#include <QFocusEvent>
+#include <QListWidget>
+#include <QMouseEvent>
+#include <QPointer>
+
+using namespace Qt::StringLiterals;
+using MOD_Data::rsRates;
+using MOD_Universe::DenominationPlaceholder;
+
+namespace {
+
+constexpr Qt::WindowFlags SizableDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+    | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
+
+const QString DeleteCaption = u"&Delete"_s;
+const QString SaveCaption = u"&Save"_s;
+
+void showDeleteDialog(frmHUD* owner, const QString& caption, bool editMode)
+{
+    // Built afresh for each opening (which fills its list), modal over the main window.
+    QPointer<frmDelete> dialog = new frmDelete(owner);
+    dialog->cmdDel->setText(caption);
+    MOD_Universe::blnEditMode = editMode;
+    dialog->exec();
+    delete dialog;
+}
+
+} // namespace
+
+frmDelete::frmDelete(QWidget* parent)
+    : QDialog(parent, SizableDialogFlags)
+    , ui(std::make_unique<Ui::frmDelete>())
+{
+    ui->setupUi(this);
+    lstCountries = ui->lstCountries;
+    txtCountry = ui->txtCountry;
+    txtDenom = ui->txtDenom;
+    txtExRate = ui->txtExRate;
+    cmdDel = ui->cmdDel;
+    cmdFinished = ui->cmdFinished;
+    applyDesignMetrics();
+
+    connect(lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
+    for (QLineEdit* box : {txtCountry, txtDenom, txtExRate}) {
+        connect(box, &QLineEdit::textChanged, this, &frmDelete::txtBox_Change);
+        box->installEventFilter(this);
+    }
+    connect(cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
+    connect(cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
+
+    lstCountries->setFocus();
+    Form_Load();
+}
+
+frmDelete::~frmDelete() = default;
+
+// Places the controls as designed, measured in the dialog's font: a line of
+// text in the designed font was 195 twips high.
+void frmDelete::applyDesignMetrics()
+{
+    const double perTwip = fontMetrics().height() / 195.0;
+    const auto tw = [perTwip](int twips) { return qRound(twips * perTwip); };
+
+    ui->formLayout->setContentsMargins(tw(120), tw(120), tw(90), tw(75));
+    ui->lstCountries->setMinimumSize(tw(1695), tw(1815));
+    ui->bodyLayout->setSpacing(tw(105));
+    ui->fieldsLayout->setSpacing(0);
+    for (QLabel* label : {ui->lblCountry, ui->lblDenom, ui->lblExRate})
+        label->setContentsMargins(0, 0, 0, tw(45));
+    for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate})
+        box->setFixedWidth(tw(1575));
+    ui->denomGap->changeSize(0, tw(75), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    ui->rateGap->changeSize(0, tw(75), QSizePolicy::Minimum, QSizePolicy::Fixed);
+
+    const int contentWidth = tw(1695) + tw(105) + tw(1575);
+    ui->lblInfo->setMinimumWidth(contentWidth);
+    ui->lblInfo->setMinimumHeight(qMax(tw(375), ui->lblInfo->heightForWidth(contentWidth)));
+    ui->infoGap->changeSize(0, tw(225), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    ui->ruleGap->changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    ui->Frame2->setFixedHeight(tw(135));
+    ui->buttonsGap->changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    ui->buttonsLayout->setSpacing(tw(105));
+    for (QPushButton* button : {ui->cmdDel, ui->cmdFinished})
+        button->setMinimumSize(tw(1095), tw(375));
+
+    // Opens at the designed size, which is also the smallest it can be made.
+    ui->formLayout->invalidate();
+    resize(minimumSizeHint());
+}
+
+void frmDelete::Form_Load()
+{
+    LoadCountryList();
+    txtDenom->setText(DenominationPlaceholder);
+}
+
+void frmDelete::Form_QueryUnload(bool& Cancel, int UnloadMode)
+{
+    Q_UNUSED(Cancel);
+    Q_UNUSED(UnloadMode);
+    try {
+        MOD_Data::FillCountryLists();
+    } catch (...) {
+        // Closing goes on; the lists keep what they showed.
+    }
+}
+
+void frmDelete::done(int r)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        bool Cancel = false;
+        Form_QueryUnload(Cancel, 0);
+    }
+    QDialog::done(r);
+}
+
+void frmDelete::LoadCountryList()
+{
+    // An empty table empties the list too: it must not offer a deleted name.
+    QStringList names;
+    MOD_Universe::runGuarded([&names] { MOD_Data::readCountries(names); },
+                             [](long number, const QString& description) {
+                                 MsgBox(MOD_Universe::failureReport(u"The list of countries could not be read."_s,
+                                                                    number, description),
+                                        MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+                             });
+    MOD_Data::fillSortedList(*lstCountries, names);
+    selectedCountry_.reset();
+}
+
+void frmDelete::UpdateDelButton()
+{
+    cmdDel->setEnabled(MOD_Universe::rateBoxesFilled(txtCountry->text(), txtDenom->text(), txtExRate->text()));
+}
+
+void frmDelete::lstCountries_Click()
+{
+    const auto selected = lstCountries->selectedItems();
+    if (selected.isEmpty())
+        return;  // a refill clears the selection without a choice being made
+    const QString name = selected.first()->text();
+    MOD_Universe::runGuarded(
+        [this, &name] {
+            rsRates.FindCountry(name);
+            if (rsRates.isEOF()) {
+                selectedCountry_.reset();
+                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
+                       MsgBoxIcon::Exclamation);
+                return;
+            }
+            // Read all three before showing any, so a failure leaves no mixture.
+            const QString country = rsRates.Field(MOD_Data::FieldCountry);
+            const QString rate = rsRates.Field(MOD_Data::FieldRate);
+            const QString unit = rsRates.Field(MOD_Data::FieldUnit);
+            selectedCountry_ = country;
+            txtCountry->setText(country);
+            txtExRate->setText(rate);
+            txtDenom->setText(unit);
+        },
+        [this, &name](long number, const QString& description) {
+            selectedCountry_.reset();
+            MsgBox(MOD_Universe::failureReport(u"The rate of \"%1\" could not be read."_s.arg(name), number,
+                                               description),
+                   MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+        });
+    UpdateDelButton();
+}
+
+void frmDelete::txtBox_Click()
+{
+    if (!MOD_Universe::blnEditMode)
+        lstCountries->setFocus(Qt::MouseFocusReason);
+}
+
+void frmDelete::txtBox_Change()
+{
+    if (MOD_Universe::blnEditMode)
+        UpdateDelButton();
+}
+
+void frmDelete::txtDenom_Validate(bool& Cancel)
+{
+    Q_UNUSED(Cancel);  // the focus is never held back
+    if (txtDenom->text().isEmpty())
+        txtDenom->setText(DenominationPlaceholder);
+}
+
+void frmDelete::cmdDel_Click()
+{
+    // The caption, set by the menu handler, tells the two commands apart.
+    const QString caption = cmdDel->text();
+    if (caption == DeleteCaption)
+        DeleteRate();
+    else if (caption == SaveCaption)
+        SaveRate();
+}
+
+void frmDelete::DeleteRate()
+{
+    // The name comes from the box, which may have been typed into.
+    const QString name = txtCountry->text();
+    if (MsgBox(u"Are you sure you want to delete "_s + name + u"?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::None,
+               u"Confirm Delete"_s)
+        != MsgBoxResult::Yes)
+        return;
+
+    bool deleted = false;
+    MOD_Universe::runGuarded(
+        [&name, &deleted] {
+            rsRates.FindCountry(name);
+            if (rsRates.isEOF()) {
+                MsgBox(u"\"%1\" is not in the rates table, so nothing was deleted."_s.arg(name), MsgBoxButtons::OK,
+                       MsgBoxIcon::Exclamation);
+                return;
+            }
+            rsRates.Delete();
+            deleted = true;
+            rsRates.Update();
+        },
+        [](long number, const QString& description) {
+            MsgBox(MOD_Universe::failureReport(u"There was a problem deleting the data."_s, number, description),
+                   MsgBoxButtons::OK, MsgBoxIcon::Critical, u"Delete Error"_s);
+        });
+    if (!deleted)
+        return;
+
+    txtCountry->clear();
+    txtExRate->clear();
+    txtDenom->setText(DenominationPlaceholder);
+    cmdDel->setEnabled(false);
+    LoadCountryList();
+}
+
+void frmDelete::SaveRate()
+{
+    if (!selectedCountry_) {
+        MsgBox(u"Choose the country to change from the list first. Nothing was saved."_s, MsgBoxButtons::OK,
+               MsgBoxIcon::Exclamation);
+        return;
+    }
+    const QString original = *selectedCountry_;
+    const QString name = txtCountry->text();
+
+    bool saved = false;
+    bool gone = false;
+    MOD_Universe::runGuarded(
+        [&] {
+            // Two rows with one name would leave one of them unreachable.
+            if (name != original) {
+                rsRates.FindCountry(name);
+                if (!rsRates.isEOF()) {
+                    MsgBox(name + u" already exists."_s);
+                    return;
+                }
+            }
+            // The check moved the shared cursor: find the chosen row again.
+            rsRates.FindCountry(original);
+            if (rsRates.isEOF()) {
+                gone = true;
+                MsgBox(u"\"%1\" is no longer in the rates table, so nothing was saved."_s.arg(original),
+                       MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+                return;
+            }
+            rsRates.SetField(MOD_Data::FieldCountry, name);
+            rsRates.SetField(MOD_Data::FieldRate, txtExRate->text());
+            rsRates.SetField(MOD_Data::FieldUnit, txtDenom->text());
+            rsRates.Update();
+            saved = true;
+        },
+        MOD_Universe::reportSaveError);
+    if (gone)
+        LoadCountryList();
+    if (!saved)
+        return;
+
+    LoadCountryList();
+    txtCountry->clear();
+    txtExRate->clear();
+    txtDenom->setText(DenominationPlaceholder);
+    UpdateDelButton();
+}
+
+void frmDelete::cmdFinished_Click()
+{
+    close();
+}
+
+bool frmDelete::eventFilter(QObject* watched, QEvent* event)
+{
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    if (box && (box == txtCountry || box == txtDenom || box == txtExRate)) {
+        if (event->type() == QEvent::MouseButtonRelease
+            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            txtBox_Click();
+        } else if (box == txtDenom && event->type() == QEvent::FocusOut) {
+            // Only a move to another control validates, not the window losing activation.
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                bool Cancel = false;
+                txtDenom_Validate(Cancel);
+            }
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void frmHUD::mnuFileDeleteRates_Click()
+{
+    showDeleteDialog(this, DeleteCaption, false);
+}
+
+void frmHUD::mnuFileEditRates_Click()
+{
+    showDeleteDialog(this, SaveCaption, true);
+}
