@@ -1,0 +1,587 @@
+// The Add Rates and Delete/Edit Rates dialogs, driven through the main window's
+// File menu on real rates files.
+
+#include "MaintenanceFixture.h"
+
+#include "maintenance/frmAddExchange.h"
+#include "maintenance/frmDelete.h"
+
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace MaintenanceFixture;
+using MaintenanceFixture::str;
+
+namespace {
+
+const QString Placeholder = QStringLiteral("---------------------");
+
+void selectCountry(QListWidget& list, const QString& name)
+{
+    const auto found = list.findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << str(name);
+    list.scrollToItem(found.first());
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.first()).center());
+    ASSERT_EQ(list.currentItem(), found.first());
+}
+
+void typeInto(QLineEdit* box, const QString& text)
+{
+    box->setFocus(Qt::MouseFocusReason);
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Delete);
+    QTest::keyClicks(box, text);
+}
+
+// Where the focus goes on each Tab from the current focus, once round the window.
+std::vector<QWidget*> tabOrder()
+{
+    std::vector<QWidget*> order;
+    QWidget* start = QApplication::focusWidget();
+    for (int i = 0; i < 10; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        order.push_back(QApplication::focusWidget());
+        if (order.back() == start)
+            break;
+    }
+    return order;
+}
+
+} // namespace
+
+// ---- Add Rates -------------------------------------------------------------
+
+TEST_F(MaintenanceTest, AddDialogOpensAsDesigned)
+{
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
+        EXPECT_EQ(str(d.windowTitle()), "Add Exchange Rate");
+        EXPECT_EQ(str(d.findChild<QLabel*>(QStringLiteral("lblInfo"))->text()),
+                  "To add anew exchange rate, simply fill in the fields below and press the 'Save' button.");
+        EXPECT_EQ(d.parentWidget(), &frmHUD::instance());
+        EXPECT_EQ(d.minimumSize(), d.maximumSize()) << "fixed border";
+        EXPECT_FALSE(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_TRUE(d.txtCountry->text().isEmpty());
+        EXPECT_TRUE(d.txtExRate->text().isEmpty());
+        EXPECT_FALSE(d.cmdSave->isEnabled());
+        EXPECT_TRUE(d.cmdFinished->isDefault());
+        EXPECT_EQ(QApplication::focusWidget(), d.cmdFinished);
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblDenom"))->buddy(), d.txtDenom);
+        EXPECT_EQ(tabOrder(), (std::vector<QWidget*>{d.txtCountry, d.txtDenom, d.txtExRate, d.cmdFinished}))
+            << "Save is skipped while disabled";
+
+        QTest::keyClicks(d.txtCountry, QString(60, QLatin1Char('x')));
+        QTest::keyClicks(d.txtDenom, QString(30, QLatin1Char('y')));
+        EXPECT_EQ(d.txtCountry->text().size(), 50);
+        EXPECT_EQ(d.txtDenom->text().size(), 25);
+    });
+    // A second opening starts afresh.
+    withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
+        EXPECT_TRUE(d.txtCountry->text().isEmpty());
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+    });
+}
+
+TEST_F(MaintenanceTest, AddSaveFollowsTheBoxes)
+{
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Newland"));
+        EXPECT_FALSE(d.cmdSave->isEnabled()) << "no rate yet";
+        typeInto(d.txtExRate, QStringLiteral("2.5"));
+        EXPECT_TRUE(d.cmdSave->isEnabled()) << "the placeholder counts as a unit";
+        typeInto(d.txtDenom, QString());
+        EXPECT_FALSE(d.cmdSave->isEnabled());
+        QTest::keyClick(d.txtDenom, Qt::Key_Tab);  // leaving it empty puts the placeholder back
+        EXPECT_EQ(QApplication::focusWidget(), d.txtExRate);
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_TRUE(d.cmdSave->isEnabled());
+    });
+}
+
+struct RateKeys {
+    const char* name;
+    const char* start;  // text already in the box, cursor at its end
+    std::function<void(QLineEdit*)> keys;
+    const char* expected;
+    friend void PrintTo(const RateKeys& k, std::ostream* os) { *os << k.name; }
+};
+
+class RateFilter : public MaintenanceTest, public ::testing::WithParamInterface<RateKeys> {};
+
+TEST_P(RateFilter, KeepsOnlyDigitsAndOnePoint)
+{
+    startProgram();
+    frmAddExchange dialog(&frmHUD::instance());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+    dialog.txtExRate->setFocus();
+    dialog.txtExRate->setText(QString::fromLatin1(GetParam().start));
+    GetParam().keys(dialog.txtExRate);
+    EXPECT_EQ(str(dialog.txtExRate->text()), GetParam().expected);
+    EXPECT_TRUE(dialog.isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AddDialog, RateFilter,
+    ::testing::Values(
+        RateKeys{"decimal", "", [](QLineEdit* b) { QTest::keyClicks(b, QStringLiteral("12.5")); }, "12.5"},
+        RateKeys{"secondPointRefused", "", [](QLineEdit* b) { QTest::keyClicks(b, QStringLiteral("1.2.3")); }, "1.23"},
+        RateKeys{"signsCommaLettersSpace", "",
+                 [](QLineEdit* b) { QTest::keyClicks(b, QStringLiteral("-+, aE7")); }, "7"},
+        RateKeys{"backspace", "123", [](QLineEdit* b) { QTest::keyClick(b, Qt::Key_Backspace); }, "12"},
+        RateKeys{"deleteKey", "12",
+                 [](QLineEdit* b) {
+                     b->home(false);
+                     QTest::keyClick(b, Qt::Key_Delete);
+                 },
+                 "2"},
+        RateKeys{"pointOverSelectedPoint", "1.5",
+                 [](QLineEdit* b) {
+                     b->setSelection(1, 1);
+                     QTest::keyClicks(b, QStringLiteral("."));
+                 },
+                 "1.5"},
+        RateKeys{"clipboardShortcuts", "1",
+                 [](QLineEdit* b) {
+                     QGuiApplication::clipboard()->setText(QStringLiteral("99"));
+                     QTest::keyClick(b, Qt::Key_V, Qt::ControlModifier);
+                     QTest::keyClick(b, Qt::Key_A, Qt::ControlModifier);  // no select-all either
+                     QTest::keyClicks(b, QStringLiteral("5"));
+                 },
+                 "15"},
+        RateKeys{"keypadDecimalIsAPoint", "3",
+                 [](QLineEdit* b) {
+                     QTest::keyClick(b, Qt::Key_Comma, Qt::KeypadModifier);
+                     QTest::keyClick(b, Qt::Key_Period, Qt::KeypadModifier);
+                 },
+                 "3."}),
+    [](const ::testing::TestParamInfo<RateKeys>& info) { return std::string(info.param.name); });
+
+TEST_F(MaintenanceTest, AddSavesANewRowAndTheListsShowItAfterClosing)
+{
+    frmHUD& hud = startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this, &hud](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Bland"));
+        typeInto(d.txtExRate, QStringLiteral("4.25"));
+        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(str(messages[0].prompt), "The New Exchange Rate has been saved successfuly");
+        EXPECT_EQ(str(messages[0].title), "Tallyvane");
+        EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
+        EXPECT_TRUE(d.txtCountry->text().isEmpty());
+        EXPECT_TRUE(d.txtExRate->text().isEmpty());
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_FALSE(d.cmdSave->isEnabled());
+        EXPECT_EQ(hud.lstCountries[0]->count(), 4) << "the main window waits for the dialog to close";
+
+        // Enter on the focused Save button saves (the button, not Finished).
+        typeInto(d.txtCountry, QStringLiteral("Cland"));
+        typeInto(d.txtDenom, QStringLiteral("Cee"));
+        typeInto(d.txtExRate, QStringLiteral("7"));
+        d.cmdSave->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(d.cmdSave, Qt::Key_Return);
+        EXPECT_TRUE(d.isVisible());
+        QTest::mouseClick(d.cmdFinished, Qt::LeftButton);
+    });
+    EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2", "Threeland|Three|3",
+                                                      "Aland|Ay|0.5", "Bland|" + str(Placeholder) + "|4.25",
+                                                      "Cland|Cee|7"}));
+    for (QListWidget* list : hud.lstCountries) {
+        EXPECT_EQ(itemsOf(*list),
+                  (std::vector<std::string>{"Aland", "Bland", "Britain", "Cland", "Threeland", "Twoland"}));
+    }
+}
+
+TEST_F(MaintenanceTest, AddRefusesACountryTheTableHolds)
+{
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Twoland"));
+        typeInto(d.txtExRate, QStringLiteral("9"));
+        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(str(messages[0].prompt), "Twoland already exists.");
+        EXPECT_EQ(str(messages[0].title), "Tallyvane");
+        EXPECT_EQ(str(d.txtCountry->text()), "Twoland") << "the boxes keep their text";
+        EXPECT_EQ(str(d.txtExRate->text()), "9");
+    });
+    EXPECT_EQ(storedRows().size(), 4u);
+}
+
+TEST_F(MaintenanceTest, AddIntoAnEmptyTable)
+{
+    frmHUD& hud = startProgram({});
+    withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Britain"));
+        typeInto(d.txtExRate, QStringLiteral("1"));
+        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+    });
+    EXPECT_EQ(str(messages.at(0).prompt), "The New Exchange Rate has been saved successfuly");
+    EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|" + str(Placeholder) + "|1"}));
+    EXPECT_EQ(itemsOf(*hud.lstCountries[1]), (std::vector<std::string>{"Britain"}));
+}
+
+TEST_F(MaintenanceTest, AFailedAddLeavesNoRowAndTheNextSaveIsClean)
+{
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Pointland"));
+        d.txtExRate->setText(QStringLiteral("."));  // the filter would not let it be typed alone
+        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
+        EXPECT_EQ(str(d.txtCountry->text()), "Pointland");
+        EXPECT_EQ(str(d.txtExRate->text()), ".");
+
+        // Nothing of the failed row may ride along with the next one.
+        d.txtExRate->setText(QStringLiteral("0.25"));
+        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        EXPECT_EQ(str(messages.back().prompt), "The New Exchange Rate has been saved successfuly");
+    });
+    const auto rows = storedRows();
+    ASSERT_EQ(rows.size(), 5u);
+    EXPECT_EQ(rows.back(), "Pointland|" + str(Placeholder) + "|0.25");
+}
+
+TEST_F(MaintenanceTest, AddWithTheDatabaseClosedReportsAndGoesOn)
+{
+    startProgram();
+    MOD_Data::rsRates.Close();
+    MOD_Data::cnRates.Close();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Newland"));
+        typeInto(d.txtExRate, QStringLiteral("3"));
+        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        expectSaveError(messages[0], MOD_Data::Err::ObjectClosed);
+        EXPECT_TRUE(d.isVisible());
+    });
+    EXPECT_EQ(storedRows().size(), 4u);
+}
+
+TEST_F(MaintenanceTest, EnterInABoxClosesTheAddDialogWithoutSaving)
+{
+    frmHUD& hud = startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Newland"));
+        typeInto(d.txtExRate, QStringLiteral("3"));
+        QTest::keyClick(d.txtExRate, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(storedRows().size(), 4u);
+    EXPECT_EQ(hud.lstCountries[0]->count(), 4);
+}
+
+// ---- Every way of closing refills the main window once ---------------------
+
+enum class CloseBy { Finished, Escape, CloseBox };
+
+class ClosingRefills : public MaintenanceTest,
+                       public ::testing::WithParamInterface<std::tuple<const char*, CloseBy>> {
+protected:
+    static void closeDialog(QDialog& d, QPushButton* finished, CloseBy how)
+    {
+        switch (how) {
+        case CloseBy::Finished: QTest::mouseClick(finished, Qt::LeftButton); break;
+        case CloseBy::Escape: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); break;
+        case CloseBy::CloseBox: d.close(); break;
+        }
+        EXPECT_FALSE(d.isVisible());
+    }
+};
+
+TEST_P(ClosingRefills, ExactlyOnce)
+{
+    // Without a database each refill reports its failure, so the reports count the refills.
+    startProgram({}, false);
+    const auto [action, how] = GetParam();
+    if (std::string(action) == "mnuFileAddRates") {
+        withDialog<frmAddExchange>(action, [how](frmAddExchange& d) { closeDialog(d, d.cmdFinished, how); });
+    } else {
+        withDialog<frmDelete>(action, [this, how](frmDelete& d) {
+            EXPECT_EQ(d.lstCountries->count(), 0) << "opens with an empty list";
+            ASSERT_EQ(messages.size(), 1u) << "the failed load is reported";
+            expectFailureReport(messages[0], QStringLiteral("The list of countries could not be read."),
+                                MOD_Data::Err::ObjectClosed);
+            messages.clear();
+            closeDialog(d, d.cmdFinished, how);
+        });
+    }
+    EXPECT_EQ(countOf(FillListsFailed), 1);
+    EXPECT_EQ(messages.size(), 1u);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothDialogs, ClosingRefills,
+                         ::testing::Combine(::testing::Values("mnuFileAddRates", "mnuFileDeleteRates",
+                                                              "mnuFileEditRates"),
+                                            ::testing::Values(CloseBy::Finished, CloseBy::Escape,
+                                                              CloseBy::CloseBox)));
+
+// ---- Delete Rates ----------------------------------------------------------
+
+TEST_F(MaintenanceTest, DeleteDialogOpensAsDesigned)
+{
+    startProgram();
+    withDialog<frmDelete>("mnuFileDeleteRates", [](frmDelete& d) {
+        EXPECT_EQ(str(d.windowTitle()), "Delete Exchange Rates");
+        EXPECT_EQ(str(d.findChild<QLabel*>(QStringLiteral("lblInfo"))->text()),
+                  "Select the country you wish to delete and then press the delete button.");
+        EXPECT_EQ(str(d.cmdDel->text()), "&Delete");
+        EXPECT_FALSE(d.cmdDel->isEnabled());
+        EXPECT_TRUE(d.cmdFinished->isDefault());
+        EXPECT_TRUE(d.windowFlags() & Qt::WindowMaximizeButtonHint);
+        EXPECT_LT(d.minimumSize().width(), d.maximumSize().width()) << "sizable";
+        EXPECT_EQ(QApplication::focusWidget(), d.lstCountries);
+        EXPECT_EQ(tabOrder(),
+                  (std::vector<QWidget*>{d.txtCountry, d.txtDenom, d.txtExRate, d.cmdFinished, d.lstCountries}));
+        EXPECT_FALSE(d.lstCountries->accessibleName().isEmpty());
+        EXPECT_EQ(itemsOf(*d.lstCountries),
+                  (std::vector<std::string>{"Aland", "Britain", "Threeland", "Twoland"}));
+        EXPECT_EQ(d.lstCountries->selectedItems().size(), 0);
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+
+        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
+        EXPECT_EQ(str(d.txtCountry->text()), "Aland");
+        EXPECT_EQ(str(d.txtExRate->text()), "0.5");
+        EXPECT_EQ(str(d.txtDenom->text()), "Ay");
+        EXPECT_TRUE(d.cmdDel->isEnabled());
+
+        // Growing the window gives the room to the list; the boxes keep their size.
+        const int boxWidth = d.txtCountry->width();
+        const int listWidth = d.lstCountries->width();
+        d.resize(d.width() + 120, d.height() + 80);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return d.lstCountries->width() == listWidth + 120; }));
+        EXPECT_EQ(d.txtCountry->width(), boxWidth);
+    });
+}
+
+TEST_F(MaintenanceTest, DeleteAsksAndRemovesTheRow)
+{
+    frmHUD& hud = startProgram();
+    withDialog<frmDelete>("mnuFileDeleteRates", [this, &hud](frmDelete& d) {
+        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        answers = {MsgBoxResult::No};
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(str(messages[0].prompt), "Are you sure you want to delete Twoland?");
+        EXPECT_EQ(str(messages[0].title), "Confirm Delete");
+        EXPECT_EQ(messages[0].buttons, MsgBoxButtons::YesNo);
+        EXPECT_EQ(messages[0].defaultButton, MsgBoxResult::Yes);
+        EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
+        EXPECT_EQ(str(d.txtCountry->text()), "Twoland") << "No keeps everything";
+        EXPECT_EQ(d.lstCountries->count(), 4);
+        EXPECT_EQ(storedRows().size(), 4u);
+
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);  // Yes this time
+        EXPECT_EQ(messages.size(), 2u) << "no message after a deletion";
+        EXPECT_TRUE(d.txtCountry->text().isEmpty());
+        EXPECT_TRUE(d.txtExRate->text().isEmpty());
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_FALSE(d.cmdDel->isEnabled());
+        EXPECT_EQ(itemsOf(*d.lstCountries), (std::vector<std::string>{"Aland", "Britain", "Threeland"}));
+        EXPECT_EQ(hud.lstCountries[0]->count(), 4) << "the main window waits for the dialog to close";
+    });
+    EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Threeland|Three|3", "Aland|Ay|0.5"}));
+    for (QListWidget* list : hud.lstCountries)
+        EXPECT_EQ(itemsOf(*list), (std::vector<std::string>{"Aland", "Britain", "Threeland"}));
+}
+
+TEST_F(MaintenanceTest, DeleteActsOnTheTypedName)
+{
+    startProgram();
+    withDialog<frmDelete>("mnuFileDeleteRates", [this](frmDelete& d) {
+        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        // A click in a box sends the focus back to the list; Tab still reaches it.
+        QTest::mouseClick(d.txtCountry, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), d.lstCountries);
+        QTest::keyClick(d.lstCountries, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), d.txtCountry);
+        d.txtCountry->selectAll();
+        QTest::keyClick(d.txtCountry, Qt::Key_Delete);
+        EXPECT_TRUE(d.cmdDel->isEnabled()) << "typing does not change the button in delete mode";
+
+        QTest::keyClicks(d.txtCountry, QStringLiteral("Nowhere"));
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(str(messages[1].prompt), "\"Nowhere\" is not in the rates table, so nothing was deleted.");
+        EXPECT_EQ(d.lstCountries->count(), 4);
+
+        typeInto(d.txtCountry, QStringLiteral("Threeland"));
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        EXPECT_EQ(messages.size(), 3u);
+    });
+    EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2", "Aland|Ay|0.5"}));
+}
+
+TEST_F(MaintenanceTest, DeletingTheLastRowEmptiesEveryList)
+{
+    frmHUD& hud = startProgram({{QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0}});
+    withDialog<frmDelete>("mnuFileDeleteRates", [](frmDelete& d) {
+        selectCountry(*d.lstCountries, QStringLiteral("Britain"));
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        EXPECT_EQ(d.lstCountries->count(), 0);
+        EXPECT_FALSE(d.cmdDel->isEnabled());
+    });
+    EXPECT_TRUE(storedRows().empty());
+    EXPECT_EQ(hud.lstCountries[0]->count(), 0);
+    EXPECT_EQ(hud.lstCountries[1]->count(), 0);
+}
+
+TEST_F(MaintenanceTest, EnterInTheListClosesWithoutDeleting)
+{
+    startProgram();
+    withDialog<frmDelete>("mnuFileDeleteRates", [](frmDelete& d) {
+        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        QTest::keyClick(d.lstCountries, Qt::Key_Return);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(storedRows().size(), 4u);
+}
+
+// ---- Edit Rates ------------------------------------------------------------
+
+TEST_F(MaintenanceTest, EditWritesTheBoxesBackIntoTheChosenRow)
+{
+    frmHUD& hud = startProgram();
+    withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
+        EXPECT_EQ(str(d.windowTitle()), "Delete Exchange Rates");
+        EXPECT_EQ(str(d.cmdDel->text()), "&Save");
+        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        typeInto(d.txtExRate, QString());
+        EXPECT_FALSE(d.cmdDel->isEnabled()) << "an empty box disables Save";
+        typeInto(d.txtExRate, QStringLiteral("2.25"));
+        typeInto(d.txtCountry, QStringLiteral("Zwoland"));
+        typeInto(d.txtDenom, QString());
+        QTest::keyClick(d.txtDenom, Qt::Key_Tab);
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_TRUE(d.cmdDel->isEnabled());
+
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        EXPECT_TRUE(messages.empty()) << prompts().front();
+        EXPECT_EQ(itemsOf(*d.lstCountries), (std::vector<std::string>{"Aland", "Britain", "Threeland", "Zwoland"}));
+        EXPECT_TRUE(d.txtCountry->text().isEmpty());
+        EXPECT_TRUE(d.txtExRate->text().isEmpty());
+        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_FALSE(d.cmdDel->isEnabled());
+    });
+    EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Zwoland|" + str(Placeholder) + "|2.25",
+                                                      "Threeland|Three|3", "Aland|Ay|0.5"}));
+    EXPECT_EQ(itemsOf(*hud.lstCountries[0]), (std::vector<std::string>{"Aland", "Britain", "Threeland", "Zwoland"}));
+}
+
+TEST_F(MaintenanceTest, EditRefusesAnotherRowsNameAndABoxesOnlySave)
+{
+    startProgram();
+    withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
+        // Typed by hand, with nothing chosen: no row to write into.
+        typeInto(d.txtCountry, QStringLiteral("Handland"));
+        typeInto(d.txtExRate, QStringLiteral("5"));
+        ASSERT_TRUE(d.cmdDel->isEnabled());
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("first"))) << str(messages[0].prompt);
+
+        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        typeInto(d.txtCountry, QStringLiteral("Britain"));
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 2u);
+        EXPECT_EQ(str(messages[1].prompt), "Britain already exists.");
+
+        // Back to its own name the row can still be saved: the check found another
+        // row, and the write must go to the chosen one.
+        typeInto(d.txtCountry, QStringLiteral("Twoland"));
+        typeInto(d.txtExRate, QStringLiteral("2.5"));
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        EXPECT_EQ(messages.size(), 2u);
+
+        // After a Save nothing is chosen any more.
+        typeInto(d.txtCountry, QStringLiteral("Aland"));
+        typeInto(d.txtExRate, QStringLiteral("8"));
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        EXPECT_EQ(messages.size(), 3u);
+    });
+    EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2.5", "Threeland|Three|3",
+                                                      "Aland|Ay|0.5"}));
+}
+
+struct BadEdit {
+    const char* name;
+    const char* box;
+    QString text;
+    friend void PrintTo(const BadEdit& e, std::ostream* os) { *os << e.name; }
+};
+
+class FailedEdit : public MaintenanceTest, public ::testing::WithParamInterface<BadEdit> {};
+
+TEST_P(FailedEdit, LeavesTheRowAsItWas)
+{
+    startProgram();
+    withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
+        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        typeInto(d.txtExRate, QStringLiteral("2.75"));  // a good change beside the bad one
+        d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->setText(GetParam().text);
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
+        EXPECT_EQ(str(d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->text()), str(GetParam().text));
+        // Moving on must not commit any part of the failed write.
+        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
+    });
+    EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2", "Threeland|Three|3",
+                                                      "Aland|Ay|0.5"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EditDialog, FailedEdit,
+    ::testing::Values(BadEdit{"rateNotANumber", "txtExRate", QStringLiteral("abc")},
+                      BadEdit{"rateZero", "txtExRate", QStringLiteral("0")},
+                      BadEdit{"countryTooLong", "txtCountry", QString(51, QLatin1Char('c'))},
+                      BadEdit{"unitTooLong", "txtDenom", QString(26, QLatin1Char('u'))}),
+    [](const ::testing::TestParamInfo<BadEdit>& info) { return std::string(info.param.name); });
+
+TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
+{
+    startProgram();
+    withDialog<frmDelete>("mnuFileEditRates", [](frmDelete& d) {
+        EXPECT_TRUE(MOD_Universe::blnEditMode);
+        QTest::mouseClick(d.txtCountry, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), d.txtCountry) << "edit mode keeps the click";
+    });
+    withDialog<frmDelete>("mnuFileDeleteRates", [this](frmDelete& d) {
+        EXPECT_FALSE(MOD_Universe::blnEditMode);
+        EXPECT_EQ(str(d.cmdDel->text()), "&Delete");
+        EXPECT_FALSE(d.cmdDel->isEnabled()) << "starts afresh";
+        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
+        answers = {MsgBoxResult::No};
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_EQ(str(messages[0].title), "Confirm Delete");
+    });
+    messages.clear();
+    withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
+        EXPECT_EQ(str(d.cmdDel->text()), "&Save");
+        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
+        typeInto(d.txtDenom, QStringLiteral("Aye"));
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        EXPECT_TRUE(messages.empty()) << "a save asks nothing";
+    });
+    EXPECT_EQ(storedRows().back(), "Aland|Aye|0.5");
+}
+
+int main(int argc, char** argv)
+{
+    // Listing the tests needs an application too, and no display may be there.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    MOD_Universe::initApplication(app);
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}
