@@ -7,6 +7,19 @@ class QWidget;
 // Links handed to the desktop's default web browser or mail client.
 namespace MOD_Universe {
 
+// The program's fixed links. The mail link serves both Help > E-Mail and the
+// About box's address label, so the two can never drift apart.
+extern const QString SupportAddress;      // shown by the About box
+extern const QString LinkMakerSite;       // Help > Visit Fernwick
+extern const QString LinkCommunity;       // Help > Visit Community
+extern const QString LinkSupportMail;     // "mailto:" + SupportAddress
+extern const QString LinkRevenueRates;    // Help > Exchange Rates > Inland Revenue (UK)
+extern const QString RatesSiteDomain;     // the public rates site
+extern const QString LinkRatesSiteRates;  // Help > Exchange Rates > that site
+
+// Show command every link is requested with: open the handler's window maximised.
+inline constexpr int SW_SHOWMAXIMIZED = 3;
+
 // Caption of the Help > Exchange Rates item for the public rates site: its
 // domain name, access key on the first letter.
 QString ratesSiteMenuCaption();
