@@ -1,0 +1,208 @@
+#include "info/frmAbout.h"
+#include "ui_frmAbout.h"
+
+#include "app/Universe.h"
+#include "calculator/frmHUD.h"
+#include "info/Links.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QCloseEvent>
+#include <QShowEvent>
+#include <QGuiApplication>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+
+namespace {
+
+frmAbout* s_about = nullptr;
+
+// The label's text font; machines without Times New Roman get the nearest serif.
+QFont aboutTextFont()
+{
+    QFont font;
+    font.setFamilies({u"Times New Roman"_s, u"Liberation Serif"_s, u"Tinos"_s, u"DejaVu Serif"_s});
+    font.setStyleHint(QFont::Serif);
+    font.setPointSizeF(11.25);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+// Screen readers see the address label as a link they can press, although it
+// takes no keyboard focus (the OK button stays the box's only tab stop).
+class ClickableLabelAccessible : public QAccessibleWidget {
+public:
+    explicit ClickableLabelAccessible(ClickableLabel* label)
+        : QAccessibleWidget(label, QAccessible::Link)
+    {
+    }
+
+    QString text(QAccessible::Text t) const override
+    {
+        QString s = QAccessibleWidget::text(t);
+        if (s.isEmpty() && t == QAccessible::Name)
+            s = label()->text();
+        return s;
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        s.linked = true;
+        return s;
+    }
+
+    QStringList actionNames() const override
+    {
+        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
+    }
+
+    void doAction(const QString& actionName) override
+    {
+        if (actionName == pressAction())
+            Q_EMIT label()->clicked();
+        else
+            QAccessibleWidget::doAction(actionName);
+    }
+
+private:
+    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
+};
+
+QAccessibleInterface* clickableLabelAccessible(const QString& className, QObject* object)
+{
+    if (className == u"ClickableLabel"_s && object && object->isWidgetType())
+        return new ClickableLabelAccessible(static_cast<ClickableLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void ClickableLabel::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton)
+        pressed_ = true;
+    QLabel::mousePressEvent(event);
+}
+
+void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
+{
+    // A click is a press and a release over the label, as on a button.
+    const bool click = pressed_ && event->button() == Qt::LeftButton
+                       && rect().contains(event->position().toPoint());
+    if (event->button() == Qt::LeftButton)
+        pressed_ = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT clicked();
+}
+
+frmAbout& frmAbout::instance()
+{
+    if (!s_about) {
+        s_about = new frmAbout;
+        // The box may be the program's last window once the main window has gone.
+        MOD_Universe::trackWindow(s_about);
+    }
+    return *s_about;
+}
+
+frmAbout* frmAbout::current()
+{
+    return s_about;
+}
+
+frmAbout::frmAbout()
+    : QWidget(nullptr,
+              Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                  | Qt::WindowCloseButtonHint)
+    , ui(std::make_unique<Ui::frmAbout>())
+{
+    static const bool accessibleFactoryInstalled = [] {
+        QAccessible::installFactory(clickableLabelAccessible);
+        return true;
+    }();
+    Q_UNUSED(accessibleFactoryInstalled);
+
+    setAttribute(Qt::WA_DeleteOnClose);
+    ui->setupUi(this);
+    cmdOK = ui->cmdOK;
+    lblEMail = ui->lblEMail;
+    lblFree = ui->lblFree;
+    Image1 = ui->Image1;
+
+    lblEMail->setText(MOD_Universe::SupportAddress);
+    const QFont textFont = aboutTextFont();
+    lblFree->setFont(textFont);
+    QFont linkFont = textFont;
+    linkFont.setUnderline(true);
+    lblEMail->setFont(linkFont);
+
+    // The freeware text wraps at about forty characters of its own font, never
+    // narrower than the logo or the address; the box's fixed size follows.
+    const int textWidth = std::max({QFontMetrics(textFont).averageCharWidth() * 40,
+                                    Image1->sizeHint().width(), lblEMail->sizeHint().width()});
+    lblFree->setFixedSize(textWidth, lblFree->heightForWidth(textWidth));
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
+    connect(lblEMail, &ClickableLabel::clicked, this, &frmAbout::lblEMail_Click);
+
+    adjustSize();
+    cmdOK->setFocus();
+}
+
+frmAbout::~frmAbout()
+{
+    if (s_about == this)
+        s_about = nullptr;
+}
+
+void frmAbout::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (centred_)
+        return;
+    centred_ = true;
+    // Centred, frame included, on the screen the user works on: the main
+    // window's, if it is there. The frame is known once the window exists.
+    const QScreen* screen = frmHUD::isLoaded() ? frmHUD::instance().screen() : QGuiApplication::primaryScreen();
+    if (screen) {
+        QRect frame = frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        move(frame.topLeft());
+    }
+}
+
+void frmAbout::closeEvent(QCloseEvent* event)
+{
+    // From here on Help > About makes a fresh box, even before this one is deleted.
+    if (s_about == this)
+        s_about = nullptr;
+    event->accept();
+}
+
+void frmAbout::cmdOK_Click()
+{
+    close();
+}
+
+void frmAbout::lblEMail_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpAbout_Click()
+{
+    // Modeless and without an owner, so the box can outlive the main window;
+    // choosing About again brings the open box forward.
+    frmAbout& about = frmAbout::instance();
+    about.show();
+    about.raise();
+    about.activateWindow();
+}

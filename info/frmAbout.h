@@ -1,0 +1,64 @@
+#pragma once
+
+// The About box: logo, freeware line and the support address as a clickable
+// label. Modeless and without an owner, so it may outlive the main window; at
+// most one exists, and it is destroyed when closed.
+
+#include <QLabel>
+#include <QWidget>
+
+#include <memory>
+
+class QPushButton;
+
+namespace Ui {
+class frmAbout;
+}
+
+// A label that acts like a link: a left click released over it emits clicked().
+// It never takes the keyboard focus; assistive tools get a press action instead.
+class ClickableLabel : public QLabel {
+    Q_OBJECT
+
+public:
+    using QLabel::QLabel;
+
+Q_SIGNALS:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    bool pressed_ = false;
+};
+
+class frmAbout : public QWidget {
+    Q_OBJECT
+
+public:
+    // The open About box, created (and tracked as a program window) when none is.
+    static frmAbout& instance();
+    static frmAbout* current();
+
+    ~frmAbout() override;
+
+    QPushButton* cmdOK = nullptr;
+    ClickableLabel* lblEMail = nullptr;
+    QLabel* lblFree = nullptr;
+    QLabel* Image1 = nullptr;
+
+    void cmdOK_Click();
+    void lblEMail_Click();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    frmAbout();
+
+    std::unique_ptr<Ui::frmAbout> ui;
+    bool centred_ = false;
+};
