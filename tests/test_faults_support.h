@@ -1,0 +1,218 @@
+#pragma once
+
+// Helpers of the fault tests: files made the way another tool (or an accident)
+// would make them, a rates file that this process really cannot write, and a
+// second connection that holds the write lock.
+
+#include "data/RecordStore.h"
+#include "tests/StoreFixtures.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QString>
+
+#include <gtest/gtest.h>
+#include <linux/capability.h>
+#include <sqlite3.h>
+#include <sys/stat.h>
+#include <sys/syscall.h>
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <array>
+#include <cerrno>
+#include <optional>
+#include <variant>
+#include <vector>
+
+namespace FaultSupport {
+
+// "ok" when the file passes SQLite's own check, keyed as the program keys it;
+// otherwise the first complaint.
+inline QString integrityCheck(const QString& path)
+{
+    sqlite3* db = nullptr;
+    QString result;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+        && MOD_Data::keyDatabase(db) == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK
+            && sqlite3_step(stmt) == SQLITE_ROW)
+            result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
+        else
+            result = QString::fromUtf8(sqlite3_errmsg(db));
+        sqlite3_finalize(stmt);
+    } else {
+        result = QStringLiteral("cannot open: ") + QString::fromUtf8(sqlite3_errmsg(db));
+    }
+    sqlite3_close_v2(db);
+    return result;
+}
+
+// A value as another tool may store it in an unconstrained table.
+struct Null {};
+struct Blob {
+    QByteArray bytes;
+};
+using Value = std::variant<Null, QByteArray /* text, any bytes */, double, long long, Blob>;
+
+// Creates an SQLCipher file with the program's key whose tblExchanges has no
+// constraints, and fills it with rows of exactly these values (text bound with
+// its byte count, so an embedded NUL is stored). Returns an SQLite code.
+inline int writeForeignTable(const QString& path, const std::vector<std::array<Value, 3>>& rows)
+{
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK)
+        rc = MOD_Data::keyDatabase(db);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db,
+                          "CREATE TABLE tblExchanges(Country TEXT, \"Monetery Unit\" TEXT, \"Exchange Rate\" REAL);"
+                          "BEGIN;",
+                          nullptr, nullptr, nullptr);
+    sqlite3_stmt* insert = nullptr;
+    if (rc == SQLITE_OK)
+        rc = sqlite3_prepare_v2(db, "INSERT INTO tblExchanges VALUES (?1, ?2, ?3)", -1, &insert, nullptr);
+    for (const auto& row : rows) {
+        if (rc != SQLITE_OK)
+            break;
+        for (int i = 0; i < 3; ++i) {
+            const Value& v = row[static_cast<std::size_t>(i)];
+            if (const auto* text = std::get_if<QByteArray>(&v))
+                sqlite3_bind_text(insert, i + 1, text->constData(), static_cast<int>(text->size()), SQLITE_TRANSIENT);
+            else if (const auto* real = std::get_if<double>(&v))
+                sqlite3_bind_double(insert, i + 1, *real);
+            else if (const auto* integer = std::get_if<long long>(&v))
+                sqlite3_bind_int64(insert, i + 1, *integer);
+            else if (const auto* blob = std::get_if<Blob>(&v))
+                sqlite3_bind_blob(insert, i + 1, blob->bytes.constData(), static_cast<int>(blob->bytes.size()),
+                                  SQLITE_TRANSIENT);
+            else
+                sqlite3_bind_null(insert, i + 1);
+        }
+        rc = sqlite3_step(insert) == SQLITE_DONE ? SQLITE_OK : sqlite3_errcode(db);
+        sqlite3_reset(insert);
+    }
+    sqlite3_finalize(insert);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db, "COMMIT;", nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db);
+    return rc;
+}
+
+// An SQLCipher file holding the program's table, keyed with another password.
+inline int writeOtherKeyFile(const QString& path)
+{
+    sqlite3* db = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
+                             SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_key(db, "not-the-password", 16);
+    if (rc == SQLITE_OK)
+        rc = sqlite3_exec(db,
+                          "CREATE TABLE tblExchanges(Country TEXT, \"Monetery Unit\" TEXT, \"Exchange Rate\" REAL);"
+                          "INSERT INTO tblExchanges VALUES ('Britain', 'Pound', 1);",
+                          nullptr, nullptr, nullptr);
+    sqlite3_close_v2(db);
+    return rc;
+}
+
+// Makes a file unwritable for this thread while it lives: mode 0444 and, when
+// running as root (CI does), CAP_DAC_OVERRIDE taken out of the calling thread's
+// effective capabilities, since root writes through any mode. The capability
+// stays permitted and comes back in the destructor. Only the calling thread is
+// affected (capabilities are per thread on Linux), which is the one the store
+// runs on. ok() tells whether a write really fails; why() says why not.
+class UnwritableFile {
+public:
+    explicit UnwritableFile(const QString& path) : path_(QFile::encodeName(path))
+    {
+        struct stat st {};
+        if (::stat(path_.constData(), &st) != 0) {
+            why_ = QStringLiteral("no such file");
+            return;
+        }
+        mode_ = st.st_mode & 07777;
+        if (::chmod(path_.constData(), 0444) != 0) {
+            why_ = QStringLiteral("chmod failed");
+            return;
+        }
+        chmodded_ = true;
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        header_.pid = 0;
+        if (syscall(SYS_capget, &header_, saved_) == 0 && (saved_[0].effective & (1u << CAP_DAC_OVERRIDE))) {
+            __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+            reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+            if (syscall(SYS_capset, &header_, reduced) == 0)
+                capDropped_ = true;
+        }
+        const int fd = ::open(path_.constData(), O_WRONLY);
+        if (fd >= 0) {
+            ::close(fd);
+            why_ = QStringLiteral("the file stays writable for this process (capabilities could not be reduced)");
+            return;
+        }
+        ok_ = errno == EACCES || errno == EPERM;
+        if (!ok_)
+            why_ = QStringLiteral("unexpected error opening the file for writing");
+    }
+    ~UnwritableFile()
+    {
+        if (capDropped_)
+            syscall(SYS_capset, &header_, saved_);
+        if (chmodded_)
+            ::chmod(path_.constData(), mode_);
+    }
+    UnwritableFile(const UnwritableFile&) = delete;
+    UnwritableFile& operator=(const UnwritableFile&) = delete;
+
+    bool ok() const { return ok_; }
+    const QString& why() const { return why_; }
+
+private:
+    QByteArray path_;
+    mode_t mode_ = 0644;
+    bool chmodded_ = false;
+    bool capDropped_ = false;
+    bool ok_ = false;
+    QString why_;
+    __user_cap_header_struct header_{};
+    __user_cap_data_struct saved_[2]{};
+};
+
+// Another writer in the middle of a transaction: holds the file's write
+// (RESERVED) lock until released or destroyed. Readers still read; every other
+// writer waits out its busy timeout and fails.
+class WriteLock {
+public:
+    explicit WriteLock(const QString& path)
+    {
+        if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
+            && MOD_Data::keyDatabase(db_) == SQLITE_OK
+            && sqlite3_exec(db_, "BEGIN IMMEDIATE; UPDATE tblExchanges SET rowid = rowid WHERE 0;", nullptr, nullptr,
+                            nullptr)
+                == SQLITE_OK)
+            held_ = true;
+    }
+    ~WriteLock() { release(); }
+    WriteLock(const WriteLock&) = delete;
+    WriteLock& operator=(const WriteLock&) = delete;
+
+    bool held() const { return held_; }
+    void release()
+    {
+        if (db_) {
+            sqlite3_exec(db_, "ROLLBACK;", nullptr, nullptr, nullptr);
+            sqlite3_close_v2(db_);
+            db_ = nullptr;
+        }
+        held_ = false;
+    }
+
+private:
+    sqlite3* db_ = nullptr;
+    bool held_ = false;
+};
+
+} // namespace FaultSupport
