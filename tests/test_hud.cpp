@@ -54,7 +54,7 @@ protected:
         ProgramTest::SetUp();
         createDatabase();
         hud = &startProgram();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(hud));
+        ASSERT_TRUE(QTest::qWaitForWindowActive(hud));
         messages.clear();
     }
     frmHUD* hud = nullptr;
@@ -296,6 +296,9 @@ TEST_F(MainWindowTest, menuShortcutsWinInsideTextBoxes)
     EXPECT_EQ(hud->txtConvert->text(), QStringLiteral("12"));
     closer.stop();
 
+    // The dialog has closed; shortcuts need their window active again.
+    hud->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(hud));
     QAction* exit = hud->findChild<QAction*>(QStringLiteral("mnuFileExit"));
     QSignalSpy exitSpy(exit, &QAction::triggered);
     hud->txtDenomination[0]->setFocus();
