@@ -73,6 +73,7 @@ void frmDelete::applyDesignMetrics()
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(90), tw(75));
     ui->lstCountries->setMinimumSize(tw(1695), tw(1815));
+    ui->lstCountries->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);  // long names elide, as in the main window
     ui->bodyLayout->setSpacing(tw(105));
     ui->fieldsLayout->setSpacing(0);
     for (QLabel* label : {ui->lblCountry, ui->lblDenom, ui->lblExRate})
