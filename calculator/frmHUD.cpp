@@ -1,6 +1,7 @@
 #include "calculator/frmHUD.h"
 #include "ui_frmHUD.h"
 
+#include "app/KeyInput.h"
 #include "app/MsgBox.h"
 #include "app/Universe.h"
 #include "calculator/Exchange.h"
@@ -34,23 +35,6 @@ void numericKeyFilter(int& KeyAscii)
         && MOD_Universe::readNumber(QString(QChar(char16_t(KeyAscii)))).ok())
         return;
     KeyAscii = 0;
-}
-
-// The character code a key press delivers: Ctrl+letter gives its control code,
-// as a terminal would, so Ctrl+C (3) and Ctrl+V (22) reach the filter as codes.
-int keyAscii(const QKeyEvent* event)
-{
-    const auto mods = event->modifiers();
-    if ((mods & Qt::ControlModifier) && !(mods & Qt::AltModifier)
-        && event->key() >= Qt::Key_A && event->key() <= Qt::Key_Z)
-        return event->key() - Qt::Key_A + 1;
-    const QString text = event->text();
-    return text.isEmpty() ? -1 : text.at(0).unicode();
-}
-
-bool isEnter(const QKeyEvent* event)
-{
-    return event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
 }
 
 } // namespace
@@ -304,7 +288,8 @@ void frmHUD::keyPressEvent(QKeyEvent* event)
 {
     // Calculate is the default button: Enter presses it from every control but
     // Exit, which Enter presses itself; while Calculate is disabled Enter does nothing.
-    if (isEnter(event) && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    if (enter && (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier) {
         if (focusWidget() == cmdExit)
             cmdExit->click();
         else if (cmdCalculate->isEnabled())
@@ -317,18 +302,15 @@ void frmHUD::keyPressEvent(QKeyEvent* event)
 
 bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
 {
-    if (isEnter(event))
-        return false;  // reaches the window, which presses Calculate
-    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab)
-        return false;  // focus moves, as from any other box
+    // Enter reaches the window, which presses Calculate; Tab moves the focus.
+    if (MOD_Universe::isDialogKey(event))
+        return false;
     // The keypad's decimal key types '.' whatever the layout's separator.
-    if ((event->modifiers() & Qt::KeypadModifier)
-        && (event->key() == Qt::Key_Comma || event->key() == Qt::Key_Period || event->text() == u","_s
-            || event->text() == u"."_s)) {
+    if (MOD_Universe::isKeypadDecimal(event)) {
         box->insert(u"."_s);
         return true;
     }
-    const int original = keyAscii(event);
+    const int original = MOD_Universe::keyAscii(event);
     if (original < 0)
         return false;  // navigation and editing keys
     int KeyAscii = original;

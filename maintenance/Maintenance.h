@@ -13,8 +13,6 @@
 
 #include <functional>
 
-class QKeyEvent;
-
 namespace MOD_Universe {
 
 // Which command opened the delete-and-edit dialog: false for Delete Rates,
@@ -35,16 +33,6 @@ bool rateBoxesFilled(const QString& country, const QString& denomination, const 
 // '.' only while boxText holds none yet (whatever is selected), the ten digits
 // pass; anything else becomes 0.
 void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText);
-
-// The character code a key press delivers, -1 for keys that type nothing
-// (arrows, Home, Delete). Ctrl+letter gives its control code (Ctrl+V is 22).
-int keyAscii(const QKeyEvent* event);
-
-// Keys the dialog itself acts on (Enter, Escape, Tab), which no filter may swallow.
-bool isDialogKey(const QKeyEvent* event);
-
-// The keypad's decimal key, whatever separator the keyboard layout gives it.
-bool isKeypadDecimal(const QKeyEvent* event);
 
 // A failure report: firstLine, whom to tell, then "ERROR #: " + number and
 // "ERROR  :" + description, joined by CR LF with none after the last.

@@ -5,6 +5,7 @@
 #include "calculator/frmHUD.h"
 #include "data/Database.h"
 #include "data/RecordStore.h"
+#include "app/KeyInput.h"
 #include "maintenance/Maintenance.h"
 
 #include <QFocusEvent>

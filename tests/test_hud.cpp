@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QClipboard>
 #include <QFocusEvent>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -167,6 +168,11 @@ TEST_F(MainWindowTest, amountAndCommissionTakeOnlyDigitsPointsAndBackspace)
         EXPECT_EQ(box->text(), QStringLiteral("123.4.5"));
         QTest::keyClick(box, Qt::Key_Backspace);
         EXPECT_EQ(box->text(), QStringLiteral("123.4."));
+        // Delete is an editing key, whatever character code the platform gives it.
+        QTest::keyClick(box, Qt::Key_Home);
+        QKeyEvent del(QEvent::KeyPress, Qt::Key_Delete, Qt::NoModifier, QStringLiteral("\x7f"));
+        QCoreApplication::sendEvent(box, &del);
+        EXPECT_EQ(box->text(), QStringLiteral("23.4."));
     }
 }
 

@@ -1,0 +1,19 @@
+#pragma once
+
+// Reading key presses the way the number boxes' filters want them.
+
+class QKeyEvent;
+
+namespace MOD_Universe {
+
+// The character code a key press delivers, -1 for keys that type nothing
+// (arrows, Home, Delete). Ctrl+letter gives its control code (Ctrl+V is 22).
+int keyAscii(const QKeyEvent* event);
+
+// Keys the dialog itself acts on (Enter, Escape, Tab), which no filter may swallow.
+bool isDialogKey(const QKeyEvent* event);
+
+// The keypad's decimal key, whatever separator the keyboard layout gives it.
+bool isKeypadDecimal(const QKeyEvent* event);
+
+} // namespace MOD_Universe
