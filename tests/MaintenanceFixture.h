@@ -4,6 +4,7 @@
 // boxes recorded and answered, and helpers to drive the modal maintenance
 // dialogs from the event loop they run.
 
+#include "AppFixture.h"
 #include "app/MsgBox.h"
 #include "app/Universe.h"
 #include "app/frmSplash.h"
@@ -55,41 +56,13 @@ inline std::vector<std::string> itemsOf(const QListWidget& list)
     return items;
 }
 
-class MaintenanceTest : public ::testing::Test {
+class MaintenanceTest : public AppFixture::ProgramTest {
 protected:
     void SetUp() override
     {
-        ASSERT_TRUE(dir.isValid());
-        MOD_Data::setProgramFolder(dir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-        MOD_Universe::strConvertTo.clear();
-        MOD_Universe::strConvertFrom.clear();
-        MOD_Universe::dblCom = 0;
+        ProgramTest::SetUp();
         MOD_Universe::blnEditMode = false;
-        setMsgBoxHandler([this](const MsgBoxRequest& r) {
-            messages.push_back(r);
-            if (answers.empty())
-                return r.buttons == MsgBoxButtons::YesNo ? MsgBoxResult::Yes : MsgBoxResult::OK;
-            const MsgBoxResult a = answers.front();
-            answers.pop_front();
-            return a;
-        });
     }
-
-    void TearDown() override
-    {
-        if (frmHUD::isLoaded())
-            delete &frmHUD::instance();
-        delete frmSplash::current();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
-        MOD_Data::rsRates.Close();
-        MOD_Data::cnRates.Close();
-        setMsgBoxHandler({});
-        QCoreApplication::processEvents();
-    }
-
-    QString dbPath() const { return dir.filePath(QStringLiteral("Exchange.db")); }
 
     // Starts the program as Main does, on a file holding rows (none: no file at all).
     frmHUD& startProgram(const std::vector<MOD_Data::RateRow>& rows = sampleRates(), bool withFile = true)
@@ -177,9 +150,6 @@ protected:
         return n;
     }
 
-    QTemporaryDir dir;
-    std::vector<MsgBoxRequest> messages;
-    std::deque<MsgBoxResult> answers;
 };
 
 inline const QString FillListsFailed = QStringLiteral("There were errors while trying to fill the countries lists.");
