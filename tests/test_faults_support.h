@@ -49,6 +49,36 @@ inline QString integrityCheck(const QString& path)
     return result;
 }
 
+// Every row exactly as stored, whatever its types and bytes (NULs included):
+// "rowid|type:hex|type:hex|type:hex".
+inline QStringList dumpTable(const QString& path)
+{
+    QStringList rows;
+    sqlite3* db = nullptr;
+    if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
+        && MOD_Data::keyDatabase(db) == SQLITE_OK) {
+        sqlite3_stmt* stmt = nullptr;
+        if (sqlite3_prepare_v2(db,
+                               "SELECT rowid || '|' || typeof(Country) || ':' || hex(Country) || '|' || "
+                               "typeof(\"Monetery Unit\") || ':' || hex(\"Monetery Unit\") || '|' || "
+                               "typeof(\"Exchange Rate\") || ':' || hex(\"Exchange Rate\") "
+                               "FROM tblExchanges ORDER BY rowid",
+                               -1, &stmt, nullptr)
+            == SQLITE_OK) {
+            while (sqlite3_step(stmt) == SQLITE_ROW)
+                rows << QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)),
+                                          sqlite3_column_bytes(stmt, 0));
+        } else {
+            rows << QStringLiteral("unreadable: ") + QString::fromUtf8(sqlite3_errmsg(db));
+        }
+        sqlite3_finalize(stmt);
+    } else {
+        rows << QStringLiteral("cannot open");
+    }
+    sqlite3_close_v2(db);
+    return rows;
+}
+
 // A value as another tool may store it in an unconstrained table.
 struct Null {};
 struct Blob {
