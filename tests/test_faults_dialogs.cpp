@@ -1,0 +1,155 @@
+// The maintenance dialogs on a rates file that cannot be written: one this
+// process may not write to, and one whose write lock another program holds.
+// Each failure is reported, nothing is lost or half-written, and the program
+// goes on.
+
+#include "MaintenanceFixture.h"
+
+#include "maintenance/frmAddExchange.h"
+#include "maintenance/frmDelete.h"
+#include "tests/test_faults_support.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+using namespace MaintenanceFixture;
+
+namespace {
+
+void chooseRow(QListWidget* list, const QString& name)
+{
+    const auto found = list->findItems(name, Qt::MatchExactly);
+    ASSERT_EQ(found.size(), 1) << str(name);
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    ASSERT_EQ(list->currentItem(), found.first());
+}
+
+// The report of a failed write: four lines, the number and the store's words.
+void expectWriteFailure(const MsgBoxRequest& r, const char* words)
+{
+    const QStringList lines = r.prompt.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4) << str(r.prompt);
+    EXPECT_EQ(str(lines[2]), "ERROR #: -2147467259");
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("ERROR  :"))) << str(lines[3]);
+    EXPECT_TRUE(lines[3].contains(QString::fromLatin1(words))) << str(lines[3]);
+    EXPECT_EQ(r.icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(r.buttons, MsgBoxButtons::OK);
+}
+
+class UnwritableRates : public MaintenanceTest {
+protected:
+    // The three writes of the dialogs, each against the file as it is; every
+    // one must fail with a report naming why, and leave the rows as they were.
+    void tryEveryWrite(const char* words)
+    {
+        const std::vector<std::string> before = storedRows();
+        withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
+            d.txtCountry->setText(QStringLiteral("Newland"));
+            d.txtExRate->setText(QStringLiteral("4"));
+            messages.clear();
+            QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u) << prompts().back();
+            expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
+            expectWriteFailure(messages[0], words);
+            EXPECT_EQ(str(d.txtCountry->text()), "Newland") << "the boxes keep what the user typed";
+        });
+        withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
+            chooseRow(d.lstCountries, QStringLiteral("Twoland"));
+            d.txtDenom->setText(QStringLiteral("Deux"));
+            d.txtExRate->setText(QStringLiteral("2.5"));
+            messages.clear();
+            QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u) << prompts().back();
+            expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
+            expectWriteFailure(messages[0], words);
+        });
+        withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
+            chooseRow(d.lstCountries, QStringLiteral("Threeland"));
+            messages.clear();
+            QTest::mouseClick(d.cmdDel, Qt::LeftButton);  // confirmed with Yes
+            ASSERT_EQ(messages.size(), 2u) << prompts().back();
+            expectWriteFailure(messages[1], words);
+            EXPECT_EQ(d.lstCountries->count(), 4) << "the row is still listed";
+        });
+        EXPECT_EQ(storedRows(), before);
+    }
+
+    // Choosing and calculating still work after the failures.
+    void expectTheProgramGoesOn(int rows)
+    {
+        frmHUD& hud = frmHUD::instance();
+        EXPECT_EQ(hud.lstCountries[0]->count(), rows);
+        chooseRow(hud.lstCountries[0], QStringLiteral("Twoland"));
+        chooseRow(hud.lstCountries[1], QStringLiteral("Threeland"));
+        EXPECT_EQ(hud.txtExchangeRate[0]->text(), QStringLiteral("2"));
+        hud.txtConvert->setFocus();
+        QTest::keyClicks(hud.txtConvert, QStringLiteral("10"));
+        messages.clear();
+        QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
+        EXPECT_TRUE(messages.empty()) << prompts().front();
+        EXPECT_EQ(hud.lblExRes->text(), QStringLiteral("15.00"));
+    }
+};
+
+TEST_F(UnwritableRates, aFileThisUserMayNotWriteFailsEachWriteWithTheSaveErrorAndLosesNothing)
+{
+    MOD_Data::createRatesFile(dbPath(), sampleRates());
+    const QByteArray bytes = StoreFixtures::fileBytes(dbPath());
+    FaultSupport::UnwritableFile guard(dbPath());
+    if (!guard.ok())
+        GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
+    startProgram({}, false);
+    EXPECT_TRUE(messages.empty()) << "an unwritable file still opens: " << prompts().front();
+
+    tryEveryWrite("read-only");
+    expectTheProgramGoesOn(4);
+    frmHUD::instance().close();
+    EXPECT_EQ(StoreFixtures::fileBytes(dbPath()), bytes);
+}
+
+// Each locked write waits out the store's 2 s busy timeout: three in all.
+TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErrorAndWorksOnceItIsDone)
+{
+    startProgram();
+    auto lock = std::make_unique<FaultSupport::WriteLock>(dbPath());
+    ASSERT_TRUE(lock->held());
+    tryEveryWrite("locked");
+    lock.reset();
+
+    // The same Save succeeds once the other program has finished.
+    withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
+        d.txtCountry->setText(QStringLiteral("Newland"));
+        d.txtExRate->setText(QStringLiteral("4"));
+        messages.clear();
+        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        EXPECT_EQ(prompts(), (std::vector<std::string>{"The New Exchange Rate has been saved successfuly"}));
+    });
+    EXPECT_EQ(storedRows().back(), "Newland|---------------------|4");
+    EXPECT_EQ(FaultSupport::integrityCheck(dbPath()).toStdString(), "ok");
+    expectTheProgramGoesOn(5);
+}
+
+// FAULT (maintenance/frmDelete.cpp, frmDelete::DeleteRate): a failed delete is
+// reported under the title "Delete Error" with the first line "There was a
+// problem deleting the data.", where every failed write of the dialogs is to
+// give the Save Error message. Enable once DeleteRate's failure handler is
+// MOD_Universe::reportSaveError, as SaveRate's is.
+TEST_F(UnwritableRates, DISABLED_aFailedDeleteGivesTheSaveErrorMessage)
+{
+    MOD_Data::createRatesFile(dbPath(), sampleRates());
+    FaultSupport::UnwritableFile guard(dbPath());
+    if (!guard.ok())
+        GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
+    startProgram({}, false);
+    withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
+        chooseRow(d.lstCountries, QStringLiteral("Threeland"));
+        messages.clear();
+        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 2u);
+        expectSaveError(messages[1], MOD_Data::Err::CannotOpen);
+    });
+}
+
+} // namespace
