@@ -10,3 +10,17 @@ jobs=$(nproc)
 echo "== build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
+
+# The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
+# Leak checking stays on: on the offscreen platform Qt, fontconfig and SQLCipher
+# leave nothing for it to report, so any leak it finds is ours.
+echo "== sanitizers (address, undefined)"
+scripts/build.sh build-asan -DTALLYVANE_SANITIZE=ON -DTALLYVANE_BUILD_BENCH=OFF
+ASAN_OPTIONS=detect_leaks=1 \
+UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+  ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 300
+
+# The number-text fuzzer for a bounded time; a failing input lands in
+# fuzz/regressions/, which arithmetic_tests replays from then on.
+echo "== fuzz (60 s)"
+fuzz/run.sh 60

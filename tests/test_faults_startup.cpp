@@ -118,8 +118,9 @@ TEST_P(DamagedRatesFile, givesTheConnectionDialogAndIsLeftExactlyAsItWas)
     hud.close();  // the closing steps must not touch the file either
     EXPECT_FALSE(MOD_Data::cnRates.isOpen());
     EXPECT_EQ(folderSnapshot(dir.path()), before);
-    if (regular)
+    if (regular) {
         EXPECT_EQ(fileBytes(dbPath()), bytesBefore);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
