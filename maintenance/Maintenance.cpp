@@ -3,7 +3,10 @@
 #include "app/MsgBox.h"
 #include "data/RecordStore.h"
 
+#include <QLineEdit>
 #include <QStringList>
+
+#include <algorithm>
 
 #include <exception>
 
@@ -28,6 +31,20 @@ void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText)
     }
     if (KeyAscii < '0' || KeyAscii > '9')
         KeyAscii = 0;
+}
+
+void limitToCharacters(QLineEdit& box, int limit)
+{
+    // Qt's own limit counts UTF-16 units; twice the characters never cuts first.
+    box.setMaxLength(2 * limit);
+    QObject::connect(&box, &QLineEdit::textChanged, &box, [&box, limit](const QString& text) {
+        const QList<uint> characters = text.toUcs4();
+        if (characters.size() <= limit)
+            return;
+        const int cursor = box.cursorPosition();
+        box.setText(QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), limit));
+        box.setCursorPosition(std::min(cursor, int(box.text().size())));
+    });
 }
 
 QString failureReport(const QString& firstLine, long number, const QString& description)

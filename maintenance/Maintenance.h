@@ -13,6 +13,8 @@
 
 #include <functional>
 
+class QLineEdit;
+
 namespace MOD_Universe {
 
 // Which command opened the delete-and-edit dialog: false for Delete Rates,
@@ -33,6 +35,11 @@ bool rateBoxesFilled(const QString& country, const QString& denomination, const 
 // '.' only while boxText holds none yet (whatever is selected), the ten digits
 // pass; anything else becomes 0.
 void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText);
+
+// Limits a box to a number of characters as the table counts them: a
+// character outside the Basic Multilingual Plane is one, not two UTF-16 units,
+// and a cut never splits one. Longer text, typed, pasted or set, is cut.
+void limitToCharacters(QLineEdit& box, int limit);
 
 // A failure report: firstLine, whom to tell, then "ERROR #: " + number and
 // "ERROR  :" + description, joined by CR LF with none after the last.

@@ -54,6 +54,9 @@ frmAddExchange::frmAddExchange(QWidget* parent)
     cmdSave = ui->cmdSave;
     cmdFinished = ui->cmdFinished;
 
+    MOD_Universe::limitToCharacters(*txtCountry, MOD_Data::CountryMaxLength);
+    MOD_Universe::limitToCharacters(*txtDenom, MOD_Data::UnitMaxLength);
+
     ui->imgCoins->lower();  // behind the boxes it overlaps
     ui->imgCoins->installEventFilter(this);
     applyDesignMetrics();

@@ -229,10 +229,7 @@ void frmDelete::DeleteRate()
             deleted = true;
             rsRates.Update();
         },
-        [](long number, const QString& description) {
-            MsgBox(MOD_Universe::failureReport(u"There was a problem deleting the data."_s, number, description),
-                   MsgBoxButtons::OK, MsgBoxIcon::Critical, u"Delete Error"_s);
-        });
+        [](long number, const QString& description) { MOD_Universe::reportSaveError(number, description); });
     if (!deleted)
         return;
 

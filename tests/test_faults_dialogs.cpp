@@ -131,12 +131,8 @@ TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErr
     expectTheProgramGoesOn(5);
 }
 
-// FAULT (maintenance/frmDelete.cpp, frmDelete::DeleteRate): a failed delete is
-// reported under the title "Delete Error" with the first line "There was a
-// problem deleting the data.", where every failed write of the dialogs is to
-// give the Save Error message. Enable once DeleteRate's failure handler is
-// MOD_Universe::reportSaveError, as SaveRate's is.
-TEST_F(UnwritableRates, DISABLED_aFailedDeleteGivesTheSaveErrorMessage)
+// A failed delete is a failed write like any other: the Save Error message.
+TEST_F(UnwritableRates, aFailedDeleteGivesTheSaveErrorMessage)
 {
     MOD_Data::createRatesFile(dbPath(), sampleRates());
     FaultSupport::UnwritableFile guard(dbPath());

@@ -331,14 +331,9 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
     EXPECT_EQ(storedRows(), expected);
 }
 
-// FAULT (maintenance/frmAddExchange.ui, txtCountry and txtDenom maxLength 50
-// and 25): QLineEdit counts UTF-16 units, the table counts characters. A name
-// of 50 characters outside the Basic Multilingual Plane (emoji, some CJK) is
-// cut to 25, and a cut through a surrogate pair stores U+FFFD instead of the
-// character. Enable once the boxes limit by characters (or allow twice the
-// units and leave the limit to the store, which counts characters and
-// reports a text too long with a Save Error).
-TEST_F(HostileText, DISABLED_theAddDialogKeepsCharactersOutsideTheBasicPlaneWhole)
+// The boxes count characters as the table does: 50 characters outside the
+// Basic Multilingual Plane fit, and none is cut through a surrogate pair.
+TEST_F(HostileText, theAddDialogKeepsCharactersOutsideTheBasicPlaneWhole)
 {
     startProgram();
     withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
