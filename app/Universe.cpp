@@ -54,7 +54,11 @@ void initApplication(QApplication& app)
     QCoreApplication::setApplicationName(u"Tallyvane"_s);
     QGuiApplication::setApplicationDisplayName(QString());
     QGuiApplication::setDesktopFileName(u"tallyvane"_s);
-    QApplication::setWindowIcon(QIcon(u":/tallyvane/icon.svg"_s));
+    // Ready-made sizes: rendering the SVG at start-up costs time and memory.
+    QIcon icon;
+    for (const int size : {16, 24, 32, 48, 64, 128})
+        icon.addFile(u":/tallyvane/icon-%1.png"_s.arg(size), QSize(size, size));
+    QApplication::setWindowIcon(icon);
     QSettings::setDefaultFormat(QSettings::IniFormat);
     // The splash and the About box outlive the main window; trackWindow decides the end.
     app.setQuitOnLastWindowClosed(false);

@@ -7,6 +7,9 @@
 
 int main(int argc, char** argv)
 {
+    // Test discovery runs this too, without the tests' environment.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     MOD_Universe::initApplication(app);
     ::testing::InitGoogleTest(&argc, argv);
