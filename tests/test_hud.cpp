@@ -29,10 +29,8 @@ void choose(QListWidget* list, const QString& name)
 {
     const auto found = list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
     ASSERT_EQ(found.size(), 1) << name.toStdString();
-    const QRect r = list->visualItemRect(found.first());
     list->scrollToItem(found.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
-    Q_UNUSED(r);
 }
 
 void typeInto(QLineEdit* box, const QString& text)

@@ -63,7 +63,8 @@ TEST_F(StartupTest, closingSavesWhatTheWindowShowsForTheNextRun)
     createDatabase();
     saveSetting(QStringLiteral("ConvertFrom"), QStringLiteral("Twoland"));
     frmHUD& hud = startProgram();
-    hud.lstCountries[0]->setCurrentRow(hud.lstCountries[0]->findItems(QStringLiteral("Threeland"), Qt::MatchExactly).first()->listWidget()->row(hud.lstCountries[0]->findItems(QStringLiteral("Threeland"), Qt::MatchExactly).first()));
+    QListWidget* from = hud.lstCountries[0];
+    from->setCurrentItem(from->findItems(QStringLiteral("Threeland"), Qt::MatchExactly).first());
     hud.lstCountries[1]->clearSelection();  // nothing chosen: the earlier country stays saved
     hud.txtCom->setText(QStringLiteral("007"));
     hud.move(45, 30);
@@ -191,13 +192,6 @@ TEST_P(ClosingRoute, closesDatabaseThenSavesThenEndsAfterTheSplash)
     bool splashSeen = false;
     bool dbClosedAtSplash = false;
     bool settingsUnsavedAtSplash = false;
-    QTimer watcher;
-    QObject::connect(&watcher, &QTimer::timeout, [&] {
-        if (frmSplash::current() && !splashSeen) {
-            splashSeen = true;
-            dbClosedAtSplash = !MOD_Data::cnRates.isOpen() && !MOD_Data::rsRates.isOpen();
-        }
-    });
     // The splash appears inside the close, before the settings are written.
     struct SplashSpy : QObject {
         std::function<void()> onShow;
