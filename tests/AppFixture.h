@@ -73,6 +73,15 @@ protected:
     {
         MOD_Data::createRatesFile(dbPath(), rows);
     }
+    // The connection dialog up to its error description.
+    QString connectionDialogStart() const
+    {
+        return QStringLiteral("There was a problem connecting to the Exchange rates database.\r\n"
+                              "Check if the database is at the following location:\r\n")
+            + dbPath()
+            + QStringLiteral("\r\nIf the problem persists, please report the following details to "
+                             "Fernwick Software:\r\nERROR #: -2147467259\r\nERROR  :");
+    }
     QString settingsFile() const { return dir.filePath(QStringLiteral("config/Tallyvane/Tallyvane.ini")); }
     void saveSetting(const QString& key, const QVariant& value)
     {

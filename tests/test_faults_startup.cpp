@@ -99,12 +99,7 @@ TEST_P(DamagedRatesFile, givesTheConnectionDialogAndIsLeftExactlyAsItWas)
 
     frmHUD& hud = startProgram();
     ASSERT_GE(messages.size(), 1u);
-    const QString expected = QStringLiteral(
-                                 "There was a problem connecting to the Exchange rates database.\r\n"
-                                 "Check if the database is at the following location:\r\n")
-                             + dbPath()
-                             + QStringLiteral("\r\nIf the problem persists, please report the following details to "
-                                              "Fernwick Software:\r\nERROR #: -2147467259\r\nERROR  :");
+    const QString expected = connectionDialogStart();
     EXPECT_TRUE(messages[0].prompt.startsWith(expected)) << messages[0].prompt.toStdString();
     EXPECT_GT(messages[0].prompt.size(), expected.size()) << "the description says what is wrong";
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));

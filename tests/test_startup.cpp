@@ -132,12 +132,7 @@ TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
 {
     frmHUD& hud = startProgram();
     ASSERT_EQ(messages.size(), 2u);
-    const QString expected = QStringLiteral(
-                                 "There was a problem connecting to the Exchange rates database.\r\n"
-                                 "Check if the database is at the following location:\r\n")
-                             + dbPath()
-                             + QStringLiteral("\r\nIf the problem persists, please report the following details to "
-                                              "Fernwick Software:\r\nERROR #: -2147467259\r\nERROR  :");
+    const QString expected = connectionDialogStart();
     EXPECT_TRUE(messages[0].prompt.startsWith(expected)) << messages[0].prompt.toStdString();
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
     EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
