@@ -53,7 +53,7 @@ void initApplication(QApplication& app)
     QCoreApplication::setOrganizationName(u"Tallyvane"_s);
     QCoreApplication::setApplicationName(u"Tallyvane"_s);
     QGuiApplication::setApplicationDisplayName(QString());
-    QGuiApplication::setDesktopFileName(u"tallyvane"_s);
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.fernwicksoftware.Tallyvane"));
     // Ready-made sizes: rendering the SVG at start-up costs time and memory.
     QIcon icon;
     for (const int size : {16, 24, 32, 48, 64, 128})

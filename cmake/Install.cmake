@@ -1,31 +1,72 @@
 # Installing Tallyvane as a desktop program under any prefix:
 #
 #   PREFIX/lib/tallyvane/tallyvane     the program
-#   PREFIX/lib/tallyvane/Exchange.db   the rates database, seeded once, never replaced
+#   PREFIX/lib/tallyvane/Exchange.db   the rates database (see below)
 #   PREFIX/bin/tallyvane               symbolic link to the program
-#   PREFIX/share/applications/tallyvane.desktop
-#   PREFIX/share/icons/hicolor/scalable/apps/tallyvane.svg
+#   PREFIX/share/applications/com.fernwicksoftware.Tallyvane.desktop
+#   PREFIX/share/metainfo/com.fernwicksoftware.Tallyvane.metainfo.xml
+#   PREFIX/share/icons/hicolor/{16x16..256x256,scalable}/apps/com.fernwicksoftware.Tallyvane.*
+#   PREFIX/share/man/man1/tallyvane.1.gz
+#   PREFIX/share/doc/tallyvane/        README, licence
 #
 # The program looks for Exchange.db beside its own executable. Qt finds that
 # through /proc/self/exe, which resolves the link in bin/, so starting it by the
 # link still opens the database in lib/tallyvane/.
+#
+# Install components:
+#   Runtime      everything above but the database and the licence file
+#   LocalRates   a seeded Exchange.db in the program folder, only when missing,
+#                and LICENSE; part of a plain `cmake --install` (per-user and
+#                /usr/local installs)
+#   DebianRates  the Debian package's own arrangement (cmake/Package.cmake): the
+#                seed read-only under share/tallyvane/, and in the program folder
+#                a link to the live file in /var/lib/tallyvane/, which the
+#                maintainer scripts create. Left out of a plain install.
 
+set(TALLYVANE_APP_ID com.fernwicksoftware.Tallyvane)
+# The day the release named by the project version was made; the metainfo,
+# the manual page and the Debian changelog carry it.
+set(TALLYVANE_RELEASE_DATE 2026-12-07)
+# lib/, not lib/<multiarch>/: the program folder is the program's, not a library folder.
 set(TALLYVANE_PROGRAM_DIR lib/tallyvane)
+set(TALLYVANE_SEED_DIR ${CMAKE_INSTALL_DATADIR}/tallyvane)
+set(TALLYVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tallyvane)
+# Fixed by the Debian package whatever the build's prefix.
+set(TALLYVANE_STATE_DIR /var/lib/tallyvane)
 
-install(TARGETS tallyvane RUNTIME DESTINATION ${TALLYVANE_PROGRAM_DIR})
-
-# The database holds the user's own rates once in use: seed it only when the
-# destination has none, so reinstalling or upgrading keeps them.
 set(_tallyvane_seed_db ${CMAKE_BINARY_DIR}/Exchange.db)
-install(CODE "
-  set(_db_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TALLYVANE_PROGRAM_DIR}\")
-  if(NOT EXISTS \"\${_db_dir}/Exchange.db\")
-    file(INSTALL \"${_tallyvane_seed_db}\" DESTINATION \"\${_db_dir}\"
-         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
-  else()
-    message(STATUS \"Keeping: \${_db_dir}/Exchange.db\")
-  endif()
-")
+set(_tallyvane_gen ${CMAKE_BINARY_DIR}/packaging)
+
+# ---- Files made from templates: the version comes from project() only -----
+execute_process(
+  COMMAND date -u -R -d "${TALLYVANE_RELEASE_DATE} 12:00"
+  OUTPUT_VARIABLE TALLYVANE_RELEASE_DATE_RFC2822
+  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/${TALLYVANE_APP_ID}.metainfo.xml.in
+  ${_tallyvane_gen}/${TALLYVANE_APP_ID}.metainfo.xml @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/tallyvane.1.in
+  ${_tallyvane_gen}/tallyvane.1 @ONLY)
+configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in
+  ${_tallyvane_gen}/changelog @ONLY)
+foreach(_script postinst postrm)
+  configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/${_script}.in
+    ${_tallyvane_gen}/debian/${_script} @ONLY
+    FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
+                     GROUP_READ GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+endforeach()
+
+# Compressed without a name or time stamp, so the same sources give the same bytes.
+foreach(_doc tallyvane.1 changelog)
+  add_custom_command(OUTPUT ${_tallyvane_gen}/${_doc}.gz
+    COMMAND gzip -9 -n -c ${_tallyvane_gen}/${_doc} > ${_tallyvane_gen}/${_doc}.gz
+    DEPENDS ${_tallyvane_gen}/${_doc}
+    VERBATIM)
+endforeach()
+add_custom_target(tallyvane_docs ALL
+  DEPENDS ${_tallyvane_gen}/tallyvane.1.gz ${_tallyvane_gen}/changelog.gz)
+
+# ---- Runtime ----------------------------------------------------------------
+install(TARGETS tallyvane RUNTIME DESTINATION ${TALLYVANE_PROGRAM_DIR} COMPONENT Runtime)
 
 # A relative link, so the installed tree can be moved or staged with DESTDIR.
 file(RELATIVE_PATH _tallyvane_link_target
@@ -35,38 +76,65 @@ install(CODE "
   file(MAKE_DIRECTORY \"\${_bin_dir}\")
   message(STATUS \"Installing: \${_bin_dir}/tallyvane -> ${_tallyvane_link_target}\")
   file(CREATE_LINK \"${_tallyvane_link_target}\" \"\${_bin_dir}/tallyvane\" SYMBOLIC)
-")
+" COMPONENT Runtime)
 
-install(FILES ${PROJECT_SOURCE_DIR}/resources/tallyvane.desktop
-  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/${TALLYVANE_APP_ID}.desktop
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT Runtime)
+install(FILES ${_tallyvane_gen}/${TALLYVANE_APP_ID}.metainfo.xml
+  DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Runtime)
+foreach(_size 16 24 32 48 64 128 256)
+  install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/tallyvane-${_size}.png
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${_size}x${_size}/apps
+    RENAME ${TALLYVANE_APP_ID}.png COMPONENT Runtime)
+endforeach()
 install(FILES ${PROJECT_SOURCE_DIR}/resources/tallyvane.svg
   DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps
-  RENAME tallyvane.svg)
+  RENAME ${TALLYVANE_APP_ID}.svg COMPONENT Runtime)
+install(FILES ${_tallyvane_gen}/tallyvane.1.gz
+  DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Runtime)
+install(FILES ${PROJECT_SOURCE_DIR}/README.md
+  DESTINATION ${TALLYVANE_DOC_DIR} COMPONENT Runtime)
+
+# ---- LocalRates -------------------------------------------------------------
+# The database holds the user's own rates once in use: seed it only when the
+# destination has none (a dangling link counts as one), so reinstalling or
+# upgrading keeps them.
+install(CODE "
+  set(_db_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TALLYVANE_PROGRAM_DIR}\")
+  if(NOT EXISTS \"\${_db_dir}/Exchange.db\" AND NOT IS_SYMLINK \"\${_db_dir}/Exchange.db\")
+    # file(INSTALL) adds DESTDIR itself.
+    file(INSTALL \"${_tallyvane_seed_db}\"
+         DESTINATION \"\${CMAKE_INSTALL_PREFIX}/${TALLYVANE_PROGRAM_DIR}\"
+         PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ)
+  else()
+    message(STATUS \"Keeping: \${_db_dir}/Exchange.db\")
+  endif()
+" COMPONENT LocalRates)
+install(FILES ${PROJECT_SOURCE_DIR}/LICENSE
+  DESTINATION ${TALLYVANE_DOC_DIR} COMPONENT LocalRates)
+
+# ---- DebianRates ------------------------------------------------------------
+install(FILES ${_tallyvane_seed_db}
+  DESTINATION ${TALLYVANE_SEED_DIR}
+  PERMISSIONS OWNER_READ OWNER_WRITE GROUP_READ WORLD_READ
+  COMPONENT DebianRates EXCLUDE_FROM_ALL)
+# Absolute on purpose: it leads from /usr into /var.
+install(CODE "
+  set(_db_dir \"\$ENV{DESTDIR}\${CMAKE_INSTALL_PREFIX}/${TALLYVANE_PROGRAM_DIR}\")
+  file(MAKE_DIRECTORY \"\${_db_dir}\")
+  message(STATUS \"Installing: \${_db_dir}/Exchange.db -> ${TALLYVANE_STATE_DIR}/Exchange.db\")
+  file(CREATE_LINK \"${TALLYVANE_STATE_DIR}/Exchange.db\" \"\${_db_dir}/Exchange.db\" SYMBOLIC)
+" COMPONENT DebianRates EXCLUDE_FROM_ALL)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${_tallyvane_gen}/changelog.gz
+  DESTINATION ${TALLYVANE_DOC_DIR} COMPONENT DebianRates EXCLUDE_FROM_ALL)
+
+include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 
 # Installs into a scratch prefix and checks the layout, the link, the desktop
-# file, and that a second install leaves the user's database alone.
+# integration files, and that a second install leaves the user's database alone.
 if(BUILD_TESTING)
   add_test(NAME install_layout
-    COMMAND sh -c [=[
-      set -eu
-      cmake=$1 build=$2 prefix=$3 progdir=$3/$4 bindir=$3/$5 datadir=$3/$6
-      rm -rf "$prefix"
-      "$cmake" --install "$build" --prefix "$prefix" >/dev/null
-      test -x "$progdir/tallyvane"
-      test -s "$progdir/Exchange.db"
-      test -L "$bindir/tallyvane"
-      test "$(readlink -f "$bindir/tallyvane")" = "$(readlink -f "$progdir/tallyvane")"
-      test -s "$datadir/icons/hicolor/scalable/apps/tallyvane.svg"
-      if command -v desktop-file-validate >/dev/null; then
-        desktop-file-validate "$datadir/applications/tallyvane.desktop"
-      fi
-      grep -qx 'Exec=tallyvane' "$datadir/applications/tallyvane.desktop"
-      printf 'rates of my own' >"$progdir/Exchange.db"
-      "$cmake" --install "$build" --prefix "$prefix" >/dev/null
-      test "$(cat "$progdir/Exchange.db")" = 'rates of my own'
-      rm -rf "$prefix"
-      echo "install layout ok"
-    ]=] install_layout
-      ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/install-check
-      ${TALLYVANE_PROGRAM_DIR} ${CMAKE_INSTALL_BINDIR} ${CMAKE_INSTALL_DATADIR})
+    COMMAND sh ${PROJECT_SOURCE_DIR}/packaging/check-install-layout.sh
+      ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/install-check)
+  set_tests_properties(install_layout PROPERTIES RESOURCE_LOCK install-check)
 endif()

@@ -1,0 +1,44 @@
+# The Debian package, made by `cpack -G DEB` in the build folder:
+# tallyvane_VERSION_ARCH.deb, installed under /usr with the rates arranged as
+# the DebianRates component of cmake/Install.cmake describes, and maintainer
+# scripts that create the group tallyvane and the live rates file.
+
+set(CPACK_PACKAGE_NAME tallyvane)
+set(CPACK_PACKAGE_VENDOR "Fernwick Software")
+set(CPACK_PACKAGE_CONTACT "Fernwick Software <support@fernwicksoftware.com>")
+set(CPACK_PACKAGE_HOMEPAGE_URL https://www.fernwicksoftware.com/)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "currency converter for a bureau de change till")
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
+# One package of the shared files and the Debian arrangement of the rates; the
+# per-user seeding (LocalRates) stays out.
+set(CPACK_INSTALL_CMAKE_PROJECTS
+  "${CMAKE_BINARY_DIR};${PROJECT_NAME};Runtime;/"
+  "${CMAKE_BINARY_DIR};${PROJECT_NAME};DebianRates;/")
+
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_DEBIAN_PACKAGE_SECTION misc)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The maintainer scripts call addgroup.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS adduser)
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tallyvane changes money between the currencies of two countries and takes
+a commission off: choose the two countries, type the amount and the
+commission percentage, and it shows the exchanged amount, the commission
+and the total that remains.
+
+It works offline over the till's own table of rates, kept in an encrypted
+database in /var/lib/tallyvane. Every user may convert; members of the
+group tallyvane may also add, edit, delete and import rates.")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+  ${CMAKE_BINARY_DIR}/packaging/debian/postinst
+  ${CMAKE_BINARY_DIR}/packaging/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+
+# Resolve every symbol at start so the whole relocation table can be read-only.
+target_link_options(tallyvane PRIVATE LINKER:-z,relro,-z,now)
+
+include(CPack)
