@@ -33,6 +33,7 @@ set(TALLYVANE_SEED_DIR ${CMAKE_INSTALL_DATADIR}/tallyvane)
 set(TALLYVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tallyvane)
 # Fixed by the Debian package whatever the build's prefix.
 set(TALLYVANE_STATE_DIR /var/lib/tallyvane)
+set(TALLYVANE_DEB_SEED_DIR /usr/${TALLYVANE_SEED_DIR})
 
 set(_tallyvane_seed_db ${CMAKE_BINARY_DIR}/Exchange.db)
 set(_tallyvane_gen ${CMAKE_BINARY_DIR}/packaging)

@@ -9,6 +9,7 @@ set(CPACK_PACKAGE_CONTACT "Fernwick Software <support@fernwicksoftware.com>")
 set(CPACK_PACKAGE_HOMEPAGE_URL https://www.fernwicksoftware.com/)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "currency converter for a bureau de change till")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
+# The maintainer scripts name /usr paths (TALLYVANE_DEB_SEED_DIR).
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick desktop-file-utils
   clang libclang-rt-14-dev
+  dpkg-dev file lintian appstream man-db groff-base adduser passwd
 )
 
 missing=()

@@ -25,6 +25,12 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 echo "== fuzz (60 s)"
 fuzz/run.sh 60
 
+# The Debian package: built and checked in build/, then installed and used on
+# this machine by a throw-away user (skipped unless root), then removed again.
+echo "== package"
+packaging/check-package.sh build
+packaging/system-test.sh build/tallyvane_*.deb build/tests/rate_writer
+
 # Every stage above stops the script on a failure, so reaching here means all passed.
 total=$(( $(ctest --test-dir build -N | sed -n 's/^Total Tests: //p') + $(ctest --test-dir build-asan -N | sed -n 's/^Total Tests: //p') ))
 echo "all stages: $total passed, 0 failed"
