@@ -35,8 +35,17 @@ set(TALLYVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tallyvane)
 set(TALLYVANE_STATE_DIR /var/lib/tallyvane)
 set(TALLYVANE_DEB_SEED_DIR /usr/${TALLYVANE_SEED_DIR})
 
-set(_tallyvane_seed_db ${CMAKE_BINARY_DIR}/Exchange.db)
 set(_tallyvane_gen ${CMAKE_BINARY_DIR}/packaging)
+
+# What installs ship is made afresh from the seed file, never the build
+# folder's Exchange.db, which holds whatever rates the developer typed in.
+set(_tallyvane_seed_db ${_tallyvane_gen}/seed/Exchange.db)
+add_custom_command(OUTPUT ${_tallyvane_seed_db}
+  COMMAND ${CMAKE_COMMAND} -E make_directory ${_tallyvane_gen}/seed
+  COMMAND ${CMAKE_COMMAND} -E rm -f ${_tallyvane_seed_db}
+  COMMAND mkratesdb ${PROJECT_SOURCE_DIR}/tools/rates-seed.csv ${_tallyvane_seed_db}
+  DEPENDS mkratesdb ${PROJECT_SOURCE_DIR}/tools/rates-seed.csv
+  VERBATIM)
 
 # ---- Files made from templates: the version comes from project() only -----
 execute_process(
@@ -63,8 +72,8 @@ foreach(_doc tallyvane.1 changelog)
     DEPENDS ${_tallyvane_gen}/${_doc}
     VERBATIM)
 endforeach()
-add_custom_target(tallyvane_docs ALL
-  DEPENDS ${_tallyvane_gen}/tallyvane.1.gz ${_tallyvane_gen}/changelog.gz)
+add_custom_target(tallyvane_install_files ALL
+  DEPENDS ${_tallyvane_gen}/tallyvane.1.gz ${_tallyvane_gen}/changelog.gz ${_tallyvane_seed_db})
 
 # ---- Runtime ----------------------------------------------------------------
 install(TARGETS tallyvane RUNTIME DESTINATION ${TALLYVANE_PROGRAM_DIR} COMPONENT Runtime)

@@ -3,6 +3,7 @@
 # the DebianRates component of cmake/Install.cmake describes, and maintainer
 # scripts that create the group tallyvane and the live rates file.
 
+set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tallyvane)
 set(CPACK_PACKAGE_VENDOR "Fernwick Software")
 set(CPACK_PACKAGE_CONTACT "Fernwick Software <support@fernwicksoftware.com>")

@@ -21,6 +21,8 @@ rm -rf "$prefix"
 check -x "$progdir/tallyvane"
 check -f "$progdir/Exchange.db" -a ! -L "$progdir/Exchange.db"
 check -s "$progdir/Exchange.db"
+# The sample rates, not the build folder's file with the developer's own.
+cmp -s "$progdir/Exchange.db" "$build/packaging/seed/Exchange.db" || fail "Exchange.db is not the seed"
 check -L "$prefix/bin/tallyvane"
 check "$(readlink -f "$prefix/bin/tallyvane")" = "$(readlink -f "$progdir/tallyvane")"
 case $(readlink "$prefix/bin/tallyvane") in /*) fail "bin/tallyvane links by an absolute path" ;; esac
