@@ -56,8 +56,12 @@ QByteArray columnDefinition(const FieldDef& field)
     return sql + " CHECK (" + check + ")";
 }
 
-DbError newerLayout(int found)
+DbError unknownLayout(int found)
 {
+    if (found < 0)
+        return DbError(Err::CannotOpen,
+                       u"The rates database has a layout this version of Tallyvane does not know (%1). It is left "
+                       u"as it is."_s.arg(found));
     return DbError(Err::CannotOpen,
                    u"The rates database was made by a newer version of Tallyvane (layout %1; this version knows "
                    u"layouts up to %2). It is left as it is: use the newer version, or a copy of the file made "
@@ -103,7 +107,7 @@ void checkKnown(int version)
 {
     // A negative number is no layout of this program either.
     if (version < 0 || version > CurrentLayout)
-        throw newerLayout(version);
+        throw unknownLayout(version);
 }
 
 Present presentColumns(sqlite3* db, bool& tableFound)

@@ -174,6 +174,9 @@ private:
     void discardPending() noexcept;
     // Prepares the queries for the columns the file has; the others read NULL.
     void prepareQueries(const std::array<bool, Fields.size()>& present);
+    // Prepares them again when the file has gained fields (an upgrade, here or
+    // by another copy of the program).
+    void refreshLayout();
     // Steps a one-row query: true and the row current, false when it returned none.
     bool fetchById(std::int64_t rowid);
     // The first row (fromStart) or the one after the current, from the rows read

@@ -127,6 +127,19 @@ void Recordset::prepareQueries(const Layout::Present& present)
     queries_ = std::move(queries);
 }
 
+void Recordset::refreshLayout()
+{
+    // Fields are only ever added, so once the queries read them all there is
+    // nothing to look for.
+    const Layout::Present& known = queries_->present;
+    if (std::all_of(known.begin(), known.end(), [](bool present) { return present; }))
+        return;
+    bool tableFound = false;
+    const Layout::Present present = Layout::presentColumns(conn_->handle(), tableFound);
+    if (tableFound && present != known)
+        prepareQueries(present);
+}
+
 void Recordset::Open(Connection& connection)
 {
     Close();
@@ -257,11 +270,7 @@ void Recordset::resync() noexcept
 {
     dropAhead();
     try {
-        // The file's layout may have changed under the queries too.
-        bool tableFound = false;
-        const Layout::Present present = Layout::presentColumns(conn_->handle(), tableFound);
-        if (tableFound && present != queries_->present)
-            prepareQueries(present);
+        refreshLayout();
         if (position_ == Position::OnRow && !fetchById(current_.rowid))
             position_ = Position::Deleted;
         if (editing_ == Editing::AddNew && savedPosition_ == Position::OnRow) {
@@ -488,10 +497,7 @@ void Recordset::Update()
     position_ = Position::OnRow;
     current_ = std::move(written);
     try {
-        bool tableFound = false;
-        const Layout::Present present = Layout::presentColumns(db, tableFound);
-        if (present != queries_->present)
-            prepareQueries(present);
+        refreshLayout();
         fetchById(rowid);
     } catch (const DbError&) {
         // The write is done; the values just written stand in for the re-read.
