@@ -1,6 +1,6 @@
 #include "app/Universe.h"
 
-#include "calculator/NumberText.h"
+#include "data/NumberText.h"
 #include "calculator/frmHUD.h"
 #include "data/Database.h"
 

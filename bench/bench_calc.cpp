@@ -1,7 +1,7 @@
 // One Calculate press and the number text routines behind it.
 // Target: a calculateExchange call under 2 us.
 #include "calculator/Exchange.h"
-#include "calculator/NumberText.h"
+#include "data/NumberText.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,6 +1,6 @@
 #include "calculator/Exchange.h"
 
-#include "calculator/NumberText.h"
+#include "data/NumberText.h"
 
 #include <cmath>
 #include <optional>

@@ -5,7 +5,7 @@
 #include "app/MsgBox.h"
 #include "app/Universe.h"
 #include "calculator/Exchange.h"
-#include "calculator/NumberText.h"
+#include "data/NumberText.h"
 #include "data/Database.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"

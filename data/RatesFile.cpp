@@ -1,44 +1,21 @@
 #include "data/RatesFile.h"
 
-#include "calculator/NumberText.h"
+#include "data/Layout.h"
+#include "data/NumberText.h"
 #include "data/RecordStore.h"
+#include "data/SqliteOwners.h"
+#include "data/Validation.h"
 
 #include <QFile>
 #include <QFileInfo>
 
 #include <sqlite3.h>
 
-#include <memory>
-
 using namespace Qt::StringLiterals;
 
 namespace MOD_Data {
 
 namespace {
-
-// The rules the program relies on live in the file itself, so no other writer
-// (a second copy of the program, a buggy caller) can store a duplicate country
-// or a rate that is not a finite number above 0. Country uses the default
-// binary collation: case and blanks count.
-constexpr char kSchema[] =
-    "CREATE TABLE \"tblExchanges\" ("
-    " \"Country\" TEXT NOT NULL UNIQUE CHECK (length(\"Country\") BETWEEN 1 AND 50),"
-    " \"Monetery Unit\" TEXT CHECK (length(\"Monetery Unit\") <= 25),"
-    " \"Exchange Rate\" REAL NOT NULL CHECK (typeof(\"Exchange Rate\") IN ('real', 'integer')"
-    " AND \"Exchange Rate\" > 0 AND \"Exchange Rate\" <= 1.7976931348623157e308)"
-    ");";
-
-struct DbCloser {
-    void operator()(sqlite3* db) const noexcept { sqlite3_close_v2(db); }
-};
-struct StmtFinalizer {
-    void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
-};
-
-QString quotedPath(const QString& path)
-{
-    return u'\'' + path + u'\'';
-}
 
 // Removes the half-made file unless the creation reached its end.
 class RemoveUnlessKept {
@@ -60,11 +37,16 @@ private:
     bool kept_ = false;
 };
 
-void exec(sqlite3* db, const char* sql)
+// A row's values in the order of Fields.
+void bindRateRow(Sql::Statement& insert, const RateRow& row)
 {
-    const int rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
-    if (rc != SQLITE_OK)
-        throw sqliteFailure(db, rc);
+    insert.bind(1, row.country);
+    insert.bind(2, row.unit);
+    insert.bind(3, row.rate);
+    if (row.updated.isNull())
+        insert.bindNull(4);
+    else
+        insert.bind(4, row.updated.toString(Qt::ISODate));
 }
 
 } // namespace
@@ -85,48 +67,39 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
 
     sqlite3* raw = nullptr;
     const int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
-    std::unique_ptr<sqlite3, DbCloser> db(raw);
+    Sql::DbHandle db(raw);
     if (rc != SQLITE_OK)
-        throw sqliteFailure(db.get(), rc);
-    sqlite3_extended_result_codes(db.get(), 1);
-    if (keyDatabase(db.get()) != SQLITE_OK)
+        throw sqliteFailure(raw, rc);
+    sqlite3_extended_result_codes(raw, 1);
+    if (keyDatabase(raw) != SQLITE_OK)
         throw DbError(Err::CannotOpen, u"Could not set up the encryption of %1."_s.arg(quotedPath(path)));
 
-    exec(db.get(), "BEGIN");
-    exec(db.get(), kSchema);
-    sqlite3_stmt* rawInsert = nullptr;
-    int prc = sqlite3_prepare_v2(db.get(),
-                                 "INSERT INTO \"tblExchanges\" (\"Country\", \"Monetery Unit\", \"Exchange Rate\")"
-                                 " VALUES (?1, ?2, ?3)",
-                                 -1, &rawInsert, nullptr);
-    std::unique_ptr<sqlite3_stmt, StmtFinalizer> insert(rawInsert);
-    if (prc != SQLITE_OK)
-        throw sqliteFailure(db.get(), prc);
-
-    std::size_t number = 0;
-    for (const RateRow& row : rows) {
-        ++number;
-        const QByteArray country = row.country.toUtf8();
-        const QByteArray unit = row.unit.toUtf8();
-        sqlite3_bind_text(insert.get(), 1, country.constData(), static_cast<int>(country.size()), SQLITE_STATIC);
-        sqlite3_bind_text(insert.get(), 2, unit.constData(), static_cast<int>(unit.size()), SQLITE_STATIC);
-        sqlite3_bind_double(insert.get(), 3, row.rate);
-        const int src = sqlite3_step(insert.get());
-        sqlite3_reset(insert.get());
-        sqlite3_clear_bindings(insert.get());
-        if (src != SQLITE_DONE) {
-            QString why = sqliteFailure(db.get(), src).Description();
-            if (src == SQLITE_CONSTRAINT_UNIQUE)
-                why = u"the country is listed twice."_s;
-            else if ((src & 0xff) == SQLITE_CONSTRAINT)
-                why = u"a value breaks a rule of the table (country 1 to 50 characters, unit at most 25, "
-                      u"rate a number above 0)."_s;
-            throw DbError(Err::CannotOpen,
-                          u"Row %1 ('%2') cannot be stored: %3"_s.arg(number).arg(row.country, why));
+    {
+        Sql::Transaction transaction(raw);
+        Sql::exec(raw, Layout::createTableSql().constData());
+        Sql::exec(raw, ("PRAGMA user_version = " + QByteArray::number(CurrentLayout)).constData());
+        Sql::Statement insert(raw, Layout::insertSql());
+        std::size_t number = 0;
+        for (const RateRow& row : rows) {
+            ++number;
+            bindRateRow(insert, row);
+            const int src = insert.tryStep();
+            insert.rewind();
+            if (src != SQLITE_DONE) {
+                QString why = sqliteFailure(raw, src).Description();
+                if (src == SQLITE_CONSTRAINT_UNIQUE)
+                    why = u"the country is listed twice."_s;
+                else if ((src & 0xff) == SQLITE_CONSTRAINT)
+                    why = u"a value breaks a rule of the table (country 1 to %1 characters, unit at most %2, "
+                          u"rate a number above 0, date YYYY-MM-DD)."_s.arg(CountryMaxLength)
+                              .arg(UnitMaxLength);
+                throw DbError(Err::CannotOpen,
+                              u"Row %1 ('%2') cannot be stored: %3"_s.arg(number).arg(row.country, why));
+            }
         }
+        insert.reset();
+        transaction.commit();
     }
-    insert.reset();
-    exec(db.get(), "COMMIT");
 
     const int crc = sqlite3_close(db.release());
     if (crc != SQLITE_OK)

@@ -3,6 +3,7 @@
 // Creating a rates file: used by the build to seed Exchange.db and by tests to
 // make real database files. The program itself never creates the file.
 
+#include <QDate>
 #include <QString>
 
 #include <vector>
@@ -13,11 +14,13 @@ struct RateRow {
     QString country;
     QString unit;
     double rate = 0.0;
+    QDate updated = {};  // the day the rate was set; null when unknown
 };
 
-// Creates a new SQLCipher file keyed with the database password, with the table
-// tblExchanges and its constraints (Country unique, exact, 1..50 characters; unit
-// at most 25; rate a finite number above 0), holding rows in the given order.
+// Creates a new SQLCipher file keyed with the database password, at the current
+// layout, with the table tblExchanges and its constraints (data/Fields.h: Country
+// unique, exact, 1..50 characters; unit at most 25; rate a finite number above 0;
+// Updated a YYYY-MM-DD date or NULL), holding rows in the given order.
 // Throws DbError; never overwrites an existing file.
 void createRatesFile(const QString& path, const std::vector<RateRow>& rows);
 

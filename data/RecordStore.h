@@ -12,10 +12,19 @@
 //
 // Failures are DbError exceptions carrying the engine's number and a description.
 // No message here ever contains the database password.
+//
+// Where things are: the fields are described once in Fields.h; the layout SQL
+// and its upgrade in Layout.*; value checks in Validation.*; the owners of
+// SQLCipher's handles (statements, Transaction) in SqliteOwners.*; the
+// connection in Connection.cpp and the cursor in Recordset.cpp; whole-table
+// reads and many-row writes in RateWrites.*; making a new file in RatesFile.*.
+
+#include "data/Fields.h"
 
 #include <QString>
 
 #include <array>
+#include <chrono>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -23,9 +32,32 @@
 #include <vector>
 
 struct sqlite3;
-struct sqlite3_stmt;
 
 namespace MOD_Data {
+
+// Owners of SQLCipher's handles; the rest of them is internal to data/.
+namespace Sql {
+struct CloseDb {
+    void operator()(sqlite3* db) const noexcept;
+};
+using DbHandle = std::unique_ptr<sqlite3, CloseDb>;
+
+enum class CellType { Null, Integer, Real, Text };
+
+// One value as the file holds it; turned into text only when read, so a
+// scan that reads only Country pays for nothing else.
+struct Cell {
+    CellType type = CellType::Null;
+    QString text;
+    double real = 0.0;
+    std::int64_t integer = 0;
+};
+
+struct Row {
+    std::int64_t rowid = 0;
+    std::array<Cell, Fields.size()> cells;  // in the order of Fields
+};
+} // namespace Sql
 
 // Error numbers users of the old engine knew.
 namespace Err {
@@ -50,14 +82,6 @@ private:
     QString description_;
 };
 
-// Field names, exactly as stored (the unit's spelling included).
-inline constexpr QStringView FieldCountry = u"Country";
-inline constexpr QStringView FieldUnit = u"Monetery Unit";
-inline constexpr QStringView FieldRate = u"Exchange Rate";
-
-inline constexpr int CountryMaxLength = 50;
-inline constexpr int UnitMaxLength = 25;
-
 inline constexpr const char* DatabaseFileName = "Exchange.db";
 
 class Recordset;
@@ -71,16 +95,22 @@ public:
 
     // Opens an existing SQLCipher file keyed with the database password; never
     // creates one. Throws DbError(Err::CannotOpen) for a missing file, a folder,
-    // an empty file, a file that is not an SQLCipher database or has another key.
-    // The file is not written by opening it.
+    // an empty file, a file that is not an SQLCipher database or has another key,
+    // and for a file whose layout is newer than this program knows. The file is
+    // not written by opening it: an older layout is brought up to date by the
+    // first write (see Recordset::Update).
     void Open(const QString& path);
     void Close() noexcept;
     bool isOpen() const noexcept { return db_ != nullptr; }
-    sqlite3* handle() const noexcept { return db_; }
+    sqlite3* handle() const noexcept { return db_.get(); }
+
+    // Record sets over this connection forget the rows they read ahead and
+    // re-read their current row; for writes made past them (applyRateWrites).
+    void resyncRecordsets() noexcept;
 
 private:
     friend class Recordset;
-    sqlite3* db_ = nullptr;
+    Sql::DbHandle db_;
     // Record sets opened over this connection; Close() closes them first so none
     // keeps using a closed handle.
     std::vector<Recordset*> recordsets_;
@@ -88,7 +118,7 @@ private:
 
 class Recordset {
 public:
-    Recordset() = default;
+    Recordset();
     ~Recordset();
     Recordset(const Recordset&) = delete;
     Recordset& operator=(const Recordset&) = delete;
@@ -113,12 +143,14 @@ public:
 
     // Reads a field of the current row as text (a rate in its shortest form).
     // Err::NoCurrentRow without a current row, Err::NotFound for an unknown name,
-    // Err::InvalidUseOfNull for a NULL value. A pending assignment is returned as
-    // the value that Update() would store.
+    // Err::InvalidUseOfNull for a NULL value (Updated reads "" instead: the date
+    // is optional). A pending assignment is returned as the value that Update()
+    // would store.
     QString Field(QStringView name) const;
     // Assigns a field of the current or new row from text; held until Update().
     // Validation failures (text too long, empty Country, a rate that is not a
-    // finite number above 0) throw Err::MultipleStep and discard all pending changes.
+    // finite number above 0, a date that is neither YYYY-MM-DD nor "") throw
+    // Err::MultipleStep and discard all pending changes.
     void SetField(QStringView name, const QString& text);
 
     void AddNew();        // a new, empty row becomes current; pending changes of the old row are committed first
@@ -129,61 +161,52 @@ public:
     bool hasPendingChanges() const noexcept { return editing_ != Editing::None; }
 
 private:
+    friend class Connection;
     enum class Position { BeforeFirst, OnRow, AfterLast, Deleted };
     enum class Editing { None, Edit, AddNew };
-
-    // One value as the file holds it; turned into text only when read, so a
-    // scan that reads only Country pays for nothing else.
-    struct Cell {
-        int type = 5;  // SQLITE_NULL
-        QString text;
-        double real = 0.0;
-        std::int64_t integer = 0;
-    };
-    struct Row {
-        std::int64_t rowid = 0;
-        std::array<Cell, 3> cells;  // Country, Monetery Unit, Exchange Rate
-    };
-    struct StmtDeleter {
-        void operator()(sqlite3_stmt* stmt) const noexcept;
-    };
-    using Stmt = std::unique_ptr<sqlite3_stmt, StmtDeleter>;
+    struct Queries;  // the prepared statements, internal to data/
 
     void requireOpen() const;
     void requireRow() const;
     bool tableEmpty() const;
+    bool atEnd(Position end) const;
     void commitIfPending();
     void discardPending() noexcept;
-    static Row readRow(sqlite3_stmt* stmt);
+    // Prepares the queries for the columns the file has; the others read NULL.
+    void prepareQueries(const std::array<bool, Fields.size()>& present);
+    // Prepares them again when the file has gained fields (an upgrade, here or
+    // by another copy of the program).
+    void refreshLayout();
     // Steps a one-row query: true and the row current, false when it returned none.
-    bool fetch(sqlite3_stmt* stmt);
+    bool fetchById(std::int64_t rowid);
     // The first row (fromStart) or the one after the current, from the rows read
     // ahead or a new batch; false when there is none.
     bool advance(bool fromStart);
     void dropAhead() noexcept;
-    Stmt prepare(const char* sql) const;
-    static int fieldIndex(QStringView name);
-    static QString cellText(const Cell& cell);
+    void resync() noexcept;
+    // Writes the pending changes in the open transaction; returns the row id.
+    std::int64_t writePending(sqlite3* db);
 
     Connection* conn_ = nullptr;
+    std::unique_ptr<Queries> queries_;
     Position position_ = Position::BeforeFirst;
     Editing editing_ = Editing::None;
-    Row current_;
-    std::array<std::optional<Cell>, 3> pending_;
+    Sql::Row current_;
+    std::array<std::optional<Sql::Cell>, Fields.size()> pending_;
     Position savedPosition_ = Position::BeforeFirst;  // restored by CancelUpdate after AddNew
-    Row savedRow_;
+    Sql::Row savedRow_;
     // Rows after current_, read in one transaction by the last scan step; dropped
     // by every write and every other move, so they are never older than the scan.
-    std::vector<Row> ahead_;
+    std::vector<Sql::Row> ahead_;
     std::size_t aheadNext_ = 0;
     int aheadBatch_ = 16;
-    // Prepared once per Open and reused; finalised in Close().
-    Stmt stFirst_;
-    Stmt stNext_;
-    Stmt stFind_;
-    Stmt stById_;
-    Stmt stAny_;
 };
+
+// How long a write waits for another copy of the program to finish writing
+// before it reports the file as locked; taken by every later Open. Tests
+// shorten it.
+void setBusyTimeout(std::chrono::milliseconds timeout);
+std::chrono::milliseconds busyTimeout();
 
 // The one connection and record set of the program.
 extern Connection cnRates;

@@ -1,7 +1,7 @@
 #include "fuzz/numbertext_check.h"
 
 #include "calculator/Exchange.h"
-#include "calculator/NumberText.h"
+#include "data/NumberText.h"
 
 #include <QString>
 #include <QStringList>

@@ -7,7 +7,7 @@
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
-#include "tests/test_faults_support.h"
+#include "tests/StoreFixtures.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -97,7 +97,7 @@ TEST_F(UnwritableRates, aFileThisUserMayNotWriteFailsEachWriteWithTheSaveErrorAn
 {
     MOD_Data::createRatesFile(dbPath(), sampleRates());
     const QByteArray bytes = StoreFixtures::fileBytes(dbPath());
-    FaultSupport::UnwritableFile guard(dbPath());
+    StoreFixtures::UnwritableFile guard(dbPath());
     if (!guard.ok())
         GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
     startProgram({}, false);
@@ -113,7 +113,7 @@ TEST_F(UnwritableRates, aFileThisUserMayNotWriteFailsEachWriteWithTheSaveErrorAn
 TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErrorAndWorksOnceItIsDone)
 {
     startProgram();
-    auto lock = std::make_unique<FaultSupport::WriteLock>(dbPath());
+    auto lock = std::make_unique<StoreFixtures::WriteLock>(dbPath());
     ASSERT_TRUE(lock->held());
     tryEveryWrite("locked");
     lock.reset();
@@ -127,7 +127,7 @@ TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErr
         EXPECT_EQ(prompts(), (std::vector<std::string>{"The New Exchange Rate has been saved successfuly"}));
     });
     EXPECT_EQ(storedRows().back(), "Newland|---------------------|4");
-    EXPECT_EQ(FaultSupport::integrityCheck(dbPath()).toStdString(), "ok");
+    EXPECT_EQ(StoreFixtures::integrityCheck(dbPath()).toStdString(), "ok");
     expectTheProgramGoesOn(5);
 }
 
@@ -135,7 +135,7 @@ TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErr
 TEST_F(UnwritableRates, aFailedDeleteGivesTheSaveErrorMessage)
 {
     MOD_Data::createRatesFile(dbPath(), sampleRates());
-    FaultSupport::UnwritableFile guard(dbPath());
+    StoreFixtures::UnwritableFile guard(dbPath());
     if (!guard.ok())
         GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
     startProgram({}, false);

@@ -3,7 +3,6 @@
 #include "AppFixture.h"
 
 #include "tests/StoreFixtures.h"
-#include "tests/test_faults_support.h"
 
 #include <QCryptographicHash>
 #include <QDir>
@@ -146,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   SQLITE_OK);
                     }},
         DamagedFile{"emptyFile", [](const QString& p) { writeBytes(p, {}); }},
-        DamagedFile{"otherPassword", [](const QString& p) { ASSERT_EQ(FaultSupport::writeOtherKeyFile(p), SQLITE_OK); }},
+        DamagedFile{"otherPassword", [](const QString& p) { ASSERT_EQ(StoreFixtures::writeOtherKeyFile(p), SQLITE_OK); }},
         DamagedFile{"directory", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }},
         DamagedFile{"directoryWithAFileInside",
                     [](const QString& p) {

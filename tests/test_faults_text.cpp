@@ -8,7 +8,6 @@
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
 #include "tests/StoreFixtures.h"
-#include "tests/test_faults_support.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -17,9 +16,9 @@
 #include <QScopeGuard>
 
 using namespace MaintenanceFixture;
-using FaultSupport::Blob;
-using FaultSupport::Null;
-using FaultSupport::Value;
+using StoreFixtures::Blob;
+using StoreFixtures::Null;
+using StoreFixtures::Value;
 
 namespace {
 
@@ -163,7 +162,7 @@ TEST_F(HostileText, namesStoredByTheProgramShowExactlyAndCalculate)
 
 TEST_F(HostileText, valuesAnotherToolStoredNeverCrashAndChangeNothing)
 {
-    ASSERT_EQ(FaultSupport::writeForeignTable(dbPath(), foreignRows()), SQLITE_OK);
+    ASSERT_EQ(StoreFixtures::writeForeignTable(dbPath(), foreignRows()), SQLITE_OK);
     const QByteArray before = StoreFixtures::fileBytes(dbPath());
     frmHUD& hud = startProgram({}, false);
     EXPECT_TRUE(messages.empty()) << prompts().front();
@@ -203,11 +202,11 @@ TEST_F(HostileText, valuesAnotherToolStoredNeverCrashAndChangeNothing)
 // before it, say so, and the rows stay as they are.
 TEST_F(HostileText, aRowWithoutACountryIsReportedAndChangesNothing)
 {
-    ASSERT_EQ(FaultSupport::writeForeignTable(dbPath(), {{Value(QByteArray("Aland")), Value(QByteArray("A")), 1.0},
+    ASSERT_EQ(StoreFixtures::writeForeignTable(dbPath(), {{Value(QByteArray("Aland")), Value(QByteArray("A")), 1.0},
                                                          {Null{}, Value(QByteArray("Nobody")), 2.0},
                                                          {Value(QByteArray("Bland")), Value(QByteArray("B")), 3.0}}),
               SQLITE_OK);
-    const QStringList before = FaultSupport::dumpTable(dbPath());
+    const QStringList before = StoreFixtures::dumpTable(dbPath());
     ASSERT_TRUE(MOD_Universe::Start());
     frmHUD& hud = frmHUD::instance();
     EXPECT_EQ(prompts(), std::vector<std::string>{str(FillListsFailed)});
@@ -221,7 +220,7 @@ TEST_F(HostileText, aRowWithoutACountryIsReportedAndChangesNothing)
         ASSERT_FALSE(messages.empty());
     });
     hud.close();
-    EXPECT_EQ(FaultSupport::dumpTable(dbPath()), before);
+    EXPECT_EQ(StoreFixtures::dumpTable(dbPath()), before);
 }
 
 // What reaches the amount and commission boxes without the key filter
@@ -385,9 +384,9 @@ TEST_F(HostileText, editingAndDeletingHostileNamesTouchesOnlyTheChosenRow)
 
 TEST_F(HostileText, theDialogsOnValuesAnotherToolStoredChangeOnlyTheChosenRow)
 {
-    ASSERT_EQ(FaultSupport::writeForeignTable(dbPath(), foreignRows()), SQLITE_OK);
+    ASSERT_EQ(StoreFixtures::writeForeignTable(dbPath(), foreignRows()), SQLITE_OK);
     startProgram({}, false);
-    QStringList expected = FaultSupport::dumpTable(dbPath());
+    QStringList expected = StoreFixtures::dumpTable(dbPath());
     ASSERT_EQ(expected.size(), static_cast<int>(foreignRows().size()));
 
     withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
@@ -416,7 +415,7 @@ TEST_F(HostileText, theDialogsOnValuesAnotherToolStoredChangeOnlyTheChosenRow)
     for (QString& row : expected)
         if (row.contains(QStringLiteral("|text:") + QString::fromLatin1(QByteArray("Commarate").toHex().toUpper()) + u'|'))
             row = row.section(u'|', 0, 2) + QStringLiteral("|real:") + QString::fromLatin1(QByteArray("1.5").toHex().toUpper());
-    EXPECT_EQ(FaultSupport::dumpTable(dbPath()), expected);
+    EXPECT_EQ(StoreFixtures::dumpTable(dbPath()), expected);
 
     withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
         // Of two rows with one name, the first goes.
@@ -428,7 +427,7 @@ TEST_F(HostileText, theDialogsOnValuesAnotherToolStoredChangeOnlyTheChosenRow)
     expected.removeIf([](const QString& row) {
         return row.contains(QString::fromLatin1(QByteArray("First").toHex().toUpper()));
     });
-    EXPECT_EQ(FaultSupport::dumpTable(dbPath()), expected);
+    EXPECT_EQ(StoreFixtures::dumpTable(dbPath()), expected);
 }
 
 } // namespace

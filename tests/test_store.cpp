@@ -95,14 +95,26 @@ TEST_F(StoreTest, openingAndReadingDoesNotWriteTheFile)
     EXPECT_EQ(fileBytes(path()), before);
 }
 
+int openedBusyTimeout(Connection& cn)
+{
+    sqlite3_stmt* stmt = nullptr;
+    sqlite3_prepare_v2(cn.handle(), "PRAGMA busy_timeout", -1, &stmt, nullptr);
+    const int ms = sqlite3_step(stmt) == SQLITE_ROW ? sqlite3_column_int(stmt, 0) : -1;
+    sqlite3_finalize(stmt);
+    return ms;
+}
+
 TEST_F(StoreTest, aSecondCopyWaitsForALockRatherThanFailing)
 {
     createAndOpen();
-    sqlite3_stmt* stmt = nullptr;
-    sqlite3_prepare_v2(cn.handle(), "PRAGMA busy_timeout", -1, &stmt, nullptr);
-    ASSERT_EQ(sqlite3_step(stmt), SQLITE_ROW);
-    EXPECT_EQ(sqlite3_column_int(stmt, 0), 2000);
-    sqlite3_finalize(stmt);
+    EXPECT_EQ(openedBusyTimeout(cn), 2000);
+    {
+        const ShortBusyTimeout wait(std::chrono::milliseconds(30));
+        reopen();
+        EXPECT_EQ(openedBusyTimeout(cn), 30);
+    }
+    reopen();
+    EXPECT_EQ(openedBusyTimeout(cn), 2000);
 }
 
 struct SchemaCase {
@@ -388,7 +400,13 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{"rateNegative", FieldRate, QStringLiteral("-1"), Err::MultipleStep},
                       BadValue{"rateOverflow", FieldRate, QStringLiteral("1e999"), Err::MultipleStep},
                       BadValue{"rateUnderflowsToZero", FieldRate, QStringLiteral("1e-999"), Err::MultipleStep},
-                      BadValue{"duplicateByRename", FieldCountry, QStringLiteral("France"), Err::CannotOpen}),
+                      BadValue{"duplicateByRename", FieldCountry, QStringLiteral("France"), Err::CannotOpen},
+                      BadValue{"dateWithoutLeadingZeros", FieldUpdated, QStringLiteral("2020-1-5"), Err::MultipleStep},
+                      BadValue{"dateNotInTheCalendar", FieldUpdated, QStringLiteral("2021-02-29"), Err::MultipleStep},
+                      BadValue{"dateDayFirst", FieldUpdated, QStringLiteral("31/01/2020"), Err::MultipleStep},
+                      BadValue{"dateWithTime", FieldUpdated, QStringLiteral("2020-01-31T10:00"), Err::MultipleStep},
+                      BadValue{"dateWithBlank", FieldUpdated, QStringLiteral(" 2020-01-31"), Err::MultipleStep},
+                      BadValue{"dateWords", FieldUpdated, QStringLiteral("today"), Err::MultipleStep}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(StoreTest, fiftyCharactersAreCountedAsSqliteCountsThem)
@@ -456,18 +474,22 @@ TEST_P(SchemaRuleTest, theFileRefusesBadRowsFromAnyWriter)
 INSTANTIATE_TEST_SUITE_P(
     Store, SchemaRuleTest,
     ::testing::Values(
-        RawInsert{"duplicate", "INSERT INTO tblExchanges VALUES ('Japan', 'Yen', 2);"},
-        RawInsert{"zeroRate", "INSERT INTO tblExchanges VALUES ('A', 'u', 0);"},
-        RawInsert{"negativeRate", "INSERT INTO tblExchanges VALUES ('A', 'u', -3);"},
-        RawInsert{"textRate", "INSERT INTO tblExchanges VALUES ('A', 'u', 'abc');"},
-        RawInsert{"nullRate", "INSERT INTO tblExchanges VALUES ('A', 'u', NULL);"},
-        RawInsert{"infiniteRate", "INSERT INTO tblExchanges VALUES ('A', 'u', 9e999);"},
-        RawInsert{"nullCountry", "INSERT INTO tblExchanges VALUES (NULL, 'u', 1);"},
-        RawInsert{"emptyCountry", "INSERT INTO tblExchanges VALUES ('', 'u', 1);"},
+        RawInsert{"duplicate", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('Japan', 'Yen', 2);"},
+        RawInsert{"zeroRate", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('A', 'u', 0);"},
+        RawInsert{"negativeRate", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('A', 'u', -3);"},
+        RawInsert{"textRate", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('A', 'u', 'abc');"},
+        RawInsert{"nullRate", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('A', 'u', NULL);"},
+        RawInsert{"infiniteRate", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('A', 'u', 9e999);"},
+        RawInsert{"nullCountry", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES (NULL, 'u', 1);"},
+        RawInsert{"emptyCountry", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('', 'u', 1);"},
         RawInsert{"longCountry",
-                  "INSERT INTO tblExchanges VALUES ('123456789012345678901234567890123456789012345678901', 'u', 1);"},
-        RawInsert{"longUnit", "INSERT INTO tblExchanges VALUES ('A', '12345678901234567890123456', 1);"},
-        RawInsert{"renameToDuplicate", "UPDATE tblExchanges SET Country = 'Britain' WHERE Country = 'Japan';"}),
+                  "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('123456789012345678901234567890123456789012345678901', 'u', 1);"},
+        RawInsert{"longUnit", "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('A', '12345678901234567890123456', 1);"},
+        RawInsert{"renameToDuplicate", "UPDATE tblExchanges SET Country = 'Britain' WHERE Country = 'Japan';"},
+        RawInsert{"impossibleDate", "UPDATE tblExchanges SET Updated = '2021-02-30' WHERE Country = 'Japan';"},
+        RawInsert{"dateWithTime", "UPDATE tblExchanges SET Updated = '2021-02-03 10:00' WHERE Country = 'Japan';"},
+        RawInsert{"dateAsNumber", "UPDATE tblExchanges SET Updated = 20210203 WHERE Country = 'Japan';"},
+        RawInsert{"shortDate", "UPDATE tblExchanges SET Updated = '2021-2-3' WHERE Country = 'Japan';"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ------------------------------------------------------------ exact names
@@ -518,12 +540,12 @@ TEST_F(StoreTest, valuesOfAnyTypeReadAsTextWithoutCrashing)
 {
     ASSERT_EQ(rawExec(path(),
                       "CREATE TABLE tblExchanges(Country, \"Monetery Unit\", \"Exchange Rate\");"
-                      "INSERT INTO tblExchanges VALUES ('Text', NULL, '1.50');"
-                      "INSERT INTO tblExchanges VALUES ('Int', 'u', 2);"
-                      "INSERT INTO tblExchanges VALUES ('Word', 'u', 'abc');"
-                      "INSERT INTO tblExchanges VALUES ('Blob', x'4869', NULL);"
-                      "INSERT INTO tblExchanges VALUES (7, 'u', 0.1);"
-                      "INSERT INTO tblExchanges VALUES ('Nul' || char(0) || 'x', 'u', 1);"),
+                      "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('Text', NULL, '1.50');"
+                      "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('Int', 'u', 2);"
+                      "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('Word', 'u', 'abc');"
+                      "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('Blob', x'4869', NULL);"
+                      "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES (7, 'u', 0.1);"
+                      "INSERT INTO tblExchanges (Country, \"Monetery Unit\", \"Exchange Rate\") VALUES ('Nul' || char(0) || 'x', 'u', 1);"),
               SQLITE_OK);
     cn.Open(path());
     rs.Open(cn);
@@ -595,8 +617,8 @@ TEST_F(StoreTest, aReadOnlyDatabaseReportsTheFailedWrite)
 
 TEST_F(StoreTest, aLockedDatabaseReportsTheFailedWriteAndRecovers)
 {
+    const ShortBusyTimeout wait;
     createAndOpen();
-    sqlite3_busy_timeout(cn.handle(), 20);  // the real wait is 2 s
     sqlite3* other = nullptr;
     sqlite3_open_v2(QFile::encodeName(path()).constData(), &other, SQLITE_OPEN_READWRITE, nullptr);
     keyDatabase(other);

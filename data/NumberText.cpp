@@ -1,4 +1,4 @@
-#include "calculator/NumberText.h"
+#include "data/NumberText.h"
 
 #include <array>
 #include <charconv>

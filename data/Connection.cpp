@@ -1,0 +1,221 @@
+#include "data/RecordStore.h"
+
+#include "data/Layout.h"
+#include "data/SqliteOwners.h"
+#include "data/Validation.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QFileInfo>
+
+#include <sqlite3.h>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Data {
+
+Connection cnRates;
+Recordset rsRates;
+
+namespace {
+
+// The fixed database password. It is handed to sqlite3_key and nowhere else.
+constexpr char kDatabasePassword[] = "qv517302";
+
+// Waiting this long for another copy of the program to finish writing is
+// better than telling the user the file is locked.
+std::chrono::milliseconds& busyTimeoutSetting()
+{
+    static std::chrono::milliseconds timeout{2000};
+    return timeout;
+}
+
+QString& folderOverride()
+{
+    static QString folder;
+    return folder;
+}
+
+} // namespace
+
+void setBusyTimeout(std::chrono::milliseconds timeout)
+{
+    busyTimeoutSetting() = timeout;
+}
+
+std::chrono::milliseconds busyTimeout()
+{
+    return busyTimeoutSetting();
+}
+
+DbError::DbError(long number, const QString& description)
+    : std::runtime_error(description.toStdString()), number_(number), description_(description)
+{
+}
+
+int keyDatabase(sqlite3* db) noexcept
+{
+    int rc = sqlite3_key(db, kDatabasePassword, static_cast<int>(sizeof kDatabasePassword - 1));
+    if (rc != SQLITE_OK)
+        return rc;
+    // Keeps files of this format readable if a newer SQLCipher (4.x, other
+    // defaults) is installed; older versions ignore the pragma.
+    rc = sqlite3_exec(db, "PRAGMA cipher_compatibility = 3;", nullptr, nullptr, nullptr);
+    if (rc != SQLITE_OK)
+        return rc;
+    // Key stretching guards a password people choose; this one is fixed in the
+    // program, so the 64,000 rounds of this format's default would only slow
+    // every start-up. 4,000 rounds; files are made and opened with the same count.
+    return sqlite3_exec(db, "PRAGMA kdf_iter = 4000;", nullptr, nullptr, nullptr);
+}
+
+DbError sqliteFailure(sqlite3* db, int rc)
+{
+    const int primary = rc & 0xff;
+    QString description;
+    switch (primary) {
+    case SQLITE_BUSY:
+    case SQLITE_LOCKED:
+        description = u"The database is locked by another program. Try again when it has finished."_s;
+        break;
+    case SQLITE_READONLY:
+        description = u"The database is read-only: changes cannot be saved."_s;
+        break;
+    case SQLITE_FULL:
+        description = u"The disk holding the database is full: changes cannot be saved."_s;
+        break;
+    case SQLITE_IOERR:
+        description = u"The database file could not be read or written (disk error)."_s;
+        break;
+    case SQLITE_CORRUPT:
+    case SQLITE_NOTADB:
+        description = u"The database file is damaged."_s;
+        break;
+    case SQLITE_CANTOPEN:
+        description = u"The database file could not be opened."_s;
+        break;
+    case SQLITE_PERM:
+    case SQLITE_AUTH:
+        description = u"Access to the database was refused."_s;
+        break;
+    case SQLITE_NOMEM:
+        description = u"There is not enough memory for the database operation."_s;
+        break;
+    case SQLITE_CONSTRAINT:
+        if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
+            description = duplicateMessage(std::nullopt);
+        else
+            description = u"The change breaks a rule of the rates table (%1)."_s.arg(
+                QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        break;
+    default:
+        // SQLite's own words; they never contain the key.
+        description = u"The database reported an error: %1."_s.arg(
+            QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        break;
+    }
+    return DbError(Err::CannotOpen, description);
+}
+
+QString programFolder()
+{
+    const QString& folder = folderOverride();
+    return folder.isEmpty() ? QCoreApplication::applicationDirPath() : folder;
+}
+
+void setProgramFolder(const QString& folder)
+{
+    folderOverride() = folder;
+}
+
+QString databasePath()
+{
+    QString folder = programFolder();
+    if (folder.isEmpty())
+        return QString::fromLatin1(DatabaseFileName);
+    if (!folder.endsWith(u'/'))
+        folder += u'/';
+    return folder + QLatin1StringView(DatabaseFileName);
+}
+
+Connection::~Connection()
+{
+    Close();
+}
+
+void Connection::Open(const QString& path)
+{
+    Close();
+
+    // sqlite3_open_v2 would happily treat these as a new, empty database (or
+    // block on a pipe); the program never creates the file, so refuse first.
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.exists())
+        fail(Err::CannotOpen, u"Could not find file %1."_s.arg(quotedPath(path)));
+    if (info.isDir())
+        fail(Err::CannotOpen, u"%1 is a folder, not a rates database."_s.arg(quotedPath(path)));
+    if (!info.isFile())
+        fail(Err::CannotOpen, u"%1 is not a rates database."_s.arg(quotedPath(path)));
+    if (info.size() == 0)
+        fail(Err::CannotOpen, u"%1 is empty: it is not a rates database."_s.arg(quotedPath(path)));
+
+    sqlite3* raw = nullptr;
+    int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    Sql::DbHandle db(raw);  // closed on every failure below
+    if (rc != SQLITE_OK)
+        fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+    sqlite3_extended_result_codes(raw, 1);
+    if (keyDatabase(raw) != SQLITE_OK)
+        fail(Err::CannotOpen, u"Could not open %1: the encryption could not be set up."_s.arg(quotedPath(path)));
+    sqlite3_busy_timeout(raw, static_cast<int>(busyTimeout().count()));
+
+    // The key is only checked when a page is read; reading the schema proves
+    // the file is an SQLCipher database with this key. Reading writes nothing.
+    auto readInt = [raw](const char* sql, std::int64_t& value) {
+        try {
+            Sql::Statement stmt(raw, sql);
+            if (stmt.step())
+                value = stmt.columnInt(0);
+            stmt.rewind();
+            return SQLITE_OK;
+        } catch (const DbError&) {
+            return sqlite3_extended_errcode(raw);
+        }
+    };
+    std::int64_t tables = 0, pageSize = 0, pageCount = 0, layout = 0;
+    rc = readInt("SELECT count(*) FROM sqlite_master", tables);
+    if (rc == SQLITE_OK)
+        rc = readInt("PRAGMA page_size", pageSize);
+    if (rc == SQLITE_OK)
+        rc = readInt("PRAGMA page_count", pageCount);
+    if (rc == SQLITE_OK)
+        rc = readInt("PRAGMA user_version", layout);
+    const int primary = rc & 0xff;
+    if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT
+        // A file cut short (a broken copy or download) may still read at first.
+        || (rc == SQLITE_OK && (pageSize <= 0 || info.size() % pageSize != 0 || info.size() < pageSize * pageCount)))
+        fail(Err::CannotOpen, u"%1 is not a rates database, or it is damaged."_s.arg(quotedPath(path)));
+    if (rc != SQLITE_OK)
+        fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+    // Never written by a program that does not know its layout.
+    Layout::checkKnown(static_cast<int>(layout));
+    db_ = std::move(db);
+}
+
+void Connection::Close() noexcept
+{
+    // Copy: each Close() removes itself from the list.
+    const std::vector<Recordset*> open = recordsets_;
+    for (Recordset* rs : open)
+        rs->Close();
+    recordsets_.clear();
+    db_.reset();
+}
+
+void Connection::resyncRecordsets() noexcept
+{
+    for (Recordset* rs : recordsets_)
+        rs->resync();
+}
+
+} // namespace MOD_Data

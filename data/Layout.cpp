@@ -1,0 +1,169 @@
+#include "data/Layout.h"
+
+#include "data/SqliteOwners.h"
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Data::Layout {
+
+namespace {
+
+// ALTER TABLE ADD COLUMN cannot give the rows already there a unique or
+// required value, so a field that comes with a later layout must allow NULL.
+constexpr bool laterFieldsAreOptional()
+{
+    for (const FieldDef& field : Fields) {
+        if (field.since > 1 && (field.required || field.unique))
+            return false;
+    }
+    return true;
+}
+static_assert(laterFieldsAreOptional());
+static_assert(Fields[0].since == 1 && Fields[0].unique, "rows are found by the first field");
+
+// The rules the program relies on live in the file itself, so no other writer
+// (a second copy of the program, a buggy caller) can store a duplicate country,
+// a rate that is not a finite number above 0, or a date that is not a date.
+// Text uses the default binary collation: case and blanks count.
+QByteArray columnDefinition(const FieldDef& field)
+{
+    const QByteArray name = Sql::quoted(field.name);
+    QByteArray sql = name;
+    QByteArray check;
+    switch (field.kind) {
+    case FieldKind::Text:
+        sql += " TEXT";
+        check = field.required ? "length(" + name + ") BETWEEN 1 AND " + QByteArray::number(field.maxChars)
+                               : "length(" + name + ") <= " + QByteArray::number(field.maxChars);
+        break;
+    case FieldKind::Rate:
+        sql += " REAL";
+        check = "typeof(" + name + ") IN ('real', 'integer') AND " + name + " > 0 AND " + name
+            + " <= 1.7976931348623157e308";
+        break;
+    case FieldKind::Date:
+        sql += " TEXT";
+        // Through the day number and back: anything but a real YYYY-MM-DD day
+        // (2021-02-30, a time, another format) comes back different or NULL.
+        check = name + " IS NULL OR (typeof(" + name + ") = 'text' AND date(julianday(" + name + ")) IS " + name
+            + ")";
+        break;
+    }
+    if (field.required)
+        sql += " NOT NULL";
+    if (field.unique)
+        sql += " UNIQUE";
+    return sql + " CHECK (" + check + ")";
+}
+
+DbError unknownLayout(int found)
+{
+    if (found < 0)
+        return DbError(Err::CannotOpen,
+                       u"The rates database has a layout this version of Tallyvane does not know (%1). It is left "
+                       u"as it is."_s.arg(found));
+    return DbError(Err::CannotOpen,
+                   u"The rates database was made by a newer version of Tallyvane (layout %1; this version knows "
+                   u"layouts up to %2). It is left as it is: use the newer version, or a copy of the file made "
+                   u"for this one."_s.arg(found)
+                       .arg(CurrentLayout));
+}
+
+} // namespace
+
+QByteArray createTableSql()
+{
+    QByteArray columns;
+    for (const FieldDef& field : Fields) {
+        if (!columns.isEmpty())
+            columns += ", ";
+        columns += columnDefinition(field);
+    }
+    return "CREATE TABLE " + Sql::quoted(TableName) + " (" + columns + ")";
+}
+
+QByteArray insertSql()
+{
+    QByteArray columns, values;
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        if (i > 0) {
+            columns += ", ";
+            values += ", ";
+        }
+        columns += Sql::quoted(Fields[i].name);
+        values += '?' + QByteArray::number(static_cast<int>(i) + 1);
+    }
+    return "INSERT INTO " + Sql::quoted(TableName) + " (" + columns + ") VALUES (" + values + ")";
+}
+
+int version(sqlite3* db)
+{
+    Sql::Statement stmt(db, "PRAGMA user_version");
+    const Sql::Rewind rewind(stmt);
+    return stmt.step() ? static_cast<int>(stmt.columnInt(0)) : 0;
+}
+
+void checkKnown(int version)
+{
+    // A negative number is no layout of this program either.
+    if (version < 0 || version > CurrentLayout)
+        throw unknownLayout(version);
+}
+
+Present presentColumns(sqlite3* db, bool& tableFound)
+{
+    Present present{};
+    tableFound = false;
+    Sql::Statement info(db, "PRAGMA table_info(" + Sql::quoted(TableName) + ")");
+    const Sql::Rewind rewind(info);
+    while (info.step()) {
+        tableFound = true;
+        const QString column = info.columnText(1);
+        for (std::size_t i = 0; i < Fields.size(); ++i) {
+            // SQLite column names ignore case, so "country" is the same column.
+            if (column.compare(Fields[i].name, Qt::CaseInsensitive) == 0)
+                present[i] = true;
+        }
+    }
+    return present;
+}
+
+bool requiredAt(const FieldDef& field, int version)
+{
+    // Version 0 is the first layout, made before it had a number.
+    return field.since <= std::max(version, 1);
+}
+
+QByteArray selectList(const Present& present)
+{
+    QByteArray list = "rowid";
+    for (std::size_t i = 0; i < Fields.size(); ++i)
+        list += ", " + (present[i] ? Sql::quoted(Fields[i].name) : QByteArray("NULL"));
+    return list;
+}
+
+void bringUpToDate(sqlite3* db)
+{
+    // Read again inside the transaction: another copy may have upgraded the
+    // file since this one opened it.
+    const int found = version(db);
+    checkKnown(found);
+    if (found == CurrentLayout)
+        return;
+    bool tableFound = false;
+    const Present present = presentColumns(db, tableFound);
+    if (!tableFound)
+        throw DbError(Err::NoTable, u"Cannot find the table 'tblExchanges' in the database."_s);
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        if (present[i])
+            continue;
+        if (requiredAt(Fields[i], found))
+            throw DbError(Err::BadField,
+                          u"The table 'tblExchanges' has no field named '%1'."_s.arg(Fields[i].name));
+        Sql::exec(db, ("ALTER TABLE " + Sql::quoted(TableName) + " ADD COLUMN " + columnDefinition(Fields[i]))
+                          .constData());
+    }
+    Sql::exec(db, ("PRAGMA user_version = " + QByteArray::number(CurrentLayout)).constData());
+}
+
+} // namespace MOD_Data::Layout

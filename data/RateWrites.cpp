@@ -1,0 +1,161 @@
+#include "data/RateWrites.h"
+
+#include "data/Layout.h"
+#include "data/NumberText.h"
+#include "data/SqliteOwners.h"
+#include "data/Validation.h"
+
+#include <set>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Data {
+
+namespace {
+
+void requireOpen(const Connection& connection)
+{
+    if (!connection.isOpen())
+        fail(Err::ObjectClosed, u"Operation is not allowed when the object is closed."_s);
+}
+
+QString textOf(const Sql::Statement& stmt, int column)
+{
+    switch (stmt.columnType(column)) {
+    case SQLITE_NULL:
+        return QString();
+    case SQLITE_FLOAT:
+        return MOD_Universe::numberText(stmt.columnDouble(column));
+    default:
+        return stmt.columnText(column);
+    }
+}
+
+double rateOf(const Sql::Statement& stmt, int column)
+{
+    switch (stmt.columnType(column)) {
+    case SQLITE_FLOAT:
+    case SQLITE_INTEGER:
+        return stmt.columnDouble(column);
+    case SQLITE_TEXT: {
+        const MOD_Universe::ParsedNumber number = MOD_Universe::readNumber(stmt.columnText(column));
+        return number.ok() ? number.value : 0.0;
+    }
+    default:
+        return 0.0;
+    }
+}
+
+QDate dateOf(const Sql::Statement& stmt, int column)
+{
+    if (stmt.columnType(column) != SQLITE_TEXT)
+        return {};
+    const QString text = stmt.columnText(column);
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() && date.toString(Qt::ISODate) == text ? date : QDate();
+}
+
+// Columns of the row queries below, 1-based after rowid, in the order of Fields.
+constexpr int column(QStringView field)
+{
+    return fieldIndexOf(field) + 1;
+}
+
+} // namespace
+
+std::vector<RateRow> readAllRates(Connection& connection)
+{
+    requireOpen(connection);
+    sqlite3* db = connection.handle();
+    bool tableFound = false;
+    const Layout::Present present = Layout::presentColumns(db, tableFound);
+    if (!tableFound)
+        fail(Err::NoTable, u"Cannot find the table 'tblExchanges' in the database."_s);
+    Sql::Statement select(db, "SELECT " + Layout::selectList(present) + " FROM " + Sql::quoted(TableName)
+                                  + " ORDER BY rowid");
+    const Sql::Rewind rewind(select);
+    std::vector<RateRow> rows;
+    while (select.step()) {
+        rows.push_back(RateRow{textOf(select, column(FieldCountry)), textOf(select, column(FieldUnit)),
+                               rateOf(select, column(FieldRate)), dateOf(select, column(FieldUpdated))});
+    }
+    return rows;
+}
+
+void applyRateWrites(Connection& connection, const std::vector<RateWrite>& writes)
+{
+    requireOpen(connection);
+    sqlite3* db = connection.handle();
+
+    // Every value is checked before anything is written.
+    std::set<QString> named;
+    for (const RateWrite& write : writes) {
+        if (write.isNew) {
+            checkedValue(fieldDef(FieldCountry), write.country);
+            checkedValue(fieldDef(FieldUnit), write.unit);
+        }
+        checkedRate(write.rate);
+        checkedDate(write.updated);
+        if (!named.insert(write.country).second)
+            fail(Err::CannotOpen,
+                 u"The country '%1' is named twice in the rates to write; each country can appear only once."_s
+                     .arg(shown(write.country)));
+    }
+
+    {
+        Sql::Transaction transaction(db);
+        Layout::bringUpToDate(db);
+        Sql::Statement find(db, "SELECT rowid FROM " + Sql::quoted(TableName) + " WHERE "
+                                    + Sql::quoted(FieldCountry) + " = ?1 LIMIT 1");
+        Sql::Statement insert(db, Layout::insertSql());
+        Sql::Statement update(db, "UPDATE " + Sql::quoted(TableName) + " SET " + Sql::quoted(FieldRate) + " = ?1, "
+                                      + Sql::quoted(FieldUpdated) + " = ?2 WHERE rowid = ?3");
+        for (const RateWrite& write : writes) {
+            std::optional<std::int64_t> rowid;
+            {
+                const Sql::Rewind rewind(find);
+                find.bind(1, write.country);
+                if (find.step())
+                    rowid = find.columnInt(0);
+            }
+            const QString updated = write.updated.isNull() ? QString() : write.updated.toString(Qt::ISODate);
+            Sql::Statement& stmt = write.isNew ? insert : update;
+            const Sql::Rewind rewind(stmt);
+            if (write.isNew) {
+                // Checked here too: a table made by another tool may lack the unique rule.
+                if (rowid)
+                    fail(Err::CannotOpen, duplicateMessage(write.country));
+                insert.bind(column(FieldCountry), write.country);
+                insert.bind(column(FieldUnit), write.unit);
+                insert.bind(column(FieldRate), write.rate);
+                if (updated.isNull())
+                    insert.bindNull(column(FieldUpdated));
+                else
+                    insert.bind(column(FieldUpdated), updated);
+            } else {
+                if (!rowid)
+                    fail(Err::CannotOpen,
+                         u"The country '%1' is not in the rates table, so its rate cannot be changed."_s.arg(
+                             shown(write.country)));
+                update.bind(1, write.rate);
+                if (updated.isNull())
+                    update.bindNull(2);
+                else
+                    update.bind(2, updated);
+                update.bindInt(3, *rowid);
+            }
+            const int rc = stmt.tryStep();
+            if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
+                fail(Err::CannotOpen, duplicateMessage(write.country));
+            if (rc != SQLITE_DONE)
+                throw sqliteFailure(db, rc);
+        }
+        find.reset();
+        insert.reset();
+        update.reset();
+        transaction.commit();
+    }
+    connection.resyncRecordsets();
+}
+
+} // namespace MOD_Data

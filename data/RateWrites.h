@@ -1,0 +1,41 @@
+#pragma once
+
+// Reading the whole rates table, and writing many rows at once (an import):
+// all of them in one transaction, or none.
+
+#include "data/RatesFile.h"
+#include "data/RecordStore.h"
+
+#include <QDate>
+#include <QString>
+
+#include <vector>
+
+namespace MOD_Data {
+
+// Every row in insertion order, with its date (null when unknown). Values
+// another tool stored as other types read as text would: a NULL text is "",
+// a rate that is not a number is 0, a date that is not YYYY-MM-DD is null.
+// Throws DbError (Err::ObjectClosed when the connection is not open).
+std::vector<RateRow> readAllRates(Connection& connection);
+
+struct RateWrite {
+    QString country;
+    QString unit;
+    double rate = 0.0;
+    QDate updated = {};  // null: the date is unknown (stored as NULL)
+    bool isNew = false;
+};
+
+// isNew: inserts country, unit, rate and updated as a new row; otherwise sets
+// the rate and updated of the row whose Country equals country exactly (its
+// unit is left as it is). A missing row, a country already there or named
+// twice in the list, a value its field cannot hold: DbError, and the table is
+// exactly as before. All in one transaction, which also brings an older
+// layout up to date. Afterwards the connection's record sets (rsRates) drop
+// the rows they had read ahead and re-read their current row, so they show
+// the new values; a current row that can no longer be read leaves no current
+// row until the next move.
+void applyRateWrites(Connection& connection, const std::vector<RateWrite>& writes);
+
+} // namespace MOD_Data

@@ -1,0 +1,123 @@
+#include "data/Validation.h"
+
+#include "data/NumberText.h"
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Data {
+
+namespace {
+
+Sql::Cell textValue(const QString& text)
+{
+    Sql::Cell cell;
+    cell.type = Sql::CellType::Text;
+    cell.text = text;
+    return cell;
+}
+
+// Code points, as SQLite's length() counts them, not UTF-16 units.
+qsizetype codePoints(const QString& text)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
+            ++i;
+        ++n;
+    }
+    return n;
+}
+
+Sql::Cell textCell(const FieldDef& field, const QString& text)
+{
+    if (field.required && text.isEmpty())
+        fail(Err::MultipleStep, u"The '%1' field cannot be empty."_s.arg(field.name));
+    if (text.contains(QChar(u'\0')))
+        fail(Err::MultipleStep,
+             u"The text for '%1' contains a null character, which cannot be stored."_s.arg(field.name));
+    if (codePoints(text) > field.maxChars)
+        fail(Err::MultipleStep, u"The text for '%1' is longer than %2 characters."_s.arg(field.name).arg(field.maxChars));
+    return textValue(text);
+}
+
+Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
+{
+    if (!std::isfinite(value))
+        fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
+    if (!(value > 0.0))
+        fail(Err::MultipleStep,
+             u"'%1' is not a valid value for '%2': a rate must be greater than 0."_s.arg(shown(text), field.name));
+    Sql::Cell cell;
+    cell.type = Sql::CellType::Real;
+    cell.real = value;
+    return cell;
+}
+
+} // namespace
+
+void fail(long number, const QString& description)
+{
+    throw DbError(number, description);
+}
+
+QString quotedPath(const QString& path)
+{
+    return u'\'' + path + u'\'';
+}
+
+QString shown(const QString& text)
+{
+    constexpr qsizetype kMax = 60;
+    return text.size() <= kMax ? text : text.left(kMax) + u"..."_s;
+}
+
+QString duplicateMessage(const std::optional<QString>& country)
+{
+    if (country)
+        return u"The country '%1' is already in the rates table; each country can appear only once."_s.arg(
+            shown(*country));
+    return u"The change would give two rows the same country; each country can appear only once."_s;
+}
+
+Sql::Cell checkedValue(const FieldDef& field, const QString& text)
+{
+    switch (field.kind) {
+    case FieldKind::Text:
+        return textCell(field, text);
+    case FieldKind::Rate: {
+        const MOD_Universe::ParsedNumber number = MOD_Universe::readNumber(text);
+        if (number.status == MOD_Universe::NumberStatus::Overflow)
+            fail(Err::MultipleStep, u"'%1' is too large for '%2'."_s.arg(shown(text), field.name));
+        if (!number.ok())
+            fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
+        return rateCell(field, number.value, text);
+    }
+    case FieldKind::Date: {
+        if (text.isEmpty())
+            return Sql::Cell{};
+        // Exactly YYYY-MM-DD with a real day; QDate alone would also take "2020-1-5".
+        const QDate date = QDate::fromString(text, Qt::ISODate);
+        if (text.size() != 10 || !date.isValid() || date.toString(Qt::ISODate) != text)
+            fail(Err::MultipleStep,
+                 u"'%1' is not a valid value for '%2': a date is written YYYY-MM-DD."_s.arg(shown(text), field.name));
+        return textValue(text);
+    }
+    }
+    fail(Err::MultipleStep, u"'%1' cannot be stored."_s.arg(field.name));
+}
+
+Sql::Cell checkedRate(double value)
+{
+    return rateCell(fieldDef(FieldRate), value, MOD_Universe::numberText(value));
+}
+
+Sql::Cell checkedDate(const QDate& date)
+{
+    if (date.isNull())
+        return Sql::Cell{};
+    return checkedValue(fieldDef(FieldUpdated), date.toString(Qt::ISODate));
+}
+
+} // namespace MOD_Data

@@ -1,0 +1,28 @@
+#pragma once
+
+// Internal to the store: checking a value against its field's description
+// before it is held for writing, and the wording shared by the store's errors.
+
+#include "data/RecordStore.h"
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+namespace MOD_Data {
+
+[[noreturn]] void fail(long number, const QString& description);
+
+QString quotedPath(const QString& path);
+// A user's text inside a message, cut short if pasted text is very long.
+QString shown(const QString& text);
+QString duplicateMessage(const std::optional<QString>& country);
+
+// The value text assigns to field, as it will be stored; Err::MultipleStep when
+// the field cannot hold it.
+Sql::Cell checkedValue(const FieldDef& field, const QString& text);
+Sql::Cell checkedRate(double value);
+Sql::Cell checkedDate(const QDate& date);  // a null date is NULL
+
+} // namespace MOD_Data

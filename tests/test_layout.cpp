@@ -1,0 +1,214 @@
+// The file's layout: what the field table puts in a new file, files made before
+// the layout had a number (and at its first number) opening, reading and being
+// brought up to date by their first write, and files of a newer layout refused.
+
+#include "tests/StoreFixtures.h"
+
+#include <QFileInfo>
+
+using namespace MOD_Data;
+using namespace StoreFixtures;
+
+namespace {
+
+const QString kJapan = QStringLiteral("Japan");
+
+bool hasUpdatedColumn(const QString& path)
+{
+    return rawValue(path, "SELECT sql FROM sqlite_master WHERE name = 'tblExchanges'")
+        .contains(QStringLiteral("\"Updated\""));
+}
+
+TEST_F(StoreTest, aNewFileHasTheCurrentLayoutAndAnEmptyDateReadsAsNothing)
+{
+    createAndOpen();
+    EXPECT_EQ(userVersion(path()), CurrentLayout);
+    rs.FindCountry(kJapan);
+    EXPECT_EQ(rs.Field(FieldUpdated), QString());
+    rs.SetField(FieldUpdated, QStringLiteral("2020-01-31"));
+    rs.Update();
+    EXPECT_EQ(StoreFixtures::storedRow(path(), kJapan).value(3), QStringLiteral("2020-01-31"));
+    rs.SetField(FieldUpdated, QString());  // back to unknown
+    rs.Update();
+    EXPECT_EQ(rawValue(path(), "SELECT typeof(Updated) FROM tblExchanges WHERE Country = 'Japan'"),
+              QStringLiteral("null"));
+}
+
+TEST_F(StoreTest, aNewRowMayCarryItsDate)
+{
+    createAndOpen();
+    rs.AddNew();
+    rs.SetField(FieldCountry, QStringLiteral("Chile"));
+    rs.SetField(FieldRate, QStringLiteral("1200"));
+    rs.SetField(FieldUpdated, QStringLiteral("2024-02-29"));
+    EXPECT_EQ(rs.Field(FieldUpdated), QStringLiteral("2024-02-29"));
+    rs.Update();
+    reopen();
+    rs.FindCountry(QStringLiteral("Chile"));
+    EXPECT_EQ(rs.Field(FieldUpdated), QStringLiteral("2024-02-29"));
+}
+
+// Every text field's limit in the table is the limit the file itself enforces.
+TEST_F(StoreTest, theFileHoldsEachTextFieldUpToItsLimitAndNoFurther)
+{
+    createRatesFile(path(), sampleRows());
+    for (const FieldDef& field : Fields) {
+        if (field.kind != FieldKind::Text)
+            continue;
+        SCOPED_TRACE(field.name.toString().toStdString());
+        const QByteArray column = '"' + field.name.toUtf8() + '"';
+        const QByteArray fits = "UPDATE tblExchanges SET " + column + " = '" + QByteArray(field.maxChars, 'x')
+            + "' WHERE Country = 'Japan';";
+        const QByteArray over = "UPDATE tblExchanges SET " + column + " = '" + QByteArray(field.maxChars + 1, 'y')
+            + "' WHERE Country = 'France';";
+        EXPECT_EQ(rawExec(path(), fits.constData()), SQLITE_OK);
+        EXPECT_EQ(rawExec(path(), over.constData()) & 0xff, SQLITE_CONSTRAINT);
+    }
+}
+
+// ------------------------------------------------ files of an older layout
+
+class OlderLayout : public StoreTest, public ::testing::WithParamInterface<int> {
+protected:
+    void SetUp() override { createUnnumberedFile(path(), sampleRows(), GetParam()); }
+};
+
+TEST_P(OlderLayout, opensAndReadsWithoutWritingAndTheDateReadsAsNothing)
+{
+    const QByteArray before = fileBytes(path());
+    reopen();
+    EXPECT_EQ(countries(), (QStringList{QStringLiteral("Britain"), QStringLiteral("United States"), kJapan,
+                                        QStringLiteral("France")}));
+    rs.FindCountry(kJapan);
+    EXPECT_EQ(rs.Field(FieldRate), QStringLiteral("188.5"));
+    EXPECT_EQ(rs.Field(FieldUpdated), QString());
+    rs.Close();
+    cn.Close();
+    EXPECT_EQ(fileBytes(path()), before);
+}
+
+TEST_P(OlderLayout, theFirstWriteBringsItUpToDateWithTheWrite)
+{
+    reopen();
+    rs.FindCountry(kJapan);
+    rs.SetField(FieldRate, QStringLiteral("190"));
+    rs.SetField(FieldUpdated, QStringLiteral("2020-01-01"));
+    rs.Update();
+    EXPECT_EQ(rs.Field(FieldUpdated), QStringLiteral("2020-01-01"));
+    EXPECT_EQ(userVersion(path()), CurrentLayout);
+    EXPECT_EQ(StoreFixtures::storedRow(path(), kJapan),
+              (QStringList{kJapan, QStringLiteral("Yen"), QStringLiteral("190"), QStringLiteral("2020-01-01")}));
+    EXPECT_EQ(StoreFixtures::storedRow(path(), QStringLiteral("France")).value(3), QString());
+    EXPECT_EQ(integrityCheck(path()).toStdString(), "ok");
+
+    // The same record set goes on working on the new layout.
+    rs.AddNew();
+    rs.SetField(FieldCountry, QStringLiteral("Chile"));
+    rs.SetField(FieldRate, QStringLiteral("1200"));
+    rs.SetField(FieldUpdated, QStringLiteral("2021-06-30"));
+    rs.Update();
+    EXPECT_EQ(countries().size(), 5);
+    rs.FindCountry(QStringLiteral("Chile"));
+    EXPECT_EQ(rs.Field(FieldUpdated), QStringLiteral("2021-06-30"));
+}
+
+TEST_P(OlderLayout, aDeleteIsAFirstWriteToo)
+{
+    reopen();
+    rs.FindCountry(QStringLiteral("France"));
+    rs.Delete();
+    EXPECT_EQ(userVersion(path()), CurrentLayout);
+    EXPECT_TRUE(hasUpdatedColumn(path()));
+    EXPECT_EQ(countries().size(), 3);
+}
+
+TEST_P(OlderLayout, aFailedFirstWriteLeavesTheFileAsItWas)
+{
+    reopen();
+    const QByteArray before = fileBytes(path());
+    rs.FindCountry(kJapan);
+    rs.SetField(FieldCountry, QStringLiteral("France"));  // taken
+    rs.SetField(FieldUpdated, QStringLiteral("2020-01-01"));
+    EXPECT_EQ(errorNumber([&] { rs.Update(); }), Err::CannotOpen);
+    EXPECT_EQ(userVersion(path()), GetParam());
+    EXPECT_FALSE(hasUpdatedColumn(path()));
+    rs.Close();
+    cn.Close();
+    EXPECT_EQ(fileBytes(path()), before);
+}
+
+TEST_P(OlderLayout, aReadOnlyFileStillOpensAndReads)
+{
+    const QByteArray before = fileBytes(path());
+    UnwritableFile guard(path());
+    if (!guard.ok())
+        GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
+    ASSERT_EQ(errorNumber([&] { reopen(); }), 0);
+    EXPECT_EQ(countries().size(), 4);
+    rs.FindCountry(kJapan);
+    rs.SetField(FieldRate, QStringLiteral("5"));
+    QString description;
+    EXPECT_EQ(errorNumber([&] { rs.Update(); }, &description), Err::CannotOpen);
+    EXPECT_TRUE(description.contains(QStringLiteral("read-only"))) << description.toStdString();
+    EXPECT_EQ(rs.Field(FieldRate), QStringLiteral("188.5"));
+    rs.Close();
+    cn.Close();
+    EXPECT_EQ(fileBytes(path()), before);
+}
+
+TEST_P(OlderLayout, anUpgradeBySomeoneElseMeanwhileIsTakenAsItIs)
+{
+    reopen();
+    // Another copy of the program upgrades the file after this one opened it.
+    Connection other;
+    other.Open(path());
+    Recordset otherSet;
+    otherSet.Open(other);
+    otherSet.FindCountry(QStringLiteral("France"));
+    otherSet.SetField(FieldUpdated, QStringLiteral("2022-04-29"));
+    otherSet.Update();
+
+    rs.FindCountry(kJapan);
+    rs.SetField(FieldRate, QStringLiteral("191"));
+    EXPECT_EQ(errorNumber([&] { rs.Update(); }), 0);
+    rs.FindCountry(QStringLiteral("France"));
+    EXPECT_EQ(rs.Field(FieldUpdated), QStringLiteral("2022-04-29"));
+    EXPECT_EQ(userVersion(path()), CurrentLayout);
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, OlderLayout, ::testing::Values(0, 1),
+                         [](const auto& info) { return "layout" + std::to_string(info.param); });
+
+// ------------------------------------------------ files of a newer layout
+
+class NewerLayout : public StoreTest, public ::testing::WithParamInterface<int> {};
+
+TEST_P(NewerLayout, isRefusedAtOpenWithAClearMessageAndNeverWritten)
+{
+    createRatesFile(path(), sampleRows());
+    ASSERT_EQ(rawExec(path(), ("PRAGMA user_version = " + QByteArray::number(GetParam())).constData()), SQLITE_OK);
+    const QByteArray before = fileBytes(path());
+    QString description;
+    EXPECT_EQ(errorNumber([&] { cn.Open(path()); }, &description), Err::CannotOpen);
+    EXPECT_FALSE(cn.isOpen());
+    EXPECT_TRUE(description.contains(QStringLiteral("version of Tallyvane"))) << description.toStdString();
+    EXPECT_TRUE(description.contains(QString::number(GetParam()))) << description.toStdString();
+    EXPECT_EQ(fileBytes(path()), before);
+    EXPECT_FALSE(QFileInfo::exists(path() + QStringLiteral("-journal")));
+}
+
+INSTANTIATE_TEST_SUITE_P(Store, NewerLayout, ::testing::Values(CurrentLayout + 1, 1000, -1),
+                         [](const auto& info) { return "layout" + std::to_string(info.param + 1000); });
+
+TEST_F(StoreTest, aFileUpgradedPastThisProgramWhileOpenIsNotWritten)
+{
+    createAndOpen();
+    ASSERT_EQ(rawExec(path(), "PRAGMA user_version = 99;"), SQLITE_OK);
+    rs.FindCountry(kJapan);
+    rs.SetField(FieldRate, QStringLiteral("5"));
+    EXPECT_EQ(errorNumber([&] { rs.Update(); }), Err::CannotOpen);
+    EXPECT_EQ(rawValue(path(), "SELECT \"Exchange Rate\" FROM tblExchanges WHERE Country = 'Japan'"),
+              QStringLiteral("188.5"));
+}
+
+} // namespace

@@ -1,0 +1,174 @@
+// Reading the whole table and writing many rates at once: all or nothing.
+
+#include "data/NumberText.h"
+#include "data/RateWrites.h"
+#include "tests/StoreFixtures.h"
+
+#include <QFileInfo>
+
+using namespace MOD_Data;
+using namespace StoreFixtures;
+
+namespace {
+
+const QDate kJan(2020, 1, 1);
+const QDate kFeb(2020, 2, 1);
+
+RateWrite update(const char* country, double rate, QDate updated = kJan)
+{
+    return RateWrite{QString::fromUtf8(country), QString(), rate, updated, false};
+}
+
+RateWrite insert(const char* country, const char* unit, double rate, QDate updated = kJan)
+{
+    return RateWrite{QString::fromUtf8(country), QString::fromUtf8(unit), rate, updated, true};
+}
+
+QStringList describe(const std::vector<RateRow>& rows)
+{
+    QStringList out;
+    for (const RateRow& row : rows)
+        out << QStringLiteral("%1|%2|%3|%4")
+                   .arg(row.country, row.unit, MOD_Universe::numberText(row.rate), row.updated.toString(Qt::ISODate));
+    return out;
+}
+
+TEST_F(StoreTest, readAllRatesGivesEveryRowInInsertionOrderWithItsDate)
+{
+    auto rows = sampleRows();
+    rows[2].updated = kFeb;
+    createAndOpen(rows);
+    EXPECT_EQ(describe(readAllRates(cn)),
+              (QStringList{QStringLiteral("Britain|Pound|1|"), QStringLiteral("United States|Dollar|1.27|"),
+                           QStringLiteral("Japan|Yen|188.5|2020-02-01"), QStringLiteral("France|Euro|1.17|")}));
+    Connection closed;
+    EXPECT_EQ(errorNumber([&] { readAllRates(closed); }), Err::ObjectClosed);
+}
+
+TEST_F(StoreTest, readAllRatesReadsAFileOfTheFirstLayoutWithoutDates)
+{
+    createUnnumberedFile(path(), sampleRows());
+    const QByteArray before = fileBytes(path());
+    reopen();
+    const auto rows = readAllRates(cn);
+    ASSERT_EQ(rows.size(), 4u);
+    EXPECT_EQ(rows[2].rate, 188.5);
+    EXPECT_TRUE(rows[2].updated.isNull());
+    rs.Close();
+    cn.Close();
+    EXPECT_EQ(fileBytes(path()), before);
+}
+
+TEST_F(StoreTest, applyRateWritesUpdatesRateAndDateLeavesTheUnitAndAppendsNewRows)
+{
+    createAndOpen();
+    applyRateWrites(cn, {update("Japan", 190.25, kFeb), insert("Chile", "Peso", 1200.5), update("France", 1.2, {})});
+    EXPECT_EQ(describe(readAllRates(cn)),
+              (QStringList{QStringLiteral("Britain|Pound|1|"), QStringLiteral("United States|Dollar|1.27|"),
+                           QStringLiteral("Japan|Yen|190.25|2020-02-01"), QStringLiteral("France|Euro|1.2|"),
+                           QStringLiteral("Chile|Peso|1200.5|2020-01-01")}));
+    applyRateWrites(cn, {});  // nothing to do is no failure
+}
+
+TEST_F(StoreTest, applyRateWritesBringsAnOlderFileUpToDateInTheSameTransaction)
+{
+    createUnnumberedFile(path(), sampleRows());
+    reopen();
+    applyRateWrites(cn, {update("Japan", 190, kFeb)});
+    EXPECT_EQ(userVersion(path()), CurrentLayout);
+    EXPECT_EQ(StoreFixtures::storedRow(path(), QStringLiteral("Japan")),
+              (QStringList{QStringLiteral("Japan"), QStringLiteral("Yen"), QStringLiteral("190"),
+                           QStringLiteral("2020-02-01")}));
+}
+
+// A failure in the middle of the list: the writes before it are undone too.
+struct FailingList {
+    const char* name;
+    std::vector<RateWrite> writes;
+    long number;
+};
+
+void PrintTo(const FailingList& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class AllOrNothing : public StoreTest, public ::testing::WithParamInterface<FailingList> {
+protected:
+    void SetUp() override
+    {
+        // An older file, so the upgrade must be undone as well.
+        createUnnumberedFile(path(), sampleRows(), 1);
+        reopen();
+    }
+};
+
+TEST_P(AllOrNothing, aFailureInTheMiddleLeavesTheTableExactlyAsItWas)
+{
+    const QByteArray before = fileBytes(path());
+    rs.FindCountry(QStringLiteral("Japan"));
+    QString description;
+    EXPECT_EQ(errorNumber([&] { applyRateWrites(cn, GetParam().writes); }, &description), GetParam().number);
+    EXPECT_FALSE(description.isEmpty());
+    EXPECT_EQ(userVersion(path()), 1);
+    EXPECT_EQ(fileBytes(path()), before);
+    EXPECT_FALSE(QFileInfo::exists(path() + QStringLiteral("-journal")));
+    EXPECT_EQ(rs.Field(FieldRate), QStringLiteral("188.5"));
+    EXPECT_EQ(countries().size(), 4);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Store, AllOrNothing,
+    ::testing::Values(
+        FailingList{"missingRow", {update("Japan", 2), update("Atlantis", 3), update("France", 4)}, Err::CannotOpen},
+        FailingList{"nameDiffersInCase", {update("Japan", 2), update("france", 3)}, Err::CannotOpen},
+        FailingList{"newCountryAlreadyThere", {update("Japan", 2), insert("Chile", "Peso", 3), insert("France", "Euro", 4)},
+                    Err::CannotOpen},
+        FailingList{"countryTwiceInTheList", {update("Japan", 2), insert("Chile", "Peso", 3), insert("Chile", "Peso", 4)},
+                    Err::CannotOpen},
+        FailingList{"rateZero", {update("Japan", 2), update("France", 0)}, Err::MultipleStep},
+        FailingList{"rateNotANumber", {update("Japan", 2), update("France", std::nan(""))}, Err::MultipleStep},
+        FailingList{"rateInfinite", {update("Japan", 2), update("France", HUGE_VAL)}, Err::MultipleStep},
+        FailingList{"newCountryEmpty", {update("Japan", 2), insert("", "Peso", 3)}, Err::MultipleStep},
+        FailingList{"newCountryTooLong",
+                    {update("Japan", 2), insert("123456789012345678901234567890123456789012345678901", "u", 3)},
+                    Err::MultipleStep},
+        FailingList{"newUnitTooLong", {update("Japan", 2), insert("Chile", "12345678901234567890123456", 3)},
+                    Err::MultipleStep}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(StoreTest, applyRateWritesUnderAnotherWritersLockChangesNothing)
+{
+    const ShortBusyTimeout wait;
+    createAndOpen();
+    const QByteArray before = fileBytes(path());
+    WriteLock lock(path());
+    ASSERT_TRUE(lock.held());
+    QString description;
+    EXPECT_EQ(errorNumber([&] { applyRateWrites(cn, {update("Japan", 2)}); }, &description), Err::CannotOpen);
+    EXPECT_TRUE(description.contains(QStringLiteral("locked"))) << description.toStdString();
+    lock.release();
+    EXPECT_EQ(fileBytes(path()), before);
+}
+
+TEST_F(StoreTest, afterApplyingTheRecordSetShowsNoStaleRow)
+{
+    std::vector<RateRow> rows;
+    for (int i = 0; i < 40; ++i)
+        rows.push_back({QStringLiteral("C%1").arg(i), QStringLiteral("u"), 1.0 + i, {}});
+    createAndOpen(rows);
+    // Mid-scan, with rows read ahead past the current one.
+    rs.MoveFirst();
+    rs.MoveNext();
+    ASSERT_EQ(rs.Field(FieldCountry), QStringLiteral("C1"));
+    applyRateWrites(cn, {update("C1", 100), update("C2", 200, kFeb), insert("New", "n", 5)});
+
+    // The current row is re-read, the next ones are read afresh.
+    EXPECT_EQ(rs.Field(FieldRate), QStringLiteral("100"));
+    rs.MoveNext();
+    EXPECT_EQ(rs.Field(FieldRate), QStringLiteral("200"));
+    EXPECT_EQ(rs.Field(FieldUpdated), QStringLiteral("2020-02-01"));
+    EXPECT_EQ(countries().last(), QStringLiteral("New"));
+}
+
+} // namespace
