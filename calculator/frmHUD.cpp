@@ -178,6 +178,32 @@ void frmHUD::clearSide(int Index)
     txtDenomination[Index]->clear();
 }
 
+void frmHUD::refillKeepingSelection()
+{
+    std::array<QString, 2> chosen;
+    for (int i = 0; i < 2; ++i) {
+        const auto items = lstCountries[i]->selectedItems();
+        if (!items.isEmpty())
+            chosen[i] = items.first()->text();
+    }
+    MOD_Data::FillCountryLists();
+    for (int i = 0; i < 2; ++i) {
+        if (chosen[i].isEmpty())
+            continue;  // nothing was chosen: the boxes keep what they show
+        const auto found = lstCountries[i]->findItems(chosen[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (found.isEmpty()) {
+            // Calculate must not pair the old rate with an unchosen side.
+            clearSide(i);
+            continue;
+        }
+        if (lstCountries[i]->currentItem() == found.first() && found.first()->isSelected())
+            lstCountries_Click(i);  // the lists were not refilled: look the row up again all the same
+        else
+            lstCountries[i]->setCurrentItem(found.first());
+    }
+    UpdateCalculateButton();
+}
+
 void frmHUD::lstCountries_Click(int Index)
 {
     const auto selected = lstCountries[Index]->selectedItems();

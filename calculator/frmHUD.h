@@ -65,6 +65,12 @@ public:
     void mnuHelpRatesRevenue_Click();
     void mnuHelpRatesRate_Click();
 
+    // Refills both country lists from the rates table and chooses again, by
+    // exact name, the country each side had chosen, so its boxes show that row
+    // as it stands now. A side whose country is gone is left unchosen with its
+    // boxes emptied. The result figures are not touched.
+    void refillKeepingSelection();
+
     // Runs the closing steps once, also when the application quits without a
     // close request (session end).
     void unloadOnce();

@@ -122,7 +122,8 @@ void frmAddExchange::Form_QueryUnload(bool& Cancel, int UnloadMode)
     Q_UNUSED(Cancel);
     Q_UNUSED(UnloadMode);
     try {
-        MOD_Data::FillCountryLists();
+        if (frmHUD::isLoaded())
+            frmHUD::instance().refillKeepingSelection();
     } catch (...) {
         // Closing goes on; the lists keep what they showed.
     }

@@ -110,7 +110,8 @@ void frmDelete::Form_QueryUnload(bool& Cancel, int UnloadMode)
     Q_UNUSED(Cancel);
     Q_UNUSED(UnloadMode);
     try {
-        MOD_Data::FillCountryLists();
+        if (frmHUD::isLoaded())
+            frmHUD::instance().refillKeepingSelection();
     } catch (...) {
         // Closing goes on; the lists keep what they showed.
     }

@@ -11,11 +11,17 @@
 #include "data/RecordStore.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QTemporaryDir>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <deque>
 #include <vector>
 
@@ -33,6 +39,72 @@ inline std::vector<MOD_Data::RateRow> sampleRates()
         {QStringLiteral("O'Brien's Land"), QStringLiteral("Shilling"), 5.0},
         {QStringLiteral("Zeroland"), QStringLiteral("Nought"), 1e-20},
     };
+}
+
+// A window's control by object name; fails the test when there is none.
+template <typename T>
+T* control(const QWidget& window, const QString& name)
+{
+    T* w = window.findChild<T*>(name);
+    EXPECT_NE(w, nullptr) << name.toStdString();
+    return w;
+}
+
+// The main window's controls, found by their object names; index 0 is the
+// Convert From side, 1 the Convert To side.
+struct Hud {
+    explicit Hud(const QWidget& w)
+        : lstCountries{control<QListWidget>(w, QStringLiteral("lstCountries_0")),
+                       control<QListWidget>(w, QStringLiteral("lstCountries_1"))}
+        , txtDenomination{control<QLineEdit>(w, QStringLiteral("txtDenomination_0")),
+                          control<QLineEdit>(w, QStringLiteral("txtDenomination_1"))}
+        , txtExchangeRate{control<QLineEdit>(w, QStringLiteral("txtExchangeRate_0")),
+                          control<QLineEdit>(w, QStringLiteral("txtExchangeRate_1"))}
+        , txtConvert(control<QLineEdit>(w, QStringLiteral("txtConvert")))
+        , txtCom(control<QLineEdit>(w, QStringLiteral("txtCom")))
+        , cmdCalculate(control<QPushButton>(w, QStringLiteral("cmdCalculate")))
+        , cmdExit(control<QPushButton>(w, QStringLiteral("cmdExit")))
+        , lblExRes(control<QLabel>(w, QStringLiteral("lblExRes")))
+        , lblComRes(control<QLabel>(w, QStringLiteral("lblComRes")))
+        , lblTotalRes(control<QLabel>(w, QStringLiteral("lblTotalRes")))
+    {
+    }
+
+    QString selected(int i) const
+    {
+        const auto items = lstCountries[i]->selectedItems();
+        return items.isEmpty() ? QString() : items.first()->text();
+    }
+    QStringList figures() const { return {lblExRes->text(), lblComRes->text(), lblTotalRes->text()}; }
+
+    std::array<QListWidget*, 2> lstCountries;
+    std::array<QLineEdit*, 2> txtDenomination;
+    std::array<QLineEdit*, 2> txtExchangeRate;
+    QLineEdit* txtConvert;
+    QLineEdit* txtCom;
+    QPushButton* cmdCalculate;
+    QPushButton* cmdExit;
+    QLabel* lblExRes;
+    QLabel* lblComRes;
+    QLabel* lblTotalRes;
+};
+
+// Chooses an entry with the mouse, as a user would.
+inline void choose(QListWidget* list, const QString& name)
+{
+    const auto found = list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    ASSERT_EQ(found.size(), 1) << name.toStdString();
+    list->scrollToItem(found.first());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+}
+
+// Replaces a box's text by typing.
+inline void typeInto(QLineEdit* box, const QString& text)
+{
+    box->setFocus();
+    box->selectAll();
+    QTest::keyClick(box, Qt::Key_Backspace);
+    QTest::keyClicks(box, text);
 }
 
 class ProgramTest : public ::testing::Test {

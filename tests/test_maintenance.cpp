@@ -575,6 +575,95 @@ TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
     EXPECT_EQ(storedRows().back(), "Aland|Aye|0.5");
 }
 
+// ---- Closing a dialog keeps what the main window had chosen ---------------
+
+struct AfterDialog {
+    const char* name;
+    const char* action;
+    std::function<void(frmDelete&)> script;  // null: the dialog is just closed
+    const char* from;  // what each side shows afterwards: "country|unit|rate", "" for an emptied side
+    const char* to;
+    std::array<const char*, 3> figures;  // the next calculation; all "" when Calculate is off
+    friend void PrintTo(const AfterDialog& a, std::ostream* os) { *os << a.name; }
+};
+
+class ChoiceAfterDialog : public MaintenanceTest, public ::testing::WithParamInterface<AfterDialog> {};
+
+TEST_P(ChoiceAfterDialog, KeepsEachSideByNameWithTheRowAsItNowStands)
+{
+    const AfterDialog& p = GetParam();
+    frmHUD& hudWindow = startProgram();
+    const AppFixture::Hud hud(hudWindow);
+    AppFixture::choose(hud.lstCountries[0], QStringLiteral("Twoland"));
+    AppFixture::choose(hud.lstCountries[1], QStringLiteral("Threeland"));
+    AppFixture::typeInto(hud.txtConvert, QStringLiteral("100"));
+    AppFixture::typeInto(hud.txtCom, QStringLiteral("2.5"));
+    QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
+    const QStringList before{QStringLiteral("150.00"), QStringLiteral("3.75"), QStringLiteral("146.25")};
+    ASSERT_EQ(hud.figures(), before);
+
+    if (std::string(p.action) == "mnuFileAddRates") {
+        withDialog<frmAddExchange>(p.action, [](frmAddExchange& d) { QTest::mouseClick(d.cmdFinished, Qt::LeftButton); });
+    } else {
+        withDialog<frmDelete>(p.action, [&p](frmDelete& d) {
+            if (p.script)
+                p.script(d);
+            QTest::mouseClick(d.cmdFinished, Qt::LeftButton);
+        });
+    }
+    EXPECT_EQ(hud.figures(), before) << "the figures wait for the next Calculate";
+
+    const char* sides[] = {p.from, p.to};
+    for (int i = 0; i < 2; ++i) {
+        const QStringList want = QString::fromUtf8(sides[i]).split(QLatin1Char('|'));
+        const QString shown = hud.selected(i) + u'|' + hud.txtDenomination[i]->text() + u'|'
+            + hud.txtExchangeRate[i]->text();
+        EXPECT_EQ(str(shown), want.size() == 3 ? sides[i] : "||") << "side " << i;
+    }
+
+    const bool calculates = std::string(p.figures[0]) != "";
+    EXPECT_EQ(hud.cmdCalculate->isEnabled(), calculates);
+    QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
+    const QStringList after{QString::fromUtf8(p.figures[0]), QString::fromUtf8(p.figures[1]),
+                            QString::fromUtf8(p.figures[2])};
+    EXPECT_EQ(hud.figures(), calculates ? after : before);
+
+    // What is chosen now is what the settings keep.
+    hudWindow.close();
+    EXPECT_EQ(savedSetting(QStringLiteral("ConvertTo")).toString(),
+              std::string(p.from).empty() ? QString() : QStringLiteral("Twoland"));
+    EXPECT_EQ(savedSetting(QStringLiteral("ConvertFrom")).toString(),
+              std::string(p.to).empty() ? QString() : QStringLiteral("Threeland"));
+}
+
+static void editChosen(frmDelete& d, const char* country, const char* rate)
+{
+    selectCountry(*d.lstCountries, QStringLiteral("Threeland"));
+    typeInto(d.txtCountry, QString::fromUtf8(country));
+    typeInto(d.txtExRate, QString::fromUtf8(rate));
+    QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryDialog, ChoiceAfterDialog,
+    ::testing::Values(
+        AfterDialog{"addClosed", "mnuFileAddRates", nullptr, "Twoland|Two|2", "Threeland|Three|3",
+                    {"150.00", "3.75", "146.25"}},
+        AfterDialog{"deleteClosed", "mnuFileDeleteRates", nullptr, "Twoland|Two|2", "Threeland|Three|3",
+                    {"150.00", "3.75", "146.25"}},
+        AfterDialog{"editedRateShowsAtOnce", "mnuFileEditRates",
+                    [](frmDelete& d) { editChosen(d, "Threeland", "4"); }, "Twoland|Two|2", "Threeland|Three|4",
+                    {"200.00", "5.00", "195.00"}},
+        AfterDialog{"renamedCountryEmptiesItsSide", "mnuFileEditRates",
+                    [](frmDelete& d) { editChosen(d, "Fourland", "4"); }, "Twoland|Two|2", "", {"", "", ""}},
+        AfterDialog{"deletedCountryEmptiesItsSide", "mnuFileDeleteRates",
+                    [](frmDelete& d) {
+                        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+                        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+                    },
+                    "", "Threeland|Three|3", {"", "", ""}}),
+    [](const ::testing::TestParamInfo<AfterDialog>& info) { return std::string(info.param.name); });
+
 int main(int argc, char** argv)
 {
     // Listing the tests needs an application too, and no display may be there.
