@@ -1,6 +1,7 @@
 #include "app/KeyInput.h"
 
 #include <QKeyEvent>
+#include <QLocale>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +40,14 @@ bool isKeypadDecimal(const QKeyEvent* event)
         return false;
     return event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma
         || event->text() == u"."_s || event->text() == u","_s;
+}
+
+bool typesDecimalPoint(const QKeyEvent* event)
+{
+    if (isKeypadDecimal(event))
+        return true;
+    const auto mods = event->modifiers() & ~Qt::ShiftModifier;
+    return mods == Qt::NoModifier && event->text() == u","_s && QLocale().decimalPoint() == u","_s;
 }
 
 } // namespace MOD_Universe

@@ -16,4 +16,9 @@ bool isDialogKey(const QKeyEvent* event);
 // The keypad's decimal key, whatever separator the keyboard layout gives it.
 bool isKeypadDecimal(const QKeyEvent* event);
 
+// A key meant as a decimal point: the keypad's decimal key, or the comma where
+// the user's locale writes decimals with one. The number boxes take it as '.',
+// since a comma they let through would be read as no separator at all.
+bool typesDecimalPoint(const QKeyEvent* event);
+
 } // namespace MOD_Universe

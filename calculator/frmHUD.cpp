@@ -331,8 +331,9 @@ bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
     // Enter reaches the window, which presses Calculate; Tab moves the focus.
     if (MOD_Universe::isDialogKey(event))
         return false;
-    // The keypad's decimal key types '.' whatever the layout's separator.
-    if (MOD_Universe::isKeypadDecimal(event)) {
+    // The keypad's decimal key, and the comma where decimals are written with
+    // one, type '.': the boxes read only '.'.
+    if (MOD_Universe::typesDecimalPoint(event)) {
         box->insert(u"."_s);
         return true;
     }

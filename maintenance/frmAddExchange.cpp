@@ -196,7 +196,7 @@ bool frmAddExchange::filterRateKey(QKeyEvent* event)
 {
     if (MOD_Universe::isDialogKey(event))
         return false;  // Enter still reaches the default button
-    if (MOD_Universe::isKeypadDecimal(event)) {
+    if (MOD_Universe::typesDecimalPoint(event)) {
         int KeyAscii = '.';
         txtExRate_KeyPress(KeyAscii);
         if (KeyAscii != 0)

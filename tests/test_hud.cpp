@@ -11,6 +11,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -406,6 +407,57 @@ TEST_F(MainWindowTest, windowHasFixedSizeAndNoMinimiseOrMaximise)
     EXPECT_FALSE(hud->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(hud->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(hud->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// ---- Decimal comma -----------------------------------------------------------
+
+struct CommaCase {
+    QLocale::Language language;
+    const char* typed;
+    const char* shown;
+};
+
+class DecimalKey : public MainWindowTest, public ::testing::WithParamInterface<CommaCase> {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(GetParam().language));
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        QLocale::setDefault(saved);
+    }
+    QLocale saved;
+};
+
+TEST_P(DecimalKey, commaIsAPointOnlyWhereTheLocaleWritesDecimalsSo)
+{
+    const AppFixture::Hud c(*hud);
+    for (QLineEdit* box : {c.txtConvert, c.txtCom}) {
+        typeInto(box, QString::fromUtf8(GetParam().typed));
+        EXPECT_EQ(box->text().toStdString(), GetParam().shown) << box->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DecimalKey,
+                         ::testing::Values(CommaCase{QLocale::German, "12,50", "12.50"},
+                                           CommaCase{QLocale::French, "1,2,3", "1.2.3"},
+                                           CommaCase{QLocale::English, "12,50", "1250"}));
+
+TEST_F(MainWindowTest, amountTypedWithACommaConvertsAsTheUserMeantIt)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German));
+    const AppFixture::Hud c(*hud);
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    typeInto(c.txtConvert, QStringLiteral("12,50"));
+    typeInto(c.txtCom, QStringLiteral("2"));
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+    QLocale::setDefault(saved);
+    EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18.75"), QStringLiteral(".38"), QStringLiteral("18.38")}));
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
 
 using namespace MaintenanceFixture;
@@ -161,6 +162,22 @@ INSTANTIATE_TEST_SUITE_P(
                  },
                  "3."}),
     [](const ::testing::TestParamInfo<RateKeys>& info) { return std::string(info.param.name); });
+
+TEST_F(MaintenanceTest, AddRateBoxTakesACommaAsThePointOnlyWhereDecimalsAreWrittenSo)
+{
+    startProgram();
+    const QLocale saved;
+    const std::pair<QLocale::Language, const char*> cases[] = {{QLocale::German, "1.52"}, {QLocale::English, "152"}};
+    for (const auto& [language, expected] : cases) {
+        QLocale::setDefault(QLocale(language));
+        frmAddExchange dialog(&frmHUD::instance());
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        typeInto(dialog.txtExRate, QStringLiteral("1,5,2"));  // the one-point rule holds for the comma too
+        EXPECT_EQ(str(dialog.txtExRate->text()), expected);
+    }
+    QLocale::setDefault(saved);
+}
 
 TEST_F(MaintenanceTest, AddSavesANewRowAndTheListsShowItAfterClosing)
 {
