@@ -6,6 +6,7 @@
 #include "app/Universe.h"
 #include "calculator/Exchange.h"
 #include "calculator/NumberText.h"
+#include "data/CountryList.h"
 #include "data/Database.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"
@@ -98,6 +99,7 @@ frmHUD::frmHUD()
 
     for (int i = 0; i < 2; ++i) {
         connect(lstCountries[i], &QListWidget::itemSelectionChanged, this, [this, i] { lstCountries_Click(i); });
+        MOD_Data::selectFirstOnFirstArrow(*lstCountries[i]);
         txtDenomination[i]->installEventFilter(this);
         txtExchangeRate[i]->installEventFilter(this);
     }

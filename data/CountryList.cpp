@@ -2,6 +2,8 @@
 
 #include "data/RecordStore.h"
 
+#include <QCollator>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
 
@@ -9,15 +11,60 @@
 
 namespace MOD_Data {
 
+namespace {
+
+class FirstArrowFilter : public QObject {
+public:
+    explicit FirstArrowFilter(QListWidget& list)
+        : QObject(&list)
+        , list_(list)
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &list_ || event->type() != QEvent::KeyPress)
+            return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool arrow = key->key() == Qt::Key_Down || key->key() == Qt::Key_Up;
+        if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
+            return false;
+        if (list_.count() == 0 || !list_.selectedItems().isEmpty())
+            return false;
+        list_.setCurrentRow(0);
+        return true;
+    }
+
+private:
+    QListWidget& list_;
+};
+
+} // namespace
+
+void sortForPeople(QStringList& names)
+{
+    QCollator collator;  // the user's locale
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    std::stable_sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        const int c = collator.compare(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+
 void fillSortedList(QListWidget& list, QStringList names)
 {
-    std::stable_sort(names.begin(), names.end(), [](const QString& a, const QString& b) {
-        const int folded = QString::compare(a, b, Qt::CaseInsensitive);
-        return folded != 0 ? folded < 0 : a < b;
-    });
+    sortForPeople(names);
     const QSignalBlocker blocker(&list);
     list.clear();
     list.addItems(names);
+    for (int i = 0; i < list.count(); ++i)
+        list.item(i)->setToolTip(list.item(i)->text());
+}
+
+void selectFirstOnFirstArrow(QListWidget& list)
+{
+    list.installEventFilter(new FirstArrowFilter(list));
 }
 
 void readCountries(QStringList& names)

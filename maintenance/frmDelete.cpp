@@ -51,6 +51,7 @@ frmDelete::frmDelete(QWidget* parent)
     applyDesignMetrics();
 
     connect(lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
+    MOD_Data::selectFirstOnFirstArrow(*lstCountries);
     for (QLineEdit* box : {txtCountry, txtDenom, txtExRate}) {
         connect(box, &QLineEdit::textChanged, this, &frmDelete::txtBox_Change);
         box->installEventFilter(this);

@@ -460,4 +460,61 @@ TEST_F(MainWindowTest, amountTypedWithACommaConvertsAsTheUserMeantIt)
     EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18.75"), QStringLiteral(".38"), QStringLiteral("18.38")}));
 }
 
+// ---- Sorting and the first arrow key ----------------------------------------
+
+struct SortCase {
+    const char* locale;
+    std::vector<const char*> expected;
+};
+
+class PeopleSort : public ProgramTest, public ::testing::WithParamInterface<SortCase> {};
+
+TEST_P(PeopleSort, listsFollowTheUsersLocaleAndLookUpsStayExact)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QString::fromLatin1(GetParam().locale)));
+    createDatabase({{QStringLiteral("United States"), QStringLiteral("Dollar"), 1.25},
+                    {QStringLiteral("Czech Republic"), QStringLiteral("Koruna"), 28.0},
+                    {QString::fromUtf8("Éire"), QStringLiteral("Euro"), 1.1},
+                    {QStringLiteral("britain"), QStringLiteral("Small pound"), 4.0},
+                    {QString::fromUtf8("Côte d'Ivoire"), QStringLiteral("Franc"), 700.0},
+                    {QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0},
+                    {QString::fromUtf8("Åland"), QStringLiteral("Euro"), 1.2},
+                    {QStringLiteral("zambia"), QStringLiteral("Kwacha"), 20.0}});
+    const AppFixture::Hud c(startProgram());
+    QLocale::setDefault(saved);
+    std::vector<std::string> expected(GetParam().expected.begin(), GetParam().expected.end());
+    for (QListWidget* list : c.lstCountries) {
+        std::vector<std::string> shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown.push_back(list->item(i)->text().toStdString());
+        EXPECT_EQ(shown, expected);
+    }
+    // Equal for sorting is not equal for looking up.
+    choose(c.lstCountries[0], QStringLiteral("britain"));
+    EXPECT_EQ(c.txtDenomination[0]->text(), QStringLiteral("Small pound"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, PeopleSort,
+    ::testing::Values(SortCase{"en_GB", {"Åland", "Britain", "britain", "Côte d'Ivoire", "Czech Republic", "Éire",
+                                         "United States", "zambia"}},
+                      // Swedish puts Å after Z, and ô with ö after it too.
+                      SortCase{"sv_SE", {"Britain", "britain", "Czech Republic", "Côte d'Ivoire", "Éire",
+                                         "United States", "zambia", "Åland"}}));
+
+TEST_F(MainWindowTest, firstArrowKeyInAListWithoutChoiceChoosesTheFirstEntry)
+{
+    const AppFixture::Hud c(*hud);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(c.lstCountries[i]->selectedItems().isEmpty());
+        c.lstCountries[i]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(c.lstCountries[i], Qt::Key_Down);
+        EXPECT_EQ(c.selected(i), QStringLiteral("Britain")) << "side " << i;
+        EXPECT_EQ(c.txtDenomination[i]->text(), QStringLiteral("Pound"));
+        QTest::keyClick(c.lstCountries[i], Qt::Key_Down);
+        EXPECT_EQ(c.selected(i), QStringLiteral("britain")) << "side " << i;
+    }
+}
+
 } // namespace
