@@ -5,6 +5,7 @@
 #include "app/MsgBox.h"
 #include "app/Universe.h"
 #include "calculator/Exchange.h"
+#include "calculator/FigureLabel.h"
 #include "calculator/NumberText.h"
 #include "data/CountryList.h"
 #include "data/Database.h"
@@ -83,7 +84,9 @@ frmHUD::frmHUD()
 
     // Sizes follow the font, so the window keeps its proportions on any DPI.
     const QFontMetrics fm = fontMetrics();
-    const int boxWidth = fm.averageCharWidth() * 27;
+    // Narrow enough that the window fits a 1280-pixel screen at twice the scale;
+    // names too long for the lists are elided, with the whole name as tooltip.
+    const int boxWidth = fm.averageCharWidth() * 20;
     for (int i = 0; i < 2; ++i) {
         // Long names are elided rather than scrolled sideways.
         lstCountries[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -94,8 +97,6 @@ frmHUD::frmHUD()
     }
     txtConvert->setMinimumWidth(fm.averageCharWidth() * 18);
     txtCom->setMinimumWidth(fm.averageCharWidth() * 9);
-    for (QLabel* result : {lblExRes, lblComRes, lblTotalRes})
-        result->setMinimumWidth(fm.averageCharWidth() * 14);
 
     for (int i = 0; i < 2; ++i) {
         connect(lstCountries[i], &QListWidget::itemSelectionChanged, this, [this, i] { lstCountries_Click(i); });
@@ -289,12 +290,12 @@ void frmHUD::CalculateExchange()
     const MOD_Universe::ExchangeResult result = MOD_Universe::calculateExchange(in);
     switch (result.kind) {
     case MOD_Universe::ExchangeResult::Kind::SameCountry:
-        lblExRes->setText(result.exchange);
+        lblExRes->setFigure(result.exchange);
         break;
     case MOD_Universe::ExchangeResult::Kind::Converted:
-        lblExRes->setText(result.exchange);
-        lblComRes->setText(result.commission);
-        lblTotalRes->setText(result.total);
+        lblExRes->setFigure(result.exchange);
+        lblComRes->setFigure(result.commission);
+        lblTotalRes->setFigure(result.total);
         break;
     case MOD_Universe::ExchangeResult::Kind::Failed:
         MsgBox(MOD_Universe::failureMessage(result), MsgBoxButtons::OK, MsgBoxIcon::Exclamation);

@@ -11,6 +11,7 @@
 #include <array>
 #include <memory>
 
+class FigureLabel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -39,9 +40,9 @@ public:
     QLineEdit* txtCom = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdExit = nullptr;
-    QLabel* lblExRes = nullptr;
-    QLabel* lblComRes = nullptr;
-    QLabel* lblTotalRes = nullptr;
+    FigureLabel* lblExRes = nullptr;
+    FigureLabel* lblComRes = nullptr;
+    FigureLabel* lblTotalRes = nullptr;
 
     void lstCountries_Click(int Index);
     void txtDenomination_Click(int Index);

@@ -4,6 +4,7 @@
 // goes on.
 
 #include "MaintenanceFixture.h"
+#include "calculator/FigureLabel.h"
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"

@@ -4,6 +4,7 @@
 // no row but the chosen one may change.
 
 #include "MaintenanceFixture.h"
+#include "calculator/FigureLabel.h"
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"

@@ -1,6 +1,7 @@
 // The main window driven with real key and mouse events against a real rates file.
 
 #include "AppFixture.h"
+#include "calculator/FigureLabel.h"
 
 #include "data/Database.h"
 
@@ -18,7 +19,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QHelpEvent>
 #include <QTimer>
+#include <QToolTip>
 
 #include "info/Links.h"
 
@@ -389,14 +392,29 @@ TEST_F(MainWindowTest, screenReaderSeesNamesBuddiesAndFigures)
     EXPECT_EQ(com->buddy(), hud->txtCom);
     EXPECT_EQ(hud->findChild<QLabel*>(QStringLiteral("lblDenomination_1"))->buddy(), hud->txtDenomination[1]);
 
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    typeInto(hud->txtConvert, QStringLiteral("100"));
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
-    QAccessibleInterface* total = QAccessible::queryAccessibleInterface(hud->lblTotalRes);
-    ASSERT_NE(total, nullptr);
-    EXPECT_EQ(total->text(QAccessible::Name), QStringLiteral("150.00"));
-    EXPECT_EQ(total->text(QAccessible::Description), QStringLiteral("Total"));
+    // Each figure is heard as what it is, with its value once there is one.
+    const AppFixture::Hud c(*hud);
+    const std::pair<QLabel*, QString> figures[] = {
+        {c.lblExRes, QStringLiteral("Exchange")}, {c.lblComRes, QStringLiteral("Commission")},
+        {c.lblTotalRes, QStringLiteral("Total")}};
+    const auto heard = [](QLabel* label, QAccessible::Text t) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+        return a ? a->text(t) : QStringLiteral("(none)");
+    };
+    for (const auto& [label, what] : figures) {
+        EXPECT_EQ(heard(label, QAccessible::Name), what);
+        EXPECT_EQ(heard(label, QAccessible::Value), QString());
+    }
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    typeInto(c.txtConvert, QStringLiteral("100"));
+    typeInto(c.txtCom, QStringLiteral("2"));
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+    const QString values[] = {QStringLiteral("150.00"), QStringLiteral("3.00"), QStringLiteral("147.00")};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(heard(figures[i].first, QAccessible::Name), figures[i].second + QStringLiteral(": ") + values[i]);
+        EXPECT_EQ(heard(figures[i].first, QAccessible::Value), values[i]);
+    }
 }
 
 TEST_F(MainWindowTest, windowHasFixedSizeAndNoMinimiseOrMaximise)
@@ -515,6 +533,83 @@ TEST_F(MainWindowTest, firstArrowKeyInAListWithoutChoiceChoosesTheFirstEntry)
         QTest::keyClick(c.lstCountries[i], Qt::Key_Down);
         EXPECT_EQ(c.selected(i), QStringLiteral("britain")) << "side " << i;
     }
+}
+
+// ---- Size and long figures ---------------------------------------------------
+
+// Every control lies inside its parent and has at least the room it asks for.
+void expectNothingClipped(const QWidget& window)
+{
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->parentWidget() || w->isWindow())
+            continue;
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith(u"qt_"))
+            continue;
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name.toStdString();
+        EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString();
+        EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name.toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, fitsAScaledScreenWithNothingCut)
+{
+    // At twice the scale it must fit a 1280-pixel screen, frame included.
+    EXPECT_LE(hud->width(), 600);
+    expectNothingClipped(*hud);
+
+    const AppFixture::Hud c(*hud);
+    QListWidget* list = c.lstCountries[0];
+    const QString longName = QStringLiteral("The United Kingdom of Great Britain and Northern Ireland");
+    list->addItem(longName);
+    EXPECT_GT(list->fontMetrics().horizontalAdvance(longName), list->viewport()->width());
+    EXPECT_EQ(list->textElideMode(), Qt::ElideRight);
+    EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    // The names the program lists carry themselves as tooltip.
+    for (int i = 0; i + 1 < list->count(); ++i)
+        EXPECT_EQ(list->item(i)->toolTip(), list->item(i)->text());
+}
+
+TEST_F(MainWindowTest, theLargestFiguresAreReadableInFull)
+{
+    const AppFixture::Hud c(*hud);
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    // 1.5 times 10^308: close to the largest double, 309 digits before the point.
+    typeInto(c.txtConvert, QStringLiteral("1") + QString(308, u'0'));
+    typeInto(c.txtCom, QStringLiteral("40"));
+    const int width = hud->width();
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+    ASSERT_TRUE(messages.empty()) << messages.front().prompt.toStdString();
+    EXPECT_EQ(hud->width(), width) << "the window keeps its size";
+    expectNothingClipped(*hud);
+
+    for (QLabel* label : {c.lblExRes, c.lblComRes, c.lblTotalRes}) {
+        auto* figure = static_cast<FigureLabel*>(label);
+        const QString whole = figure->text();
+        ASSERT_GE(whole.size(), 300) << label->objectName().toStdString();
+        // Shown elided, with its first digits and its decimals in view.
+        const QString shown = figure->shownText();
+        EXPECT_LE(figure->fontMetrics().horizontalAdvance(shown), figure->contentsRect().width());
+        EXPECT_TRUE(shown.endsWith(whole.right(3))) << shown.toStdString();
+        EXPECT_TRUE(shown.startsWith(whole.left(2))) << shown.toStdString();
+
+        // Hovering shows it whole, in lines that fit on the screen.
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), figure->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(figure, &help);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+        const QString tip = QToolTip::text();
+        EXPECT_EQ(QString(tip).remove(u'\n'), whole);
+        for (const QString& line : tip.split(u'\n'))
+            EXPECT_LT(QFontMetrics(QToolTip::font()).horizontalAdvance(line), figure->screen()->geometry().width());
+        QToolTip::hideText();
+    }
+    EXPECT_EQ(c.lblExRes->text().size(), 309 + 3);
+
+    // A figure that fits is shown whole, and hovering adds nothing.
+    typeInto(c.txtConvert, QStringLiteral("100"));
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(static_cast<FigureLabel*>(c.lblTotalRes)->shownText(), QStringLiteral("90.00"));
 }
 
 } // namespace
