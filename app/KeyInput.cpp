@@ -1,7 +1,13 @@
 #include "app/KeyInput.h"
 
+#include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
 #include <QLocale>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +54,51 @@ bool typesDecimalPoint(const QKeyEvent* event)
         return true;
     const auto mods = event->modifiers() & ~Qt::ShiftModifier;
     return mods == Qt::NoModifier && event->text() == u","_s && QLocale().decimalPoint() == u","_s;
+}
+
+bool isDisabledAccessKey(const QWidget& window, const QKeyEvent* event)
+{
+    const auto mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (mods != Qt::AltModifier)
+        return false;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(event->key())));
+    const auto buttons = window.findChildren<QAbstractButton*>();
+    return std::any_of(buttons.begin(), buttons.end(), [&pressed](const QAbstractButton* b) {
+        return !b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed;
+    });
+}
+
+namespace {
+
+class DisabledAccessKeyFilter : public QObject {
+public:
+    explicit DisabledAccessKeyFilter(QWidget& window)
+        : QObject(&window)
+        , window_(window)
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        Q_UNUSED(watched);
+        if (event->type() != QEvent::KeyPress)
+            return false;
+        return isDisabledAccessKey(window_, static_cast<QKeyEvent*>(event));
+    }
+
+private:
+    QWidget& window_;
+};
+
+} // namespace
+
+void ignoreDisabledAccessKeys(QWidget& window)
+{
+    auto* filter = new DisabledAccessKeyFilter(window);
+    for (QLineEdit* box : window.findChildren<QLineEdit*>())
+        box->installEventFilter(filter);
+    for (QAbstractItemView* list : window.findChildren<QAbstractItemView*>())
+        list->installEventFilter(filter);
 }
 
 } // namespace MOD_Universe

@@ -3,6 +3,7 @@
 // Reading key presses the way the number boxes' filters want them.
 
 class QKeyEvent;
+class QWidget;
 
 namespace MOD_Universe {
 
@@ -20,5 +21,12 @@ bool isKeypadDecimal(const QKeyEvent* event);
 // the user's locale writes decimals with one. The number boxes take it as '.',
 // since a comma they let through would be read as no separator at all.
 bool typesDecimalPoint(const QKeyEvent* event);
+
+// Alt plus the access key of one of window's buttons that is disabled: the key
+// does nothing at all, rather than typing its letter into the focused box.
+bool isDisabledAccessKey(const QWidget& window, const QKeyEvent* event);
+
+// Makes every text box and list of window ignore such keys.
+void ignoreDisabledAccessKeys(QWidget& window);
 
 } // namespace MOD_Universe

@@ -121,6 +121,8 @@ frmHUD::frmHUD()
     connect(ui->mnuHelpRatesRevenue, &QAction::triggered, this, &frmHUD::mnuHelpRatesRevenue_Click);
     connect(ui->mnuHelpRatesRate, &QAction::triggered, this, &frmHUD::mnuHelpRatesRate_Click);
 
+    MOD_Universe::ignoreDisabledAccessKeys(*this);
+
     // Fixed border: the layout decides the size once.
     adjustSize();
     setFixedSize(sizeHint());

@@ -1,6 +1,7 @@
 #include "info/frmAbout.h"
 #include "ui_frmAbout.h"
 
+#include "app/Placement.h"
 #include "app/Universe.h"
 #include "calculator/frmHUD.h"
 #include "info/Links.h"
@@ -8,11 +9,8 @@
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QShowEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -153,30 +151,28 @@ frmAbout::frmAbout()
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblEMail, &ClickableLabel::clicked, this, &frmAbout::lblEMail_Click);
 
+    // White with dark text whatever the desktop's palette; the address keeps
+    // its own blue. The button stays as the desktop draws buttons.
+    QPalette paper = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Window, Qt::white);
+        paper.setColor(group, QPalette::WindowText, Qt::black);
+    }
+    setPalette(paper);
+    QPalette link = lblEMail->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        link.setColor(group, QPalette::WindowText, QColor(0, 0, 192));
+    lblEMail->setPalette(link);
+
     adjustSize();
     cmdOK->setFocus();
+    MOD_Universe::centreOnScreenWhenShown(*this);
 }
 
 frmAbout::~frmAbout()
 {
     if (s_about == this)
         s_about = nullptr;
-}
-
-void frmAbout::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (centred_)
-        return;
-    centred_ = true;
-    // Centred, frame included, on the screen the user works on: the main
-    // window's, if it is there. The frame is known once the window exists.
-    const QScreen* screen = frmHUD::isLoaded() ? frmHUD::instance().screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void frmAbout::closeEvent(QCloseEvent* event)

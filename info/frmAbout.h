@@ -53,12 +53,10 @@ public:
     void lblEMail_Click();
 
 protected:
-    void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
 private:
     frmAbout();
 
     std::unique_ptr<Ui::frmAbout> ui;
-    bool centred_ = false;
 };

@@ -2,6 +2,7 @@
 #include "ui_frmAddExchange.h"
 
 #include "app/MsgBox.h"
+#include "app/Placement.h"
 #include "calculator/frmHUD.h"
 #include "data/Database.h"
 #include "data/RecordStore.h"
@@ -67,6 +68,9 @@ frmAddExchange::frmAddExchange(QWidget* parent)
     txtExRate->installEventFilter(this);
     connect(cmdSave, &QPushButton::clicked, this, &frmAddExchange::cmdSave_Click);
     connect(cmdFinished, &QPushButton::clicked, this, &frmAddExchange::cmdFinished_Click);
+
+    MOD_Universe::ignoreDisabledAccessKeys(*this);
+    MOD_Universe::centreOnScreenWhenShown(*this);
 
     cmdFinished->setFocus();
     Form_Load();

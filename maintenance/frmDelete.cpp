@@ -1,7 +1,9 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
+#include "app/KeyInput.h"
 #include "app/MsgBox.h"
+#include "app/Placement.h"
 #include "calculator/frmHUD.h"
 #include "data/CountryList.h"
 #include "data/Database.h"
@@ -58,6 +60,9 @@ frmDelete::frmDelete(QWidget* parent)
     }
     connect(cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
     connect(cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
+
+    MOD_Universe::ignoreDisabledAccessKeys(*this);
+    MOD_Universe::centreOnScreenWhenShown(*this);
 
     lstCountries->setFocus();
     Form_Load();

@@ -282,6 +282,28 @@ TEST_F(AboutTest, fixedWhiteBoxWithEverythingCentred)
     }
 }
 
+TEST_F(AboutTest, darkDesktopPaletteLeavesTheTextDarkOnWhite)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    frmAbout& about = openAbout(frmHUD::instance());
+
+    EXPECT_EQ(about.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_LT(about.lblFree->palette().color(QPalette::WindowText).lightness(), 64);
+    EXPECT_EQ(about.lblEMail->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    // As drawn: the freeware line leaves dark pixels on its white.
+    const QImage drawn = about.lblFree->grab().toImage();
+    int darkPixels = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            darkPixels += QColor(drawn.pixel(x, y)).lightness() < 100 ? 1 : 0;
+    EXPECT_GT(darkPixels, 50);
+    QApplication::setPalette(saved);
+}
+
 TEST_F(AboutTest, programRunsUntilTheBoxClosesAfterTheMainWindowHasGone)
 {
     createDatabase();

@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace MaintenanceFixture;
 using MaintenanceFixture::str;
@@ -680,6 +681,88 @@ INSTANTIATE_TEST_SUITE_P(
                     },
                     "", "Threeland|Three|3", {"", "", ""}}),
     [](const ::testing::TestParamInfo<AfterDialog>& info) { return std::string(info.param.name); });
+
+// ---- Access keys of disabled buttons, and where the dialogs open -----------
+
+struct DeadKey {
+    const char* name;
+    const char* action;
+    const char* box;
+    Qt::Key key;
+    friend void PrintTo(const DeadKey& k, std::ostream* os) { *os << k.name; }
+};
+
+class DisabledAccessKey : public MaintenanceTest, public ::testing::WithParamInterface<DeadKey> {};
+
+TEST_P(DisabledAccessKey, DoesNothingAtAll)
+{
+    startProgram();
+    const DeadKey& k = GetParam();
+    const auto typeThenPress = [&k](QDialog& d) {
+        auto* box = d.findChild<QLineEdit*>(QString::fromLatin1(k.box));
+        ASSERT_NE(box, nullptr);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, QStringLiteral("Testland"));
+        QTest::keyClick(box, k.key, Qt::AltModifier);
+        EXPECT_EQ(str(box->text()), "Testland");
+        EXPECT_TRUE(d.isVisible());
+    };
+    if (std::string(k.action) == "mnuFileAddRates")
+        withDialog<frmAddExchange>(k.action, [&](frmAddExchange& d) { typeThenPress(d); });
+    else
+        withDialog<frmDelete>(k.action, [&](frmDelete& d) { typeThenPress(d); });
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(storedRows().size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, DisabledAccessKey,
+    ::testing::Values(DeadKey{"addSave", "mnuFileAddRates", "txtCountry", Qt::Key_S},
+                      DeadKey{"deleteDelete", "mnuFileDeleteRates", "txtCountry", Qt::Key_D},
+                      DeadKey{"editSaveInRateBox", "mnuFileEditRates", "txtExRate", Qt::Key_S}),
+    [](const ::testing::TestParamInfo<DeadKey>& info) { return std::string(info.param.name); });
+
+TEST_F(MaintenanceTest, AnEnabledButtonsAccessKeyStillPressesIt)
+{
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
+        typeInto(d.txtCountry, QStringLiteral("Newland"));
+        typeInto(d.txtExRate, QStringLiteral("2"));
+        QTest::keyClick(d.txtExRate, Qt::Key_S, Qt::AltModifier);
+        // A button pressed by its access key clicks a moment later.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !messages.empty(); }, 2000));
+        EXPECT_EQ(prompts(), (std::vector<std::string>{"The New Exchange Rate has been saved successfuly"}));
+    });
+    EXPECT_EQ(storedRows().back(), "Newland|" + str(Placeholder) + "|2");
+}
+
+TEST_F(MaintenanceTest, MainWindowIgnoresCalculatesAccessKeyWhileItIsOff)
+{
+    const AppFixture::Hud hud(startProgram());
+    ASSERT_FALSE(hud.cmdCalculate->isEnabled());
+    typeInto(hud.txtDenomination[0], QStringLiteral("Pound"));
+    QTest::keyClick(hud.txtDenomination[0], Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(str(hud.txtDenomination[0]->text()), "Pound");
+}
+
+class DialogPlacement : public MaintenanceTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DialogPlacement, OpensInTheCentreOfTheScreen)
+{
+    frmHUD& hud = startProgram();
+    hud.move(10, 10);  // away from the centre, so centring over it would show
+    const auto check = [](QDialog& d) {
+        const QPoint off = d.frameGeometry().center() - d.screen()->availableGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+    };
+    if (std::string(GetParam()) == "mnuFileAddRates")
+        withDialog<frmAddExchange>(GetParam(), [&](frmAddExchange& d) { check(d); });
+    else
+        withDialog<frmDelete>(GetParam(), [&](frmDelete& d) { check(d); });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDialog, DialogPlacement,
+                         ::testing::Values("mnuFileAddRates", "mnuFileDeleteRates", "mnuFileEditRates"));
 
 int main(int argc, char** argv)
 {
