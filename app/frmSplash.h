@@ -19,6 +19,10 @@ class frmSplash : public QWidget {
 public:
     static constexpr int ShowMilliseconds = 2000;
 
+    // How long the next splash stays; tests shorten it.
+    static void setInterval(int milliseconds);
+    static int interval();
+
     // Creates the one splash window if needed and shows it.
     static void showSplash();
     static frmSplash* current();

@@ -18,6 +18,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -37,6 +39,18 @@ void numericKeyFilter(int& KeyAscii)
         && MOD_Universe::readNumber(QString(QChar(char16_t(KeyAscii)))).ok())
         return;
     KeyAscii = 0;
+}
+
+// Every command of the menus, sub-menus included.
+QList<const QAction*> menuCommands(const QList<QAction*>& actions)
+{
+    QList<const QAction*> commands;
+    for (const QAction* action : actions) {
+        commands << action;
+        if (const QMenu* menu = action->menu())
+            commands << menuCommands(menu->actions());
+    }
+    return commands;
 }
 
 } // namespace
@@ -361,11 +375,12 @@ bool frmHUD::eventFilter(QObject* watched, QEvent* event)
 
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
-        // The menu's shortcuts win over the text boxes' own (Ctrl+X is Exit, Ctrl+A Add Rates).
+        // Every menu command's shortcut wins over the text boxes' own (Ctrl+X is
+        // Exit, Ctrl+A Add Rates), so a new command's shortcut cannot lose.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : {ui->mnuFileAddRates, ui->mnuFileEditRates, ui->mnuFileDeleteRates, ui->mnuFileExit}) {
-            if (action->shortcut() == pressed) {
+        for (const QAction* action : menuCommands(menuBar()->actions())) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }

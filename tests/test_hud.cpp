@@ -612,4 +612,21 @@ TEST_F(MainWindowTest, theLargestFiguresAreReadableInFull)
     EXPECT_EQ(static_cast<FigureLabel*>(c.lblTotalRes)->shownText(), QStringLiteral("90.00"));
 }
 
+TEST_F(MainWindowTest, anyMenuCommandsShortcutWinsInsideTextBoxes)
+{
+    // A command added to a menu later, with a shortcut a text box uses itself
+    // (Ctrl+K deletes to the end of the line).
+    QMenu* help = hud->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    ASSERT_NE(help, nullptr);
+    QAction* added = help->addAction(QStringLiteral("&Keep"));
+    added->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    QSignalSpy spy(added, &QAction::triggered);
+    const AppFixture::Hud c(*hud);
+    typeInto(c.txtDenomination[1], QStringLiteral("Pound"));
+    QTest::keyClick(c.txtDenomination[1], Qt::Key_Home);
+    QTest::keyClick(c.txtDenomination[1], Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(c.txtDenomination[1]->text(), QStringLiteral("Pound"));
+}
+
 } // namespace

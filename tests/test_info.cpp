@@ -306,6 +306,7 @@ TEST_F(AboutTest, darkDesktopPaletteLeavesTheTextDarkOnWhite)
 
 TEST_F(AboutTest, programRunsUntilTheBoxClosesAfterTheMainWindowHasGone)
 {
+    frmSplash::setInterval(100);
     createDatabase();
     frmHUD& hud = startProgram();
     QPointer<frmAbout> about(&openAbout(hud));
@@ -332,21 +333,11 @@ TEST_F(AboutTest, programRunsUntilTheBoxClosesAfterTheMainWindowHasGone)
 
     const int rc = QApplication::exec();
     EXPECT_EQ(rc, 0);
+    frmSplash::setInterval(frmSplash::ShowMilliseconds);
     EXPECT_TRUE(closedAbout) << "the program ended while the About box was open";
     EXPECT_TRUE(about.isNull());
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Windows stay off the screen unless a platform is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MOD_Universe::initApplication(app);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 #include "test_info.moc"

@@ -763,14 +763,3 @@ TEST_P(DialogPlacement, OpensInTheCentreOfTheScreen)
 
 INSTANTIATE_TEST_SUITE_P(EveryDialog, DialogPlacement,
                          ::testing::Values("mnuFileAddRates", "mnuFileDeleteRates", "mnuFileEditRates"));
-
-int main(int argc, char** argv)
-{
-    // Listing the tests needs an application too, and no display may be there.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MOD_Universe::initApplication(app);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
