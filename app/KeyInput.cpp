@@ -2,6 +2,7 @@
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
@@ -99,6 +100,59 @@ void ignoreDisabledAccessKeys(QWidget& window)
         box->installEventFilter(filter);
     for (QAbstractItemView* list : window.findChildren<QAbstractItemView*>())
         list->installEventFilter(filter);
+}
+
+bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<void(int& KeyAscii)>& keyPress)
+{
+    if (isDialogKey(event))
+        return false;  // Enter still reaches the default button
+    if (typesDecimalPoint(event)) {
+        int KeyAscii = '.';
+        keyPress(KeyAscii);
+        if (KeyAscii != 0)
+            box.insert(u"."_s);
+        return true;
+    }
+    const int code = keyAscii(event);
+    if (code < 0)
+        return false;  // navigation and editing keys
+    int KeyAscii = code;
+    keyPress(KeyAscii);
+    return KeyAscii == 0;
+}
+
+namespace {
+
+class LeaveValidator : public QObject {
+public:
+    LeaveValidator(QLineEdit& box, std::function<void(bool& Cancel)> validate)
+        : QObject(&box)
+        , validate_(std::move(validate))
+    {
+    }
+
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        Q_UNUSED(watched);
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                bool Cancel = false;  // the focus is never held back
+                validate_(Cancel);
+            }
+        }
+        return false;
+    }
+
+private:
+    std::function<void(bool& Cancel)> validate_;
+};
+
+} // namespace
+
+void validateOnLeaving(QLineEdit& box, std::function<void(bool& Cancel)> validate)
+{
+    box.installEventFilter(new LeaveValidator(box, std::move(validate)));
 }
 
 } // namespace MOD_Universe

@@ -29,12 +29,11 @@ public:
 
     ~frmSplash() override;
 
-    QTimer* T1 = nullptr;
-
 private:
     frmSplash();
     void Form_Load();
     void T1_Timer();
 
     std::unique_ptr<Ui::frmSplash> ui;
+    QTimer* T1 = nullptr;  // object name "T1"
 };

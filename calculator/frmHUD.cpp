@@ -1,6 +1,7 @@
 #include "calculator/frmHUD.h"
 #include "ui_frmHUD.h"
 
+#include "app/Failure.h"
 #include "app/KeyInput.h"
 #include "app/MsgBox.h"
 #include "app/Universe.h"
@@ -11,12 +12,15 @@
 #include "data/Database.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"
+#include "info/frmAbout.h"
+#include "maintenance/Maintenance.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -65,6 +69,47 @@ frmHUD& frmHUD::instance()
 bool frmHUD::isLoaded()
 {
     return s_instance != nullptr;
+}
+
+QString frmHUD::selectedCountry(int Index) const
+{
+    const auto items = lstCountries[Index]->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+QStringList frmHUD::countryEntries(int Index) const
+{
+    QStringList names;
+    for (int i = 0; i < lstCountries[Index]->count(); ++i)
+        names << lstCountries[Index]->item(i)->text();
+    return names;
+}
+
+void frmHUD::setCountries(const QStringList& names)
+{
+    for (QListWidget* list : lstCountries)
+        MOD_Data::fillSortedList(*list, names);
+}
+
+void frmHUD::chooseCountryRow(int Index, int row)
+{
+    lstCountries[Index]->setCurrentRow(row);
+}
+
+QString frmHUD::commissionText() const
+{
+    return txtCom->text();
+}
+
+void frmHUD::setCommissionText(const QString& text)
+{
+    txtCom->setText(text);
+}
+
+void frmHUD::setRateDate(int Index, const QDate& date)
+{
+    txtExchangeRate[Index]->setToolTip(
+        date.isValid() ? u"Rate of "_s + QLocale::c().toString(date, u"d MMMM yyyy"_s) : QString());
 }
 
 frmHUD::frmHUD()
@@ -120,6 +165,7 @@ frmHUD::frmHUD()
     }
     txtConvert->installEventFilter(this);
     txtCom->installEventFilter(this);
+    MOD_Universe::validateOnLeaving(*txtCom, [this](bool& Cancel) { txtCom_Validate(Cancel); });
     connect(txtConvert, &QLineEdit::textChanged, this, &frmHUD::txtConvert_Change);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
@@ -199,12 +245,7 @@ void frmHUD::clearSide(int Index)
 
 void frmHUD::refillKeepingSelection()
 {
-    std::array<QString, 2> chosen;
-    for (int i = 0; i < 2; ++i) {
-        const auto items = lstCountries[i]->selectedItems();
-        if (!items.isEmpty())
-            chosen[i] = items.first()->text();
-    }
+    const std::array<QString, 2> chosen{selectedCountry(0), selectedCountry(1)};
     MOD_Data::FillCountryLists();
     for (int i = 0; i < 2; ++i) {
         if (chosen[i].isEmpty())
@@ -225,30 +266,29 @@ void frmHUD::refillKeepingSelection()
 
 void frmHUD::lstCountries_Click(int Index)
 {
-    const auto selected = lstCountries[Index]->selectedItems();
-    if (selected.isEmpty())
+    const QString name = selectedCountry(Index);
+    if (name.isEmpty())
         return;  // a refill clears the selection without a choice being made
-    const QString name = selected.first()->text();
-    try {
-        MOD_Data::rsRates.FindCountry(name);
-        if (MOD_Data::rsRates.isEOF()) {
+    MOD_Universe::runGuarded(
+        [this, Index, &name] {
+            MOD_Data::rsRates.FindCountry(name);
+            if (MOD_Data::rsRates.isEOF()) {
+                clearSide(Index);
+                UpdateCalculateButton();
+                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
+                       MsgBoxIcon::Exclamation);
+                return;
+            }
+            const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
+            const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
+            txtExchangeRate[Index]->setText(rate);
+            txtDenomination[Index]->setText(unit);
+        },
+        [this, Index, &name](long number, const QString& description) {
+            // The boxes must not go on showing another country's rate.
             clearSide(Index);
-            UpdateCalculateButton();
-            MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
-                   MsgBoxIcon::Exclamation);
-            return;
-        }
-        const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
-        const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
-        txtExchangeRate[Index]->setText(rate);
-        txtDenomination[Index]->setText(unit);
-    } catch (const MOD_Data::DbError& e) {
-        clearSide(Index);
-        UpdateCalculateButton();
-        MsgBox(u"The rate of \"%1\" could not be read.\r\n%2"_s.arg(name, e.Description()), MsgBoxButtons::OK,
-               MsgBoxIcon::Exclamation);
-        return;
-    }
+            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
+        });
     UpdateCalculateButton();
 }
 
@@ -291,13 +331,9 @@ void frmHUD::cmdCalculate_Click()
 
 void frmHUD::CalculateExchange()
 {
-    const auto selectedText = [this](int i) {
-        const auto items = lstCountries[i]->selectedItems();
-        return items.isEmpty() ? QString() : items.first()->text();
-    };
     MOD_Universe::ExchangeInputs in;
-    in.sourceCountry = selectedText(0);
-    in.targetCountry = selectedText(1);
+    in.sourceCountry = selectedCountry(0);
+    in.targetCountry = selectedCountry(1);
     in.sourceRate = txtExchangeRate[0]->text();
     in.targetRate = txtExchangeRate[1]->text();
     in.amount = txtConvert->text();
@@ -329,6 +365,53 @@ void frmHUD::mnuFileExit_Click()
     close();
 }
 
+void frmHUD::mnuFileAddRates_Click()
+{
+    MOD_Universe::showAddRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileEditRates_Click()
+{
+    MOD_Universe::showEditRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileDeleteRates_Click()
+{
+    MOD_Universe::showDeleteRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuHelpAbout_Click()
+{
+    MOD_Universe::showAbout();
+}
+
+// The Help menu's links, each opened from the main window.
+
+void frmHUD::mnuHelpURL_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkMakerSite, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpCommunity_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkCommunity, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpEMail_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpRatesRevenue_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRevenueRates, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpRatesRate_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRatesSiteRates, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
 void frmHUD::keyPressEvent(QKeyEvent* event)
 {
     // Calculate is the default button: Enter presses it from every control but
@@ -348,23 +431,12 @@ void frmHUD::keyPressEvent(QKeyEvent* event)
 bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
 {
     // Enter reaches the window, which presses Calculate; Tab moves the focus.
-    if (MOD_Universe::isDialogKey(event))
-        return false;
-    // The keypad's decimal key, and the comma where decimals are written with
-    // one, type '.': the boxes read only '.'.
-    if (MOD_Universe::typesDecimalPoint(event)) {
-        box->insert(u"."_s);
-        return true;
-    }
-    const int original = MOD_Universe::keyAscii(event);
-    if (original < 0)
-        return false;  // navigation and editing keys
-    int KeyAscii = original;
-    if (box == txtConvert)
-        txtConvert_KeyPress(KeyAscii);
-    else
-        txtCom_KeyPress(KeyAscii);
-    return KeyAscii == 0;
+    return MOD_Universe::filterTypedKey(*box, event, [this, box](int& KeyAscii) {
+        if (box == txtConvert)
+            txtConvert_KeyPress(KeyAscii);
+        else
+            txtCom_KeyPress(KeyAscii);
+    });
 }
 
 bool frmHUD::eventFilter(QObject* watched, QEvent* event)
@@ -398,16 +470,6 @@ bool frmHUD::eventFilter(QObject* watched, QEvent* event)
                     txtDenomination_Click(i);
                 else if (box == txtExchangeRate[i])
                     txtExchangeRate_Click(i);
-            }
-        }
-        break;
-    case QEvent::FocusOut:
-        if (box == txtCom) {
-            // Only a move to another control validates, not the window losing activation.
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                bool Cancel = false;
-                txtCom_Validate(Cancel);
             }
         }
         break;

@@ -3,7 +3,6 @@
 
 #include "app/Placement.h"
 #include "app/Universe.h"
-#include "calculator/frmHUD.h"
 #include "info/Links.h"
 
 #include <QAccessible>
@@ -193,7 +192,9 @@ void frmAbout::lblEMail_Click()
     MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
 }
 
-void frmHUD::mnuHelpAbout_Click()
+namespace MOD_Universe {
+
+void showAbout()
 {
     // Modeless and without an owner, so the box can outlive the main window;
     // choosing About again brings the open box forward.
@@ -202,3 +203,5 @@ void frmHUD::mnuHelpAbout_Click()
     about.raise();
     about.activateWindow();
 }
+
+} // namespace MOD_Universe

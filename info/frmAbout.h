@@ -34,6 +34,12 @@ private:
     bool pressed_ = false;
 };
 
+namespace MOD_Universe {
+// Help > About: shows the one About box, creating it when none is open.
+void showAbout();
+} // namespace MOD_Universe
+
+// Tests find its controls by object name (cmdOK, lblEMail, lblFree, Image1).
 class frmAbout : public QWidget {
     Q_OBJECT
 
@@ -44,19 +50,18 @@ public:
 
     ~frmAbout() override;
 
-    QPushButton* cmdOK = nullptr;
-    ClickableLabel* lblEMail = nullptr;
-    QLabel* lblFree = nullptr;
-    QLabel* Image1 = nullptr;
-
-    void cmdOK_Click();
-    void lblEMail_Click();
-
 protected:
     void closeEvent(QCloseEvent* event) override;
 
 private:
     frmAbout();
+    void cmdOK_Click();
+    void lblEMail_Click();
+
+    QPushButton* cmdOK = nullptr;
+    ClickableLabel* lblEMail = nullptr;
+    QLabel* lblFree = nullptr;
+    QLabel* Image1 = nullptr;
 
     std::unique_ptr<Ui::frmAbout> ui;
 };

@@ -1,16 +1,12 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
+#include "app/Failure.h"
 #include "app/KeyInput.h"
 #include "app/MsgBox.h"
-#include "app/Placement.h"
-#include "calculator/frmHUD.h"
 #include "data/CountryList.h"
-#include "data/Database.h"
 #include "data/RecordStore.h"
-#include "maintenance/Maintenance.h"
 
-#include <QFocusEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
@@ -27,11 +23,14 @@ constexpr Qt::WindowFlags SizableDialogFlags = Qt::Dialog | Qt::CustomizeWindowH
 const QString DeleteCaption = u"&Delete"_s;
 const QString SaveCaption = u"&Save"_s;
 
-void showDeleteDialog(frmHUD* owner, const QString& caption, bool editMode)
+void showDeleteDialog(QWidget& owner, const MOD_Universe::RefillLists& refill, const QString& caption,
+                      bool editMode)
 {
-    // Built afresh for each opening (which fills its list), modal over the main window.
-    QPointer<frmDelete> dialog = new frmDelete(owner);
-    dialog->cmdDel->setText(caption);
+    // Built afresh for each opening (which fills its list), modal over the
+    // main window, which may delete it with itself before exec returns.
+    QPointer<frmDelete> dialog = new frmDelete(&owner);
+    dialog->setRefill(refill);
+    dialog->setActionCaption(caption);
     MOD_Universe::blnEditMode = editMode;
     dialog->exec();
     delete dialog;
@@ -40,7 +39,7 @@ void showDeleteDialog(frmHUD* owner, const QString& caption, bool editMode)
 } // namespace
 
 frmDelete::frmDelete(QWidget* parent)
-    : QDialog(parent, SizableDialogFlags)
+    : RateDialog(parent, SizableDialogFlags)
     , ui(std::make_unique<Ui::frmDelete>())
 {
     ui->setupUi(this);
@@ -61,8 +60,8 @@ frmDelete::frmDelete(QWidget* parent)
     connect(cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
     connect(cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
 
-    MOD_Universe::ignoreDisabledAccessKeys(*this);
-    MOD_Universe::centreOnScreenWhenShown(*this);
+    MOD_Universe::validateOnLeaving(*txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
+    finishSetup();
 
     lstCountries->setFocus();
     Form_Load();
@@ -70,12 +69,10 @@ frmDelete::frmDelete(QWidget* parent)
 
 frmDelete::~frmDelete() = default;
 
-// Places the controls as designed, measured in the dialog's font: a line of
-// text in the designed font was 195 twips high.
+// Places the controls as designed, measured in the dialog's font.
 void frmDelete::applyDesignMetrics()
 {
-    const double perTwip = fontMetrics().height() / 195.0;
-    const auto tw = [perTwip](int twips) { return qRound(twips * perTwip); };
+    const MOD_Universe::TwipScale tw(*this);
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(90), tw(75));
     ui->lstCountries->setMinimumSize(tw(1695), tw(1815));
@@ -93,12 +90,8 @@ void frmDelete::applyDesignMetrics()
     ui->lblInfo->setMinimumWidth(contentWidth);
     ui->lblInfo->setMinimumHeight(qMax(tw(375), ui->lblInfo->heightForWidth(contentWidth)));
     ui->infoGap->changeSize(0, tw(225), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->ruleGap->changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->Frame2->setFixedHeight(tw(135));
-    ui->buttonsGap->changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->buttonsLayout->setSpacing(tw(105));
-    for (QPushButton* button : {ui->cmdDel, ui->cmdFinished})
-        button->setMinimumSize(tw(1095), tw(375));
+    MOD_Universe::layOutButtonStrip(tw, 105, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
+                                    *ui->cmdDel, *ui->cmdFinished);
 
     // Opens at the designed size, which is also the smallest it can be made.
     ui->formLayout->invalidate();
@@ -111,26 +104,9 @@ void frmDelete::Form_Load()
     txtDenom->setText(DenominationPlaceholder);
 }
 
-void frmDelete::Form_QueryUnload(bool& Cancel, int UnloadMode)
+void frmDelete::setActionCaption(const QString& caption)
 {
-    Q_UNUSED(Cancel);
-    Q_UNUSED(UnloadMode);
-    try {
-        if (frmHUD::isLoaded())
-            frmHUD::instance().refillKeepingSelection();
-    } catch (...) {
-        // Closing goes on; the lists keep what they showed.
-    }
-}
-
-void frmDelete::done(int r)
-{
-    if (!unloaded_) {
-        unloaded_ = true;
-        bool Cancel = false;
-        Form_QueryUnload(Cancel, 0);
-    }
-    QDialog::done(r);
+    cmdDel->setText(caption);
 }
 
 void frmDelete::LoadCountryList()
@@ -139,9 +115,8 @@ void frmDelete::LoadCountryList()
     QStringList names;
     MOD_Universe::runGuarded([&names] { MOD_Data::readCountries(names); },
                              [](long number, const QString& description) {
-                                 MsgBox(MOD_Universe::failureReport(u"The list of countries could not be read."_s,
-                                                                    number, description),
-                                        MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+                                 MOD_Universe::reportFailure(u"The list of countries could not be read."_s, number,
+                                                             description);
                              });
     MOD_Data::fillSortedList(*lstCountries, names);
     selectedCountry_.reset();
@@ -178,9 +153,7 @@ void frmDelete::lstCountries_Click()
         },
         [this, &name](long number, const QString& description) {
             selectedCountry_.reset();
-            MsgBox(MOD_Universe::failureReport(u"The rate of \"%1\" could not be read."_s.arg(name), number,
-                                               description),
-                   MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
         });
     UpdateDelButton();
 }
@@ -200,8 +173,7 @@ void frmDelete::txtBox_Change()
 void frmDelete::txtDenom_Validate(bool& Cancel)
 {
     Q_UNUSED(Cancel);  // the focus is never held back
-    if (txtDenom->text().isEmpty())
-        txtDenom->setText(DenominationPlaceholder);
+    MOD_Universe::putPlaceholderIfEmpty(*txtDenom);
 }
 
 void frmDelete::cmdDel_Click()
@@ -303,29 +275,23 @@ void frmDelete::cmdFinished_Click()
 
 bool frmDelete::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && (box == txtCountry || box == txtDenom || box == txtExRate)) {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            txtBox_Click();
-        } else if (box == txtDenom && event->type() == QEvent::FocusOut) {
-            // Only a move to another control validates, not the window losing activation.
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                bool Cancel = false;
-                txtDenom_Validate(Cancel);
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    const bool box = watched == txtCountry || watched == txtDenom || watched == txtExRate;
+    if (box && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        txtBox_Click();
+    return RateDialog::eventFilter(watched, event);
 }
 
-void frmHUD::mnuFileDeleteRates_Click()
+namespace MOD_Universe {
+
+void showDeleteRates(QWidget& owner, const RefillLists& refill)
 {
-    showDeleteDialog(this, DeleteCaption, false);
+    showDeleteDialog(owner, refill, DeleteCaption, false);
 }
 
-void frmHUD::mnuFileEditRates_Click()
+void showEditRates(QWidget& owner, const RefillLists& refill)
 {
-    showDeleteDialog(this, SaveCaption, true);
+    showDeleteDialog(owner, refill, SaveCaption, true);
 }
+
+} // namespace MOD_Universe

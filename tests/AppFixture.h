@@ -89,6 +89,15 @@ struct Hud {
     QLabel* lblTotalRes;
 };
 
+inline Hud ctl(const frmHUD& window)
+{
+    return Hud(window);
+}
+inline const Hud& ctl(const Hud& hud)
+{
+    return hud;
+}
+
 // Chooses an entry with the mouse, as a user would.
 inline void choose(QListWidget* list, const QString& name)
 {

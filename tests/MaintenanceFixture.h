@@ -12,10 +12,14 @@
 #include "data/RatesFile.h"
 #include "data/RecordStore.h"
 #include "maintenance/Maintenance.h"
+#include "maintenance/frmAddExchange.h"
+#include "maintenance/frmDelete.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QLineEdit>
 #include <QListWidget>
+#include <QPushButton>
 #include <QSettings>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -55,6 +59,51 @@ inline std::vector<std::string> itemsOf(const QListWidget& list)
         items.push_back(str(list.item(i)->text()));
     return items;
 }
+
+// The dialogs' controls, found by their object names.
+struct AddControls {
+    explicit AddControls(const QWidget& d)
+        : txtCountry(AppFixture::control<QLineEdit>(d, QStringLiteral("txtCountry")))
+        , txtDenom(AppFixture::control<QLineEdit>(d, QStringLiteral("txtDenom")))
+        , txtExRate(AppFixture::control<QLineEdit>(d, QStringLiteral("txtExRate")))
+        , cmdSave(AppFixture::control<QPushButton>(d, QStringLiteral("cmdSave")))
+        , cmdFinished(AppFixture::control<QPushButton>(d, QStringLiteral("cmdFinished")))
+    {
+    }
+    QLineEdit* txtCountry;
+    QLineEdit* txtDenom;
+    QLineEdit* txtExRate;
+    QPushButton* cmdSave;
+    QPushButton* cmdFinished;
+};
+
+struct DeleteControls {
+    explicit DeleteControls(const QWidget& d)
+        : lstCountries(AppFixture::control<QListWidget>(d, QStringLiteral("lstCountries")))
+        , txtCountry(AppFixture::control<QLineEdit>(d, QStringLiteral("txtCountry")))
+        , txtDenom(AppFixture::control<QLineEdit>(d, QStringLiteral("txtDenom")))
+        , txtExRate(AppFixture::control<QLineEdit>(d, QStringLiteral("txtExRate")))
+        , cmdDel(AppFixture::control<QPushButton>(d, QStringLiteral("cmdDel")))
+        , cmdFinished(AppFixture::control<QPushButton>(d, QStringLiteral("cmdFinished")))
+    {
+    }
+    QListWidget* lstCountries;
+    QLineEdit* txtCountry;
+    QLineEdit* txtDenom;
+    QLineEdit* txtExRate;
+    QPushButton* cmdDel;
+    QPushButton* cmdFinished;
+};
+
+inline AddControls ctl(const frmAddExchange& d)
+{
+    return AddControls(d);
+}
+inline DeleteControls ctl(const frmDelete& d)
+{
+    return DeleteControls(d);
+}
+using AppFixture::ctl;
 
 class MaintenanceTest : public AppFixture::ProgramTest {
 protected:
