@@ -1,5 +1,7 @@
 #include "app/KeyInput.h"
 
+#include "app/EventHook.h"
+
 #include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QFocusEvent>
@@ -69,37 +71,18 @@ bool isDisabledAccessKey(const QWidget& window, const QKeyEvent* event)
     });
 }
 
-namespace {
-
-class DisabledAccessKeyFilter : public QObject {
-public:
-    explicit DisabledAccessKeyFilter(QWidget& window)
-        : QObject(&window)
-        , window_(window)
-    {
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        Q_UNUSED(watched);
-        if (event->type() != QEvent::KeyPress)
-            return false;
-        return isDisabledAccessKey(window_, static_cast<QKeyEvent*>(event));
-    }
-
-private:
-    QWidget& window_;
-};
-
-} // namespace
-
 void ignoreDisabledAccessKeys(QWidget& window)
 {
-    auto* filter = new DisabledAccessKeyFilter(window);
+    QList<QObject*> targets;
     for (QLineEdit* box : window.findChildren<QLineEdit*>())
-        box->installEventFilter(filter);
+        targets << box;
     for (QAbstractItemView* list : window.findChildren<QAbstractItemView*>())
-        list->installEventFilter(filter);
+        targets << list;
+    hookEvents(window, targets, [&window](QEvent* event) {
+        return HookResult{event->type() == QEvent::KeyPress
+                              && isDisabledAccessKey(window, static_cast<QKeyEvent*>(event)),
+                          false};
+    });
 }
 
 bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<void(int& KeyAscii)>& keyPress)
@@ -121,38 +104,18 @@ bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<
     return KeyAscii == 0;
 }
 
-namespace {
-
-class LeaveValidator : public QObject {
-public:
-    LeaveValidator(QLineEdit& box, std::function<void(bool& Cancel)> validate)
-        : QObject(&box)
-        , validate_(std::move(validate))
-    {
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        Q_UNUSED(watched);
+void validateOnLeaving(QLineEdit& box, std::function<void(bool& Cancel)> validate)
+{
+    hookEvents(box, [validate = std::move(validate)](QEvent* event) {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
             if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
                 bool Cancel = false;  // the focus is never held back
-                validate_(Cancel);
+                validate(Cancel);
             }
         }
-        return false;
-    }
-
-private:
-    std::function<void(bool& Cancel)> validate_;
-};
-
-} // namespace
-
-void validateOnLeaving(QLineEdit& box, std::function<void(bool& Cancel)> validate)
-{
-    box.installEventFilter(new LeaveValidator(box, std::move(validate)));
+        return HookResult{};
+    });
 }
 
 } // namespace MOD_Universe

@@ -1,5 +1,6 @@
 #include "app/Placement.h"
 
+#include "app/EventHook.h"
 #include "calculator/frmHUD.h"
 
 #include <QEvent>
@@ -9,43 +10,22 @@
 
 namespace MOD_Universe {
 
-namespace {
-
-class CentreOnFirstShow : public QObject {
-public:
-    explicit CentreOnFirstShow(QWidget& window)
-        : QObject(&window)
-        , window_(window)
-    {
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != &window_ || event->type() != QEvent::Show)
-            return false;
+void centreOnScreenWhenShown(QWidget& window)
+{
+    hookEvents(window, [&window](QEvent* event) {
+        if (event->type() != QEvent::Show)
+            return HookResult{};
         // The frame is known once the window exists, so this runs at the show.
-        const QScreen* screen = frmHUD::isLoaded() && &window_ != &frmHUD::instance()
+        const QScreen* screen = frmHUD::isLoaded() && &window != &frmHUD::instance()
             ? frmHUD::instance().screen()
             : QGuiApplication::primaryScreen();
         if (screen) {
-            QRect frame = window_.frameGeometry();
+            QRect frame = window.frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());
-            window_.move(frame.topLeft());
+            window.move(frame.topLeft());
         }
-        window_.removeEventFilter(this);
-        deleteLater();
-        return false;
-    }
-
-private:
-    QWidget& window_;
-};
-
-} // namespace
-
-void centreOnScreenWhenShown(QWidget& window)
-{
-    window.installEventFilter(new CentreOnFirstShow(window));
+        return HookResult{false, true};
+    });
 }
 
 } // namespace MOD_Universe

@@ -1,5 +1,6 @@
 #include "data/CountryList.h"
 
+#include "app/EventHook.h"
 #include "data/RecordStore.h"
 
 #include <QCollator>
@@ -10,36 +11,6 @@
 #include <algorithm>
 
 namespace MOD_Data {
-
-namespace {
-
-class FirstArrowFilter : public QObject {
-public:
-    explicit FirstArrowFilter(QListWidget& list)
-        : QObject(&list)
-        , list_(list)
-    {
-    }
-
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (watched != &list_ || event->type() != QEvent::KeyPress)
-            return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const bool arrow = key->key() == Qt::Key_Down || key->key() == Qt::Key_Up;
-        if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier)
-            return false;
-        if (list_.count() == 0 || !list_.selectedItems().isEmpty())
-            return false;
-        list_.setCurrentRow(0);
-        return true;
-    }
-
-private:
-    QListWidget& list_;
-};
-
-} // namespace
 
 void sortForPeople(QStringList& names)
 {
@@ -64,7 +35,17 @@ void fillSortedList(QListWidget& list, QStringList names)
 
 void selectFirstOnFirstArrow(QListWidget& list)
 {
-    list.installEventFilter(new FirstArrowFilter(list));
+    MOD_Universe::hookEvents(list, [&list](QEvent* event) {
+        if (event->type() != QEvent::KeyPress)
+            return MOD_Universe::HookResult{};
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool arrow = key->key() == Qt::Key_Down || key->key() == Qt::Key_Up;
+        if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || list.count() == 0
+            || !list.selectedItems().isEmpty())
+            return MOD_Universe::HookResult{};
+        list.setCurrentRow(0);
+        return MOD_Universe::HookResult{true, false};
+    });
 }
 
 void readCountries(QStringList& names)

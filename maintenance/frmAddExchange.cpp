@@ -45,29 +45,24 @@ frmAddExchange::frmAddExchange(QWidget* parent)
     , ui(std::make_unique<Ui::frmAddExchange>())
 {
     ui->setupUi(this);
-    txtCountry = ui->txtCountry;
-    txtDenom = ui->txtDenom;
-    txtExRate = ui->txtExRate;
-    cmdSave = ui->cmdSave;
-    cmdFinished = ui->cmdFinished;
 
-    MOD_Universe::limitToCharacters(*txtCountry, MOD_Data::CountryMaxLength);
-    MOD_Universe::limitToCharacters(*txtDenom, MOD_Data::UnitMaxLength);
+    MOD_Universe::limitToCharacters(*ui->txtCountry, MOD_Data::CountryMaxLength);
+    MOD_Universe::limitToCharacters(*ui->txtDenom, MOD_Data::UnitMaxLength);
 
     ui->imgCoins->lower();  // behind the boxes it overlaps
     ui->imgCoins->installEventFilter(this);
     applyDesignMetrics();
 
-    for (QLineEdit* box : {txtCountry, txtDenom, txtExRate})
+    for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate})
         connect(box, &QLineEdit::textChanged, this, &frmAddExchange::UpdateSaveButton);
-    MOD_Universe::validateOnLeaving(*txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
-    txtExRate->installEventFilter(this);
-    connect(cmdSave, &QPushButton::clicked, this, &frmAddExchange::cmdSave_Click);
-    connect(cmdFinished, &QPushButton::clicked, this, &frmAddExchange::cmdFinished_Click);
+    MOD_Universe::validateOnLeaving(*ui->txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
+    ui->txtExRate->installEventFilter(this);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmAddExchange::cmdSave_Click);
+    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmAddExchange::cmdFinished_Click);
 
     finishSetup();
 
-    cmdFinished->setFocus();
+    ui->cmdFinished->setFocus();
     Form_Load();
 }
 
@@ -106,31 +101,31 @@ void frmAddExchange::applyDesignMetrics()
 
 void frmAddExchange::Form_Load()
 {
-    txtDenom->setText(DenominationPlaceholder);
+    ui->txtDenom->setText(DenominationPlaceholder);
     UpdateSaveButton();
 }
 
 void frmAddExchange::UpdateSaveButton()
 {
-    cmdSave->setEnabled(MOD_Universe::rateBoxesFilled(txtCountry->text(), txtDenom->text(), txtExRate->text()));
+    ui->cmdSave->setEnabled(MOD_Universe::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
 }
 
 void frmAddExchange::txtDenom_Validate(bool& Cancel)
 {
     Q_UNUSED(Cancel);  // the focus is never held back
-    MOD_Universe::putPlaceholderIfEmpty(*txtDenom);
+    MOD_Universe::putPlaceholderIfEmpty(*ui->txtDenom);
 }
 
 void frmAddExchange::txtExRate_KeyPress(int& KeyAscii)
 {
-    MOD_Universe::exchangeRateKeyFilter(KeyAscii, txtExRate->text());
+    MOD_Universe::exchangeRateKeyFilter(KeyAscii, ui->txtExRate->text());
 }
 
 void frmAddExchange::cmdSave_Click()
 {
     MOD_Universe::runGuarded(
         [this] {
-            const QString name = txtCountry->text();
+            const QString name = ui->txtCountry->text();
             // An empty table has nothing to compare with.
             if (!(rsRates.isBOF() && rsRates.isEOF())) {
                 rsRates.FindCountry(name);
@@ -140,9 +135,9 @@ void frmAddExchange::cmdSave_Click()
                 }
             }
             SaveNewRate();
-            txtCountry->clear();
-            txtDenom->setText(DenominationPlaceholder);
-            txtExRate->clear();
+            ui->txtCountry->clear();
+            ui->txtDenom->setText(DenominationPlaceholder);
+            ui->txtExRate->clear();
         },
         MOD_Universe::reportSaveError);
 }
@@ -150,9 +145,9 @@ void frmAddExchange::cmdSave_Click()
 void frmAddExchange::SaveNewRate()
 {
     rsRates.AddNew();
-    rsRates.SetField(MOD_Data::FieldCountry, txtCountry->text());
-    rsRates.SetField(MOD_Data::FieldUnit, txtDenom->text());
-    rsRates.SetField(MOD_Data::FieldRate, txtExRate->text());
+    rsRates.SetField(MOD_Data::FieldCountry, ui->txtCountry->text());
+    rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
+    rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
     rsRates.Update();
     MsgBox(u"The New Exchange Rate has been saved successfuly"_s);
 }
@@ -166,8 +161,8 @@ bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->imgCoins && event->type() == QEvent::Resize)
         paintCoins(*ui->imgCoins);
-    if (watched == txtExRate && event->type() == QEvent::KeyPress) {
-        return MOD_Universe::filterTypedKey(*txtExRate, static_cast<QKeyEvent*>(event),
+    if (watched == ui->txtExRate && event->type() == QEvent::KeyPress) {
+        return MOD_Universe::filterTypedKey(*ui->txtExRate, static_cast<QKeyEvent*>(event),
                                             [this](int& KeyAscii) { txtExRate_KeyPress(KeyAscii); });
     }
     return RateDialog::eventFilter(watched, event);

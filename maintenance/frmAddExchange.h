@@ -37,9 +37,4 @@ private:
     void applyDesignMetrics();
 
     std::unique_ptr<Ui::frmAddExchange> ui;
-    QLineEdit* txtCountry = nullptr;
-    QLineEdit* txtDenom = nullptr;
-    QLineEdit* txtExRate = nullptr;
-    QPushButton* cmdSave = nullptr;
-    QPushButton* cmdFinished = nullptr;
 };

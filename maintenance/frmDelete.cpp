@@ -43,27 +43,21 @@ frmDelete::frmDelete(QWidget* parent)
     , ui(std::make_unique<Ui::frmDelete>())
 {
     ui->setupUi(this);
-    lstCountries = ui->lstCountries;
-    txtCountry = ui->txtCountry;
-    txtDenom = ui->txtDenom;
-    txtExRate = ui->txtExRate;
-    cmdDel = ui->cmdDel;
-    cmdFinished = ui->cmdFinished;
     applyDesignMetrics();
 
-    connect(lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
-    MOD_Data::selectFirstOnFirstArrow(*lstCountries);
-    for (QLineEdit* box : {txtCountry, txtDenom, txtExRate}) {
+    connect(ui->lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
+    MOD_Data::selectFirstOnFirstArrow(*ui->lstCountries);
+    for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate}) {
         connect(box, &QLineEdit::textChanged, this, &frmDelete::txtBox_Change);
         box->installEventFilter(this);
     }
-    connect(cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
-    connect(cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
+    connect(ui->cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
+    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
 
-    MOD_Universe::validateOnLeaving(*txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
+    MOD_Universe::validateOnLeaving(*ui->txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
     finishSetup();
 
-    lstCountries->setFocus();
+    ui->lstCountries->setFocus();
     Form_Load();
 }
 
@@ -101,12 +95,12 @@ void frmDelete::applyDesignMetrics()
 void frmDelete::Form_Load()
 {
     LoadCountryList();
-    txtDenom->setText(DenominationPlaceholder);
+    ui->txtDenom->setText(DenominationPlaceholder);
 }
 
 void frmDelete::setActionCaption(const QString& caption)
 {
-    cmdDel->setText(caption);
+    ui->cmdDel->setText(caption);
 }
 
 void frmDelete::LoadCountryList()
@@ -118,18 +112,18 @@ void frmDelete::LoadCountryList()
                                  MOD_Universe::reportFailure(u"The list of countries could not be read."_s, number,
                                                              description);
                              });
-    MOD_Data::fillSortedList(*lstCountries, names);
+    MOD_Data::fillSortedList(*ui->lstCountries, names);
     selectedCountry_.reset();
 }
 
 void frmDelete::UpdateDelButton()
 {
-    cmdDel->setEnabled(MOD_Universe::rateBoxesFilled(txtCountry->text(), txtDenom->text(), txtExRate->text()));
+    ui->cmdDel->setEnabled(MOD_Universe::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
 }
 
 void frmDelete::lstCountries_Click()
 {
-    const auto selected = lstCountries->selectedItems();
+    const auto selected = ui->lstCountries->selectedItems();
     if (selected.isEmpty())
         return;  // a refill clears the selection without a choice being made
     const QString name = selected.first()->text();
@@ -147,9 +141,9 @@ void frmDelete::lstCountries_Click()
             const QString rate = rsRates.Field(MOD_Data::FieldRate);
             const QString unit = rsRates.Field(MOD_Data::FieldUnit);
             selectedCountry_ = country;
-            txtCountry->setText(country);
-            txtExRate->setText(rate);
-            txtDenom->setText(unit);
+            ui->txtCountry->setText(country);
+            ui->txtExRate->setText(rate);
+            ui->txtDenom->setText(unit);
         },
         [this, &name](long number, const QString& description) {
             selectedCountry_.reset();
@@ -161,7 +155,7 @@ void frmDelete::lstCountries_Click()
 void frmDelete::txtBox_Click()
 {
     if (!MOD_Universe::blnEditMode)
-        lstCountries->setFocus(Qt::MouseFocusReason);
+        ui->lstCountries->setFocus(Qt::MouseFocusReason);
 }
 
 void frmDelete::txtBox_Change()
@@ -173,13 +167,13 @@ void frmDelete::txtBox_Change()
 void frmDelete::txtDenom_Validate(bool& Cancel)
 {
     Q_UNUSED(Cancel);  // the focus is never held back
-    MOD_Universe::putPlaceholderIfEmpty(*txtDenom);
+    MOD_Universe::putPlaceholderIfEmpty(*ui->txtDenom);
 }
 
 void frmDelete::cmdDel_Click()
 {
     // The caption, set by the menu handler, tells the two commands apart.
-    const QString caption = cmdDel->text();
+    const QString caption = ui->cmdDel->text();
     if (caption == DeleteCaption)
         DeleteRate();
     else if (caption == SaveCaption)
@@ -189,7 +183,7 @@ void frmDelete::cmdDel_Click()
 void frmDelete::DeleteRate()
 {
     // The name comes from the box, which may have been typed into.
-    const QString name = txtCountry->text();
+    const QString name = ui->txtCountry->text();
     if (MsgBox(u"Are you sure you want to delete "_s + name + u"?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::None,
                u"Confirm Delete"_s)
         != MsgBoxResult::Yes)
@@ -212,10 +206,10 @@ void frmDelete::DeleteRate()
     if (!deleted)
         return;
 
-    txtCountry->clear();
-    txtExRate->clear();
-    txtDenom->setText(DenominationPlaceholder);
-    cmdDel->setEnabled(false);
+    ui->txtCountry->clear();
+    ui->txtExRate->clear();
+    ui->txtDenom->setText(DenominationPlaceholder);
+    ui->cmdDel->setEnabled(false);
     LoadCountryList();
 }
 
@@ -227,7 +221,7 @@ void frmDelete::SaveRate()
         return;
     }
     const QString original = *selectedCountry_;
-    const QString name = txtCountry->text();
+    const QString name = ui->txtCountry->text();
 
     bool saved = false;
     bool gone = false;
@@ -250,8 +244,8 @@ void frmDelete::SaveRate()
                 return;
             }
             rsRates.SetField(MOD_Data::FieldCountry, name);
-            rsRates.SetField(MOD_Data::FieldRate, txtExRate->text());
-            rsRates.SetField(MOD_Data::FieldUnit, txtDenom->text());
+            rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
+            rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
             rsRates.Update();
             saved = true;
         },
@@ -262,9 +256,9 @@ void frmDelete::SaveRate()
         return;
 
     LoadCountryList();
-    txtCountry->clear();
-    txtExRate->clear();
-    txtDenom->setText(DenominationPlaceholder);
+    ui->txtCountry->clear();
+    ui->txtExRate->clear();
+    ui->txtDenom->setText(DenominationPlaceholder);
     UpdateDelButton();
 }
 
@@ -275,7 +269,7 @@ void frmDelete::cmdFinished_Click()
 
 bool frmDelete::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool box = watched == txtCountry || watched == txtDenom || watched == txtExRate;
+    const bool box = watched == ui->txtCountry || watched == ui->txtDenom || watched == ui->txtExRate;
     if (box && event->type() == QEvent::MouseButtonRelease
         && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
         txtBox_Click();

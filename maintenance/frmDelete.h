@@ -50,12 +50,6 @@ private:
     void applyDesignMetrics();
 
     std::unique_ptr<Ui::frmDelete> ui;
-    QListWidget* lstCountries = nullptr;
-    QLineEdit* txtCountry = nullptr;
-    QLineEdit* txtDenom = nullptr;
-    QLineEdit* txtExRate = nullptr;
-    QPushButton* cmdDel = nullptr;
-    QPushButton* cmdFinished = nullptr;
     // Country of the row last chosen in the list, as it was read then; empty
     // when nothing has been chosen since opening or since the list was refilled.
     std::optional<QString> selectedCountry_;
