@@ -8,6 +8,7 @@
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -628,6 +629,40 @@ TEST_F(MainWindowTest, anyMenuCommandsShortcutWinsInsideTextBoxes)
     QTest::keyClick(ctl(c).txtDenomination[1], Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(spy.count(), 1);
     EXPECT_EQ(ctl(c).txtDenomination[1]->text(), QStringLiteral("Pound"));
+}
+
+TEST_F(MainWindowTest, aLookupThatFailsEmptiesItsSideAndReportsTheFailure)
+{
+    const AppFixture::Hud c(*hud);
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    typeInto(c.txtConvert, QStringLiteral("1"));
+    MOD_Data::rsRates.Close();
+
+    choose(c.lstCountries[1], QStringLiteral("Twoland"));
+    ASSERT_EQ(messages.size(), 1u);
+    const QStringList lines = messages[0].prompt.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4) << messages[0].prompt.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("The rate of \"Twoland\" could not be read."));
+    EXPECT_EQ(lines[2], QStringLiteral("ERROR #: %1").arg(MOD_Data::Err::ObjectClosed));
+    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_TRUE(c.txtExchangeRate[1]->text().isEmpty());
+    EXPECT_TRUE(c.txtDenomination[1]->text().isEmpty());
+    EXPECT_FALSE(c.cmdCalculate->isEnabled());
+    EXPECT_EQ(c.txtDenomination[0]->text(), QStringLiteral("Pound"));
+}
+
+TEST_F(MainWindowTest, rateBoxTellsTheDayOfItsRate)
+{
+    const AppFixture::Hud c(*hud);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German));
+    hud->setRateDate(1, QDate(2020, 1, 1));
+    QLocale::setDefault(saved);
+    EXPECT_EQ(c.txtExchangeRate[1]->toolTip(), QStringLiteral("Rate of 1 January 2020"));
+    EXPECT_TRUE(c.txtExchangeRate[0]->toolTip().isEmpty());
+    hud->setRateDate(1, QDate());
+    EXPECT_TRUE(c.txtExchangeRate[1]->toolTip().isEmpty());
 }
 
 } // namespace
