@@ -762,4 +762,5 @@ TEST_P(DialogPlacement, OpensInTheCentreOfTheScreen)
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryDialog, DialogPlacement,
-                         ::testing::Values("mnuFileAddRates", "mnuFileDeleteRates", "mnuFileEditRates"));
+                         ::testing::Values("mnuFileAddRates", "mnuFileDeleteRates", "mnuFileEditRates"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
