@@ -3,7 +3,7 @@
 // Each failure is reported, nothing is lost or half-written, and the program
 // goes on.
 
-#include "MaintenanceFixture.h"
+#include "AppFixture.h"
 #include "calculator/FigureLabel.h"
 
 #include "maintenance/frmAddExchange.h"

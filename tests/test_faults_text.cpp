@@ -3,7 +3,7 @@
 // main window's boxes and in the maintenance dialogs. Nothing may crash, and
 // no row but the chosen one may change.
 
-#include "MaintenanceFixture.h"
+#include "AppFixture.h"
 #include "calculator/FigureLabel.h"
 
 #include "maintenance/frmAddExchange.h"

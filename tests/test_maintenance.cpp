@@ -1,7 +1,7 @@
 // The Add Rates and Delete/Edit Rates dialogs, driven through the main window's
 // File menu on real rates files.
 
-#include "MaintenanceFixture.h"
+#include "AppFixture.h"
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
