@@ -1,6 +1,16 @@
 #include "app/KeyInput.h"
 
+#include "app/EventHook.h"
+
+#include <QAbstractButton>
+#include <QAbstractItemView>
+#include <QFocusEvent>
 #include <QKeyEvent>
+#include <QKeySequence>
+#include <QLineEdit>
+#include <QLocale>
+
+#include <algorithm>
 
 using namespace Qt::StringLiterals;
 
@@ -39,6 +49,73 @@ bool isKeypadDecimal(const QKeyEvent* event)
         return false;
     return event->key() == Qt::Key_Period || event->key() == Qt::Key_Comma
         || event->text() == u"."_s || event->text() == u","_s;
+}
+
+bool typesDecimalPoint(const QKeyEvent* event)
+{
+    if (isKeypadDecimal(event))
+        return true;
+    const auto mods = event->modifiers() & ~Qt::ShiftModifier;
+    return mods == Qt::NoModifier && event->text() == u","_s && QLocale().decimalPoint() == u","_s;
+}
+
+bool isDisabledAccessKey(const QWidget& window, const QKeyEvent* event)
+{
+    const auto mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (mods != Qt::AltModifier)
+        return false;
+    const QKeySequence pressed(QKeyCombination(Qt::AltModifier, Qt::Key(event->key())));
+    const auto buttons = window.findChildren<QAbstractButton*>();
+    return std::any_of(buttons.begin(), buttons.end(), [&pressed](const QAbstractButton* b) {
+        return !b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed;
+    });
+}
+
+void ignoreDisabledAccessKeys(QWidget& window)
+{
+    QList<QObject*> targets;
+    for (QLineEdit* box : window.findChildren<QLineEdit*>())
+        targets << box;
+    for (QAbstractItemView* list : window.findChildren<QAbstractItemView*>())
+        targets << list;
+    hookEvents(window, targets, [&window](QEvent* event) {
+        return HookResult{event->type() == QEvent::KeyPress
+                              && isDisabledAccessKey(window, static_cast<QKeyEvent*>(event)),
+                          false};
+    });
+}
+
+bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<void(int& KeyAscii)>& keyPress)
+{
+    if (isDialogKey(event))
+        return false;  // Enter still reaches the default button
+    if (typesDecimalPoint(event)) {
+        int KeyAscii = '.';
+        keyPress(KeyAscii);
+        if (KeyAscii != 0)
+            box.insert(u"."_s);
+        return true;
+    }
+    const int code = keyAscii(event);
+    if (code < 0)
+        return false;  // navigation and editing keys
+    int KeyAscii = code;
+    keyPress(KeyAscii);
+    return KeyAscii == 0;
+}
+
+void validateOnLeaving(QLineEdit& box, std::function<void(bool& Cancel)> validate)
+{
+    hookEvents(box, [validate = std::move(validate)](QEvent* event) {
+        if (event->type() == QEvent::FocusOut) {
+            const auto reason = static_cast<QFocusEvent*>(event)->reason();
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
+                bool Cancel = false;  // the focus is never held back
+                validate(Cancel);
+            }
+        }
+        return HookResult{};
+    });
 }
 
 } // namespace MOD_Universe

@@ -4,8 +4,6 @@
 #include "calculator/frmHUD.h"
 
 #include <QGuiApplication>
-#include <QLineEdit>
-#include <QListWidget>
 #include <QScreen>
 #include <QSettings>
 
@@ -50,12 +48,6 @@ float edgeValue(const QSettings& settings, const QString& key)
     return static_cast<float>(n.value);
 }
 
-QString selectedText(const QListWidget* list)
-{
-    const auto items = list->selectedItems();
-    return items.isEmpty() ? QString() : items.first()->text();
-}
-
 } // namespace
 
 void LoadSettings()
@@ -87,13 +79,13 @@ void SaveSettings()
         return;
     const frmHUD& hud = frmHUD::instance();
     DefaultsSettings settings;
-    const QString from = selectedText(hud.lstCountries[0]);
+    const QString from = hud.selectedCountry(0);
     if (!from.isEmpty())
         settings.setValue(u"ConvertTo"_s, from);
-    const QString to = selectedText(hud.lstCountries[1]);
+    const QString to = hud.selectedCountry(1);
     if (!to.isEmpty())
         settings.setValue(u"ConvertFrom"_s, to);
-    settings.setValue(u"Com"_s, hud.txtCom->text());
+    settings.setValue(u"Com"_s, hud.commissionText());
     settings.setValue(u"Top"_s, QString::number(hud.pos().y() * TwipsPerPixel));
     settings.setValue(u"Left"_s, QString::number(hud.pos().x() * TwipsPerPixel));
     settings.sync();
@@ -101,20 +93,14 @@ void SaveSettings()
 
 void SelectCountry(const QString& name, int index)
 {
-    QListWidget* list = frmHUD::instance().lstCountries[index];
-    const int count = list->count();
-    if (count == 0)
+    frmHUD& hud = frmHUD::instance();
+    const QStringList entries = hud.countryEntries(index);
+    if (entries.isEmpty())
         return;
     // Walking the list item by item ends on the exact match or, without one, on
     // the last item; selecting that item directly has the same outcome.
-    int row = count - 1;
-    for (int i = 0; i < count; ++i) {
-        if (list->item(i)->text() == name) {
-            row = i;
-            break;
-        }
-    }
-    list->setCurrentRow(row);
+    const qsizetype match = entries.indexOf(name);
+    hud.chooseCountryRow(index, int(match >= 0 ? match : entries.size() - 1));
 }
 
 } // namespace MOD_Universe

@@ -6,7 +6,6 @@
 
 #include <QApplication>
 #include <QIcon>
-#include <QLineEdit>
 #include <QSettings>
 #include <QSocketNotifier>
 
@@ -100,7 +99,7 @@ bool Start()
         SelectCountry(strConvertTo, 0);
     if (!strConvertFrom.isEmpty())
         SelectCountry(strConvertFrom, 1);
-    hud.txtCom->setText(numberText(dblCom));
+    hud.setCommissionText(numberText(dblCom));
     trackWindow(&hud);
     if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
         hud.installEventFilter(new FirstPaintStamp(&hud));

@@ -10,6 +10,17 @@
 
 namespace {
 frmSplash* s_splash = nullptr;
+int s_interval = frmSplash::ShowMilliseconds;
+}
+
+void frmSplash::setInterval(int milliseconds)
+{
+    s_interval = milliseconds;
+}
+
+int frmSplash::interval()
+{
+    return s_interval;
 }
 
 frmSplash::frmSplash()
@@ -24,7 +35,7 @@ frmSplash::frmSplash()
     T1->setObjectName(QStringLiteral("T1"));
     T1->setSingleShot(true);
     T1->setTimerType(Qt::PreciseTimer);  // a coarse timer may fire up to 5% early
-    T1->setInterval(ShowMilliseconds);
+    T1->setInterval(s_interval);
     connect(T1, &QTimer::timeout, this, &frmSplash::T1_Timer);
     Form_Load();
 }

@@ -19,13 +19,15 @@ class frmSplash : public QWidget {
 public:
     static constexpr int ShowMilliseconds = 2000;
 
+    // How long the next splash stays; tests shorten it.
+    static void setInterval(int milliseconds);
+    static int interval();
+
     // Creates the one splash window if needed and shows it.
     static void showSplash();
     static frmSplash* current();
 
     ~frmSplash() override;
-
-    QTimer* T1 = nullptr;
 
 private:
     frmSplash();
@@ -33,4 +35,5 @@ private:
     void T1_Timer();
 
     std::unique_ptr<Ui::frmSplash> ui;
+    QTimer* T1 = nullptr;  // object name "T1"
 };

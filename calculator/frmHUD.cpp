@@ -1,21 +1,29 @@
 #include "calculator/frmHUD.h"
 #include "ui_frmHUD.h"
 
+#include "app/Failure.h"
 #include "app/KeyInput.h"
 #include "app/MsgBox.h"
 #include "app/Universe.h"
 #include "calculator/Exchange.h"
+#include "calculator/FigureLabel.h"
+#include "data/CountryList.h"
 #include "data/NumberText.h"
 #include "data/Database.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"
+#include "info/frmAbout.h"
+#include "maintenance/Maintenance.h"
 
 #include <QCloseEvent>
-#include <QFocusEvent>
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
 
@@ -37,6 +45,18 @@ void numericKeyFilter(int& KeyAscii)
     KeyAscii = 0;
 }
 
+// Every command of the menus, sub-menus included.
+QList<const QAction*> menuCommands(const QList<QAction*>& actions)
+{
+    QList<const QAction*> commands;
+    for (const QAction* action : actions) {
+        commands << action;
+        if (const QMenu* menu = action->menu())
+            commands << menuCommands(menu->actions());
+    }
+    return commands;
+}
+
 } // namespace
 
 frmHUD& frmHUD::instance()
@@ -49,6 +69,47 @@ frmHUD& frmHUD::instance()
 bool frmHUD::isLoaded()
 {
     return s_instance != nullptr;
+}
+
+QString frmHUD::selectedCountry(int Index) const
+{
+    const auto items = lstCountries[Index]->selectedItems();
+    return items.isEmpty() ? QString() : items.first()->text();
+}
+
+QStringList frmHUD::countryEntries(int Index) const
+{
+    QStringList names;
+    for (int i = 0; i < lstCountries[Index]->count(); ++i)
+        names << lstCountries[Index]->item(i)->text();
+    return names;
+}
+
+void frmHUD::setCountries(const QStringList& names)
+{
+    for (QListWidget* list : lstCountries)
+        MOD_Data::fillSortedList(*list, names);
+}
+
+void frmHUD::chooseCountryRow(int Index, int row)
+{
+    lstCountries[Index]->setCurrentRow(row);
+}
+
+QString frmHUD::commissionText() const
+{
+    return txtCom->text();
+}
+
+void frmHUD::setCommissionText(const QString& text)
+{
+    txtCom->setText(text);
+}
+
+void frmHUD::setRateDate(int Index, const QDate& date)
+{
+    txtExchangeRate[Index]->setToolTip(
+        date.isValid() ? u"Rate of "_s + QLocale::c().toString(date, u"d MMMM yyyy"_s) : QString());
 }
 
 frmHUD::frmHUD()
@@ -82,7 +143,9 @@ frmHUD::frmHUD()
 
     // Sizes follow the font, so the window keeps its proportions on any DPI.
     const QFontMetrics fm = fontMetrics();
-    const int boxWidth = fm.averageCharWidth() * 27;
+    // Narrow enough that the window fits a 1280-pixel screen at twice the scale;
+    // names too long for the lists are elided, with the whole name as tooltip.
+    const int boxWidth = fm.averageCharWidth() * 20;
     for (int i = 0; i < 2; ++i) {
         // Long names are elided rather than scrolled sideways.
         lstCountries[i]->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -93,16 +156,16 @@ frmHUD::frmHUD()
     }
     txtConvert->setMinimumWidth(fm.averageCharWidth() * 18);
     txtCom->setMinimumWidth(fm.averageCharWidth() * 9);
-    for (QLabel* result : {lblExRes, lblComRes, lblTotalRes})
-        result->setMinimumWidth(fm.averageCharWidth() * 14);
 
     for (int i = 0; i < 2; ++i) {
         connect(lstCountries[i], &QListWidget::itemSelectionChanged, this, [this, i] { lstCountries_Click(i); });
+        MOD_Data::selectFirstOnFirstArrow(*lstCountries[i]);
         txtDenomination[i]->installEventFilter(this);
         txtExchangeRate[i]->installEventFilter(this);
     }
     txtConvert->installEventFilter(this);
     txtCom->installEventFilter(this);
+    MOD_Universe::validateOnLeaving(*txtCom, [this](bool& Cancel) { txtCom_Validate(Cancel); });
     connect(txtConvert, &QLineEdit::textChanged, this, &frmHUD::txtConvert_Change);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
@@ -117,6 +180,8 @@ frmHUD::frmHUD()
     connect(ui->mnuHelpEMail, &QAction::triggered, this, &frmHUD::mnuHelpEMail_Click);
     connect(ui->mnuHelpRatesRevenue, &QAction::triggered, this, &frmHUD::mnuHelpRatesRevenue_Click);
     connect(ui->mnuHelpRatesRate, &QAction::triggered, this, &frmHUD::mnuHelpRatesRate_Click);
+
+    MOD_Universe::ignoreDisabledAccessKeys(*this);
 
     // Fixed border: the layout decides the size once.
     adjustSize();
@@ -178,32 +243,52 @@ void frmHUD::clearSide(int Index)
     txtDenomination[Index]->clear();
 }
 
+void frmHUD::refillKeepingSelection()
+{
+    const std::array<QString, 2> chosen{selectedCountry(0), selectedCountry(1)};
+    MOD_Data::FillCountryLists();
+    for (int i = 0; i < 2; ++i) {
+        if (chosen[i].isEmpty())
+            continue;  // nothing was chosen: the boxes keep what they show
+        const auto found = lstCountries[i]->findItems(chosen[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
+        if (found.isEmpty()) {
+            // Calculate must not pair the old rate with an unchosen side.
+            clearSide(i);
+            continue;
+        }
+        if (lstCountries[i]->currentItem() == found.first() && found.first()->isSelected())
+            lstCountries_Click(i);  // the lists were not refilled: look the row up again all the same
+        else
+            lstCountries[i]->setCurrentItem(found.first());
+    }
+    UpdateCalculateButton();
+}
+
 void frmHUD::lstCountries_Click(int Index)
 {
-    const auto selected = lstCountries[Index]->selectedItems();
-    if (selected.isEmpty())
+    const QString name = selectedCountry(Index);
+    if (name.isEmpty())
         return;  // a refill clears the selection without a choice being made
-    const QString name = selected.first()->text();
-    try {
-        MOD_Data::rsRates.FindCountry(name);
-        if (MOD_Data::rsRates.isEOF()) {
+    MOD_Universe::runGuarded(
+        [this, Index, &name] {
+            MOD_Data::rsRates.FindCountry(name);
+            if (MOD_Data::rsRates.isEOF()) {
+                clearSide(Index);
+                UpdateCalculateButton();
+                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
+                       MsgBoxIcon::Exclamation);
+                return;
+            }
+            const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
+            const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
+            txtExchangeRate[Index]->setText(rate);
+            txtDenomination[Index]->setText(unit);
+        },
+        [this, Index, &name](long number, const QString& description) {
+            // The boxes must not go on showing another country's rate.
             clearSide(Index);
-            UpdateCalculateButton();
-            MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
-                   MsgBoxIcon::Exclamation);
-            return;
-        }
-        const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
-        const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
-        txtExchangeRate[Index]->setText(rate);
-        txtDenomination[Index]->setText(unit);
-    } catch (const MOD_Data::DbError& e) {
-        clearSide(Index);
-        UpdateCalculateButton();
-        MsgBox(u"The rate of \"%1\" could not be read.\r\n%2"_s.arg(name, e.Description()), MsgBoxButtons::OK,
-               MsgBoxIcon::Exclamation);
-        return;
-    }
+            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
+        });
     UpdateCalculateButton();
 }
 
@@ -246,13 +331,9 @@ void frmHUD::cmdCalculate_Click()
 
 void frmHUD::CalculateExchange()
 {
-    const auto selectedText = [this](int i) {
-        const auto items = lstCountries[i]->selectedItems();
-        return items.isEmpty() ? QString() : items.first()->text();
-    };
     MOD_Universe::ExchangeInputs in;
-    in.sourceCountry = selectedText(0);
-    in.targetCountry = selectedText(1);
+    in.sourceCountry = selectedCountry(0);
+    in.targetCountry = selectedCountry(1);
     in.sourceRate = txtExchangeRate[0]->text();
     in.targetRate = txtExchangeRate[1]->text();
     in.amount = txtConvert->text();
@@ -261,12 +342,12 @@ void frmHUD::CalculateExchange()
     const MOD_Universe::ExchangeResult result = MOD_Universe::calculateExchange(in);
     switch (result.kind) {
     case MOD_Universe::ExchangeResult::Kind::SameCountry:
-        lblExRes->setText(result.exchange);
+        lblExRes->setFigure(result.exchange);
         break;
     case MOD_Universe::ExchangeResult::Kind::Converted:
-        lblExRes->setText(result.exchange);
-        lblComRes->setText(result.commission);
-        lblTotalRes->setText(result.total);
+        lblExRes->setFigure(result.exchange);
+        lblComRes->setFigure(result.commission);
+        lblTotalRes->setFigure(result.total);
         break;
     case MOD_Universe::ExchangeResult::Kind::Failed:
         MsgBox(MOD_Universe::failureMessage(result), MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
@@ -282,6 +363,53 @@ void frmHUD::cmdExit_Click()
 void frmHUD::mnuFileExit_Click()
 {
     close();
+}
+
+void frmHUD::mnuFileAddRates_Click()
+{
+    MOD_Universe::showAddRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileEditRates_Click()
+{
+    MOD_Universe::showEditRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileDeleteRates_Click()
+{
+    MOD_Universe::showDeleteRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuHelpAbout_Click()
+{
+    MOD_Universe::showAbout();
+}
+
+// The Help menu's links, each opened from the main window.
+
+void frmHUD::mnuHelpURL_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkMakerSite, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpCommunity_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkCommunity, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpEMail_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpRatesRevenue_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRevenueRates, MOD_Universe::SW_SHOWMAXIMIZED);
+}
+
+void frmHUD::mnuHelpRatesRate_Click()
+{
+    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRatesSiteRates, MOD_Universe::SW_SHOWMAXIMIZED);
 }
 
 void frmHUD::keyPressEvent(QKeyEvent* event)
@@ -303,22 +431,12 @@ void frmHUD::keyPressEvent(QKeyEvent* event)
 bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
 {
     // Enter reaches the window, which presses Calculate; Tab moves the focus.
-    if (MOD_Universe::isDialogKey(event))
-        return false;
-    // The keypad's decimal key types '.' whatever the layout's separator.
-    if (MOD_Universe::isKeypadDecimal(event)) {
-        box->insert(u"."_s);
-        return true;
-    }
-    const int original = MOD_Universe::keyAscii(event);
-    if (original < 0)
-        return false;  // navigation and editing keys
-    int KeyAscii = original;
-    if (box == txtConvert)
-        txtConvert_KeyPress(KeyAscii);
-    else
-        txtCom_KeyPress(KeyAscii);
-    return KeyAscii == 0;
+    return MOD_Universe::filterTypedKey(*box, event, [this, box](int& KeyAscii) {
+        if (box == txtConvert)
+            txtConvert_KeyPress(KeyAscii);
+        else
+            txtCom_KeyPress(KeyAscii);
+    });
 }
 
 bool frmHUD::eventFilter(QObject* watched, QEvent* event)
@@ -329,11 +447,12 @@ bool frmHUD::eventFilter(QObject* watched, QEvent* event)
 
     switch (event->type()) {
     case QEvent::ShortcutOverride: {
-        // The menu's shortcuts win over the text boxes' own (Ctrl+X is Exit, Ctrl+A Add Rates).
+        // Every menu command's shortcut wins over the text boxes' own (Ctrl+X is
+        // Exit, Ctrl+A Add Rates), so a new command's shortcut cannot lose.
         auto* key = static_cast<QKeyEvent*>(event);
         const QKeySequence pressed(key->keyCombination());
-        for (QAction* action : {ui->mnuFileAddRates, ui->mnuFileEditRates, ui->mnuFileDeleteRates, ui->mnuFileExit}) {
-            if (action->shortcut() == pressed) {
+        for (const QAction* action : menuCommands(menuBar()->actions())) {
+            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
                 event->ignore();
                 return true;
             }
@@ -351,16 +470,6 @@ bool frmHUD::eventFilter(QObject* watched, QEvent* event)
                     txtDenomination_Click(i);
                 else if (box == txtExchangeRate[i])
                     txtExchangeRate_Click(i);
-            }
-        }
-        break;
-    case QEvent::FocusOut:
-        if (box == txtCom) {
-            // Only a move to another control validates, not the window losing activation.
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                bool Cancel = false;
-                txtCom_Validate(Cancel);
             }
         }
         break;

@@ -3,15 +3,20 @@
 // The main window. Start-up (MOD_Universe::Main) creates it, has its lists
 // filled, restores the saved countries and commission and shows it; closing it
 // by any route closes the database, shows the farewell splash and saves the
-// settings. Its File menu opens the maintenance dialogs, its Help menu the links
-// and the About box; those handlers live beside the dialogs they open.
+// settings. Its File menu opens the maintenance dialogs (maintenance/), its
+// Help menu the links and the About box (info/); every handler of the window
+// is defined in frmHUD.cpp and calls the function the other folder offers.
+//
+// Other parts of the program reach the window only through the few accessors
+// below; tests find its controls by object name (lstCountries_0, txtCom, ...).
 
 #include <QMainWindow>
 
 #include <array>
 #include <memory>
 
-class QLabel;
+class FigureLabel;
+class QDate;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -30,40 +35,29 @@ public:
 
     ~frmHUD() override;
 
-    // Controls other parts of the program work with; index 0 is the
-    // Convert From side, 1 the Convert To side.
-    std::array<QListWidget*, 2> lstCountries{};
-    std::array<QLineEdit*, 2> txtDenomination{};
-    std::array<QLineEdit*, 2> txtExchangeRate{};
-    QLineEdit* txtConvert = nullptr;
-    QLineEdit* txtCom = nullptr;
-    QPushButton* cmdCalculate = nullptr;
-    QPushButton* cmdExit = nullptr;
-    QLabel* lblExRes = nullptr;
-    QLabel* lblComRes = nullptr;
-    QLabel* lblTotalRes = nullptr;
+    // Index 0 is the Convert From side, 1 the Convert To side.
+    // The country chosen on a side, empty when none is.
+    QString selectedCountry(int Index) const;
+    // The entries of a side's list, in the order shown.
+    QStringList countryEntries(int Index) const;
+    // Replaces both lists' entries with names, sorted for people; nothing is
+    // chosen afterwards and no choice is reported, so the boxes keep their text.
+    void setCountries(const QStringList& names);
+    // Chooses entry row of a side as the user would, which looks its row up.
+    void chooseCountryRow(int Index, int row);
 
-    void lstCountries_Click(int Index);
-    void txtDenomination_Click(int Index);
-    void txtExchangeRate_Click(int Index);
-    void txtConvert_KeyPress(int& KeyAscii);
-    void txtCom_KeyPress(int& KeyAscii);
-    void txtConvert_Change();
-    void txtCom_Validate(bool& Cancel);
-    void cmdCalculate_Click();
-    void cmdExit_Click();
+    QString commissionText() const;
+    void setCommissionText(const QString& text);
 
-    void mnuFileExit_Click();
-    // Defined with the dialogs they open (maintenance/, info/).
-    void mnuFileAddRates_Click();
-    void mnuFileEditRates_Click();
-    void mnuFileDeleteRates_Click();
-    void mnuHelpAbout_Click();
-    void mnuHelpURL_Click();
-    void mnuHelpCommunity_Click();
-    void mnuHelpEMail_Click();
-    void mnuHelpRatesRevenue_Click();
-    void mnuHelpRatesRate_Click();
+    // The rate box's tooltip names the day the side's rate is of; an invalid
+    // date removes it.
+    void setRateDate(int Index, const QDate& date);
+
+    // Refills both country lists from the rates table and chooses again, by
+    // exact name, the country each side had chosen, so its boxes show that row
+    // as it stands now. A side whose country is gone is left unchosen with its
+    // boxes emptied. The result figures are not touched.
+    void refillKeepingSelection();
 
     // Runs the closing steps once, also when the application quits without a
     // close request (session end).
@@ -80,11 +74,43 @@ private:
     void Form_Load();
     void Form_QueryUnload(bool& Cancel, int UnloadMode);
     void Form_Unload(bool& Cancel);
+
+    void lstCountries_Click(int Index);
+    void txtDenomination_Click(int Index);
+    void txtExchangeRate_Click(int Index);
+    void txtConvert_KeyPress(int& KeyAscii);
+    void txtCom_KeyPress(int& KeyAscii);
+    void txtConvert_Change();
+    void txtCom_Validate(bool& Cancel);
+    void cmdCalculate_Click();
+    void cmdExit_Click();
+
+    void mnuFileAddRates_Click();
+    void mnuFileEditRates_Click();
+    void mnuFileDeleteRates_Click();
+    void mnuFileExit_Click();
+    void mnuHelpAbout_Click();
+    void mnuHelpURL_Click();
+    void mnuHelpCommunity_Click();
+    void mnuHelpEMail_Click();
+    void mnuHelpRatesRevenue_Click();
+    void mnuHelpRatesRate_Click();
+
     void UpdateCalculateButton();
     void CalculateExchange();
     void clearSide(int Index);
     bool filterNumericKey(QLineEdit* box, QKeyEvent* event);
 
     std::unique_ptr<Ui::frmHUD> ui;
+    std::array<QListWidget*, 2> lstCountries{};
+    std::array<QLineEdit*, 2> txtDenomination{};
+    std::array<QLineEdit*, 2> txtExchangeRate{};
+    QLineEdit* txtConvert = nullptr;
+    QLineEdit* txtCom = nullptr;
+    QPushButton* cmdCalculate = nullptr;
+    QPushButton* cmdExit = nullptr;
+    FigureLabel* lblExRes = nullptr;
+    FigureLabel* lblComRes = nullptr;
+    FigureLabel* lblTotalRes = nullptr;
     bool unloaded_ = false;
 };

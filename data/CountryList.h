@@ -6,9 +6,19 @@ class QListWidget;
 
 namespace MOD_Data {
 
-// Replaces a list's entries with names in alphabetical order, letter case
-// ignored, in one batch; no selection remains and no selection event is raised.
+// Sorts names as people read them in the user's locale: letter case and
+// accents count as that locale counts them ("Côte d'Ivoire" before "Czech
+// Republic"). Names the locale ranks equal keep a fixed order by code.
+void sortForPeople(QStringList& names);
+
+// Replaces a list's entries with names sorted for people, in one batch; no
+// selection remains and no selection event is raised. Each entry carries its
+// whole name as tooltip, since a narrow list elides long names.
 void fillSortedList(QListWidget& list, QStringList names);
+
+// In a list with nothing selected, the first Down or Up selects the first
+// entry, rather than moving on from the row the view treats as current.
+void selectFirstOnFirstArrow(QListWidget& list);
 
 // Appends every Country of rsRates to names, in record-set order; an empty table
 // adds none. Throws DbError; the names read before a failure stay in names.

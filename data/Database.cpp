@@ -1,5 +1,6 @@
 #include "data/Database.h"
 
+#include "app/Failure.h"
 #include "app/MsgBox.h"
 #include "app/frmSplash.h"
 #include "calculator/frmHUD.h"
@@ -7,7 +8,6 @@
 #include "data/RecordStore.h"
 
 #include <QDir>
-#include <QListWidget>
 
 #include <functional>
 
@@ -17,11 +17,11 @@ namespace MOD_Data {
 
 namespace {
 
-const QString SaveErrorTitle = u"Save Error"_s;
+using MOD_Universe::SaveErrorTitle;
 
 QString errorLines(const DbError& e)
 {
-    return u"ERROR #: "_s + QString::number(e.Number()) + u"\r\nERROR  :"_s + e.Description();
+    return MOD_Universe::errorLines(e.Number(), e.Description());
 }
 
 void showConnectionDialog(const DbError& e)
@@ -101,8 +101,7 @@ void FillCountryLists()
     } catch (const DbError&) {
         ok = false;  // the names read before the failure stay listed
     }
-    for (QListWidget* list : hud.lstCountries)
-        fillSortedList(*list, names);
+    hud.setCountries(names);
     if (!ok)
         MsgBox(failed);
 }

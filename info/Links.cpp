@@ -1,7 +1,5 @@
 #include "info/Links.h"
 
-#include "calculator/frmHUD.h"
-
 #include <QDesktopServices>
 #include <QUrl>
 
@@ -34,30 +32,3 @@ void OpenLink(QWidget& window, const QString& target, int showCommand)
 }
 
 } // namespace MOD_Universe
-
-// The Help menu's link commands: each opens its fixed link from the main window.
-
-void frmHUD::mnuHelpURL_Click()
-{
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkMakerSite, MOD_Universe::SW_SHOWMAXIMIZED);
-}
-
-void frmHUD::mnuHelpCommunity_Click()
-{
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkCommunity, MOD_Universe::SW_SHOWMAXIMIZED);
-}
-
-void frmHUD::mnuHelpEMail_Click()
-{
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
-}
-
-void frmHUD::mnuHelpRatesRevenue_Click()
-{
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRevenueRates, MOD_Universe::SW_SHOWMAXIMIZED);
-}
-
-void frmHUD::mnuHelpRatesRate_Click()
-{
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRatesSiteRates, MOD_Universe::SW_SHOWMAXIMIZED);
-}

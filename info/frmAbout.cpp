@@ -1,18 +1,15 @@
 #include "info/frmAbout.h"
 #include "ui_frmAbout.h"
 
+#include "app/Placement.h"
 #include "app/Universe.h"
-#include "calculator/frmHUD.h"
 #include "info/Links.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QShowEvent>
-#include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QScreen>
 
 #include <algorithm>
 
@@ -153,30 +150,28 @@ frmAbout::frmAbout()
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
     connect(lblEMail, &ClickableLabel::clicked, this, &frmAbout::lblEMail_Click);
 
+    // White with dark text whatever the desktop's palette; the address keeps
+    // its own blue. The button stays as the desktop draws buttons.
+    QPalette paper = palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
+        paper.setColor(group, QPalette::Window, Qt::white);
+        paper.setColor(group, QPalette::WindowText, Qt::black);
+    }
+    setPalette(paper);
+    QPalette link = lblEMail->palette();
+    for (const auto group : {QPalette::Active, QPalette::Inactive, QPalette::Disabled})
+        link.setColor(group, QPalette::WindowText, QColor(0, 0, 192));
+    lblEMail->setPalette(link);
+
     adjustSize();
     cmdOK->setFocus();
+    MOD_Universe::centreOnScreenWhenShown(*this);
 }
 
 frmAbout::~frmAbout()
 {
     if (s_about == this)
         s_about = nullptr;
-}
-
-void frmAbout::showEvent(QShowEvent* event)
-{
-    QWidget::showEvent(event);
-    if (centred_)
-        return;
-    centred_ = true;
-    // Centred, frame included, on the screen the user works on: the main
-    // window's, if it is there. The frame is known once the window exists.
-    const QScreen* screen = frmHUD::isLoaded() ? frmHUD::instance().screen() : QGuiApplication::primaryScreen();
-    if (screen) {
-        QRect frame = frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        move(frame.topLeft());
-    }
 }
 
 void frmAbout::closeEvent(QCloseEvent* event)
@@ -197,7 +192,9 @@ void frmAbout::lblEMail_Click()
     MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
 }
 
-void frmHUD::mnuHelpAbout_Click()
+namespace MOD_Universe {
+
+void showAbout()
 {
     // Modeless and without an owner, so the box can outlive the main window;
     // choosing About again brings the open box forward.
@@ -206,3 +203,5 @@ void frmHUD::mnuHelpAbout_Click()
     about.raise();
     about.activateWindow();
 }
+
+} // namespace MOD_Universe

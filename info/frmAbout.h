@@ -34,6 +34,12 @@ private:
     bool pressed_ = false;
 };
 
+namespace MOD_Universe {
+// Help > About: shows the one About box, creating it when none is open.
+void showAbout();
+} // namespace MOD_Universe
+
+// Tests find its controls by object name (cmdOK, lblEMail, lblFree, Image1).
 class frmAbout : public QWidget {
     Q_OBJECT
 
@@ -44,21 +50,18 @@ public:
 
     ~frmAbout() override;
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    frmAbout();
+    void cmdOK_Click();
+    void lblEMail_Click();
+
     QPushButton* cmdOK = nullptr;
     ClickableLabel* lblEMail = nullptr;
     QLabel* lblFree = nullptr;
     QLabel* Image1 = nullptr;
 
-    void cmdOK_Click();
-    void lblEMail_Click();
-
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-
-private:
-    frmAbout();
-
     std::unique_ptr<Ui::frmAbout> ui;
-    bool centred_ = false;
 };

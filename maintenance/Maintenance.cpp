@@ -1,18 +1,28 @@
 #include "maintenance/Maintenance.h"
 
+#include "app/Failure.h"
+#include "app/KeyInput.h"
 #include "app/MsgBox.h"
+#include "app/Placement.h"
 #include "data/RecordStore.h"
 
+#include <QBoxLayout>
+#include <QFrame>
 #include <QLineEdit>
-#include <QStringList>
+#include <QPushButton>
+#include <QSpacerItem>
 
 #include <algorithm>
-
-#include <exception>
 
 using namespace Qt::StringLiterals;
 
 namespace MOD_Universe {
+
+void putPlaceholderIfEmpty(QLineEdit& denomination)
+{
+    if (denomination.text().isEmpty())
+        denomination.setText(DenominationPlaceholder);
+}
 
 bool rateBoxesFilled(const QString& country, const QString& denomination, const QString& rate)
 {
@@ -47,17 +57,6 @@ void limitToCharacters(QLineEdit& box, int limit)
     });
 }
 
-QString failureReport(const QString& firstLine, long number, const QString& description)
-{
-    const QStringList lines{
-        firstLine,
-        u"If the problem persists, please report the following details to Fernwick Software:"_s,
-        u"ERROR #: "_s + QString::number(number),
-        u"ERROR  :"_s + description,
-    };
-    return lines.join(u"\r\n"_s);
-}
-
 void reportSaveError(long number, const QString& description) noexcept
 {
     try {
@@ -75,24 +74,56 @@ void reportSaveError(long number, const QString& description) noexcept
     }
 }
 
-void runGuarded(const std::function<void()>& body,
-                const std::function<void(long number, const QString& description)>& onFailure) noexcept
+TwipScale::TwipScale(const QWidget& dialog)
+    : perTwip_(dialog.fontMetrics().height() / 195.0)
 {
-    const auto fail = [&onFailure](long number, const QString& description) noexcept {
-        try {
-            onFailure(number, description);
-        } catch (...) {
-        }
-    };
-    try {
-        body();
-    } catch (const MOD_Data::DbError& e) {
-        fail(e.Number(), e.Description());
-    } catch (const std::exception& e) {
-        fail(0, QString::fromLocal8Bit(e.what()));
-    } catch (...) {
-        fail(0, u"An unexpected error occurred."_s);
+}
+
+int TwipScale::operator()(int twips) const
+{
+    return qRound(twips * perTwip_);
+}
+
+void layOutButtonStrip(const TwipScale& tw, int ruleGapTwips, QSpacerItem& ruleGap, QFrame& rule,
+                       QSpacerItem& buttonsGap, QBoxLayout& buttons, QPushButton& first, QPushButton& second)
+{
+    ruleGap.changeSize(0, tw(ruleGapTwips), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    rule.setFixedHeight(tw(135));
+    buttonsGap.changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
+    buttons.setSpacing(tw(105));
+    for (QPushButton* button : {&first, &second})
+        button->setMinimumSize(tw(1095), tw(375));
+}
+
+RateDialog::RateDialog(QWidget* parent, Qt::WindowFlags flags)
+    : QDialog(parent, flags)
+{
+}
+
+void RateDialog::finishSetup()
+{
+    ignoreDisabledAccessKeys(*this);
+    centreOnScreenWhenShown(*this);
+}
+
+void RateDialog::done(int r)
+{
+    if (!unloaded_) {
+        unloaded_ = true;
+        bool Cancel = false;
+        Form_QueryUnload(Cancel, 0);
     }
+    QDialog::done(r);
+}
+
+void RateDialog::Form_QueryUnload(bool& Cancel, int UnloadMode)
+{
+    Q_UNUSED(Cancel);
+    Q_UNUSED(UnloadMode);
+    if (!refill_)
+        return;
+    // Closing goes on whatever the refill meets; the lists keep what they showed.
+    runGuarded(refill_, [](long, const QString&) {});
 }
 
 } // namespace MOD_Universe

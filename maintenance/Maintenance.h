@@ -1,31 +1,48 @@
 #pragma once
 
-// What the two rate-maintenance dialogs share: the denomination placeholder,
-// the rule that enables their action button, the rate box's key filter, the
-// failure reports and the delete-and-edit dialog's mode.
+// What the two rate-maintenance dialogs share: how they are shown and closed
+// (RateDialog), the denomination placeholder, the rule that enables their
+// action button, the rate box's key filter, character limits, the save
+// failure report, their design sizes and the delete-and-edit dialog's mode.
 //
 // Both dialogs are modal over the main window and work on MOD_Data::rsRates
 // directly, committing each change at once. Each opening builds the dialog
-// afresh; closing it, by any route, refills the main window's country lists
-// exactly once. No exception leaves one of their handlers.
+// afresh; closing it, by any route, runs its Form_QueryUnload exactly once,
+// which hands the main window's refill to whoever opened it. No exception
+// leaves one of their handlers (MOD_Universe::runGuarded).
 
+#include <QDialog>
 #include <QString>
 
 #include <functional>
 
+class QBoxLayout;
+class QFrame;
 class QLineEdit;
+class QPushButton;
+class QSpacerItem;
 
 namespace MOD_Universe {
 
+// What the opener wants done when a dialog closes: refill its country lists.
+using RefillLists = std::function<void()>;
+
+// The File menu's commands. Each builds its dialog afresh, shows it modally
+// over owner, and returns when it has closed, refill having run once.
+void showAddRates(QWidget& owner, const RefillLists& refill);
+void showDeleteRates(QWidget& owner, const RefillLists& refill);
+void showEditRates(QWidget& owner, const RefillLists& refill);
+
 // Which command opened the delete-and-edit dialog: false for Delete Rates,
-// true for Edit Rates. Only those two menu handlers write it; the dialog's
+// true for Edit Rates. Only those two commands write it; the dialog's
 // text-box handlers read it.
 inline bool blnEditMode = false;
 
 // Stands in the unit box whenever no unit is given, and is stored when left there.
 inline const QString DenominationPlaceholder = QStringLiteral("---------------------");
 
-inline const QString SaveErrorTitle = QStringLiteral("Save Error");
+// The placeholder rule: an empty unit box gets the placeholder.
+void putPlaceholderIfEmpty(QLineEdit& denomination);
 
 // The action button of either dialog is enabled while all three boxes hold
 // text; the placeholder counts as text.
@@ -41,19 +58,49 @@ void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText);
 // and a cut never splits one. Longer text, typed, pasted or set, is cut.
 void limitToCharacters(QLineEdit& box, int limit);
 
-// A failure report: firstLine, whom to tell, then "ERROR #: " + number and
-// "ERROR  :" + description, joined by CR LF with none after the last.
-QString failureReport(const QString& firstLine, long number, const QString& description);
-
 // Shows the save failure ("Save Error", critical icon), then discards the
 // record set's pending changes. Never throws.
 void reportSaveError(long number, const QString& description) noexcept;
 
-// Runs a handler's body so that nothing it throws reaches the event loop. A
-// failure calls onFailure with the store's number and description (0 and the
-// exception's text for anything that is not the store's); anything onFailure
-// throws in turn is swallowed.
-void runGuarded(const std::function<void()>& body,
-                const std::function<void(long number, const QString& description)>& onFailure) noexcept;
+// Sizes measured in the designed windows' twips, scaled to the dialog's font:
+// a line of text in the designed font was 195 twips high.
+class TwipScale {
+public:
+    explicit TwipScale(const QWidget& dialog);
+    int operator()(int twips) const;
+
+private:
+    double perTwip_;
+};
+
+// The strip both dialogs end with: a gap, the rule (Frame2), a gap and the
+// two buttons, as designed.
+void layOutButtonStrip(const TwipScale& tw, int ruleGapTwips, QSpacerItem& ruleGap, QFrame& rule,
+                       QSpacerItem& buttonsGap, QBoxLayout& buttons, QPushButton& first, QPushButton& second);
+
+// A rate dialog: modal, centred on the screen, access keys of disabled
+// buttons inert, and every way of closing (its Finished button, the close
+// box, Escape) running Form_QueryUnload once.
+class RateDialog : public QDialog {
+    Q_OBJECT
+
+public:
+    RateDialog(QWidget* parent, Qt::WindowFlags flags);
+
+    void done(int r) override;
+
+    // Called by Form_QueryUnload; set by the command that opens the dialog.
+    void setRefill(RefillLists refill) { refill_ = std::move(refill); }
+
+protected:
+    // Run after setupUi: the parts every rate dialog has.
+    void finishSetup();
+
+private:
+    void Form_QueryUnload(bool& Cancel, int UnloadMode);
+
+    RefillLists refill_;
+    bool unloaded_ = false;
+};
 
 } // namespace MOD_Universe

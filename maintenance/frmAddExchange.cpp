@@ -1,14 +1,11 @@
 #include "maintenance/frmAddExchange.h"
 #include "ui_frmAddExchange.h"
 
-#include "app/MsgBox.h"
-#include "calculator/frmHUD.h"
-#include "data/Database.h"
-#include "data/RecordStore.h"
+#include "app/Failure.h"
 #include "app/KeyInput.h"
-#include "maintenance/Maintenance.h"
+#include "app/MsgBox.h"
+#include "data/RecordStore.h"
 
-#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -44,42 +41,37 @@ void paintCoins(QLabel& image)
 } // namespace
 
 frmAddExchange::frmAddExchange(QWidget* parent)
-    : QDialog(parent, FixedDialogFlags)
+    : RateDialog(parent, FixedDialogFlags)
     , ui(std::make_unique<Ui::frmAddExchange>())
 {
     ui->setupUi(this);
-    txtCountry = ui->txtCountry;
-    txtDenom = ui->txtDenom;
-    txtExRate = ui->txtExRate;
-    cmdSave = ui->cmdSave;
-    cmdFinished = ui->cmdFinished;
 
-    MOD_Universe::limitToCharacters(*txtCountry, MOD_Data::CountryMaxLength);
-    MOD_Universe::limitToCharacters(*txtDenom, MOD_Data::UnitMaxLength);
+    MOD_Universe::limitToCharacters(*ui->txtCountry, MOD_Data::CountryMaxLength);
+    MOD_Universe::limitToCharacters(*ui->txtDenom, MOD_Data::UnitMaxLength);
 
     ui->imgCoins->lower();  // behind the boxes it overlaps
     ui->imgCoins->installEventFilter(this);
     applyDesignMetrics();
 
-    for (QLineEdit* box : {txtCountry, txtDenom, txtExRate})
+    for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate})
         connect(box, &QLineEdit::textChanged, this, &frmAddExchange::UpdateSaveButton);
-    txtDenom->installEventFilter(this);
-    txtExRate->installEventFilter(this);
-    connect(cmdSave, &QPushButton::clicked, this, &frmAddExchange::cmdSave_Click);
-    connect(cmdFinished, &QPushButton::clicked, this, &frmAddExchange::cmdFinished_Click);
+    MOD_Universe::validateOnLeaving(*ui->txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
+    ui->txtExRate->installEventFilter(this);
+    connect(ui->cmdSave, &QPushButton::clicked, this, &frmAddExchange::cmdSave_Click);
+    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmAddExchange::cmdFinished_Click);
 
-    cmdFinished->setFocus();
+    finishSetup();
+
+    ui->cmdFinished->setFocus();
     Form_Load();
 }
 
 frmAddExchange::~frmAddExchange() = default;
 
-// Places the controls as designed, measured in the dialog's font: a line of
-// text in the designed font was 195 twips high.
+// Places the controls as designed, measured in the dialog's font.
 void frmAddExchange::applyDesignMetrics()
 {
-    const double perTwip = fontMetrics().height() / 195.0;
-    const auto tw = [perTwip](int twips) { return qRound(twips * perTwip); };
+    const MOD_Universe::TwipScale tw(*this);
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(75), tw(90));
 
@@ -103,63 +95,37 @@ void frmAddExchange::applyDesignMetrics()
     ui->lblInfo->setMinimumHeight(qMax(tw(390), ui->lblInfo->heightForWidth(contentWidth)));
 
     ui->infoGap->changeSize(0, tw(330), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->ruleGap->changeSize(0, tw(75), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->Frame2->setFixedHeight(tw(135));
-    ui->buttonsGap->changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->buttonsLayout->setSpacing(tw(105));
-    for (QPushButton* button : {ui->cmdSave, ui->cmdFinished})
-        button->setMinimumSize(tw(1095), tw(375));
+    MOD_Universe::layOutButtonStrip(tw, 75, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
+                                    *ui->cmdSave, *ui->cmdFinished);
 }
 
 void frmAddExchange::Form_Load()
 {
-    txtDenom->setText(DenominationPlaceholder);
+    ui->txtDenom->setText(DenominationPlaceholder);
     UpdateSaveButton();
-}
-
-void frmAddExchange::Form_QueryUnload(bool& Cancel, int UnloadMode)
-{
-    Q_UNUSED(Cancel);
-    Q_UNUSED(UnloadMode);
-    try {
-        MOD_Data::FillCountryLists();
-    } catch (...) {
-        // Closing goes on; the lists keep what they showed.
-    }
-}
-
-void frmAddExchange::done(int r)
-{
-    if (!unloaded_) {
-        unloaded_ = true;
-        bool Cancel = false;
-        Form_QueryUnload(Cancel, 0);
-    }
-    QDialog::done(r);
 }
 
 void frmAddExchange::UpdateSaveButton()
 {
-    cmdSave->setEnabled(MOD_Universe::rateBoxesFilled(txtCountry->text(), txtDenom->text(), txtExRate->text()));
+    ui->cmdSave->setEnabled(MOD_Universe::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
 }
 
 void frmAddExchange::txtDenom_Validate(bool& Cancel)
 {
     Q_UNUSED(Cancel);  // the focus is never held back
-    if (txtDenom->text().isEmpty())
-        txtDenom->setText(DenominationPlaceholder);
+    MOD_Universe::putPlaceholderIfEmpty(*ui->txtDenom);
 }
 
 void frmAddExchange::txtExRate_KeyPress(int& KeyAscii)
 {
-    MOD_Universe::exchangeRateKeyFilter(KeyAscii, txtExRate->text());
+    MOD_Universe::exchangeRateKeyFilter(KeyAscii, ui->txtExRate->text());
 }
 
 void frmAddExchange::cmdSave_Click()
 {
     MOD_Universe::runGuarded(
         [this] {
-            const QString name = txtCountry->text();
+            const QString name = ui->txtCountry->text();
             // An empty table has nothing to compare with.
             if (!(rsRates.isBOF() && rsRates.isEOF())) {
                 rsRates.FindCountry(name);
@@ -169,9 +135,9 @@ void frmAddExchange::cmdSave_Click()
                 }
             }
             SaveNewRate();
-            txtCountry->clear();
-            txtDenom->setText(DenominationPlaceholder);
-            txtExRate->clear();
+            ui->txtCountry->clear();
+            ui->txtDenom->setText(DenominationPlaceholder);
+            ui->txtExRate->clear();
         },
         MOD_Universe::reportSaveError);
 }
@@ -179,9 +145,9 @@ void frmAddExchange::cmdSave_Click()
 void frmAddExchange::SaveNewRate()
 {
     rsRates.AddNew();
-    rsRates.SetField(MOD_Data::FieldCountry, txtCountry->text());
-    rsRates.SetField(MOD_Data::FieldUnit, txtDenom->text());
-    rsRates.SetField(MOD_Data::FieldRate, txtExRate->text());
+    rsRates.SetField(MOD_Data::FieldCountry, ui->txtCountry->text());
+    rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
+    rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
     rsRates.Update();
     MsgBox(u"The New Exchange Rate has been saved successfuly"_s);
 }
@@ -191,46 +157,27 @@ void frmAddExchange::cmdFinished_Click()
     close();
 }
 
-bool frmAddExchange::filterRateKey(QKeyEvent* event)
-{
-    if (MOD_Universe::isDialogKey(event))
-        return false;  // Enter still reaches the default button
-    if (MOD_Universe::isKeypadDecimal(event)) {
-        int KeyAscii = '.';
-        txtExRate_KeyPress(KeyAscii);
-        if (KeyAscii != 0)
-            txtExRate->insert(u"."_s);
-        return true;
-    }
-    const int code = MOD_Universe::keyAscii(event);
-    if (code < 0)
-        return false;  // navigation and editing keys
-    int KeyAscii = code;
-    txtExRate_KeyPress(KeyAscii);
-    return KeyAscii == 0;
-}
-
 bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == ui->imgCoins && event->type() == QEvent::Resize)
         paintCoins(*ui->imgCoins);
-    if (watched == txtExRate && event->type() == QEvent::KeyPress)
-        return filterRateKey(static_cast<QKeyEvent*>(event));
-    if (watched == txtDenom && event->type() == QEvent::FocusOut) {
-        // Only a move to another control validates, not the window losing activation.
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-            bool Cancel = false;
-            txtDenom_Validate(Cancel);
-        }
+    if (watched == ui->txtExRate && event->type() == QEvent::KeyPress) {
+        return MOD_Universe::filterTypedKey(*ui->txtExRate, static_cast<QKeyEvent*>(event),
+                                            [this](int& KeyAscii) { txtExRate_KeyPress(KeyAscii); });
     }
-    return QDialog::eventFilter(watched, event);
+    return RateDialog::eventFilter(watched, event);
 }
 
-void frmHUD::mnuFileAddRates_Click()
+namespace MOD_Universe {
+
+void showAddRates(QWidget& owner, const RefillLists& refill)
 {
-    // Built afresh for each opening, modal over the main window.
-    QPointer<frmAddExchange> dialog = new frmAddExchange(this);
+    // Built afresh for each opening, modal over the main window, which may
+    // delete it with itself before exec returns.
+    QPointer<frmAddExchange> dialog = new frmAddExchange(&owner);
+    dialog->setRefill(refill);
     dialog->exec();
     delete dialog;
 }
+
+} // namespace MOD_Universe

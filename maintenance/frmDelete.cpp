@@ -1,14 +1,12 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
+#include "app/Failure.h"
+#include "app/KeyInput.h"
 #include "app/MsgBox.h"
-#include "calculator/frmHUD.h"
 #include "data/CountryList.h"
-#include "data/Database.h"
 #include "data/RecordStore.h"
-#include "maintenance/Maintenance.h"
 
-#include <QFocusEvent>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
@@ -25,11 +23,14 @@ constexpr Qt::WindowFlags SizableDialogFlags = Qt::Dialog | Qt::CustomizeWindowH
 const QString DeleteCaption = u"&Delete"_s;
 const QString SaveCaption = u"&Save"_s;
 
-void showDeleteDialog(frmHUD* owner, const QString& caption, bool editMode)
+void showDeleteDialog(QWidget& owner, const MOD_Universe::RefillLists& refill, const QString& caption,
+                      bool editMode)
 {
-    // Built afresh for each opening (which fills its list), modal over the main window.
-    QPointer<frmDelete> dialog = new frmDelete(owner);
-    dialog->cmdDel->setText(caption);
+    // Built afresh for each opening (which fills its list), modal over the
+    // main window, which may delete it with itself before exec returns.
+    QPointer<frmDelete> dialog = new frmDelete(&owner);
+    dialog->setRefill(refill);
+    dialog->setActionCaption(caption);
     MOD_Universe::blnEditMode = editMode;
     dialog->exec();
     delete dialog;
@@ -38,38 +39,34 @@ void showDeleteDialog(frmHUD* owner, const QString& caption, bool editMode)
 } // namespace
 
 frmDelete::frmDelete(QWidget* parent)
-    : QDialog(parent, SizableDialogFlags)
+    : RateDialog(parent, SizableDialogFlags)
     , ui(std::make_unique<Ui::frmDelete>())
 {
     ui->setupUi(this);
-    lstCountries = ui->lstCountries;
-    txtCountry = ui->txtCountry;
-    txtDenom = ui->txtDenom;
-    txtExRate = ui->txtExRate;
-    cmdDel = ui->cmdDel;
-    cmdFinished = ui->cmdFinished;
     applyDesignMetrics();
 
-    connect(lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
-    for (QLineEdit* box : {txtCountry, txtDenom, txtExRate}) {
+    connect(ui->lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
+    MOD_Data::selectFirstOnFirstArrow(*ui->lstCountries);
+    for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate}) {
         connect(box, &QLineEdit::textChanged, this, &frmDelete::txtBox_Change);
         box->installEventFilter(this);
     }
-    connect(cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
-    connect(cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
+    connect(ui->cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
+    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
 
-    lstCountries->setFocus();
+    MOD_Universe::validateOnLeaving(*ui->txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
+    finishSetup();
+
+    ui->lstCountries->setFocus();
     Form_Load();
 }
 
 frmDelete::~frmDelete() = default;
 
-// Places the controls as designed, measured in the dialog's font: a line of
-// text in the designed font was 195 twips high.
+// Places the controls as designed, measured in the dialog's font.
 void frmDelete::applyDesignMetrics()
 {
-    const double perTwip = fontMetrics().height() / 195.0;
-    const auto tw = [perTwip](int twips) { return qRound(twips * perTwip); };
+    const MOD_Universe::TwipScale tw(*this);
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(90), tw(75));
     ui->lstCountries->setMinimumSize(tw(1695), tw(1815));
@@ -87,12 +84,8 @@ void frmDelete::applyDesignMetrics()
     ui->lblInfo->setMinimumWidth(contentWidth);
     ui->lblInfo->setMinimumHeight(qMax(tw(375), ui->lblInfo->heightForWidth(contentWidth)));
     ui->infoGap->changeSize(0, tw(225), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->ruleGap->changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->Frame2->setFixedHeight(tw(135));
-    ui->buttonsGap->changeSize(0, tw(105), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    ui->buttonsLayout->setSpacing(tw(105));
-    for (QPushButton* button : {ui->cmdDel, ui->cmdFinished})
-        button->setMinimumSize(tw(1095), tw(375));
+    MOD_Universe::layOutButtonStrip(tw, 105, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
+                                    *ui->cmdDel, *ui->cmdFinished);
 
     // Opens at the designed size, which is also the smallest it can be made.
     ui->formLayout->invalidate();
@@ -102,28 +95,12 @@ void frmDelete::applyDesignMetrics()
 void frmDelete::Form_Load()
 {
     LoadCountryList();
-    txtDenom->setText(DenominationPlaceholder);
+    ui->txtDenom->setText(DenominationPlaceholder);
 }
 
-void frmDelete::Form_QueryUnload(bool& Cancel, int UnloadMode)
+void frmDelete::setActionCaption(const QString& caption)
 {
-    Q_UNUSED(Cancel);
-    Q_UNUSED(UnloadMode);
-    try {
-        MOD_Data::FillCountryLists();
-    } catch (...) {
-        // Closing goes on; the lists keep what they showed.
-    }
-}
-
-void frmDelete::done(int r)
-{
-    if (!unloaded_) {
-        unloaded_ = true;
-        bool Cancel = false;
-        Form_QueryUnload(Cancel, 0);
-    }
-    QDialog::done(r);
+    ui->cmdDel->setText(caption);
 }
 
 void frmDelete::LoadCountryList()
@@ -132,22 +109,21 @@ void frmDelete::LoadCountryList()
     QStringList names;
     MOD_Universe::runGuarded([&names] { MOD_Data::readCountries(names); },
                              [](long number, const QString& description) {
-                                 MsgBox(MOD_Universe::failureReport(u"The list of countries could not be read."_s,
-                                                                    number, description),
-                                        MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+                                 MOD_Universe::reportFailure(u"The list of countries could not be read."_s, number,
+                                                             description);
                              });
-    MOD_Data::fillSortedList(*lstCountries, names);
+    MOD_Data::fillSortedList(*ui->lstCountries, names);
     selectedCountry_.reset();
 }
 
 void frmDelete::UpdateDelButton()
 {
-    cmdDel->setEnabled(MOD_Universe::rateBoxesFilled(txtCountry->text(), txtDenom->text(), txtExRate->text()));
+    ui->cmdDel->setEnabled(MOD_Universe::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
 }
 
 void frmDelete::lstCountries_Click()
 {
-    const auto selected = lstCountries->selectedItems();
+    const auto selected = ui->lstCountries->selectedItems();
     if (selected.isEmpty())
         return;  // a refill clears the selection without a choice being made
     const QString name = selected.first()->text();
@@ -165,15 +141,13 @@ void frmDelete::lstCountries_Click()
             const QString rate = rsRates.Field(MOD_Data::FieldRate);
             const QString unit = rsRates.Field(MOD_Data::FieldUnit);
             selectedCountry_ = country;
-            txtCountry->setText(country);
-            txtExRate->setText(rate);
-            txtDenom->setText(unit);
+            ui->txtCountry->setText(country);
+            ui->txtExRate->setText(rate);
+            ui->txtDenom->setText(unit);
         },
         [this, &name](long number, const QString& description) {
             selectedCountry_.reset();
-            MsgBox(MOD_Universe::failureReport(u"The rate of \"%1\" could not be read."_s.arg(name), number,
-                                               description),
-                   MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
         });
     UpdateDelButton();
 }
@@ -181,7 +155,7 @@ void frmDelete::lstCountries_Click()
 void frmDelete::txtBox_Click()
 {
     if (!MOD_Universe::blnEditMode)
-        lstCountries->setFocus(Qt::MouseFocusReason);
+        ui->lstCountries->setFocus(Qt::MouseFocusReason);
 }
 
 void frmDelete::txtBox_Change()
@@ -193,14 +167,13 @@ void frmDelete::txtBox_Change()
 void frmDelete::txtDenom_Validate(bool& Cancel)
 {
     Q_UNUSED(Cancel);  // the focus is never held back
-    if (txtDenom->text().isEmpty())
-        txtDenom->setText(DenominationPlaceholder);
+    MOD_Universe::putPlaceholderIfEmpty(*ui->txtDenom);
 }
 
 void frmDelete::cmdDel_Click()
 {
     // The caption, set by the menu handler, tells the two commands apart.
-    const QString caption = cmdDel->text();
+    const QString caption = ui->cmdDel->text();
     if (caption == DeleteCaption)
         DeleteRate();
     else if (caption == SaveCaption)
@@ -210,7 +183,7 @@ void frmDelete::cmdDel_Click()
 void frmDelete::DeleteRate()
 {
     // The name comes from the box, which may have been typed into.
-    const QString name = txtCountry->text();
+    const QString name = ui->txtCountry->text();
     if (MsgBox(u"Are you sure you want to delete "_s + name + u"?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::None,
                u"Confirm Delete"_s)
         != MsgBoxResult::Yes)
@@ -233,10 +206,10 @@ void frmDelete::DeleteRate()
     if (!deleted)
         return;
 
-    txtCountry->clear();
-    txtExRate->clear();
-    txtDenom->setText(DenominationPlaceholder);
-    cmdDel->setEnabled(false);
+    ui->txtCountry->clear();
+    ui->txtExRate->clear();
+    ui->txtDenom->setText(DenominationPlaceholder);
+    ui->cmdDel->setEnabled(false);
     LoadCountryList();
 }
 
@@ -248,7 +221,7 @@ void frmDelete::SaveRate()
         return;
     }
     const QString original = *selectedCountry_;
-    const QString name = txtCountry->text();
+    const QString name = ui->txtCountry->text();
 
     bool saved = false;
     bool gone = false;
@@ -271,8 +244,8 @@ void frmDelete::SaveRate()
                 return;
             }
             rsRates.SetField(MOD_Data::FieldCountry, name);
-            rsRates.SetField(MOD_Data::FieldRate, txtExRate->text());
-            rsRates.SetField(MOD_Data::FieldUnit, txtDenom->text());
+            rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
+            rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
             rsRates.Update();
             saved = true;
         },
@@ -283,9 +256,9 @@ void frmDelete::SaveRate()
         return;
 
     LoadCountryList();
-    txtCountry->clear();
-    txtExRate->clear();
-    txtDenom->setText(DenominationPlaceholder);
+    ui->txtCountry->clear();
+    ui->txtExRate->clear();
+    ui->txtDenom->setText(DenominationPlaceholder);
     UpdateDelButton();
 }
 
@@ -296,29 +269,23 @@ void frmDelete::cmdFinished_Click()
 
 bool frmDelete::eventFilter(QObject* watched, QEvent* event)
 {
-    auto* box = qobject_cast<QLineEdit*>(watched);
-    if (box && (box == txtCountry || box == txtDenom || box == txtExRate)) {
-        if (event->type() == QEvent::MouseButtonRelease
-            && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
-            txtBox_Click();
-        } else if (box == txtDenom && event->type() == QEvent::FocusOut) {
-            // Only a move to another control validates, not the window losing activation.
-            const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                bool Cancel = false;
-                txtDenom_Validate(Cancel);
-            }
-        }
-    }
-    return QDialog::eventFilter(watched, event);
+    const bool box = watched == ui->txtCountry || watched == ui->txtDenom || watched == ui->txtExRate;
+    if (box && event->type() == QEvent::MouseButtonRelease
+        && static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton)
+        txtBox_Click();
+    return RateDialog::eventFilter(watched, event);
 }
 
-void frmHUD::mnuFileDeleteRates_Click()
+namespace MOD_Universe {
+
+void showDeleteRates(QWidget& owner, const RefillLists& refill)
 {
-    showDeleteDialog(this, DeleteCaption, false);
+    showDeleteDialog(owner, refill, DeleteCaption, false);
 }
 
-void frmHUD::mnuFileEditRates_Click()
+void showEditRates(QWidget& owner, const RefillLists& refill)
 {
-    showDeleteDialog(this, SaveCaption, true);
+    showDeleteDialog(owner, refill, SaveCaption, true);
 }
+
+} // namespace MOD_Universe

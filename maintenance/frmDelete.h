@@ -3,10 +3,11 @@
 // The Delete Rates and Edit Rates dialog: one window for both commands. The
 // list shows every country; choosing one copies its row into the three boxes.
 // The action button, cmdDel, deletes that row (caption "&Delete") or writes the
-// boxes back into it (caption "&Save"); the menu handler sets the caption and
-// MOD_Universe::blnEditMode before showing it.
+// boxes back into it (caption "&Save"); the command sets the caption and
+// MOD_Universe::blnEditMode before showing it. Tests find its controls by
+// object name (lstCountries, txtCountry, cmdDel, ...).
 
-#include <QDialog>
+#include "maintenance/Maintenance.h"
 
 #include <memory>
 #include <optional>
@@ -19,7 +20,7 @@ namespace Ui {
 class frmDelete;
 }
 
-class frmDelete : public QDialog {
+class frmDelete : public MOD_Universe::RateDialog {
     Q_OBJECT
 
 public:
@@ -27,13 +28,14 @@ public:
     explicit frmDelete(QWidget* parent = nullptr);
     ~frmDelete() override;
 
-    QListWidget* lstCountries = nullptr;
-    QLineEdit* txtCountry = nullptr;
-    QLineEdit* txtDenom = nullptr;
-    QLineEdit* txtExRate = nullptr;
-    QPushButton* cmdDel = nullptr;
-    QPushButton* cmdFinished = nullptr;
+    // The action button's caption, which tells the two commands apart.
+    void setActionCaption(const QString& caption);
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void Form_Load();
     void lstCountries_Click();
     // The three boxes share their Click and Change handling.
     void txtBox_Click();
@@ -41,16 +43,6 @@ public:
     void txtDenom_Validate(bool& Cancel);
     void cmdDel_Click();
     void cmdFinished_Click();
-
-    // Every way of closing (Finished, the close box, Escape) ends here.
-    void done(int r) override;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
-
-private:
-    void Form_Load();
-    void Form_QueryUnload(bool& Cancel, int UnloadMode);
     void LoadCountryList();
     void UpdateDelButton();
     void DeleteRate();
@@ -61,5 +53,4 @@ private:
     // Country of the row last chosen in the list, as it was read then; empty
     // when nothing has been chosen since opening or since the list was refilled.
     std::optional<QString> selectedCountry_;
-    bool unloaded_ = false;
 };

@@ -3,7 +3,8 @@
 // Each failure is reported, nothing is lost or half-written, and the program
 // goes on.
 
-#include "MaintenanceFixture.h"
+#include "AppFixture.h"
+#include "calculator/FigureLabel.h"
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
@@ -46,32 +47,32 @@ protected:
     {
         const std::vector<std::string> before = storedRows();
         withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
-            d.txtCountry->setText(QStringLiteral("Newland"));
-            d.txtExRate->setText(QStringLiteral("4"));
+            ctl(d).txtCountry->setText(QStringLiteral("Newland"));
+            ctl(d).txtExRate->setText(QStringLiteral("4"));
             messages.clear();
-            QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+            QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << prompts().back();
             expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
             expectWriteFailure(messages[0], words);
-            EXPECT_EQ(str(d.txtCountry->text()), "Newland") << "the boxes keep what the user typed";
+            EXPECT_EQ(str(ctl(d).txtCountry->text()), "Newland") << "the boxes keep what the user typed";
         });
         withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
-            chooseRow(d.lstCountries, QStringLiteral("Twoland"));
-            d.txtDenom->setText(QStringLiteral("Deux"));
-            d.txtExRate->setText(QStringLiteral("2.5"));
+            chooseRow(ctl(d).lstCountries, QStringLiteral("Twoland"));
+            ctl(d).txtDenom->setText(QStringLiteral("Deux"));
+            ctl(d).txtExRate->setText(QStringLiteral("2.5"));
             messages.clear();
-            QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+            QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << prompts().back();
             expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
             expectWriteFailure(messages[0], words);
         });
         withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
-            chooseRow(d.lstCountries, QStringLiteral("Threeland"));
+            chooseRow(ctl(d).lstCountries, QStringLiteral("Threeland"));
             messages.clear();
-            QTest::mouseClick(d.cmdDel, Qt::LeftButton);  // confirmed with Yes
+            QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);  // confirmed with Yes
             ASSERT_EQ(messages.size(), 2u) << prompts().back();
             expectWriteFailure(messages[1], words);
-            EXPECT_EQ(d.lstCountries->count(), 4) << "the row is still listed";
+            EXPECT_EQ(ctl(d).lstCountries->count(), 4) << "the row is still listed";
         });
         EXPECT_EQ(storedRows(), before);
     }
@@ -80,16 +81,16 @@ protected:
     void expectTheProgramGoesOn(int rows)
     {
         frmHUD& hud = frmHUD::instance();
-        EXPECT_EQ(hud.lstCountries[0]->count(), rows);
-        chooseRow(hud.lstCountries[0], QStringLiteral("Twoland"));
-        chooseRow(hud.lstCountries[1], QStringLiteral("Threeland"));
-        EXPECT_EQ(hud.txtExchangeRate[0]->text(), QStringLiteral("2"));
-        hud.txtConvert->setFocus();
-        QTest::keyClicks(hud.txtConvert, QStringLiteral("10"));
+        EXPECT_EQ(ctl(hud).lstCountries[0]->count(), rows);
+        chooseRow(ctl(hud).lstCountries[0], QStringLiteral("Twoland"));
+        chooseRow(ctl(hud).lstCountries[1], QStringLiteral("Threeland"));
+        EXPECT_EQ(ctl(hud).txtExchangeRate[0]->text(), QStringLiteral("2"));
+        ctl(hud).txtConvert->setFocus();
+        QTest::keyClicks(ctl(hud).txtConvert, QStringLiteral("10"));
         messages.clear();
-        QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
+        QTest::mouseClick(ctl(hud).cmdCalculate, Qt::LeftButton);
         EXPECT_TRUE(messages.empty()) << prompts().front();
-        EXPECT_EQ(hud.lblExRes->text(), QStringLiteral("15.00"));
+        EXPECT_EQ(ctl(hud).lblExRes->text(), QStringLiteral("15.00"));
     }
 };
 
@@ -120,10 +121,10 @@ TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErr
 
     // The same Save succeeds once the other program has finished.
     withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
-        d.txtCountry->setText(QStringLiteral("Newland"));
-        d.txtExRate->setText(QStringLiteral("4"));
+        ctl(d).txtCountry->setText(QStringLiteral("Newland"));
+        ctl(d).txtExRate->setText(QStringLiteral("4"));
         messages.clear();
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         EXPECT_EQ(prompts(), (std::vector<std::string>{"The New Exchange Rate has been saved successfuly"}));
     });
     EXPECT_EQ(storedRows().back(), "Newland|---------------------|4");
@@ -140,9 +141,9 @@ TEST_F(UnwritableRates, aFailedDeleteGivesTheSaveErrorMessage)
         GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
     startProgram({}, false);
     withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
-        chooseRow(d.lstCountries, QStringLiteral("Threeland"));
+        chooseRow(ctl(d).lstCountries, QStringLiteral("Threeland"));
         messages.clear();
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 2u);
         expectSaveError(messages[1], MOD_Data::Err::CannotOpen);
     });

@@ -16,6 +16,7 @@
 #include <functional>
 
 using AppFixture::ProgramTest;
+using AppFixture::ctl;
 using namespace StoreFixtures;
 
 namespace {
@@ -106,8 +107,8 @@ TEST_P(DamagedRatesFile, givesTheConnectionDialogAndIsLeftExactlyAsItWas)
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
     EXPECT_TRUE(hud.isVisible());
-    EXPECT_EQ(hud.lstCountries[0]->count(), 0);
-    EXPECT_EQ(hud.lstCountries[1]->count(), 0);
+    EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 0);
+    EXPECT_EQ(ctl(hud).lstCountries[1]->count(), 0);
 
     hud.close();  // the closing steps must not touch the file either
     EXPECT_FALSE(MOD_Data::cnRates.isOpen());
@@ -174,8 +175,8 @@ TEST_F(ProgramTest, aFileDamagedAfterItsFirstPageReportsAndIsLeftAsItWas)
     EXPECT_GE(messages.size(), 1u);
     EXPECT_TRUE(hud.isVisible());
     // Choosing countries, whatever the lists hold, reports rather than crashes.
-    for (int i = 0; i < hud.lstCountries[0]->count(); i += 37)
-        hud.lstCountries[0]->setCurrentRow(i);
+    for (int i = 0; i < ctl(hud).lstCountries[0]->count(); i += 37)
+        ctl(hud).lstCountries[0]->setCurrentRow(i);
     hud.close();
     EXPECT_EQ(folderSnapshot(dir.path()), before);
 }
@@ -206,12 +207,12 @@ TEST_P(DamagedSettingsFile, startsWithDefaultsWhereAValueIsUnusable)
     frmHUD& hud = startProgram();
     EXPECT_TRUE(messages.empty()) << messages.front().prompt.toStdString();
     EXPECT_TRUE(hud.isVisible());
-    EXPECT_EQ(hud.txtCom->text().toStdString(), GetParam().com);
+    EXPECT_EQ(ctl(hud).txtCom->text().toStdString(), GetParam().com);
     EXPECT_EQ(hud.pos(), GetParam().pos);
-    EXPECT_EQ(selected(hud.lstCountries[0]).toStdString(), GetParam().convertFrom);
+    EXPECT_EQ(selected(ctl(hud).lstCountries[0]).toStdString(), GetParam().convertFrom);
 
     // Closing writes a sound file over the damaged one.
-    const QString com = hud.txtCom->text();
+    const QString com = ctl(hud).txtCom->text();
     hud.close();
     EXPECT_EQ(savedSetting(QStringLiteral("Com")).toString(), com);
     EXPECT_EQ(savedSetting(QStringLiteral("Left")).toString(), QString::number(GetParam().pos.x() * 15));
@@ -271,8 +272,8 @@ TEST_P(UnwritableSettingsPlace, startAndCloseGoOn)
     }
     frmHUD& hud = startProgram();
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(hud.txtCom->text(), QStringLiteral("0"));
-    hud.txtCom->setText(QStringLiteral("2"));
+    EXPECT_EQ(ctl(hud).txtCom->text(), QStringLiteral("0"));
+    ctl(hud).txtCom->setText(QStringLiteral("2"));
     hud.close();
     EXPECT_FALSE(MOD_Data::cnRates.isOpen());
     EXPECT_EQ(QFileInfo(settingsFile()).isDir(), blocked == settingsFile());

@@ -3,7 +3,8 @@
 // main window's boxes and in the maintenance dialogs. Nothing may crash, and
 // no row but the chosen one may change.
 
-#include "MaintenanceFixture.h"
+#include "AppFixture.h"
+#include "calculator/FigureLabel.h"
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
@@ -116,20 +117,20 @@ protected:
     // for the same country) or a message, never a crash.
     void calculateEveryPair(frmHUD& hud)
     {
-        hud.txtConvert->setFocus();
-        QTest::keyClicks(hud.txtConvert, QStringLiteral("12.5"));
-        visitEach(hud.lstCountries[0], [&](int) {
-            visitEach(hud.lstCountries[1], [&](int) {
-                if (!hud.cmdCalculate->isEnabled())
+        ctl(hud).txtConvert->setFocus();
+        QTest::keyClicks(ctl(hud).txtConvert, QStringLiteral("12.5"));
+        visitEach(ctl(hud).lstCountries[0], [&](int) {
+            visitEach(ctl(hud).lstCountries[1], [&](int) {
+                if (!ctl(hud).cmdCalculate->isEnabled())
                     return;
                 const std::size_t before = messages.size();
-                hud.lblExRes->setText(QStringLiteral("untouched"));
-                QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
+                ctl(hud).lblExRes->setText(QStringLiteral("untouched"));
+                QTest::mouseClick(ctl(hud).cmdCalculate, Qt::LeftButton);
                 if (messages.size() > before) {
-                    EXPECT_EQ(hud.lblExRes->text(), QStringLiteral("untouched"));
+                    EXPECT_EQ(ctl(hud).lblExRes->text(), QStringLiteral("untouched"));
                     EXPECT_EQ(messages.back().title, QStringLiteral("Tallyvane"));
                 } else {
-                    EXPECT_TRUE(isMoney(hud.lblExRes->text())) << hud.lblExRes->text().toStdString();
+                    EXPECT_TRUE(isMoney(ctl(hud).lblExRes->text())) << ctl(hud).lblExRes->text().toStdString();
                 }
             });
         });
@@ -143,14 +144,14 @@ TEST_F(HostileText, namesStoredByTheProgramShowExactlyAndCalculate)
     const auto rows = hostileRates();
     frmHUD& hud = startProgram(rows);
     const QByteArray before = StoreFixtures::fileBytes(dbPath());
-    ASSERT_EQ(hud.lstCountries[0]->count(), static_cast<int>(rows.size()));
+    ASSERT_EQ(ctl(hud).lstCountries[0]->count(), static_cast<int>(rows.size()));
     for (int side = 0; side < 2; ++side) {
-        visitEach(hud.lstCountries[side], [&](int r) {
-            const QString name = hud.lstCountries[side]->item(r)->text();
+        visitEach(ctl(hud).lstCountries[side], [&](int r) {
+            const QString name = ctl(hud).lstCountries[side]->item(r)->text();
             const auto row = std::find_if(rows.begin(), rows.end(), [&](const auto& x) { return x.country == name; });
             ASSERT_NE(row, rows.end()) << "listed name differs from the stored one: " << name.toStdString();
-            EXPECT_EQ(hud.txtDenomination[side]->text(), row->unit) << name.toStdString();
-            EXPECT_EQ(hud.txtExchangeRate[side]->text(), QString::number(row->rate)) << name.toStdString();
+            EXPECT_EQ(ctl(hud).txtDenomination[side]->text(), row->unit) << name.toStdString();
+            EXPECT_EQ(ctl(hud).txtExchangeRate[side]->text(), QString::number(row->rate)) << name.toStdString();
         });
     }
     EXPECT_TRUE(messages.empty()) << prompts().front();
@@ -166,29 +167,29 @@ TEST_F(HostileText, valuesAnotherToolStoredNeverCrashAndChangeNothing)
     const QByteArray before = StoreFixtures::fileBytes(dbPath());
     frmHUD& hud = startProgram({}, false);
     EXPECT_TRUE(messages.empty()) << prompts().front();
-    EXPECT_EQ(hud.lstCountries[0]->count(), static_cast<int>(foreignRows().size()));
-    ASSERT_TRUE(hud.lstCountries[0]->findItems(QString::fromUtf8("Nul\0land", 8), Qt::MatchExactly).size() == 1)
+    EXPECT_EQ(ctl(hud).lstCountries[0]->count(), static_cast<int>(foreignRows().size()));
+    ASSERT_TRUE(ctl(hud).lstCountries[0]->findItems(QString::fromUtf8("Nul\0land", 8), Qt::MatchExactly).size() == 1)
         << "a name with a NUL is listed whole";
 
     // Every entry can be chosen: a value that cannot be read empties that
     // side and says so.
     std::size_t seen = messages.size();
     for (int side = 0; side < 2; ++side) {
-        visitEach(hud.lstCountries[side], [&](int r) {
-            const QString name = hud.lstCountries[side]->item(r)->text();
+        visitEach(ctl(hud).lstCountries[side], [&](int r) {
+            const QString name = ctl(hud).lstCountries[side]->item(r)->text();
             const auto countSeen = qScopeGuard([&] { seen = messages.size(); });
             if (name == QStringLiteral("Nullrate") || name == QStringLiteral("Nullunit")) {
                 EXPECT_EQ(messages.size(), seen + 1) << name.toStdString();
-                EXPECT_TRUE(hud.txtExchangeRate[side]->text().isEmpty());
-                EXPECT_TRUE(hud.txtDenomination[side]->text().isEmpty());
+                EXPECT_TRUE(ctl(hud).txtExchangeRate[side]->text().isEmpty());
+                EXPECT_TRUE(ctl(hud).txtDenomination[side]->text().isEmpty());
             } else {
                 EXPECT_EQ(messages.size(), seen) << name.toStdString() << ": " << prompts().back();
             }
             if (name == QStringLiteral("Textrate")) {
-                EXPECT_EQ(hud.txtExchangeRate[side]->text(), QStringLiteral("abc"));
+                EXPECT_EQ(ctl(hud).txtExchangeRate[side]->text(), QStringLiteral("abc"));
             }
             if (name == QString::fromUtf8("Nul\0land", 8)) {
-                EXPECT_EQ(hud.txtDenomination[side]->text(), QString::fromUtf8("Nul\0unit", 8));
+                EXPECT_EQ(ctl(hud).txtDenomination[side]->text(), QString::fromUtf8("Nul\0unit", 8));
             }
         });
     }
@@ -211,12 +212,12 @@ TEST_F(HostileText, aRowWithoutACountryIsReportedAndChangesNothing)
     frmHUD& hud = frmHUD::instance();
     EXPECT_EQ(prompts(), std::vector<std::string>{str(FillListsFailed)});
     messages.clear();
-    EXPECT_EQ(itemsOf(*hud.lstCountries[0]), (std::vector<std::string>{"Aland"}));
-    chooseRow(hud.lstCountries[0], QStringLiteral("Aland"));
-    EXPECT_EQ(hud.txtDenomination[0]->text(), QStringLiteral("A"));
+    EXPECT_EQ(itemsOf(*ctl(hud).lstCountries[0]), (std::vector<std::string>{"Aland"}));
+    chooseRow(ctl(hud).lstCountries[0], QStringLiteral("Aland"));
+    EXPECT_EQ(ctl(hud).txtDenomination[0]->text(), QStringLiteral("A"));
     // The dialog lists what it can read and reports the rest.
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
-        EXPECT_EQ(itemsOf(*d.lstCountries), (std::vector<std::string>{"Aland"}));
+        EXPECT_EQ(itemsOf(*ctl(d).lstCountries), (std::vector<std::string>{"Aland"}));
         ASSERT_FALSE(messages.empty());
     });
     hud.close();
@@ -228,8 +229,8 @@ TEST_F(HostileText, aRowWithoutACountryIsReportedAndChangesNothing)
 TEST_F(HostileText, pastedAmountsAndCommissionsReportOrCalculate)
 {
     frmHUD& hud = startProgram();
-    chooseRow(hud.lstCountries[0], QStringLiteral("Twoland"));
-    chooseRow(hud.lstCountries[1], QStringLiteral("Threeland"));
+    chooseRow(ctl(hud).lstCountries[0], QStringLiteral("Twoland"));
+    chooseRow(ctl(hud).lstCountries[1], QStringLiteral("Threeland"));
     const QStringList texts = {
         QStringLiteral("'; %s %n %1"), QStringLiteral("1e400"), QStringLiteral("-5"), QString::fromUtf8("１２"),
         QStringLiteral("1.5.5"), QString(QChar(u'\0')) + QStringLiteral("1"), QStringLiteral("1\u202E5"),
@@ -238,16 +239,16 @@ TEST_F(HostileText, pastedAmountsAndCommissionsReportOrCalculate)
     };
     for (const QString& amount : texts) {
         for (const QString& commission : {QStringLiteral("2"), amount}) {
-            hud.txtConvert->setText(amount);
-            hud.txtCom->setText(commission);
-            ASSERT_TRUE(hud.cmdCalculate->isEnabled());
+            ctl(hud).txtConvert->setText(amount);
+            ctl(hud).txtCom->setText(commission);
+            ASSERT_TRUE(ctl(hud).cmdCalculate->isEnabled());
             const std::size_t before = messages.size();
-            hud.lblExRes->setText(QStringLiteral("untouched"));
-            QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
+            ctl(hud).lblExRes->setText(QStringLiteral("untouched"));
+            QTest::mouseClick(ctl(hud).cmdCalculate, Qt::LeftButton);
             if (messages.size() == before)
-                EXPECT_TRUE(isMoney(hud.lblExRes->text())) << amount.left(40).toStdString();
+                EXPECT_TRUE(isMoney(ctl(hud).lblExRes->text())) << amount.left(40).toStdString();
             else
-                EXPECT_EQ(hud.lblExRes->text(), QStringLiteral("untouched"));
+                EXPECT_EQ(ctl(hud).lblExRes->text(), QStringLiteral("untouched"));
         }
     }
     EXPECT_EQ(storedRows().size(), sampleRates().size());
@@ -286,14 +287,14 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
         accepted.emplace_back(repeated(QStringLiteral("x"), 100000), QStringLiteral("u"));
         accepted.emplace_back(QStringLiteral("Unitland"), repeated(QStringLiteral("u"), 26));
         for (const auto& [country, unit] : accepted) {
-            d.txtCountry->setText(country);
-            d.txtDenom->setText(unit);
-            d.txtExRate->setText(QStringLiteral("2.5"));
-            EXPECT_LE(d.txtCountry->text().size(), MOD_Data::CountryMaxLength);
-            EXPECT_LE(d.txtDenom->text().size(), MOD_Data::UnitMaxLength);
-            const std::string shown = str(d.txtCountry->text() + u'|' + d.txtDenom->text() + QStringLiteral("|2.5"));
+            ctl(d).txtCountry->setText(country);
+            ctl(d).txtDenom->setText(unit);
+            ctl(d).txtExRate->setText(QStringLiteral("2.5"));
+            EXPECT_LE(ctl(d).txtCountry->text().size(), MOD_Data::CountryMaxLength);
+            EXPECT_LE(ctl(d).txtDenom->text().size(), MOD_Data::UnitMaxLength);
+            const std::string shown = str(ctl(d).txtCountry->text() + u'|' + ctl(d).txtDenom->text() + QStringLiteral("|2.5"));
             messages.clear();
-            QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+            QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(prompts(), (std::vector<std::string>{"The New Exchange Rate has been saved successfuly"}))
                 << str(country.left(60));
             expected.push_back(shown);
@@ -304,24 +305,24 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
             {QStringLiteral("Nulunitland"), QStringLiteral("u") + QChar(u'\0')},
         };
         for (const auto& [country, unit] : refused) {
-            d.txtCountry->setText(country);
-            d.txtDenom->setText(unit);
-            d.txtExRate->setText(QStringLiteral("2.5"));
-            if (d.txtCountry->text() + d.txtDenom->text() == QString(country + unit).remove(QChar(u'\0')))
+            ctl(d).txtCountry->setText(country);
+            ctl(d).txtDenom->setText(unit);
+            ctl(d).txtExRate->setText(QStringLiteral("2.5"));
+            if (ctl(d).txtCountry->text() + ctl(d).txtDenom->text() == QString(country + unit).remove(QChar(u'\0')))
                 continue;  // the box dropped the NUL itself: nothing hostile reaches the store
             messages.clear();
-            QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+            QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << str(country);
             expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
         }
         // Typed rates that are not numbers never pass the box's filter; pasted ones are refused.
         for (const QString& rate : {QStringLiteral("1,5"), QStringLiteral("'"), QStringLiteral("1e999"),
                                     QStringLiteral("-1"), QStringLiteral("0"), repeated(QStringLiteral("9"), 5000)}) {
-            d.txtCountry->setText(QStringLiteral("Rateland"));
-            d.txtDenom->setText(QStringLiteral("u"));
-            d.txtExRate->setText(rate);
+            ctl(d).txtCountry->setText(QStringLiteral("Rateland"));
+            ctl(d).txtDenom->setText(QStringLiteral("u"));
+            ctl(d).txtExRate->setText(rate);
             messages.clear();
-            QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+            QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << str(rate);
             expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
             EXPECT_LE(messages[0].prompt.size(), 400) << "a pasted text is not echoed whole";
@@ -336,13 +337,13 @@ TEST_F(HostileText, theAddDialogKeepsCharactersOutsideTheBasicPlaneWhole)
 {
     startProgram();
     withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
-        d.txtCountry->setText(repeated(QString::fromUtf8("💰"), 50));
-        d.txtDenom->setText(repeated(QString::fromUtf8("🇬"), 13));
-        EXPECT_FALSE(hasLoneSurrogate(d.txtCountry->text()));
-        EXPECT_FALSE(hasLoneSurrogate(d.txtDenom->text()));
-        EXPECT_EQ(d.txtCountry->text(), repeated(QString::fromUtf8("💰"), 50));
-        d.txtExRate->setText(QStringLiteral("2"));
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        ctl(d).txtCountry->setText(repeated(QString::fromUtf8("💰"), 50));
+        ctl(d).txtDenom->setText(repeated(QString::fromUtf8("🇬"), 13));
+        EXPECT_FALSE(hasLoneSurrogate(ctl(d).txtCountry->text()));
+        EXPECT_FALSE(hasLoneSurrogate(ctl(d).txtDenom->text()));
+        EXPECT_EQ(ctl(d).txtCountry->text(), repeated(QString::fromUtf8("💰"), 50));
+        ctl(d).txtExRate->setText(QStringLiteral("2"));
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
     });
     const auto rows = storedRows();
     EXPECT_EQ(rows.back(), str(repeated(QString::fromUtf8("💰"), 50) + u'|' + repeated(QString::fromUtf8("🇬"), 13)
@@ -360,11 +361,11 @@ TEST_F(HostileText, editingAndDeletingHostileNamesTouchesOnlyTheChosenRow)
     const QString deleted = QStringLiteral("'; DROP TABLE tblExchanges; --");
 
     withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
-        chooseRow(d.lstCountries, edited);
-        EXPECT_EQ(d.txtCountry->text(), edited);
-        d.txtDenom->setText(QStringLiteral("%2 \\ ' \""));
-        d.txtExRate->setText(QStringLiteral("33"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        chooseRow(ctl(d).lstCountries, edited);
+        EXPECT_EQ(ctl(d).txtCountry->text(), edited);
+        ctl(d).txtDenom->setText(QStringLiteral("%2 \\ ' \""));
+        ctl(d).txtExRate->setText(QStringLiteral("33"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_TRUE(messages.empty()) << prompts().front();
     });
     for (auto& row : expected)
@@ -373,8 +374,8 @@ TEST_F(HostileText, editingAndDeletingHostileNamesTouchesOnlyTheChosenRow)
     EXPECT_EQ(storedRows(), expected);
 
     withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
-        chooseRow(d.lstCountries, deleted);
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);  // the confirmation is answered Yes
+        chooseRow(ctl(d).lstCountries, deleted);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);  // the confirmation is answered Yes
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(messages[0].prompt, QStringLiteral("Are you sure you want to delete ") + deleted + u'?');
     });
@@ -391,25 +392,25 @@ TEST_F(HostileText, theDialogsOnValuesAnotherToolStoredChangeOnlyTheChosenRow)
 
     withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
         // The rate box holds "abc" as stored: saving it back is refused whole.
-        chooseRow(d.lstCountries, QStringLiteral("Textrate"));
-        EXPECT_EQ(d.txtExRate->text(), QStringLiteral("abc"));
-        d.txtDenom->setText(QStringLiteral("Changed"));
+        chooseRow(ctl(d).lstCountries, QStringLiteral("Textrate"));
+        EXPECT_EQ(ctl(d).txtExRate->text(), QStringLiteral("abc"));
+        ctl(d).txtDenom->setText(QStringLiteral("Changed"));
         messages.clear();
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
 
         // A row with a NULL unit cannot be read into the boxes, so it cannot be saved.
         messages.clear();
-        chooseRow(d.lstCountries, QStringLiteral("Nullunit"));
+        chooseRow(ctl(d).lstCountries, QStringLiteral("Nullunit"));
         ASSERT_EQ(messages.size(), 1u);
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
 
         // A rate stored as "1,5" becomes a number once the user corrects it.
         messages.clear();
-        chooseRow(d.lstCountries, QStringLiteral("Commarate"));
-        d.txtExRate->setText(QStringLiteral("1.5"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        chooseRow(ctl(d).lstCountries, QStringLiteral("Commarate"));
+        ctl(d).txtExRate->setText(QStringLiteral("1.5"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_TRUE(messages.empty()) << prompts().front();
     });
     for (QString& row : expected)
@@ -419,9 +420,9 @@ TEST_F(HostileText, theDialogsOnValuesAnotherToolStoredChangeOnlyTheChosenRow)
 
     withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
         // Of two rows with one name, the first goes.
-        chooseRow(d.lstCountries, QStringLiteral("Dupe"));
+        chooseRow(ctl(d).lstCountries, QStringLiteral("Dupe"));
         messages.clear();
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_EQ(messages.size(), 1u) << "only the confirmation";
     });
     expected.removeIf([](const QString& row) {

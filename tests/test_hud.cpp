@@ -1,27 +1,33 @@
 // The main window driven with real key and mouse events against a real rates file.
 
 #include "AppFixture.h"
+#include "calculator/FigureLabel.h"
 
 #include "data/Database.h"
 
 #include <QAccessible>
 #include <QAction>
 #include <QClipboard>
+#include <QDate>
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
+#include <QHelpEvent>
 #include <QTimer>
+#include <QToolTip>
 
 #include "info/Links.h"
 
 using AppFixture::ProgramTest;
+using AppFixture::ctl;
 
 namespace {
 
@@ -43,7 +49,7 @@ void typeInto(QLineEdit* box, const QString& text)
 
 QStringList labels(const frmHUD& hud)
 {
-    return {hud.lblExRes->text(), hud.lblComRes->text(), hud.lblTotalRes->text()};
+    return {ctl(hud).lblExRes->text(), ctl(hud).lblComRes->text(), ctl(hud).lblTotalRes->text()};
 }
 
 class MainWindowTest : public ProgramTest {
@@ -72,12 +78,12 @@ class WorkedConversion : public MainWindowTest, public ::testing::WithParamInter
 TEST_P(WorkedConversion, showsTheThreeFigures)
 {
     const Conversion& c = GetParam();
-    choose(hud->lstCountries[0], QString::fromUtf8(c.from));
-    choose(hud->lstCountries[1], QString::fromUtf8(c.to));
-    typeInto(hud->txtConvert, QString::fromUtf8(c.amount));
-    typeInto(hud->txtCom, QString::fromUtf8(c.commission));
-    ASSERT_TRUE(hud->cmdCalculate->isEnabled());
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    choose(ctl(*hud).lstCountries[0], QString::fromUtf8(c.from));
+    choose(ctl(*hud).lstCountries[1], QString::fromUtf8(c.to));
+    typeInto(ctl(*hud).txtConvert, QString::fromUtf8(c.amount));
+    typeInto(ctl(*hud).txtCom, QString::fromUtf8(c.commission));
+    ASSERT_TRUE(ctl(*hud).cmdCalculate->isEnabled());
+    QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
     EXPECT_EQ(labels(*hud), (QStringList{QString::fromUtf8(c.expected[0]), QString::fromUtf8(c.expected[1]),
                                          QString::fromUtf8(c.expected[2])}));
     EXPECT_TRUE(messages.empty());
@@ -96,62 +102,62 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(MainWindowTest, choosingACountryShowsItsUnitAndRate)
 {
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    EXPECT_EQ(hud->txtExchangeRate[1]->text(), QStringLiteral("1.5"));
-    EXPECT_EQ(hud->txtDenomination[1]->text(), QStringLiteral("Tester"));
-    EXPECT_TRUE(hud->txtExchangeRate[0]->text().isEmpty());
-    choose(hud->lstCountries[0], QStringLiteral("Zeroland"));
-    EXPECT_EQ(hud->txtExchangeRate[0]->text(), QStringLiteral("1E-20"));
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
+    EXPECT_EQ(ctl(*hud).txtExchangeRate[1]->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(ctl(*hud).txtDenomination[1]->text(), QStringLiteral("Tester"));
+    EXPECT_TRUE(ctl(*hud).txtExchangeRate[0]->text().isEmpty());
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Zeroland"));
+    EXPECT_EQ(ctl(*hud).txtExchangeRate[0]->text(), QStringLiteral("1E-20"));
 }
 
 TEST_F(MainWindowTest, arrowKeysShowEachPassedCountry)
 {
-    QListWidget* list = hud->lstCountries[0];
+    QListWidget* list = ctl(*hud).lstCountries[0];
     choose(list, QStringLiteral("Britain"));
     list->setFocus();
     QTest::keyClick(list, Qt::Key_Down);
     EXPECT_EQ(list->selectedItems().first()->text(), QStringLiteral("britain"));
-    EXPECT_EQ(hud->txtDenomination[0]->text(), QStringLiteral("Small pound"));
+    EXPECT_EQ(ctl(*hud).txtDenomination[0]->text(), QStringLiteral("Small pound"));
     QTest::keyClick(list, Qt::Key_Down);
-    EXPECT_EQ(hud->txtDenomination[0]->text(), QStringLiteral("Shilling"));
+    EXPECT_EQ(ctl(*hud).txtDenomination[0]->text(), QStringLiteral("Shilling"));
 }
 
 TEST_F(MainWindowTest, sameCountryFormatsOnlyTheExchangeFigure)
 {
-    hud->lblComRes->setText(QStringLiteral("prev"));
-    choose(hud->lstCountries[0], QStringLiteral("Testland"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    typeInto(hud->txtConvert, QStringLiteral("12.5"));
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    ctl(*hud).lblComRes->setText(QStringLiteral("prev"));
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Testland"));
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("12.5"));
+    QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
     EXPECT_EQ(labels(*hud), (QStringList{QStringLiteral("12.50"), QStringLiteral("prev"), QString()}));
 
-    typeInto(hud->txtConvert, QStringLiteral("1.2.3"));
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
-    EXPECT_EQ(hud->lblExRes->text(), QStringLiteral("1.2.3"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("1.2.3"));
+    QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(ctl(*hud).lblExRes->text(), QStringLiteral("1.2.3"));
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainWindowTest, failedCalculationKeepsLabelsAndSaysWhy)
 {
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    typeInto(hud->txtConvert, QStringLiteral("10"));
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("10"));
+    QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
     const QStringList before = labels(*hud);
     ASSERT_EQ(before.first(), QStringLiteral("15.00"));
 
-    typeInto(hud->txtConvert, QStringLiteral("1.2.3"));
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("1.2.3"));
+    QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
     EXPECT_EQ(labels(*hud), before);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, QStringLiteral("Tallyvane"));
     EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("amount"))) << messages[0].prompt.toStdString();
 
     // A rate of 0 typed into the source box: division by zero.
-    choose(hud->lstCountries[0], QStringLiteral("Twoland"));
-    typeInto(hud->txtConvert, QStringLiteral("10"));
-    hud->txtExchangeRate[0]->setText(QStringLiteral("0"));
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Twoland"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("10"));
+    ctl(*hud).txtExchangeRate[0]->setText(QStringLiteral("0"));
+    QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
     EXPECT_EQ(labels(*hud), before);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].prompt.contains(QStringLiteral("0"))) << messages[1].prompt.toStdString();
@@ -159,7 +165,7 @@ TEST_F(MainWindowTest, failedCalculationKeepsLabelsAndSaysWhy)
 
 TEST_F(MainWindowTest, amountAndCommissionTakeOnlyDigitsPointsAndBackspace)
 {
-    for (QLineEdit* box : {hud->txtConvert, hud->txtCom}) {
+    for (QLineEdit* box : {ctl(*hud).txtConvert, ctl(*hud).txtCom}) {
         box->setFocus();
         box->clear();
         QTest::keyClicks(box, QStringLiteral("a1-2 ,3.4.5+e"));
@@ -177,105 +183,105 @@ TEST_F(MainWindowTest, amountAndCommissionTakeOnlyDigitsPointsAndBackspace)
 TEST_F(MainWindowTest, clipboardKeysAreDiscardedInTheNumberBoxes)
 {
     QGuiApplication::clipboard()->setText(QStringLiteral("999"));
-    typeInto(hud->txtConvert, QStringLiteral("12"));
-    hud->txtConvert->selectAll();
-    QTest::keyClick(hud->txtConvert, Qt::Key_V, Qt::ControlModifier);
-    QTest::keyClick(hud->txtConvert, Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(hud->txtConvert->text(), QStringLiteral("12"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("12"));
+    ctl(*hud).txtConvert->selectAll();
+    QTest::keyClick(ctl(*hud).txtConvert, Qt::Key_V, Qt::ControlModifier);
+    QTest::keyClick(ctl(*hud).txtConvert, Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(ctl(*hud).txtConvert->text(), QStringLiteral("12"));
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("999"));
 }
 
 TEST_F(MainWindowTest, keypadDecimalKeyTypesAPointWhateverTheLayout)
 {
-    typeInto(hud->txtConvert, QStringLiteral("1"));
-    QTest::keyClick(hud->txtConvert, Qt::Key_Comma, Qt::KeypadModifier);
-    QTest::keyClick(hud->txtConvert, Qt::Key_5, Qt::KeypadModifier);
-    EXPECT_EQ(hud->txtConvert->text(), QStringLiteral("1.5"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("1"));
+    QTest::keyClick(ctl(*hud).txtConvert, Qt::Key_Comma, Qt::KeypadModifier);
+    QTest::keyClick(ctl(*hud).txtConvert, Qt::Key_5, Qt::KeypadModifier);
+    EXPECT_EQ(ctl(*hud).txtConvert->text(), QStringLiteral("1.5"));
 }
 
 TEST_F(MainWindowTest, emptiedCommissionBecomesZeroWhenFocusMovesOn)
 {
-    typeInto(hud->txtCom, QStringLiteral("250"));
-    QTest::keyClick(hud->txtCom, Qt::Key_Tab);
-    EXPECT_EQ(hud->txtCom->text(), QStringLiteral("250"));
+    typeInto(ctl(*hud).txtCom, QStringLiteral("250"));
+    QTest::keyClick(ctl(*hud).txtCom, Qt::Key_Tab);
+    EXPECT_EQ(ctl(*hud).txtCom->text(), QStringLiteral("250"));
 
-    typeInto(hud->txtCom, QString());
+    typeInto(ctl(*hud).txtCom, QString());
     // The window losing activation is not a move to another control.
     QFocusEvent deactivated(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
-    QCoreApplication::sendEvent(hud->txtCom, &deactivated);
-    EXPECT_TRUE(hud->txtCom->text().isEmpty());
+    QCoreApplication::sendEvent(ctl(*hud).txtCom, &deactivated);
+    EXPECT_TRUE(ctl(*hud).txtCom->text().isEmpty());
 
-    QTest::keyClick(hud->txtCom, Qt::Key_Tab);
-    EXPECT_EQ(hud->txtCom->text(), QStringLiteral("0"));
+    QTest::keyClick(ctl(*hud).txtCom, Qt::Key_Tab);
+    EXPECT_EQ(ctl(*hud).txtCom->text(), QStringLiteral("0"));
 }
 
 TEST_F(MainWindowTest, enterInAnEmptiedCommissionCalculatesAndFails)
 {
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    typeInto(hud->txtConvert, QStringLiteral("10"));
-    typeInto(hud->txtCom, QString());
-    QTest::keyClick(hud->txtCom, Qt::Key_Return);
-    EXPECT_TRUE(hud->txtCom->text().isEmpty());
-    EXPECT_TRUE(hud->lblExRes->text().isEmpty());
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("10"));
+    typeInto(ctl(*hud).txtCom, QString());
+    QTest::keyClick(ctl(*hud).txtCom, Qt::Key_Return);
+    EXPECT_TRUE(ctl(*hud).txtCom->text().isEmpty());
+    EXPECT_TRUE(ctl(*hud).lblExRes->text().isEmpty());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("commission"))) << messages[0].prompt.toStdString();
 }
 
 TEST_F(MainWindowTest, calculateNeedsAnAmountAndBothRates)
 {
-    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
-    typeInto(hud->txtConvert, QStringLiteral("100"));
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    EXPECT_TRUE(hud->cmdCalculate->isEnabled());
+    EXPECT_FALSE(ctl(*hud).cmdCalculate->isEnabled());
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("100"));
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Britain"));
+    EXPECT_FALSE(ctl(*hud).cmdCalculate->isEnabled());
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
+    EXPECT_TRUE(ctl(*hud).cmdCalculate->isEnabled());
     // Editing a rate box does not run the rule.
-    typeInto(hud->txtExchangeRate[1], QString());
-    EXPECT_TRUE(hud->cmdCalculate->isEnabled());
-    typeInto(hud->txtConvert, QString());
-    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
+    typeInto(ctl(*hud).txtExchangeRate[1], QString());
+    EXPECT_TRUE(ctl(*hud).cmdCalculate->isEnabled());
+    typeInto(ctl(*hud).txtConvert, QString());
+    EXPECT_FALSE(ctl(*hud).cmdCalculate->isEnabled());
 }
 
 TEST_F(MainWindowTest, enterPressesCalculateFromListsAndBoxesOnlyWhileEnabled)
 {
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    hud->lstCountries[1]->setFocus();
-    QTest::keyClick(hud->lstCountries[1], Qt::Key_Return);
-    EXPECT_TRUE(hud->lblExRes->text().isEmpty());  // disabled: nothing happens
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
+    ctl(*hud).lstCountries[1]->setFocus();
+    QTest::keyClick(ctl(*hud).lstCountries[1], Qt::Key_Return);
+    EXPECT_TRUE(ctl(*hud).lblExRes->text().isEmpty());  // disabled: nothing happens
     EXPECT_TRUE(messages.empty());
 
-    typeInto(hud->txtConvert, QStringLiteral("2"));
-    for (QWidget* from : std::initializer_list<QWidget*>{hud->lstCountries[0], hud->txtDenomination[0],
-                                                        hud->txtExchangeRate[1], hud->txtConvert}) {
-        hud->lblExRes->clear();
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("2"));
+    for (QWidget* from : std::initializer_list<QWidget*>{ctl(*hud).lstCountries[0], ctl(*hud).txtDenomination[0],
+                                                        ctl(*hud).txtExchangeRate[1], ctl(*hud).txtConvert}) {
+        ctl(*hud).lblExRes->clear();
         from->setFocus();
         QTest::keyClick(from, Qt::Key_Enter, Qt::KeypadModifier);
-        EXPECT_EQ(hud->lblExRes->text(), QStringLiteral("3.00")) << from->objectName().toStdString();
+        EXPECT_EQ(ctl(*hud).lblExRes->text(), QStringLiteral("3.00")) << from->objectName().toStdString();
     }
 }
 
 TEST_F(MainWindowTest, clickInUnitOrRateBoxFocusesThatSidesList)
 {
     for (int i = 0; i < 2; ++i) {
-        QTest::mouseClick(hud->txtDenomination[i], Qt::LeftButton);
-        EXPECT_EQ(QApplication::focusWidget(), hud->lstCountries[i]);
-        QTest::mouseClick(hud->txtExchangeRate[i], Qt::LeftButton);
-        EXPECT_EQ(QApplication::focusWidget(), hud->lstCountries[i]);
+        QTest::mouseClick(ctl(*hud).txtDenomination[i], Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), ctl(*hud).lstCountries[i]);
+        QTest::mouseClick(ctl(*hud).txtExchangeRate[i], Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), ctl(*hud).lstCountries[i]);
     }
 }
 
 TEST_F(MainWindowTest, focusOrderAndInitialFocus)
 {
-    EXPECT_EQ(QApplication::focusWidget(), hud->lstCountries[0]);
-    const std::vector<QWidget*> order{hud->txtDenomination[0], hud->txtExchangeRate[0], hud->txtExchangeRate[1],
-                                      hud->txtDenomination[1], hud->lstCountries[1], hud->txtConvert,
-                                      hud->cmdCalculate, hud->txtCom, hud->cmdExit, hud->lstCountries[0]};
-    typeInto(hud->txtConvert, QStringLiteral("1"));
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));  // Calculate enabled, so it takes focus
-    hud->lstCountries[0]->setFocus();
+    EXPECT_EQ(QApplication::focusWidget(), ctl(*hud).lstCountries[0]);
+    const std::vector<QWidget*> order{ctl(*hud).txtDenomination[0], ctl(*hud).txtExchangeRate[0], ctl(*hud).txtExchangeRate[1],
+                                      ctl(*hud).txtDenomination[1], ctl(*hud).lstCountries[1], ctl(*hud).txtConvert,
+                                      ctl(*hud).cmdCalculate, ctl(*hud).txtCom, ctl(*hud).cmdExit, ctl(*hud).lstCountries[0]};
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("1"));
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));  // Calculate enabled, so it takes focus
+    ctl(*hud).lstCountries[0]->setFocus();
     for (QWidget* expected : order) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
         EXPECT_EQ(QApplication::focusWidget(), expected) << expected->objectName().toStdString();
@@ -294,10 +300,10 @@ TEST_F(MainWindowTest, menuShortcutsWinInsideTextBoxes)
             modal->close();
     });
     closer.start(10);
-    typeInto(hud->txtConvert, QStringLiteral("12"));
-    QTest::keyClick(hud->txtConvert, Qt::Key_A, Qt::ControlModifier);
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("12"));
+    QTest::keyClick(ctl(*hud).txtConvert, Qt::Key_A, Qt::ControlModifier);
     EXPECT_EQ(addSpy.count(), 1);
-    EXPECT_EQ(hud->txtConvert->text(), QStringLiteral("12"));
+    EXPECT_EQ(ctl(*hud).txtConvert->text(), QStringLiteral("12"));
     closer.stop();
 
     // The dialog has closed; shortcuts need their window active again.
@@ -305,8 +311,8 @@ TEST_F(MainWindowTest, menuShortcutsWinInsideTextBoxes)
     ASSERT_TRUE(QTest::qWaitForWindowActive(hud));
     QAction* exit = hud->findChild<QAction*>(QStringLiteral("mnuFileExit"));
     QSignalSpy exitSpy(exit, &QAction::triggered);
-    hud->txtDenomination[0]->setFocus();
-    QTest::keyClick(hud->txtDenomination[0], Qt::Key_X, Qt::ControlModifier);
+    ctl(*hud).txtDenomination[0]->setFocus();
+    QTest::keyClick(ctl(*hud).txtDenomination[0], Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(exitSpy.count(), 1);
     EXPECT_FALSE(MOD_Data::cnRates.isOpen());
 }
@@ -335,33 +341,33 @@ TEST_F(MainWindowTest, menuBarLayout)
 
 TEST_F(MainWindowTest, aCountryWhoseRowIsGoneEmptiesItsSideAndSaysSo)
 {
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    typeInto(hud->txtConvert, QStringLiteral("1"));
-    ASSERT_TRUE(hud->cmdCalculate->isEnabled());
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
+    typeInto(ctl(*hud).txtConvert, QStringLiteral("1"));
+    ASSERT_TRUE(ctl(*hud).cmdCalculate->isEnabled());
     // Another copy of the program deletes the row while this one shows it.
     MOD_Data::rsRates.FindCountry(QStringLiteral("Twoland"));
     MOD_Data::rsRates.Delete();
 
-    choose(hud->lstCountries[1], QStringLiteral("Twoland"));
-    EXPECT_TRUE(hud->txtExchangeRate[1]->text().isEmpty());
-    EXPECT_TRUE(hud->txtDenomination[1]->text().isEmpty());
-    EXPECT_FALSE(hud->cmdCalculate->isEnabled());
+    choose(ctl(*hud).lstCountries[1], QStringLiteral("Twoland"));
+    EXPECT_TRUE(ctl(*hud).txtExchangeRate[1]->text().isEmpty());
+    EXPECT_TRUE(ctl(*hud).txtDenomination[1]->text().isEmpty());
+    EXPECT_FALSE(ctl(*hud).cmdCalculate->isEnabled());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("Twoland")));
     EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("no longer in the rates table")));
-    EXPECT_EQ(hud->txtExchangeRate[0]->text(), QStringLiteral("1"));  // the other side keeps its values
+    EXPECT_EQ(ctl(*hud).txtExchangeRate[0]->text(), QStringLiteral("1"));  // the other side keeps its values
 }
 
 TEST_F(MainWindowTest, refillKeepsBoxesAndClearsSelection)
 {
-    choose(hud->lstCountries[0], QStringLiteral("Testland"));
+    choose(ctl(*hud).lstCountries[0], QStringLiteral("Testland"));
     MOD_Data::FillCountryLists();
-    EXPECT_TRUE(hud->lstCountries[0]->selectedItems().isEmpty());
-    EXPECT_EQ(hud->txtExchangeRate[0]->text(), QStringLiteral("1.5"));
+    EXPECT_TRUE(ctl(*hud).lstCountries[0]->selectedItems().isEmpty());
+    EXPECT_EQ(ctl(*hud).txtExchangeRate[0]->text(), QStringLiteral("1.5"));
     QStringList shown;
-    for (int i = 0; i < hud->lstCountries[1]->count(); ++i)
-        shown << hud->lstCountries[1]->item(i)->text();
+    for (int i = 0; i < ctl(*hud).lstCountries[1]->count(); ++i)
+        shown << ctl(*hud).lstCountries[1]->item(i)->text();
     EXPECT_EQ(shown, (QStringList{QStringLiteral("Britain"), QStringLiteral("britain"), QStringLiteral("O'Brien's Land"),
                                   QStringLiteral("Testland"), QStringLiteral("Threeland"), QStringLiteral("Twoland"),
                                   QStringLiteral("Zeroland")}));
@@ -374,28 +380,43 @@ TEST_F(MainWindowTest, emptiedTableEmptiesBothLists)
         MOD_Data::rsRates.Delete();
     }
     MOD_Data::FillCountryLists();
-    EXPECT_EQ(hud->lstCountries[0]->count(), 0);
-    EXPECT_EQ(hud->lstCountries[1]->count(), 0);
+    EXPECT_EQ(ctl(*hud).lstCountries[0]->count(), 0);
+    EXPECT_EQ(ctl(*hud).lstCountries[1]->count(), 0);
     EXPECT_TRUE(messages.empty());
 }
 
 TEST_F(MainWindowTest, screenReaderSeesNamesBuddiesAndFigures)
 {
-    EXPECT_EQ(hud->lstCountries[0]->accessibleName(), QStringLiteral("Convert From: country"));
-    EXPECT_EQ(hud->lstCountries[1]->accessibleName(), QStringLiteral("Convert To: country"));
-    EXPECT_EQ(hud->txtExchangeRate[1]->accessibleName(), QStringLiteral("Convert To: exchange rate"));
+    EXPECT_EQ(ctl(*hud).lstCountries[0]->accessibleName(), QStringLiteral("Convert From: country"));
+    EXPECT_EQ(ctl(*hud).lstCountries[1]->accessibleName(), QStringLiteral("Convert To: country"));
+    EXPECT_EQ(ctl(*hud).txtExchangeRate[1]->accessibleName(), QStringLiteral("Convert To: exchange rate"));
     const auto* com = hud->findChild<QLabel*>(QStringLiteral("lblCom"));
-    EXPECT_EQ(com->buddy(), hud->txtCom);
-    EXPECT_EQ(hud->findChild<QLabel*>(QStringLiteral("lblDenomination_1"))->buddy(), hud->txtDenomination[1]);
+    EXPECT_EQ(com->buddy(), ctl(*hud).txtCom);
+    EXPECT_EQ(hud->findChild<QLabel*>(QStringLiteral("lblDenomination_1"))->buddy(), ctl(*hud).txtDenomination[1]);
 
-    choose(hud->lstCountries[0], QStringLiteral("Britain"));
-    choose(hud->lstCountries[1], QStringLiteral("Testland"));
-    typeInto(hud->txtConvert, QStringLiteral("100"));
-    QTest::mouseClick(hud->cmdCalculate, Qt::LeftButton);
-    QAccessibleInterface* total = QAccessible::queryAccessibleInterface(hud->lblTotalRes);
-    ASSERT_NE(total, nullptr);
-    EXPECT_EQ(total->text(QAccessible::Name), QStringLiteral("150.00"));
-    EXPECT_EQ(total->text(QAccessible::Description), QStringLiteral("Total"));
+    // Each figure is heard as what it is, with its value once there is one.
+    const AppFixture::Hud c(*hud);
+    const std::pair<QLabel*, QString> figures[] = {
+        {ctl(c).lblExRes, QStringLiteral("Exchange")}, {ctl(c).lblComRes, QStringLiteral("Commission")},
+        {ctl(c).lblTotalRes, QStringLiteral("Total")}};
+    const auto heard = [](QLabel* label, QAccessible::Text t) {
+        QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
+        return a ? a->text(t) : QStringLiteral("(none)");
+    };
+    for (const auto& [label, what] : figures) {
+        EXPECT_EQ(heard(label, QAccessible::Name), what);
+        EXPECT_EQ(heard(label, QAccessible::Value), QString());
+    }
+    choose(ctl(c).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(c).lstCountries[1], QStringLiteral("Testland"));
+    typeInto(ctl(c).txtConvert, QStringLiteral("100"));
+    typeInto(ctl(c).txtCom, QStringLiteral("2"));
+    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
+    const QString values[] = {QStringLiteral("150.00"), QStringLiteral("3.00"), QStringLiteral("147.00")};
+    for (int i = 0; i < 3; ++i) {
+        EXPECT_EQ(heard(figures[i].first, QAccessible::Name), figures[i].second + QStringLiteral(": ") + values[i]);
+        EXPECT_EQ(heard(figures[i].first, QAccessible::Value), values[i]);
+    }
 }
 
 TEST_F(MainWindowTest, windowHasFixedSizeAndNoMinimiseOrMaximise)
@@ -406,6 +427,242 @@ TEST_F(MainWindowTest, windowHasFixedSizeAndNoMinimiseOrMaximise)
     EXPECT_FALSE(hud->windowFlags() & Qt::WindowMaximizeButtonHint);
     EXPECT_TRUE(hud->windowFlags() & Qt::WindowCloseButtonHint);
     EXPECT_FALSE(hud->windowFlags() & Qt::WindowStaysOnTopHint);
+}
+
+// ---- Decimal comma -----------------------------------------------------------
+
+struct CommaCase {
+    QLocale::Language language;
+    const char* typed;
+    const char* shown;
+};
+
+class DecimalKey : public MainWindowTest, public ::testing::WithParamInterface<CommaCase> {
+protected:
+    void SetUp() override
+    {
+        QLocale::setDefault(QLocale(GetParam().language));
+        MainWindowTest::SetUp();
+    }
+    void TearDown() override
+    {
+        MainWindowTest::TearDown();
+        QLocale::setDefault(saved);
+    }
+    QLocale saved;
+};
+
+TEST_P(DecimalKey, commaIsAPointOnlyWhereTheLocaleWritesDecimalsSo)
+{
+    const AppFixture::Hud c(*hud);
+    for (QLineEdit* box : {ctl(c).txtConvert, ctl(c).txtCom}) {
+        typeInto(box, QString::fromUtf8(GetParam().typed));
+        EXPECT_EQ(box->text().toStdString(), GetParam().shown) << box->objectName().toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, DecimalKey,
+                         ::testing::Values(CommaCase{QLocale::German, "12,50", "12.50"},
+                                           CommaCase{QLocale::French, "1,2,3", "1.2.3"},
+                                           CommaCase{QLocale::English, "12,50", "1250"}));
+
+TEST_F(MainWindowTest, amountTypedWithACommaConvertsAsTheUserMeantIt)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German));
+    const AppFixture::Hud c(*hud);
+    choose(ctl(c).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(c).lstCountries[1], QStringLiteral("Testland"));
+    typeInto(ctl(c).txtConvert, QStringLiteral("12,50"));
+    typeInto(ctl(c).txtCom, QStringLiteral("2"));
+    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
+    QLocale::setDefault(saved);
+    EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18.75"), QStringLiteral(".38"), QStringLiteral("18.38")}));
+}
+
+// ---- Sorting and the first arrow key ----------------------------------------
+
+struct SortCase {
+    const char* locale;
+    std::vector<const char*> expected;
+};
+
+class PeopleSort : public ProgramTest, public ::testing::WithParamInterface<SortCase> {};
+
+TEST_P(PeopleSort, listsFollowTheUsersLocaleAndLookUpsStayExact)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QString::fromLatin1(GetParam().locale)));
+    createDatabase({{QStringLiteral("United States"), QStringLiteral("Dollar"), 1.25},
+                    {QStringLiteral("Czech Republic"), QStringLiteral("Koruna"), 28.0},
+                    {QString::fromUtf8("Éire"), QStringLiteral("Euro"), 1.1},
+                    {QStringLiteral("britain"), QStringLiteral("Small pound"), 4.0},
+                    {QString::fromUtf8("Côte d'Ivoire"), QStringLiteral("Franc"), 700.0},
+                    {QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0},
+                    {QString::fromUtf8("Åland"), QStringLiteral("Euro"), 1.2},
+                    {QStringLiteral("zambia"), QStringLiteral("Kwacha"), 20.0}});
+    const AppFixture::Hud c(startProgram());
+    QLocale::setDefault(saved);
+    std::vector<std::string> expected(GetParam().expected.begin(), GetParam().expected.end());
+    for (QListWidget* list : ctl(c).lstCountries) {
+        std::vector<std::string> shown;
+        for (int i = 0; i < list->count(); ++i)
+            shown.push_back(list->item(i)->text().toStdString());
+        EXPECT_EQ(shown, expected);
+    }
+    // Equal for sorting is not equal for looking up.
+    choose(ctl(c).lstCountries[0], QStringLiteral("britain"));
+    EXPECT_EQ(ctl(c).txtDenomination[0]->text(), QStringLiteral("Small pound"));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Locales, PeopleSort,
+    ::testing::Values(SortCase{"en_GB", {"Åland", "Britain", "britain", "Côte d'Ivoire", "Czech Republic", "Éire",
+                                         "United States", "zambia"}},
+                      // Swedish puts Å after Z, and ô with ö after it too.
+                      SortCase{"sv_SE", {"Britain", "britain", "Czech Republic", "Côte d'Ivoire", "Éire",
+                                         "United States", "zambia", "Åland"}}));
+
+TEST_F(MainWindowTest, firstArrowKeyInAListWithoutChoiceChoosesTheFirstEntry)
+{
+    const AppFixture::Hud c(*hud);
+    for (int i = 0; i < 2; ++i) {
+        ASSERT_TRUE(ctl(c).lstCountries[i]->selectedItems().isEmpty());
+        ctl(c).lstCountries[i]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(ctl(c).lstCountries[i], Qt::Key_Down);
+        EXPECT_EQ(c.selected(i), QStringLiteral("Britain")) << "side " << i;
+        EXPECT_EQ(ctl(c).txtDenomination[i]->text(), QStringLiteral("Pound"));
+        QTest::keyClick(ctl(c).lstCountries[i], Qt::Key_Down);
+        EXPECT_EQ(c.selected(i), QStringLiteral("britain")) << "side " << i;
+    }
+}
+
+// ---- Size and long figures ---------------------------------------------------
+
+// Every control lies inside its parent and has at least the room it asks for.
+void expectNothingClipped(const QWidget& window)
+{
+    for (const QWidget* w : window.findChildren<QWidget*>()) {
+        if (!w->isVisible() || !w->parentWidget() || w->isWindow())
+            continue;
+        const QString name = w->objectName();
+        if (name.isEmpty() || name.startsWith(u"qt_"))
+            continue;
+        EXPECT_TRUE(w->parentWidget()->rect().contains(w->geometry())) << name.toStdString();
+        EXPECT_GE(w->width(), w->minimumSizeHint().width()) << name.toStdString();
+        EXPECT_GE(w->height(), w->minimumSizeHint().height()) << name.toStdString();
+    }
+}
+
+TEST_F(MainWindowTest, fitsAScaledScreenWithNothingCut)
+{
+    // At twice the scale it must fit a 1280-pixel screen, frame included.
+    EXPECT_LE(hud->width(), 600);
+    expectNothingClipped(*hud);
+
+    const AppFixture::Hud c(*hud);
+    QListWidget* list = ctl(c).lstCountries[0];
+    const QString longName = QStringLiteral("The United Kingdom of Great Britain and Northern Ireland");
+    list->addItem(longName);
+    EXPECT_GT(list->fontMetrics().horizontalAdvance(longName), list->viewport()->width());
+    EXPECT_EQ(list->textElideMode(), Qt::ElideRight);
+    EXPECT_EQ(list->horizontalScrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+    // The names the program lists carry themselves as tooltip.
+    for (int i = 0; i + 1 < list->count(); ++i)
+        EXPECT_EQ(list->item(i)->toolTip(), list->item(i)->text());
+}
+
+TEST_F(MainWindowTest, theLargestFiguresAreReadableInFull)
+{
+    const AppFixture::Hud c(*hud);
+    choose(ctl(c).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(c).lstCountries[1], QStringLiteral("Testland"));
+    // 1.5 times 10^308: close to the largest double, 309 digits before the point.
+    typeInto(ctl(c).txtConvert, QStringLiteral("1") + QString(308, u'0'));
+    typeInto(ctl(c).txtCom, QStringLiteral("40"));
+    const int width = hud->width();
+    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
+    ASSERT_TRUE(messages.empty()) << messages.front().prompt.toStdString();
+    EXPECT_EQ(hud->width(), width) << "the window keeps its size";
+    expectNothingClipped(*hud);
+
+    for (QLabel* label : {ctl(c).lblExRes, ctl(c).lblComRes, ctl(c).lblTotalRes}) {
+        auto* figure = static_cast<FigureLabel*>(label);
+        const QString whole = figure->text();
+        ASSERT_GE(whole.size(), 300) << label->objectName().toStdString();
+        // Shown elided, with its first digits and its decimals in view.
+        const QString shown = figure->shownText();
+        EXPECT_LE(figure->fontMetrics().horizontalAdvance(shown), figure->contentsRect().width());
+        EXPECT_TRUE(shown.endsWith(whole.right(3))) << shown.toStdString();
+        EXPECT_TRUE(shown.startsWith(whole.left(2))) << shown.toStdString();
+
+        // Hovering shows it whole, in lines that fit on the screen.
+        QHelpEvent help(QEvent::ToolTip, QPoint(2, 2), figure->mapToGlobal(QPoint(2, 2)));
+        QCoreApplication::sendEvent(figure, &help);
+        ASSERT_TRUE(QTest::qWaitFor([] { return QToolTip::isVisible(); }, 2000));
+        const QString tip = QToolTip::text();
+        EXPECT_EQ(QString(tip).remove(u'\n'), whole);
+        for (const QString& line : tip.split(u'\n'))
+            EXPECT_LT(QFontMetrics(QToolTip::font()).horizontalAdvance(line), figure->screen()->geometry().width());
+        QToolTip::hideText();
+    }
+    EXPECT_EQ(ctl(c).lblExRes->text().size(), 309 + 3);
+
+    // A figure that fits is shown whole, and hovering adds nothing.
+    typeInto(ctl(c).txtConvert, QStringLiteral("100"));
+    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(static_cast<FigureLabel*>(ctl(c).lblTotalRes)->shownText(), QStringLiteral("90.00"));
+}
+
+TEST_F(MainWindowTest, anyMenuCommandsShortcutWinsInsideTextBoxes)
+{
+    // A command added to a menu later, with a shortcut a text box uses itself
+    // (Ctrl+K deletes to the end of the line).
+    QMenu* help = hud->findChild<QMenu*>(QStringLiteral("mnuHelp"));
+    ASSERT_NE(help, nullptr);
+    QAction* added = help->addAction(QStringLiteral("&Keep"));
+    added->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+    QSignalSpy spy(added, &QAction::triggered);
+    const AppFixture::Hud c(*hud);
+    typeInto(ctl(c).txtDenomination[1], QStringLiteral("Pound"));
+    QTest::keyClick(ctl(c).txtDenomination[1], Qt::Key_Home);
+    QTest::keyClick(ctl(c).txtDenomination[1], Qt::Key_K, Qt::ControlModifier);
+    EXPECT_EQ(spy.count(), 1);
+    EXPECT_EQ(ctl(c).txtDenomination[1]->text(), QStringLiteral("Pound"));
+}
+
+TEST_F(MainWindowTest, aLookupThatFailsEmptiesItsSideAndReportsTheFailure)
+{
+    const AppFixture::Hud c(*hud);
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    typeInto(c.txtConvert, QStringLiteral("1"));
+    MOD_Data::rsRates.Close();
+
+    choose(c.lstCountries[1], QStringLiteral("Twoland"));
+    ASSERT_EQ(messages.size(), 1u);
+    const QStringList lines = messages[0].prompt.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 4) << messages[0].prompt.toStdString();
+    EXPECT_EQ(lines[0], QStringLiteral("The rate of \"Twoland\" could not be read."));
+    EXPECT_EQ(lines[2], QStringLiteral("ERROR #: %1").arg(MOD_Data::Err::ObjectClosed));
+    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_TRUE(c.txtExchangeRate[1]->text().isEmpty());
+    EXPECT_TRUE(c.txtDenomination[1]->text().isEmpty());
+    EXPECT_FALSE(c.cmdCalculate->isEnabled());
+    EXPECT_EQ(c.txtDenomination[0]->text(), QStringLiteral("Pound"));
+}
+
+TEST_F(MainWindowTest, rateBoxTellsTheDayOfItsRate)
+{
+    const AppFixture::Hud c(*hud);
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German));
+    hud->setRateDate(1, QDate(2020, 1, 1));
+    QLocale::setDefault(saved);
+    EXPECT_EQ(c.txtExchangeRate[1]->toolTip(), QStringLiteral("Rate of 1 January 2020"));
+    EXPECT_TRUE(c.txtExchangeRate[0]->toolTip().isEmpty());
+    hud->setRateDate(1, QDate());
+    EXPECT_TRUE(c.txtExchangeRate[1]->toolTip().isEmpty());
 }
 
 } // namespace

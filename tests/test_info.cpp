@@ -17,6 +17,7 @@
 #include <QUrl>
 
 using AppFixture::ProgramTest;
+using AppFixture::ctl;
 using namespace Qt::StringLiterals;
 
 // Stands in for the desktop's browser and mail client.
@@ -31,6 +32,27 @@ public Q_SLOTS:
 };
 
 namespace {
+
+// The About box's controls, found by their object names.
+struct AboutControls {
+    explicit AboutControls(const QWidget& w)
+        : cmdOK(AppFixture::control<QPushButton>(w, u"cmdOK"_s))
+        , lblEMail(AppFixture::control<ClickableLabel>(w, u"lblEMail"_s))
+        , lblFree(AppFixture::control<QLabel>(w, u"lblFree"_s))
+        , Image1(AppFixture::control<QLabel>(w, u"Image1"_s))
+    {
+    }
+    QPushButton* cmdOK;
+    ClickableLabel* lblEMail;
+    QLabel* lblFree;
+    QLabel* Image1;
+};
+
+AboutControls ctl(const frmAbout& about)
+{
+    return AboutControls(about);
+}
+using AppFixture::ctl;
 
 const QStringList Schemes{u"https"_s, u"http"_s, u"mailto"_s};
 
@@ -119,8 +141,8 @@ TEST_F(LinkTest, mailLinkIsTheSameFromTheMenuAndTheAboutBox)
     frmHUD& hud = frmHUD::instance();
     choose(hud, "mnuHelpEMail");
     frmAbout& about = openAbout(hud);
-    EXPECT_EQ(about.lblEMail->text(), u"support@fernwicksoftware.com"_s);
-    QTest::mouseClick(about.lblEMail, Qt::LeftButton);
+    EXPECT_EQ(ctl(about).lblEMail->text(), u"support@fernwicksoftware.com"_s);
+    QTest::mouseClick(ctl(about).lblEMail, Qt::LeftButton);
     ASSERT_EQ(recorder.links.size(), 2);
     EXPECT_EQ(recorder.links[0], u"mailto:support@fernwicksoftware.com"_s);
     EXPECT_EQ(recorder.links[1], recorder.links[0]);
@@ -132,7 +154,7 @@ TEST_F(LinkTest, mailLinkIsTheSameFromTheMenuAndTheAboutBox)
 TEST_F(LinkTest, mailLabelNeedsPressAndReleaseOverIt)
 {
     frmAbout& about = openAbout(frmHUD::instance());
-    ClickableLabel* label = about.lblEMail;
+    ClickableLabel* label = ctl(about).lblEMail;
     // Pressed on the label but released off it: no click, as with a button.
     QTest::mousePress(label, Qt::LeftButton);
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));
@@ -143,8 +165,8 @@ TEST_F(LinkTest, mailLabelNeedsPressAndReleaseOverIt)
 TEST_F(LinkTest, mailLabelIsAPressableLinkForAssistiveToolsWithoutTakingFocus)
 {
     frmAbout& about = openAbout(frmHUD::instance());
-    EXPECT_EQ(about.lblEMail->focusPolicy(), Qt::NoFocus);
-    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(about.lblEMail);
+    EXPECT_EQ(ctl(about).lblEMail->focusPolicy(), Qt::NoFocus);
+    QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(ctl(about).lblEMail);
     ASSERT_NE(iface, nullptr);
     EXPECT_EQ(iface->role(), QAccessible::Link);
     EXPECT_EQ(iface->text(QAccessible::Name), u"support@fernwicksoftware.com"_s);
@@ -193,9 +215,9 @@ TEST_F(AboutTest, opensModelessWithOkAsTheOnlyFocus)
     EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
     EXPECT_EQ(about.parentWidget(), nullptr);  // no owner: it may outlive the main window
     ASSERT_TRUE(QTest::qWaitForWindowActive(&about));
-    EXPECT_EQ(QApplication::focusWidget(), about.cmdOK);
+    EXPECT_EQ(QApplication::focusWidget(), ctl(about).cmdOK);
     for (QWidget* w : about.findChildren<QWidget*>()) {
-        if (w != about.cmdOK) {
+        if (w != ctl(about).cmdOK) {
             EXPECT_EQ(w->focusPolicy(), Qt::NoFocus) << w->objectName().toStdString();
         }
     }
@@ -207,7 +229,7 @@ TEST_P(AboutKeyTest, enterAndSpaceOnOkCloseTheBox)
 {
     frmAbout& about = openAbout(frmHUD::instance());
     QPointer<frmAbout> box(&about);
-    QTest::keyClick(about.cmdOK, GetParam());
+    QTest::keyClick(ctl(about).cmdOK, GetParam());
     EXPECT_EQ(frmAbout::current(), nullptr);
     EXPECT_TRUE(waitFor([&] { return box.isNull(); }));  // unloaded, not merely hidden
 }
@@ -217,7 +239,7 @@ INSTANTIATE_TEST_SUITE_P(Keys, AboutKeyTest, ::testing::Values(Qt::Key_Return, Q
 TEST_F(AboutTest, escapeDoesNothing)
 {
     frmAbout& about = openAbout(frmHUD::instance());
-    QTest::keyClick(about.cmdOK, Qt::Key_Escape);
+    QTest::keyClick(ctl(about).cmdOK, Qt::Key_Escape);
     QTest::keyClick(&about, Qt::Key_Escape);
     QCoreApplication::processEvents();
     EXPECT_EQ(frmAbout::current(), &about);
@@ -228,7 +250,7 @@ TEST_F(AboutTest, closedBoxIsCreatedAfreshNextTime)
 {
     frmHUD& hud = frmHUD::instance();
     QPointer<frmAbout> first(&openAbout(hud));
-    QTest::mouseClick(first->cmdOK, Qt::LeftButton);
+    QTest::mouseClick(ctl(*first).cmdOK, Qt::LeftButton);
     // Help > About at once, before the old box is even deleted, gives a new one.
     frmAbout& second = openAbout(hud);
     EXPECT_NE(&second, first.data());
@@ -254,23 +276,23 @@ TEST_F(AboutTest, fixedWhiteBoxWithEverythingCentred)
     EXPECT_LE(offCentre.manhattanLength(), 2) << offCentre.x() << "," << offCentre.y();
 
     // The address looks like a link: dark blue (192), underlined, a hand cursor.
-    EXPECT_EQ(about.lblEMail->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 192));
-    EXPECT_EQ(about.lblEMail->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 192));
-    EXPECT_TRUE(about.lblEMail->font().underline());
-    EXPECT_DOUBLE_EQ(about.lblEMail->font().pointSizeF(), 11.25);
-    EXPECT_EQ(about.lblEMail->cursor().shape(), Qt::PointingHandCursor);
-    EXPECT_DOUBLE_EQ(about.lblFree->font().pointSizeF(), 11.25);
-    EXPECT_FALSE(about.lblFree->font().underline());
+    EXPECT_EQ(ctl(about).lblEMail->palette().color(QPalette::Active, QPalette::WindowText), QColor(0, 0, 192));
+    EXPECT_EQ(ctl(about).lblEMail->palette().color(QPalette::Inactive, QPalette::WindowText), QColor(0, 0, 192));
+    EXPECT_TRUE(ctl(about).lblEMail->font().underline());
+    EXPECT_DOUBLE_EQ(ctl(about).lblEMail->font().pointSizeF(), 11.25);
+    EXPECT_EQ(ctl(about).lblEMail->cursor().shape(), Qt::PointingHandCursor);
+    EXPECT_DOUBLE_EQ(ctl(about).lblFree->font().pointSizeF(), 11.25);
+    EXPECT_FALSE(ctl(about).lblFree->font().underline());
 
     // Logo at its own size, then the freeware text, the address ending its
     // sentence, and OK, each centred across the box and none cut off.
-    EXPECT_FALSE(about.Image1->hasScaledContents());
-    EXPECT_EQ(about.Image1->pixmap().size(), QSize(135, 68));
-    EXPECT_GE(about.Image1->width(), 135);
-    EXPECT_TRUE(about.lblFree->text().startsWith(u"Tallyvane is freeware"_s));
-    EXPECT_GE(about.lblFree->height(), about.lblFree->heightForWidth(about.lblFree->width()));
-    EXPECT_GE(about.lblEMail->width(), about.lblEMail->sizeHint().width());
-    const QList<QWidget*> order{about.Image1, about.lblFree, about.lblEMail, about.cmdOK};
+    EXPECT_FALSE(ctl(about).Image1->hasScaledContents());
+    EXPECT_EQ(ctl(about).Image1->pixmap().size(), QSize(135, 68));
+    EXPECT_GE(ctl(about).Image1->width(), 135);
+    EXPECT_TRUE(ctl(about).lblFree->text().startsWith(u"Tallyvane is freeware"_s));
+    EXPECT_GE(ctl(about).lblFree->height(), ctl(about).lblFree->heightForWidth(ctl(about).lblFree->width()));
+    EXPECT_GE(ctl(about).lblEMail->width(), ctl(about).lblEMail->sizeHint().width());
+    const QList<QWidget*> order{ctl(about).Image1, ctl(about).lblFree, ctl(about).lblEMail, ctl(about).cmdOK};
     const int middle = about.width() / 2;
     for (qsizetype i = 0; i < order.size(); ++i) {
         const QRect r = order[i]->geometry();
@@ -282,8 +304,31 @@ TEST_F(AboutTest, fixedWhiteBoxWithEverythingCentred)
     }
 }
 
+TEST_F(AboutTest, darkDesktopPaletteLeavesTheTextDarkOnWhite)
+{
+    const QPalette saved = QApplication::palette();
+    QPalette dark(QColor(0x30, 0x30, 0x30), QColor(0x20, 0x20, 0x20));
+    dark.setColor(QPalette::WindowText, Qt::white);
+    dark.setColor(QPalette::Text, Qt::white);
+    QApplication::setPalette(dark);
+    frmAbout& about = openAbout(frmHUD::instance());
+
+    EXPECT_EQ(about.palette().color(QPalette::Window), QColor(Qt::white));
+    EXPECT_LT(ctl(about).lblFree->palette().color(QPalette::WindowText).lightness(), 64);
+    EXPECT_EQ(ctl(about).lblEMail->palette().color(QPalette::WindowText), QColor(0, 0, 192));
+    // As drawn: the freeware line leaves dark pixels on its white.
+    const QImage drawn = ctl(about).lblFree->grab().toImage();
+    int darkPixels = 0;
+    for (int y = 0; y < drawn.height(); ++y)
+        for (int x = 0; x < drawn.width(); ++x)
+            darkPixels += QColor(drawn.pixel(x, y)).lightness() < 100 ? 1 : 0;
+    EXPECT_GT(darkPixels, 50);
+    QApplication::setPalette(saved);
+}
+
 TEST_F(AboutTest, programRunsUntilTheBoxClosesAfterTheMainWindowHasGone)
 {
+    frmSplash::setInterval(100);
     createDatabase();
     frmHUD& hud = startProgram();
     QPointer<frmAbout> about(&openAbout(hud));
@@ -310,21 +355,11 @@ TEST_F(AboutTest, programRunsUntilTheBoxClosesAfterTheMainWindowHasGone)
 
     const int rc = QApplication::exec();
     EXPECT_EQ(rc, 0);
+    frmSplash::setInterval(frmSplash::ShowMilliseconds);
     EXPECT_TRUE(closedAbout) << "the program ended while the About box was open";
     EXPECT_TRUE(about.isNull());
 }
 
 } // namespace
-
-int main(int argc, char** argv)
-{
-    // Windows stay off the screen unless a platform is asked for.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MOD_Universe::initApplication(app);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
-}
 
 #include "test_info.moc"

@@ -1,7 +1,7 @@
 // The Add Rates and Delete/Edit Rates dialogs, driven through the main window's
 // File menu on real rates files.
 
-#include "MaintenanceFixture.h"
+#include "AppFixture.h"
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 
 using namespace MaintenanceFixture;
 using MaintenanceFixture::str;
@@ -64,25 +66,25 @@ TEST_F(MaintenanceTest, AddDialogOpensAsDesigned)
         EXPECT_EQ(d.parentWidget(), &frmHUD::instance());
         EXPECT_EQ(d.minimumSize(), d.maximumSize()) << "fixed border";
         EXPECT_FALSE(d.windowFlags() & (Qt::WindowMinimizeButtonHint | Qt::WindowMaximizeButtonHint));
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
-        EXPECT_TRUE(d.txtCountry->text().isEmpty());
-        EXPECT_TRUE(d.txtExRate->text().isEmpty());
-        EXPECT_FALSE(d.cmdSave->isEnabled());
-        EXPECT_TRUE(d.cmdFinished->isDefault());
-        EXPECT_EQ(QApplication::focusWidget(), d.cmdFinished);
-        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblDenom"))->buddy(), d.txtDenom);
-        EXPECT_EQ(tabOrder(), (std::vector<QWidget*>{d.txtCountry, d.txtDenom, d.txtExRate, d.cmdFinished}))
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
+        EXPECT_TRUE(ctl(d).txtCountry->text().isEmpty());
+        EXPECT_TRUE(ctl(d).txtExRate->text().isEmpty());
+        EXPECT_FALSE(ctl(d).cmdSave->isEnabled());
+        EXPECT_TRUE(ctl(d).cmdFinished->isDefault());
+        EXPECT_EQ(QApplication::focusWidget(), ctl(d).cmdFinished);
+        EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblDenom"))->buddy(), ctl(d).txtDenom);
+        EXPECT_EQ(tabOrder(), (std::vector<QWidget*>{ctl(d).txtCountry, ctl(d).txtDenom, ctl(d).txtExRate, ctl(d).cmdFinished}))
             << "Save is skipped while disabled";
 
-        QTest::keyClicks(d.txtCountry, QString(60, QLatin1Char('x')));
-        QTest::keyClicks(d.txtDenom, QString(30, QLatin1Char('y')));
-        EXPECT_EQ(d.txtCountry->text().size(), 50);
-        EXPECT_EQ(d.txtDenom->text().size(), 25);
+        QTest::keyClicks(ctl(d).txtCountry, QString(60, QLatin1Char('x')));
+        QTest::keyClicks(ctl(d).txtDenom, QString(30, QLatin1Char('y')));
+        EXPECT_EQ(ctl(d).txtCountry->text().size(), 50);
+        EXPECT_EQ(ctl(d).txtDenom->text().size(), 25);
     });
     // A second opening starts afresh.
     withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
-        EXPECT_TRUE(d.txtCountry->text().isEmpty());
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_TRUE(ctl(d).txtCountry->text().isEmpty());
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
     });
 }
 
@@ -90,16 +92,16 @@ TEST_F(MaintenanceTest, AddSaveFollowsTheBoxes)
 {
     startProgram();
     withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
-        typeInto(d.txtCountry, QStringLiteral("Newland"));
-        EXPECT_FALSE(d.cmdSave->isEnabled()) << "no rate yet";
-        typeInto(d.txtExRate, QStringLiteral("2.5"));
-        EXPECT_TRUE(d.cmdSave->isEnabled()) << "the placeholder counts as a unit";
-        typeInto(d.txtDenom, QString());
-        EXPECT_FALSE(d.cmdSave->isEnabled());
-        QTest::keyClick(d.txtDenom, Qt::Key_Tab);  // leaving it empty puts the placeholder back
-        EXPECT_EQ(QApplication::focusWidget(), d.txtExRate);
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
-        EXPECT_TRUE(d.cmdSave->isEnabled());
+        typeInto(ctl(d).txtCountry, QStringLiteral("Newland"));
+        EXPECT_FALSE(ctl(d).cmdSave->isEnabled()) << "no rate yet";
+        typeInto(ctl(d).txtExRate, QStringLiteral("2.5"));
+        EXPECT_TRUE(ctl(d).cmdSave->isEnabled()) << "the placeholder counts as a unit";
+        typeInto(ctl(d).txtDenom, QString());
+        EXPECT_FALSE(ctl(d).cmdSave->isEnabled());
+        QTest::keyClick(ctl(d).txtDenom, Qt::Key_Tab);  // leaving it empty puts the placeholder back
+        EXPECT_EQ(QApplication::focusWidget(), ctl(d).txtExRate);
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
+        EXPECT_TRUE(ctl(d).cmdSave->isEnabled());
     });
 }
 
@@ -119,10 +121,10 @@ TEST_P(RateFilter, KeepsOnlyDigitsAndOnePoint)
     frmAddExchange dialog(&frmHUD::instance());
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-    dialog.txtExRate->setFocus();
-    dialog.txtExRate->setText(QString::fromLatin1(GetParam().start));
-    GetParam().keys(dialog.txtExRate);
-    EXPECT_EQ(str(dialog.txtExRate->text()), GetParam().expected);
+    ctl(dialog).txtExRate->setFocus();
+    ctl(dialog).txtExRate->setText(QString::fromLatin1(GetParam().start));
+    GetParam().keys(ctl(dialog).txtExRate);
+    EXPECT_EQ(str(ctl(dialog).txtExRate->text()), GetParam().expected);
     EXPECT_TRUE(dialog.isVisible());
 }
 
@@ -162,36 +164,52 @@ INSTANTIATE_TEST_SUITE_P(
                  "3."}),
     [](const ::testing::TestParamInfo<RateKeys>& info) { return std::string(info.param.name); });
 
+TEST_F(MaintenanceTest, AddRateBoxTakesACommaAsThePointOnlyWhereDecimalsAreWrittenSo)
+{
+    startProgram();
+    const QLocale saved;
+    const std::pair<QLocale::Language, const char*> cases[] = {{QLocale::German, "1.52"}, {QLocale::English, "152"}};
+    for (const auto& [language, expected] : cases) {
+        QLocale::setDefault(QLocale(language));
+        frmAddExchange dialog(&frmHUD::instance());
+        dialog.show();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
+        typeInto(ctl(dialog).txtExRate, QStringLiteral("1,5,2"));  // the one-point rule holds for the comma too
+        EXPECT_EQ(str(ctl(dialog).txtExRate->text()), expected);
+    }
+    QLocale::setDefault(saved);
+}
+
 TEST_F(MaintenanceTest, AddSavesANewRowAndTheListsShowItAfterClosing)
 {
     frmHUD& hud = startProgram();
     withDialog<frmAddExchange>("mnuFileAddRates", [this, &hud](frmAddExchange& d) {
-        typeInto(d.txtCountry, QStringLiteral("Bland"));
-        typeInto(d.txtExRate, QStringLiteral("4.25"));
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Bland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("4.25"));
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].prompt), "The New Exchange Rate has been saved successfuly");
         EXPECT_EQ(str(messages[0].title), "Tallyvane");
         EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
-        EXPECT_TRUE(d.txtCountry->text().isEmpty());
-        EXPECT_TRUE(d.txtExRate->text().isEmpty());
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
-        EXPECT_FALSE(d.cmdSave->isEnabled());
-        EXPECT_EQ(hud.lstCountries[0]->count(), 4) << "the main window waits for the dialog to close";
+        EXPECT_TRUE(ctl(d).txtCountry->text().isEmpty());
+        EXPECT_TRUE(ctl(d).txtExRate->text().isEmpty());
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
+        EXPECT_FALSE(ctl(d).cmdSave->isEnabled());
+        EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 4) << "the main window waits for the dialog to close";
 
         // Enter on the focused Save button saves (the button, not Finished).
-        typeInto(d.txtCountry, QStringLiteral("Cland"));
-        typeInto(d.txtDenom, QStringLiteral("Cee"));
-        typeInto(d.txtExRate, QStringLiteral("7"));
-        d.cmdSave->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(d.cmdSave, Qt::Key_Return);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Cland"));
+        typeInto(ctl(d).txtDenom, QStringLiteral("Cee"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("7"));
+        ctl(d).cmdSave->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(ctl(d).cmdSave, Qt::Key_Return);
         EXPECT_TRUE(d.isVisible());
-        QTest::mouseClick(d.cmdFinished, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdFinished, Qt::LeftButton);
     });
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2", "Threeland|Three|3",
                                                       "Aland|Ay|0.5", "Bland|" + str(Placeholder) + "|4.25",
                                                       "Cland|Cee|7"}));
-    for (QListWidget* list : hud.lstCountries) {
+    for (QListWidget* list : ctl(hud).lstCountries) {
         EXPECT_EQ(itemsOf(*list),
                   (std::vector<std::string>{"Aland", "Bland", "Britain", "Cland", "Threeland", "Twoland"}));
     }
@@ -201,14 +219,14 @@ TEST_F(MaintenanceTest, AddRefusesACountryTheTableHolds)
 {
     startProgram();
     withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
-        typeInto(d.txtCountry, QStringLiteral("Twoland"));
-        typeInto(d.txtExRate, QStringLiteral("9"));
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Twoland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("9"));
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].prompt), "Twoland already exists.");
         EXPECT_EQ(str(messages[0].title), "Tallyvane");
-        EXPECT_EQ(str(d.txtCountry->text()), "Twoland") << "the boxes keep their text";
-        EXPECT_EQ(str(d.txtExRate->text()), "9");
+        EXPECT_EQ(str(ctl(d).txtCountry->text()), "Twoland") << "the boxes keep their text";
+        EXPECT_EQ(str(ctl(d).txtExRate->text()), "9");
     });
     EXPECT_EQ(storedRows().size(), 4u);
 }
@@ -217,30 +235,30 @@ TEST_F(MaintenanceTest, AddIntoAnEmptyTable)
 {
     frmHUD& hud = startProgram({});
     withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
-        typeInto(d.txtCountry, QStringLiteral("Britain"));
-        typeInto(d.txtExRate, QStringLiteral("1"));
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Britain"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("1"));
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
     });
     EXPECT_EQ(str(messages.at(0).prompt), "The New Exchange Rate has been saved successfuly");
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|" + str(Placeholder) + "|1"}));
-    EXPECT_EQ(itemsOf(*hud.lstCountries[1]), (std::vector<std::string>{"Britain"}));
+    EXPECT_EQ(itemsOf(*ctl(hud).lstCountries[1]), (std::vector<std::string>{"Britain"}));
 }
 
 TEST_F(MaintenanceTest, AFailedAddLeavesNoRowAndTheNextSaveIsClean)
 {
     startProgram();
     withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
-        typeInto(d.txtCountry, QStringLiteral("Pointland"));
-        d.txtExRate->setText(QStringLiteral("."));  // the filter would not let it be typed alone
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Pointland"));
+        ctl(d).txtExRate->setText(QStringLiteral("."));  // the filter would not let it be typed alone
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
-        EXPECT_EQ(str(d.txtCountry->text()), "Pointland");
-        EXPECT_EQ(str(d.txtExRate->text()), ".");
+        EXPECT_EQ(str(ctl(d).txtCountry->text()), "Pointland");
+        EXPECT_EQ(str(ctl(d).txtExRate->text()), ".");
 
         // Nothing of the failed row may ride along with the next one.
-        d.txtExRate->setText(QStringLiteral("0.25"));
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        ctl(d).txtExRate->setText(QStringLiteral("0.25"));
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         EXPECT_EQ(str(messages.back().prompt), "The New Exchange Rate has been saved successfuly");
     });
     const auto rows = storedRows();
@@ -254,9 +272,9 @@ TEST_F(MaintenanceTest, AddWithTheDatabaseClosedReportsAndGoesOn)
     MOD_Data::rsRates.Close();
     MOD_Data::cnRates.Close();
     withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
-        typeInto(d.txtCountry, QStringLiteral("Newland"));
-        typeInto(d.txtExRate, QStringLiteral("3"));
-        QTest::mouseClick(d.cmdSave, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Newland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("3"));
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         expectSaveError(messages[0], MOD_Data::Err::ObjectClosed);
         EXPECT_TRUE(d.isVisible());
@@ -268,14 +286,14 @@ TEST_F(MaintenanceTest, EnterInABoxClosesTheAddDialogWithoutSaving)
 {
     frmHUD& hud = startProgram();
     withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
-        typeInto(d.txtCountry, QStringLiteral("Newland"));
-        typeInto(d.txtExRate, QStringLiteral("3"));
-        QTest::keyClick(d.txtExRate, Qt::Key_Return);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Newland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("3"));
+        QTest::keyClick(ctl(d).txtExRate, Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(storedRows().size(), 4u);
-    EXPECT_EQ(hud.lstCountries[0]->count(), 4);
+    EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 4);
 }
 
 // ---- Every way of closing refills the main window once ---------------------
@@ -302,15 +320,15 @@ TEST_P(ClosingRefills, ExactlyOnce)
     startProgram({}, false);
     const auto [action, how] = GetParam();
     if (std::string(action) == "mnuFileAddRates") {
-        withDialog<frmAddExchange>(action, [how](frmAddExchange& d) { closeDialog(d, d.cmdFinished, how); });
+        withDialog<frmAddExchange>(action, [how](frmAddExchange& d) { closeDialog(d, ctl(d).cmdFinished, how); });
     } else {
         withDialog<frmDelete>(action, [this, how](frmDelete& d) {
-            EXPECT_EQ(d.lstCountries->count(), 0) << "opens with an empty list";
+            EXPECT_EQ(ctl(d).lstCountries->count(), 0) << "opens with an empty list";
             ASSERT_EQ(messages.size(), 1u) << "the failed load is reported";
             expectFailureReport(messages[0], QStringLiteral("The list of countries could not be read."),
                                 MOD_Data::Err::ObjectClosed);
             messages.clear();
-            closeDialog(d, d.cmdFinished, how);
+            closeDialog(d, ctl(d).cmdFinished, how);
         });
     }
     EXPECT_EQ(countOf(FillListsFailed), 1);
@@ -332,32 +350,32 @@ TEST_F(MaintenanceTest, DeleteDialogOpensAsDesigned)
         EXPECT_EQ(str(d.windowTitle()), "Delete Exchange Rates");
         EXPECT_EQ(str(d.findChild<QLabel*>(QStringLiteral("lblInfo"))->text()),
                   "Select the country you wish to delete and then press the delete button.");
-        EXPECT_EQ(str(d.cmdDel->text()), "&Delete");
-        EXPECT_FALSE(d.cmdDel->isEnabled());
-        EXPECT_TRUE(d.cmdFinished->isDefault());
+        EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Delete");
+        EXPECT_FALSE(ctl(d).cmdDel->isEnabled());
+        EXPECT_TRUE(ctl(d).cmdFinished->isDefault());
         EXPECT_TRUE(d.windowFlags() & Qt::WindowMaximizeButtonHint);
         EXPECT_LT(d.minimumSize().width(), d.maximumSize().width()) << "sizable";
-        EXPECT_EQ(QApplication::focusWidget(), d.lstCountries);
+        EXPECT_EQ(QApplication::focusWidget(), ctl(d).lstCountries);
         EXPECT_EQ(tabOrder(),
-                  (std::vector<QWidget*>{d.txtCountry, d.txtDenom, d.txtExRate, d.cmdFinished, d.lstCountries}));
-        EXPECT_FALSE(d.lstCountries->accessibleName().isEmpty());
-        EXPECT_EQ(itemsOf(*d.lstCountries),
+                  (std::vector<QWidget*>{ctl(d).txtCountry, ctl(d).txtDenom, ctl(d).txtExRate, ctl(d).cmdFinished, ctl(d).lstCountries}));
+        EXPECT_FALSE(ctl(d).lstCountries->accessibleName().isEmpty());
+        EXPECT_EQ(itemsOf(*ctl(d).lstCountries),
                   (std::vector<std::string>{"Aland", "Britain", "Threeland", "Twoland"}));
-        EXPECT_EQ(d.lstCountries->selectedItems().size(), 0);
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
+        EXPECT_EQ(ctl(d).lstCountries->selectedItems().size(), 0);
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
 
-        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
-        EXPECT_EQ(str(d.txtCountry->text()), "Aland");
-        EXPECT_EQ(str(d.txtExRate->text()), "0.5");
-        EXPECT_EQ(str(d.txtDenom->text()), "Ay");
-        EXPECT_TRUE(d.cmdDel->isEnabled());
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
+        EXPECT_EQ(str(ctl(d).txtCountry->text()), "Aland");
+        EXPECT_EQ(str(ctl(d).txtExRate->text()), "0.5");
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), "Ay");
+        EXPECT_TRUE(ctl(d).cmdDel->isEnabled());
 
         // Growing the window gives the room to the list; the boxes keep their size.
-        const int boxWidth = d.txtCountry->width();
-        const int listWidth = d.lstCountries->width();
+        const int boxWidth = ctl(d).txtCountry->width();
+        const int listWidth = ctl(d).lstCountries->width();
         d.resize(d.width() + 120, d.height() + 80);
-        EXPECT_TRUE(QTest::qWaitFor([&] { return d.lstCountries->width() == listWidth + 120; }));
-        EXPECT_EQ(d.txtCountry->width(), boxWidth);
+        EXPECT_TRUE(QTest::qWaitFor([&] { return ctl(d).lstCountries->width() == listWidth + 120; }));
+        EXPECT_EQ(ctl(d).txtCountry->width(), boxWidth);
     });
 }
 
@@ -365,30 +383,30 @@ TEST_F(MaintenanceTest, DeleteAsksAndRemovesTheRow)
 {
     frmHUD& hud = startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [this, &hud](frmDelete& d) {
-        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
         answers = {MsgBoxResult::No};
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].prompt), "Are you sure you want to delete Twoland?");
         EXPECT_EQ(str(messages[0].title), "Confirm Delete");
         EXPECT_EQ(messages[0].buttons, MsgBoxButtons::YesNo);
         EXPECT_EQ(messages[0].defaultButton, MsgBoxResult::Yes);
         EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
-        EXPECT_EQ(str(d.txtCountry->text()), "Twoland") << "No keeps everything";
-        EXPECT_EQ(d.lstCountries->count(), 4);
+        EXPECT_EQ(str(ctl(d).txtCountry->text()), "Twoland") << "No keeps everything";
+        EXPECT_EQ(ctl(d).lstCountries->count(), 4);
         EXPECT_EQ(storedRows().size(), 4u);
 
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);  // Yes this time
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);  // Yes this time
         EXPECT_EQ(messages.size(), 2u) << "no message after a deletion";
-        EXPECT_TRUE(d.txtCountry->text().isEmpty());
-        EXPECT_TRUE(d.txtExRate->text().isEmpty());
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
-        EXPECT_FALSE(d.cmdDel->isEnabled());
-        EXPECT_EQ(itemsOf(*d.lstCountries), (std::vector<std::string>{"Aland", "Britain", "Threeland"}));
-        EXPECT_EQ(hud.lstCountries[0]->count(), 4) << "the main window waits for the dialog to close";
+        EXPECT_TRUE(ctl(d).txtCountry->text().isEmpty());
+        EXPECT_TRUE(ctl(d).txtExRate->text().isEmpty());
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
+        EXPECT_FALSE(ctl(d).cmdDel->isEnabled());
+        EXPECT_EQ(itemsOf(*ctl(d).lstCountries), (std::vector<std::string>{"Aland", "Britain", "Threeland"}));
+        EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 4) << "the main window waits for the dialog to close";
     });
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Threeland|Three|3", "Aland|Ay|0.5"}));
-    for (QListWidget* list : hud.lstCountries)
+    for (QListWidget* list : ctl(hud).lstCountries)
         EXPECT_EQ(itemsOf(*list), (std::vector<std::string>{"Aland", "Britain", "Threeland"}));
 }
 
@@ -396,24 +414,24 @@ TEST_F(MaintenanceTest, DeleteActsOnTheTypedName)
 {
     startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [this](frmDelete& d) {
-        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
         // A click in a box sends the focus back to the list; Tab still reaches it.
-        QTest::mouseClick(d.txtCountry, Qt::LeftButton);
-        EXPECT_EQ(QApplication::focusWidget(), d.lstCountries);
-        QTest::keyClick(d.lstCountries, Qt::Key_Tab);
-        ASSERT_EQ(QApplication::focusWidget(), d.txtCountry);
-        d.txtCountry->selectAll();
-        QTest::keyClick(d.txtCountry, Qt::Key_Delete);
-        EXPECT_TRUE(d.cmdDel->isEnabled()) << "typing does not change the button in delete mode";
+        QTest::mouseClick(ctl(d).txtCountry, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), ctl(d).lstCountries);
+        QTest::keyClick(ctl(d).lstCountries, Qt::Key_Tab);
+        ASSERT_EQ(QApplication::focusWidget(), ctl(d).txtCountry);
+        ctl(d).txtCountry->selectAll();
+        QTest::keyClick(ctl(d).txtCountry, Qt::Key_Delete);
+        EXPECT_TRUE(ctl(d).cmdDel->isEnabled()) << "typing does not change the button in delete mode";
 
-        QTest::keyClicks(d.txtCountry, QStringLiteral("Nowhere"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::keyClicks(ctl(d).txtCountry, QStringLiteral("Nowhere"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 2u);
         EXPECT_EQ(str(messages[1].prompt), "\"Nowhere\" is not in the rates table, so nothing was deleted.");
-        EXPECT_EQ(d.lstCountries->count(), 4);
+        EXPECT_EQ(ctl(d).lstCountries->count(), 4);
 
-        typeInto(d.txtCountry, QStringLiteral("Threeland"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Threeland"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_EQ(messages.size(), 3u);
     });
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2", "Aland|Ay|0.5"}));
@@ -423,22 +441,22 @@ TEST_F(MaintenanceTest, DeletingTheLastRowEmptiesEveryList)
 {
     frmHUD& hud = startProgram({{QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0}});
     withDialog<frmDelete>("mnuFileDeleteRates", [](frmDelete& d) {
-        selectCountry(*d.lstCountries, QStringLiteral("Britain"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
-        EXPECT_EQ(d.lstCountries->count(), 0);
-        EXPECT_FALSE(d.cmdDel->isEnabled());
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Britain"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+        EXPECT_EQ(ctl(d).lstCountries->count(), 0);
+        EXPECT_FALSE(ctl(d).cmdDel->isEnabled());
     });
     EXPECT_TRUE(storedRows().empty());
-    EXPECT_EQ(hud.lstCountries[0]->count(), 0);
-    EXPECT_EQ(hud.lstCountries[1]->count(), 0);
+    EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 0);
+    EXPECT_EQ(ctl(hud).lstCountries[1]->count(), 0);
 }
 
 TEST_F(MaintenanceTest, EnterInTheListClosesWithoutDeleting)
 {
     startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [](frmDelete& d) {
-        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
-        QTest::keyClick(d.lstCountries, Qt::Key_Return);
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        QTest::keyClick(ctl(d).lstCountries, Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
     EXPECT_TRUE(messages.empty());
@@ -452,28 +470,28 @@ TEST_F(MaintenanceTest, EditWritesTheBoxesBackIntoTheChosenRow)
     frmHUD& hud = startProgram();
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
         EXPECT_EQ(str(d.windowTitle()), "Delete Exchange Rates");
-        EXPECT_EQ(str(d.cmdDel->text()), "&Save");
-        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
-        typeInto(d.txtExRate, QString());
-        EXPECT_FALSE(d.cmdDel->isEnabled()) << "an empty box disables Save";
-        typeInto(d.txtExRate, QStringLiteral("2.25"));
-        typeInto(d.txtCountry, QStringLiteral("Zwoland"));
-        typeInto(d.txtDenom, QString());
-        QTest::keyClick(d.txtDenom, Qt::Key_Tab);
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
-        EXPECT_TRUE(d.cmdDel->isEnabled());
+        EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Save");
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        typeInto(ctl(d).txtExRate, QString());
+        EXPECT_FALSE(ctl(d).cmdDel->isEnabled()) << "an empty box disables Save";
+        typeInto(ctl(d).txtExRate, QStringLiteral("2.25"));
+        typeInto(ctl(d).txtCountry, QStringLiteral("Zwoland"));
+        typeInto(ctl(d).txtDenom, QString());
+        QTest::keyClick(ctl(d).txtDenom, Qt::Key_Tab);
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
+        EXPECT_TRUE(ctl(d).cmdDel->isEnabled());
 
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_TRUE(messages.empty()) << prompts().front();
-        EXPECT_EQ(itemsOf(*d.lstCountries), (std::vector<std::string>{"Aland", "Britain", "Threeland", "Zwoland"}));
-        EXPECT_TRUE(d.txtCountry->text().isEmpty());
-        EXPECT_TRUE(d.txtExRate->text().isEmpty());
-        EXPECT_EQ(str(d.txtDenom->text()), str(Placeholder));
-        EXPECT_FALSE(d.cmdDel->isEnabled());
+        EXPECT_EQ(itemsOf(*ctl(d).lstCountries), (std::vector<std::string>{"Aland", "Britain", "Threeland", "Zwoland"}));
+        EXPECT_TRUE(ctl(d).txtCountry->text().isEmpty());
+        EXPECT_TRUE(ctl(d).txtExRate->text().isEmpty());
+        EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
+        EXPECT_FALSE(ctl(d).cmdDel->isEnabled());
     });
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Zwoland|" + str(Placeholder) + "|2.25",
                                                       "Threeland|Three|3", "Aland|Ay|0.5"}));
-    EXPECT_EQ(itemsOf(*hud.lstCountries[0]), (std::vector<std::string>{"Aland", "Britain", "Threeland", "Zwoland"}));
+    EXPECT_EQ(itemsOf(*ctl(hud).lstCountries[0]), (std::vector<std::string>{"Aland", "Britain", "Threeland", "Zwoland"}));
 }
 
 TEST_F(MaintenanceTest, EditRefusesAnotherRowsNameAndABoxesOnlySave)
@@ -481,30 +499,30 @@ TEST_F(MaintenanceTest, EditRefusesAnotherRowsNameAndABoxesOnlySave)
     startProgram();
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
         // Typed by hand, with nothing chosen: no row to write into.
-        typeInto(d.txtCountry, QStringLiteral("Handland"));
-        typeInto(d.txtExRate, QStringLiteral("5"));
-        ASSERT_TRUE(d.cmdDel->isEnabled());
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Handland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("5"));
+        ASSERT_TRUE(ctl(d).cmdDel->isEnabled());
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("first"))) << str(messages[0].prompt);
 
-        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
-        typeInto(d.txtCountry, QStringLiteral("Britain"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        typeInto(ctl(d).txtCountry, QStringLiteral("Britain"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 2u);
         EXPECT_EQ(str(messages[1].prompt), "Britain already exists.");
 
         // Back to its own name the row can still be saved: the check found another
         // row, and the write must go to the chosen one.
-        typeInto(d.txtCountry, QStringLiteral("Twoland"));
-        typeInto(d.txtExRate, QStringLiteral("2.5"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Twoland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("2.5"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_EQ(messages.size(), 2u);
 
         // After a Save nothing is chosen any more.
-        typeInto(d.txtCountry, QStringLiteral("Aland"));
-        typeInto(d.txtExRate, QStringLiteral("8"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        typeInto(ctl(d).txtCountry, QStringLiteral("Aland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("8"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_EQ(messages.size(), 3u);
     });
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2.5", "Threeland|Three|3",
@@ -524,15 +542,15 @@ TEST_P(FailedEdit, LeavesTheRowAsItWas)
 {
     startProgram();
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
-        selectCountry(*d.lstCountries, QStringLiteral("Twoland"));
-        typeInto(d.txtExRate, QStringLiteral("2.75"));  // a good change beside the bad one
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("2.75"));  // a good change beside the bad one
         d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->setText(GetParam().text);
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
         EXPECT_EQ(str(d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->text()), str(GetParam().text));
         // Moving on must not commit any part of the failed write.
-        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
     });
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2", "Threeland|Three|3",
                                                       "Aland|Ay|0.5"}));
@@ -551,37 +569,198 @@ TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
     startProgram();
     withDialog<frmDelete>("mnuFileEditRates", [](frmDelete& d) {
         EXPECT_TRUE(MOD_Universe::blnEditMode);
-        QTest::mouseClick(d.txtCountry, Qt::LeftButton);
-        EXPECT_EQ(QApplication::focusWidget(), d.txtCountry) << "edit mode keeps the click";
+        QTest::mouseClick(ctl(d).txtCountry, Qt::LeftButton);
+        EXPECT_EQ(QApplication::focusWidget(), ctl(d).txtCountry) << "edit mode keeps the click";
     });
     withDialog<frmDelete>("mnuFileDeleteRates", [this](frmDelete& d) {
         EXPECT_FALSE(MOD_Universe::blnEditMode);
-        EXPECT_EQ(str(d.cmdDel->text()), "&Delete");
-        EXPECT_FALSE(d.cmdDel->isEnabled()) << "starts afresh";
-        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
+        EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Delete");
+        EXPECT_FALSE(ctl(d).cmdDel->isEnabled()) << "starts afresh";
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
         answers = {MsgBoxResult::No};
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].title), "Confirm Delete");
     });
     messages.clear();
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
-        EXPECT_EQ(str(d.cmdDel->text()), "&Save");
-        selectCountry(*d.lstCountries, QStringLiteral("Aland"));
-        typeInto(d.txtDenom, QStringLiteral("Aye"));
-        QTest::mouseClick(d.cmdDel, Qt::LeftButton);
+        EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Save");
+        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
+        typeInto(ctl(d).txtDenom, QStringLiteral("Aye"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_TRUE(messages.empty()) << "a save asks nothing";
     });
     EXPECT_EQ(storedRows().back(), "Aland|Aye|0.5");
 }
 
-int main(int argc, char** argv)
+// ---- Closing a dialog keeps what the main window had chosen ---------------
+
+struct AfterDialog {
+    const char* name;
+    const char* action;
+    std::function<void(frmDelete&)> script;  // null: the dialog is just closed
+    const char* from;  // what each side shows afterwards: "country|unit|rate", "" for an emptied side
+    const char* to;
+    std::array<const char*, 3> figures;  // the next calculation; all "" when Calculate is off
+    friend void PrintTo(const AfterDialog& a, std::ostream* os) { *os << a.name; }
+};
+
+class ChoiceAfterDialog : public MaintenanceTest, public ::testing::WithParamInterface<AfterDialog> {};
+
+TEST_P(ChoiceAfterDialog, KeepsEachSideByNameWithTheRowAsItNowStands)
 {
-    // Listing the tests needs an application too, and no display may be there.
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    MOD_Universe::initApplication(app);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    const AfterDialog& p = GetParam();
+    frmHUD& hudWindow = startProgram();
+    const AppFixture::Hud hud(hudWindow);
+    AppFixture::choose(ctl(hud).lstCountries[0], QStringLiteral("Twoland"));
+    AppFixture::choose(ctl(hud).lstCountries[1], QStringLiteral("Threeland"));
+    AppFixture::typeInto(ctl(hud).txtConvert, QStringLiteral("100"));
+    AppFixture::typeInto(ctl(hud).txtCom, QStringLiteral("2.5"));
+    QTest::mouseClick(ctl(hud).cmdCalculate, Qt::LeftButton);
+    const QStringList before{QStringLiteral("150.00"), QStringLiteral("3.75"), QStringLiteral("146.25")};
+    ASSERT_EQ(hud.figures(), before);
+
+    if (std::string(p.action) == "mnuFileAddRates") {
+        withDialog<frmAddExchange>(p.action, [](frmAddExchange& d) { QTest::mouseClick(ctl(d).cmdFinished, Qt::LeftButton); });
+    } else {
+        withDialog<frmDelete>(p.action, [&p](frmDelete& d) {
+            if (p.script)
+                p.script(d);
+            QTest::mouseClick(ctl(d).cmdFinished, Qt::LeftButton);
+        });
+    }
+    EXPECT_EQ(hud.figures(), before) << "the figures wait for the next Calculate";
+
+    const char* sides[] = {p.from, p.to};
+    for (int i = 0; i < 2; ++i) {
+        const QStringList want = QString::fromUtf8(sides[i]).split(QLatin1Char('|'));
+        const QString shown = hud.selected(i) + u'|' + ctl(hud).txtDenomination[i]->text() + u'|'
+            + ctl(hud).txtExchangeRate[i]->text();
+        EXPECT_EQ(str(shown), want.size() == 3 ? sides[i] : "||") << "side " << i;
+    }
+
+    const bool calculates = std::string(p.figures[0]) != "";
+    EXPECT_EQ(ctl(hud).cmdCalculate->isEnabled(), calculates);
+    QTest::mouseClick(ctl(hud).cmdCalculate, Qt::LeftButton);
+    const QStringList after{QString::fromUtf8(p.figures[0]), QString::fromUtf8(p.figures[1]),
+                            QString::fromUtf8(p.figures[2])};
+    EXPECT_EQ(hud.figures(), calculates ? after : before);
+
+    // What is chosen now is what the settings keep.
+    hudWindow.close();
+    EXPECT_EQ(savedSetting(QStringLiteral("ConvertTo")).toString(),
+              std::string(p.from).empty() ? QString() : QStringLiteral("Twoland"));
+    EXPECT_EQ(savedSetting(QStringLiteral("ConvertFrom")).toString(),
+              std::string(p.to).empty() ? QString() : QStringLiteral("Threeland"));
 }
+
+static void editChosen(frmDelete& d, const char* country, const char* rate)
+{
+    selectCountry(*ctl(d).lstCountries, QStringLiteral("Threeland"));
+    typeInto(ctl(d).txtCountry, QString::fromUtf8(country));
+    typeInto(ctl(d).txtExRate, QString::fromUtf8(rate));
+    QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryDialog, ChoiceAfterDialog,
+    ::testing::Values(
+        AfterDialog{"addClosed", "mnuFileAddRates", nullptr, "Twoland|Two|2", "Threeland|Three|3",
+                    {"150.00", "3.75", "146.25"}},
+        AfterDialog{"deleteClosed", "mnuFileDeleteRates", nullptr, "Twoland|Two|2", "Threeland|Three|3",
+                    {"150.00", "3.75", "146.25"}},
+        AfterDialog{"editedRateShowsAtOnce", "mnuFileEditRates",
+                    [](frmDelete& d) { editChosen(d, "Threeland", "4"); }, "Twoland|Two|2", "Threeland|Three|4",
+                    {"200.00", "5.00", "195.00"}},
+        AfterDialog{"renamedCountryEmptiesItsSide", "mnuFileEditRates",
+                    [](frmDelete& d) { editChosen(d, "Fourland", "4"); }, "Twoland|Two|2", "", {"", "", ""}},
+        AfterDialog{"deletedCountryEmptiesItsSide", "mnuFileDeleteRates",
+                    [](frmDelete& d) {
+                        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+                        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+                    },
+                    "", "Threeland|Three|3", {"", "", ""}}),
+    [](const ::testing::TestParamInfo<AfterDialog>& info) { return std::string(info.param.name); });
+
+// ---- Access keys of disabled buttons, and where the dialogs open -----------
+
+struct DeadKey {
+    const char* name;
+    const char* action;
+    const char* box;
+    Qt::Key key;
+    friend void PrintTo(const DeadKey& k, std::ostream* os) { *os << k.name; }
+};
+
+class DisabledAccessKey : public MaintenanceTest, public ::testing::WithParamInterface<DeadKey> {};
+
+TEST_P(DisabledAccessKey, DoesNothingAtAll)
+{
+    startProgram();
+    const DeadKey& k = GetParam();
+    const auto typeThenPress = [&k](QDialog& d) {
+        auto* box = d.findChild<QLineEdit*>(QString::fromLatin1(k.box));
+        ASSERT_NE(box, nullptr);
+        box->setFocus(Qt::TabFocusReason);
+        QTest::keyClicks(box, QStringLiteral("Testland"));
+        QTest::keyClick(box, k.key, Qt::AltModifier);
+        EXPECT_EQ(str(box->text()), "Testland");
+        EXPECT_TRUE(d.isVisible());
+    };
+    if (std::string(k.action) == "mnuFileAddRates")
+        withDialog<frmAddExchange>(k.action, [&](frmAddExchange& d) { typeThenPress(d); });
+    else
+        withDialog<frmDelete>(k.action, [&](frmDelete& d) { typeThenPress(d); });
+    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(storedRows().size(), 4u);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dialogs, DisabledAccessKey,
+    ::testing::Values(DeadKey{"addSave", "mnuFileAddRates", "txtCountry", Qt::Key_S},
+                      DeadKey{"deleteDelete", "mnuFileDeleteRates", "txtCountry", Qt::Key_D},
+                      DeadKey{"editSaveInRateBox", "mnuFileEditRates", "txtExRate", Qt::Key_S}),
+    [](const ::testing::TestParamInfo<DeadKey>& info) { return std::string(info.param.name); });
+
+TEST_F(MaintenanceTest, AnEnabledButtonsAccessKeyStillPressesIt)
+{
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
+        typeInto(ctl(d).txtCountry, QStringLiteral("Newland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("2"));
+        QTest::keyClick(ctl(d).txtExRate, Qt::Key_S, Qt::AltModifier);
+        // A button pressed by its access key clicks a moment later.
+        EXPECT_TRUE(QTest::qWaitFor([this] { return !messages.empty(); }, 2000));
+        EXPECT_EQ(prompts(), (std::vector<std::string>{"The New Exchange Rate has been saved successfuly"}));
+    });
+    EXPECT_EQ(storedRows().back(), "Newland|" + str(Placeholder) + "|2");
+}
+
+TEST_F(MaintenanceTest, MainWindowIgnoresCalculatesAccessKeyWhileItIsOff)
+{
+    const AppFixture::Hud hud(startProgram());
+    ASSERT_FALSE(ctl(hud).cmdCalculate->isEnabled());
+    typeInto(ctl(hud).txtDenomination[0], QStringLiteral("Pound"));
+    QTest::keyClick(ctl(hud).txtDenomination[0], Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(str(ctl(hud).txtDenomination[0]->text()), "Pound");
+}
+
+class DialogPlacement : public MaintenanceTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(DialogPlacement, OpensInTheCentreOfTheScreen)
+{
+    frmHUD& hud = startProgram();
+    hud.move(10, 10);  // away from the centre, so centring over it would show
+    const auto check = [](QDialog& d) {
+        const QPoint off = d.frameGeometry().center() - d.screen()->availableGeometry().center();
+        EXPECT_LE(off.manhattanLength(), 2) << off.x() << "," << off.y();
+    };
+    if (std::string(GetParam()) == "mnuFileAddRates")
+        withDialog<frmAddExchange>(GetParam(), [&](frmAddExchange& d) { check(d); });
+    else
+        withDialog<frmDelete>(GetParam(), [&](frmDelete& d) { check(d); });
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryDialog, DialogPlacement,
+                         ::testing::Values("mnuFileAddRates", "mnuFileDeleteRates", "mnuFileEditRates"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });

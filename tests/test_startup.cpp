@@ -15,6 +15,7 @@
 #include <QTimer>
 
 using AppFixture::ProgramTest;
+using AppFixture::ctl;
 
 namespace {
 
@@ -31,12 +32,12 @@ TEST_F(StartupTest, firstRunStartsBlankAtTheDefaultPlace)
     createDatabase();
     frmHUD& hud = startProgram();
     EXPECT_TRUE(messages.empty());
-    EXPECT_EQ(hud.lstCountries[0]->count(), 7);
-    EXPECT_TRUE(selected(hud.lstCountries[0]).isEmpty());
-    EXPECT_TRUE(selected(hud.lstCountries[1]).isEmpty());
-    EXPECT_TRUE(hud.txtExchangeRate[0]->text().isEmpty());
-    EXPECT_FALSE(hud.cmdCalculate->isEnabled());
-    EXPECT_EQ(hud.txtCom->text(), QStringLiteral("0"));
+    EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 7);
+    EXPECT_TRUE(selected(ctl(hud).lstCountries[0]).isEmpty());
+    EXPECT_TRUE(selected(ctl(hud).lstCountries[1]).isEmpty());
+    EXPECT_TRUE(ctl(hud).txtExchangeRate[0]->text().isEmpty());
+    EXPECT_FALSE(ctl(hud).cmdCalculate->isEnabled());
+    EXPECT_EQ(ctl(hud).txtCom->text(), QStringLiteral("0"));
     EXPECT_EQ(hud.pos(), QPoint(7, 7));  // 105 twips
     EXPECT_TRUE(hud.isVisible());
 }
@@ -50,11 +51,11 @@ TEST_F(StartupTest, savedCountriesCommissionAndPlaceComeBack)
     saveSetting(QStringLiteral("Top"), QStringLiteral("1500"));
     saveSetting(QStringLiteral("Left"), QStringLiteral("3000"));
     frmHUD& hud = startProgram();
-    EXPECT_EQ(selected(hud.lstCountries[0]), QStringLiteral("Testland"));
-    EXPECT_EQ(hud.txtExchangeRate[0]->text(), QStringLiteral("1.5"));
-    EXPECT_EQ(selected(hud.lstCountries[1]), QStringLiteral("O'Brien's Land"));
-    EXPECT_EQ(hud.txtDenomination[1]->text(), QStringLiteral("Shilling"));
-    EXPECT_EQ(hud.txtCom->text(), QStringLiteral("2.5"));
+    EXPECT_EQ(selected(ctl(hud).lstCountries[0]), QStringLiteral("Testland"));
+    EXPECT_EQ(ctl(hud).txtExchangeRate[0]->text(), QStringLiteral("1.5"));
+    EXPECT_EQ(selected(ctl(hud).lstCountries[1]), QStringLiteral("O'Brien's Land"));
+    EXPECT_EQ(ctl(hud).txtDenomination[1]->text(), QStringLiteral("Shilling"));
+    EXPECT_EQ(ctl(hud).txtCom->text(), QStringLiteral("2.5"));
     EXPECT_EQ(hud.pos(), QPoint(200, 100));
 }
 
@@ -63,10 +64,10 @@ TEST_F(StartupTest, closingSavesWhatTheWindowShowsForTheNextRun)
     createDatabase();
     saveSetting(QStringLiteral("ConvertFrom"), QStringLiteral("Twoland"));
     frmHUD& hud = startProgram();
-    QListWidget* from = hud.lstCountries[0];
+    QListWidget* from = ctl(hud).lstCountries[0];
     from->setCurrentItem(from->findItems(QStringLiteral("Threeland"), Qt::MatchExactly).first());
-    hud.lstCountries[1]->clearSelection();  // nothing chosen: the earlier country stays saved
-    hud.txtCom->setText(QStringLiteral("007"));
+    ctl(hud).lstCountries[1]->clearSelection();  // nothing chosen: the earlier country stays saved
+    ctl(hud).txtCom->setText(QStringLiteral("007"));
     hud.move(45, 30);
     hud.close();
     EXPECT_EQ(savedSetting(QStringLiteral("ConvertTo")).toString(), QStringLiteral("Threeland"));
@@ -78,9 +79,9 @@ TEST_F(StartupTest, closingSavesWhatTheWindowShowsForTheNextRun)
     // The next run: "007" comes back as 7.
     delete frmSplash::current();
     frmHUD& next = startProgram();
-    EXPECT_EQ(next.txtCom->text(), QStringLiteral("7"));
-    EXPECT_EQ(selected(next.lstCountries[0]), QStringLiteral("Threeland"));
-    EXPECT_EQ(selected(next.lstCountries[1]), QStringLiteral("Twoland"));
+    EXPECT_EQ(ctl(next).txtCom->text(), QStringLiteral("7"));
+    EXPECT_EQ(selected(ctl(next).lstCountries[0]), QStringLiteral("Threeland"));
+    EXPECT_EQ(selected(ctl(next).lstCountries[1]), QStringLiteral("Twoland"));
     EXPECT_EQ(next.pos(), QPoint(45, 30));
 }
 
@@ -96,7 +97,7 @@ TEST_P(UnusableSetting, givesItsDefault)
     createDatabase();
     saveSetting(QString::fromLatin1(GetParam().key), GetParam().value);
     frmHUD& hud = startProgram();
-    EXPECT_EQ(hud.txtCom->text(), QStringLiteral("0"));
+    EXPECT_EQ(ctl(hud).txtCom->text(), QStringLiteral("0"));
     EXPECT_EQ(hud.pos(), QPoint(7, 7));
 }
 
@@ -123,9 +124,9 @@ TEST_F(StartupTest, savedNameMatchingNoEntryEndsOnTheLastItem)
     saveSetting(QStringLiteral("ConvertTo"), QStringLiteral("TESTLAND"));
     saveSetting(QStringLiteral("ConvertFrom"), QStringLiteral("Atlantis"));
     frmHUD& hud = startProgram();
-    EXPECT_EQ(selected(hud.lstCountries[0]), QStringLiteral("Zeroland"));
-    EXPECT_EQ(selected(hud.lstCountries[1]), QStringLiteral("Zeroland"));
-    EXPECT_EQ(hud.txtDenomination[1]->text(), QStringLiteral("Nought"));
+    EXPECT_EQ(selected(ctl(hud).lstCountries[0]), QStringLiteral("Zeroland"));
+    EXPECT_EQ(selected(ctl(hud).lstCountries[1]), QStringLiteral("Zeroland"));
+    EXPECT_EQ(ctl(hud).txtDenomination[1]->text(), QStringLiteral("Nought"));
 }
 
 TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
@@ -142,7 +143,7 @@ TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
     EXPECT_EQ(messages[1].title, QStringLiteral("Tallyvane"));
     EXPECT_EQ(messages[1].icon, MsgBoxIcon::None);
     EXPECT_TRUE(hud.isVisible());
-    EXPECT_EQ(hud.lstCountries[0]->count(), 0);
+    EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 0);
     EXPECT_FALSE(QFile::exists(dbPath()));  // never created by the program
 }
 
@@ -180,9 +181,10 @@ class ClosingRoute : public StartupTest, public ::testing::WithParamInterface<in
 
 TEST_P(ClosingRoute, closesDatabaseThenSavesThenEndsAfterTheSplash)
 {
+    frmSplash::setInterval(150);  // the splash's own length is checked below, without waiting it out
     createDatabase();
     frmHUD& hud = startProgram();
-    hud.txtCom->setText(QStringLiteral("3"));
+    ctl(hud).txtCom->setText(QStringLiteral("3"));
 
     bool splashSeen = false;
     bool dbClosedAtSplash = false;
@@ -206,10 +208,10 @@ TEST_P(ClosingRoute, closesDatabaseThenSavesThenEndsAfterTheSplash)
 
     QTimer::singleShot(0, &hud, [&hud] {
         switch (GetParam()) {
-        case 0: QTest::mouseClick(hud.cmdExit, Qt::LeftButton); break;
+        case 0: QTest::mouseClick(ctl(hud).cmdExit, Qt::LeftButton); break;
         case 1: hud.findChild<QAction*>(QStringLiteral("mnuFileExit"))->trigger(); break;
         case 2: hud.close(); break;  // the close box
-        case 3: hud.cmdExit->setFocus(); QTest::keyClick(hud.cmdExit, Qt::Key_Return); break;
+        case 3: ctl(hud).cmdExit->setFocus(); QTest::keyClick(ctl(hud).cmdExit, Qt::Key_Return); break;
         }
     });
     QElapsedTimer clock;
@@ -222,7 +224,8 @@ TEST_P(ClosingRoute, closesDatabaseThenSavesThenEndsAfterTheSplash)
     qApp->removeEventFilter(&spy);
 
     EXPECT_EQ(rc, 0);
-    EXPECT_GE(clock.elapsed(), frmSplash::ShowMilliseconds - 50);
+    frmSplash::setInterval(frmSplash::ShowMilliseconds);
+    EXPECT_GE(clock.elapsed(), 150);
     EXPECT_TRUE(splashSeen);
     EXPECT_TRUE(dbClosedAtSplash);
     EXPECT_TRUE(settingsUnsavedAtSplash);
@@ -248,7 +251,9 @@ TEST_F(StartupTest, splashIsBorderlessCentredOnTopAndIgnoresClicks)
     EXPECT_EQ(splash->geometry().center(), QGuiApplication::primaryScreen()->geometry().center());
     QTest::mouseClick(splash, Qt::LeftButton);
     EXPECT_EQ(frmSplash::current(), splash);
-    EXPECT_EQ(splash->T1->interval(), 2000);
+    const auto* T1 = splash->findChild<QTimer*>(QStringLiteral("T1"));
+    ASSERT_NE(T1, nullptr);
+    EXPECT_EQ(T1->interval(), 2000);
 }
 
 } // namespace
