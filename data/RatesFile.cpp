@@ -1,6 +1,7 @@
 #include "data/RatesFile.h"
 
 #include "calculator/NumberText.h"
+#include "data/Csv.h"
 #include "data/RecordStore.h"
 
 #include <QFile>
@@ -223,29 +224,29 @@ std::vector<RateRow> readSeedCsv(const QString& path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DbError(Err::CannotOpen, u"Could not read %1: %2"_s.arg(quotedPath(path), file.errorString()));
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    const QString text = QString::fromUtf8(file.readAll());
 
-    const std::vector<CsvRecord> records = parseCsv(text, path);
+    const Csv::Result csv = Csv::parse(text);
+    if (!csv.ok())
+        throw DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(csv.errorLine).arg(quotedPath(path), csv.error));
     const QStringList header = {FieldCountry.toString(), FieldUnit.toString(), FieldRate.toString()};
-    if (records.empty() || records.front().fields != header)
+    if (csv.records.empty() || csv.records.front().fields != header)
         throw DbError(Err::CannotOpen,
                       u"%1 must start with the line: Country,Monetery Unit,Exchange Rate"_s.arg(quotedPath(path)));
 
     std::vector<RateRow> rows;
-    rows.reserve(records.size() - 1);
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
+    rows.reserve(csv.records.size() - 1);
+    for (std::size_t i = 1; i < csv.records.size(); ++i) {
+        const Csv::Record& record = csv.records[i];
         auto bad = [&](const QString& why) {
             return DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(record.line).arg(quotedPath(path), why));
         };
         if (record.fields.size() != 3)
             throw bad(u"expected 3 fields, found %1."_s.arg(record.fields.size()));
-        const MOD_Universe::ParsedNumber rate = MOD_Universe::readNumber(record.fields[2]);
+        const MOD_Universe::ParsedNumber rate = MOD_Universe::readNumber(record.fields[2].trimmed());
         if (!rate.ok() || !(rate.value > 0.0))
             throw bad(u"'%1' is not a rate above 0."_s.arg(record.fields[2]));
-        rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value});
+        rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value, {}});
     }
     return rows;
 }

@@ -3,6 +3,7 @@
 // Creating a rates file: used by the build to seed Exchange.db and by tests to
 // make real database files. The program itself never creates the file.
 
+#include <QDate>
 #include <QString>
 
 #include <vector>
@@ -13,6 +14,7 @@ struct RateRow {
     QString country;
     QString unit;
     double rate = 0.0;
+    QDate updated;  // when the rate was last set; null when unknown
 };
 
 // Creates a new SQLCipher file keyed with the database password, with the table

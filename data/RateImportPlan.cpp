@@ -1,0 +1,163 @@
+#include "data/RateImport.h"
+#include "data/RateImportNames.h"
+
+#include "data/RecordStore.h"
+
+#include <QHash>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Data {
+
+namespace {
+
+bool isPound(const FileRate& r)
+{
+    return r.currencyCode == u"GBP";
+}
+
+// Cut to at most max UTF-16 units without splitting a surrogate pair.
+QString cut(const QString& text, qsizetype max)
+{
+    if (text.size() <= max)
+        return text;
+    qsizetype n = max;
+    if (text[n - 1].isHighSurrogate())
+        --n;
+    return text.left(n);
+}
+
+} // namespace
+
+std::optional<double> RateChange::changePercent() const
+{
+    if (isNew() || !(currentRate > 0.0))
+        return std::nullopt;
+    return (newRate - currentRate) / currentRate * 100.0;
+}
+
+bool RateChange::bigChange() const
+{
+    const std::optional<double> p = changePercent();
+    return p && std::abs(*p) > 25.0;
+}
+
+QString currencyOfCountry(const QString& name)
+{
+    return currenciesOfTerritory(territoryOfName(name)).value(0);
+}
+
+ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
+{
+    const std::vector<FileRate>& rates = file.rates;
+    QHash<QString, std::size_t> byName;
+    QHash<QString, std::vector<std::size_t>> byCode;
+    std::vector<QLocale::Territory> territories(rates.size(), QLocale::AnyTerritory);
+    byName.reserve(static_cast<qsizetype>(rates.size()));
+    for (std::size_t i = 0; i < rates.size(); ++i) {
+        const FileRate& r = rates[i];
+        if (!r.country.isEmpty() && !byName.contains(r.country))
+            byName.insert(r.country, i);
+        if (!r.currencyCode.isEmpty())
+            byCode[r.currencyCode].push_back(i);
+        if (!r.territoryCode.isEmpty())
+            territories[i] = QLocale::codeToTerritory(r.territoryCode);
+        if (territories[i] == QLocale::AnyTerritory && !r.country.isEmpty())
+            territories[i] = territoryOfName(r.country);
+    }
+
+    ImportPlan plan;
+    std::vector<bool> taken(rates.size(), false);
+    for (const RateRow& row : table) {
+        std::optional<std::size_t> match;
+        MatchKind kind = MatchKind::Name;
+        if (const auto it = byName.constFind(row.country); it != byName.cend()) {
+            match = *it;
+        } else if (const QLocale::Territory territory = territoryOfName(row.country);
+                   territory != QLocale::AnyTerritory) {
+            // The file row of the country's currency, that country's own row first.
+            for (const QString& code : currenciesOfTerritory(territory)) {
+                const auto users = byCode.constFind(code);
+                if (users == byCode.cend())
+                    continue;
+                kind = MatchKind::Currency;
+                match = users->front();
+                for (std::size_t i : *users) {
+                    if (territories[i] == territory) {
+                        match = i;
+                        break;
+                    }
+                }
+                break;
+            }
+            // The locale data may not know the currency the file uses now.
+            if (!match) {
+                for (std::size_t i = 0; i < rates.size(); ++i) {
+                    if (territories[i] == territory) {
+                        kind = MatchKind::Country;
+                        match = i;
+                        break;
+                    }
+                }
+            }
+        }
+        if (!match)
+            continue;
+        taken[*match] = true;
+        if (row.country == PivotCountry)
+            continue;
+        const FileRate& r = rates[*match];
+        const bool newerDate = r.date.isValid() && (!row.updated.isValid() || r.date > row.updated);
+        if (r.rate == row.rate && !newerDate)
+            continue;
+        RateChange change;
+        change.country = row.country;
+        change.unit = row.unit;
+        change.currentRate = row.rate;
+        change.currentDate = row.updated;
+        change.newRate = r.rate;
+        change.newDate = r.date;
+        change.match = kind;
+        change.fileCountry = r.country;
+        change.currencyCode = r.currencyCode;
+        change.ticked = true;
+        plan.changes.push_back(std::move(change));
+    }
+
+    for (std::size_t i = 0; i < rates.size(); ++i) {
+        const FileRate& r = rates[i];
+        // The pound is the pivot's currency: its rate is 1 by definition.
+        if (taken[i] || isPound(r))
+            continue;
+        if (r.country.size() > CountryMaxLength) {
+            plan.skipped.append(u"Line %1: the country name '%2' is longer than %3 characters."_s.arg(r.line).arg(
+                r.country, QString::number(CountryMaxLength)));
+            continue;
+        }
+        RateChange change;
+        change.country = r.country;
+        change.unit = cut(r.unit, UnitMaxLength);
+        change.newRate = r.rate;
+        change.newDate = r.date;
+        change.match = MatchKind::New;
+        change.fileCountry = r.country;
+        change.currencyCode = r.currencyCode;
+        change.ticked = false;
+        plan.changes.push_back(std::move(change));
+    }
+    return plan;
+}
+
+std::vector<RateWrite> ratesToWrite(const std::vector<RateChange>& changes)
+{
+    std::vector<RateWrite> writes;
+    for (const RateChange& c : changes) {
+        if (c.ticked)
+            writes.push_back(RateWrite{c.country, c.unit, c.newRate, c.newDate, c.isNew()});
+    }
+    return writes;
+}
+
+} // namespace MOD_Data
