@@ -18,15 +18,28 @@ bool isPound(const FileRate& r)
     return r.currencyCode == u"GBP";
 }
 
-// Cut to at most max UTF-16 units without splitting a surrogate pair.
+// The table counts characters, not UTF-16 units: a pair of surrogates is one.
+qsizetype characters(const QString& text)
+{
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
+            ++n;
+    }
+    return n;
+}
+
+// Cut to at most max characters, never inside a surrogate pair.
 QString cut(const QString& text, qsizetype max)
 {
-    if (text.size() <= max)
-        return text;
-    qsizetype n = max;
-    if (text[n - 1].isHighSurrogate())
-        --n;
-    return text.left(n);
+    qsizetype n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())
+            continue;
+        if (n++ == max)
+            return text.left(i);
+    }
+    return text;
 }
 
 } // namespace
@@ -131,7 +144,7 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
         // The pound is the pivot's currency: its rate is 1 by definition.
         if (taken[i] || isPound(r))
             continue;
-        if (r.country.size() > CountryMaxLength) {
+        if (characters(r.country) > CountryMaxLength) {
             plan.skipped.append(u"Line %1: the country name '%2' is longer than %3 characters."_s.arg(r.line).arg(
                 r.country, QString::number(CountryMaxLength)));
             continue;
