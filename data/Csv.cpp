@@ -117,7 +117,8 @@ QString field(const QString& value)
 {
     const bool needsQuotes = value.contains(u',') || value.contains(u'"') || value.contains(u'\n')
                              || value.contains(u'\r')
-                             || (!value.isEmpty() && (isBlank(value.front()) || isBlank(value.back())));
+                             || (!value.isEmpty() && (isBlank(value.front()) || isBlank(value.back())))
+                             || value.startsWith(QChar(0xFEFF));  // else read as a byte-order mark
     if (!needsQuotes)
         return value;
     QString out = value;

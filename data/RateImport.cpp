@@ -40,7 +40,15 @@ QString decodeText(const QByteArray& bytes)
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         text = decoder.decode(bytes.mid(2));
-        if (decoder.hasError())
+        // Qt lets unpaired surrogates through; text with them is no text.
+        bool paired = true;
+        for (qsizetype i = 0; i < text.size() && paired; ++i) {
+            if (text[i].isHighSurrogate())
+                paired = i + 1 < text.size() && text[++i].isLowSurrogate();
+            else
+                paired = !text[i].isLowSurrogate();
+        }
+        if (decoder.hasError() || !paired || bytes.size() % 2 != 0)
             throw Bad{u"is not a text file."_s};
     } else {
         QStringDecoder decoder(QStringConverter::Utf8);
