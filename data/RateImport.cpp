@@ -12,6 +12,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
@@ -83,21 +84,59 @@ double readRate(const QString& written, qint64 line, const QString& what = QStri
     return n.value;
 }
 
-// Dates as the sources write them: 01/01/2020, 01/Jan/2020, 29 April 2022,
-// 2022-04-29, with English month names whatever the user's language.
+// Dates as the sources write them: 01/01/2020, 1/1/2020, 01/Jan/2020,
+// 01-Jan-2020, 29 April 2022, 2022-04-29, with English month names whatever the
+// user's language. Read by hand: Qt's date parser looks up the time zone on
+// every call, which a 10,000-row file feels.
 QDate readDate(const QString& written)
 {
-    static const QString formats[] = {u"dd/MM/yyyy"_s, u"d/M/yyyy"_s,   u"yyyy-MM-dd"_s,  u"dd/MMM/yyyy"_s,
-                                      u"d/MMM/yyyy"_s, u"dd-MMM-yyyy"_s, u"d-MMM-yyyy"_s, u"d MMMM yyyy"_s,
-                                      u"d MMM yyyy"_s, u"dd.MM.yyyy"_s};
-    const QString text = written.simplified();
-    const QLocale c = QLocale::c();
-    for (const QString& format : formats) {
-        const QDate date = c.toDate(text, format);
-        if (date.isValid())
-            return date;
+    static const QStringList months{u"january"_s, u"february"_s, u"march"_s,     u"april"_s,
+                                    u"may"_s,     u"june"_s,     u"july"_s,      u"august"_s,
+                                    u"september"_s, u"october"_s, u"november"_s, u"december"_s};
+    QStringList parts;
+    QString part;
+    for (QChar c : written.trimmed()) {
+        if (c == u'/' || c == u'-' || c == u'.' || c == u' ') {
+            if (!part.isEmpty())
+                parts.append(std::exchange(part, QString()));
+        } else {
+            part += c;
+        }
     }
-    return {};
+    if (!part.isEmpty())
+        parts.append(part);
+    if (parts.size() != 3)
+        return {};
+    const auto number = [](const QString& text, int maxDigits) {
+        if (text.isEmpty() || text.size() > maxDigits)
+            return -1;
+        int n = 0;
+        for (QChar c : text) {
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * 10 + (c.unicode() - u'0');
+        }
+        return n;
+    };
+    const auto month = [&](const QString& text) {
+        const int n = number(text, 2);
+        if (n >= 0)
+            return n;
+        const QString lower = text.toLower();
+        for (int m = 0; m < 12; ++m) {
+            if (lower == months[m] || (lower.size() == 3 && months[m].startsWith(lower)) || (lower == u"sept" && m == 8))
+                return m + 1;
+        }
+        return -1;
+    };
+    if (parts[0].size() == 4) {
+        const int y = number(parts[0], 4), m = number(parts[1], 2), d = number(parts[2], 2);
+        return y > 0 && m > 0 && d > 0 ? QDate(y, m, d) : QDate();
+    }
+    const int d = number(parts[0], 2), m = month(parts[1]), y = number(parts[2], 4);
+    if (d <= 0 || m <= 0 || parts[2].size() != 4 || y <= 0)
+        return {};
+    return QDate(y, m, d);
 }
 
 QDate requireDate(const QString& written, qint64 line, const QString& what)
@@ -453,7 +492,8 @@ RateFile readExport(const std::vector<Csv::Record>& records, RateFile file)
 
 // ---------------------------------------------------------------- recognising
 
-RateFile parseText(const QString& text, RateFile file)
+// bytes: the file as read, when it is UTF-8 (the XML reader is faster on bytes).
+RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
 {
     qsizetype first = 0;
     while (first < text.size() && text[first].isSpace())
@@ -462,7 +502,11 @@ RateFile parseText(const QString& text, RateFile file)
         throw Bad{u"is empty."_s};
 
     if (text[first] == u'<') {
-        QXmlStreamReader xml(text);
+        QXmlStreamReader xml;
+        if (utf8.isNull())
+            xml.addData(text);
+        else
+            xml.addData(utf8);
         while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
         }
         if (xml.hasError())
@@ -516,7 +560,10 @@ RateFileResult parseRateFile(const QByteArray& bytes, const QString& path)
             throw Bad{u"is too large for a rate file (over %1 MB)."_s.arg(MaxRateFileBytes / (1024 * 1024))};
         RateFile file;
         file.path = path;
-        return RateFileResult{parseText(decodeText(bytes), std::move(file)), {}};
+        const QString text = decodeText(bytes);
+        const bool isUtf8 = !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")
+                            && bytes.isValidUtf8();
+        return RateFileResult{parseText(text, isUtf8 ? bytes : QByteArray(), std::move(file)), {}};
     } catch (const Bad& bad) {
         return failure(path, bad);
     }

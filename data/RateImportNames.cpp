@@ -15,27 +15,40 @@ namespace {
 // "bahamas" are one name.
 QString normalized(QStringView name)
 {
-    const QString decomposed = name.toString().normalized(QString::NormalizationForm_KD);
+    bool ascii = true;
+    for (QChar c : name)
+        ascii = ascii && c.unicode() < 0x80;
+    const QString decomposed = ascii ? name.toString() : name.toString().normalized(QString::NormalizationForm_KD);
     QString out;
-    out.reserve(decomposed.size());
+    out.reserve(decomposed.size() + 4);
+    bool gap = false;  // a blank is due before the next letter
+    const auto letter = [&](QChar c) {
+        if (gap && !out.isEmpty())
+            out += u' ';
+        gap = false;
+        out += c;
+    };
     for (QChar c : decomposed) {
         if (c.category() == QChar::Mark_NonSpacing || c == u'\'' || c == QChar(0x2019))
             continue;
-        if (c == u'&')
-            out += u" and "_s;
-        else if (c.isLetterOrNumber())
-            out += c.toLower();
-        else
-            out += u' ';
+        if (c == u'&') {
+            gap = true;
+            for (QChar a : u"and"_s)
+                letter(a);
+            gap = true;
+        } else if (c.isLetterOrNumber()) {
+            letter(c.toLower());
+        } else {
+            gap = true;
+        }
     }
-    QStringList words = out.split(u' ', Qt::SkipEmptyParts);
-    if (!words.isEmpty() && words.front() == u"st")
-        words.front() = u"saint"_s;
-    if (words.size() > 1 && words.front() == u"the")
-        words.removeFirst();
-    if (words.size() > 1 && words.back() == u"the")
-        words.removeLast();
-    return words.join(u' ');
+    if (out.startsWith(u"st "))
+        out.replace(0, 2, u"saint"_s);
+    if (out.startsWith(u"the ") && out.size() > 4)
+        out.remove(0, 4);
+    if (out.endsWith(u" the") && out.size() > 4)
+        out.chop(4);
+    return out;
 }
 
 // Names people write that the locale data does not hold, by ISO 3166 code.
@@ -132,7 +145,9 @@ const Index& index()
 QLocale::Territory territoryOfName(const QString& name)
 {
     const Index& idx = index();
-    QStringList tries{name};
+    if (const auto it = idx.byName.constFind(normalized(name)); it != idx.byName.cend())
+        return *it;
+    QStringList tries;
     // "Korea (South)", "Korea, Republic of": the parts either way round, then the first alone.
     for (const auto& [open, close] : {std::pair{u'(', u')'}, std::pair{u',', u'\0'}}) {
         const qsizetype at = name.indexOf(open);

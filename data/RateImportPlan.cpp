@@ -67,7 +67,6 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
     const std::vector<FileRate>& rates = file.rates;
     QHash<QString, std::size_t> byName;
     QHash<QString, std::vector<std::size_t>> byCode;
-    std::vector<QLocale::Territory> territories(rates.size(), QLocale::AnyTerritory);
     byName.reserve(static_cast<qsizetype>(rates.size()));
     for (std::size_t i = 0; i < rates.size(); ++i) {
         const FileRate& r = rates[i];
@@ -75,11 +74,27 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
             byName.insert(r.country, i);
         if (!r.currencyCode.isEmpty())
             byCode[r.currencyCode].push_back(i);
-        if (!r.territoryCode.isEmpty())
-            territories[i] = QLocale::codeToTerritory(r.territoryCode);
-        if (territories[i] == QLocale::AnyTerritory && !r.country.isEmpty())
-            territories[i] = territoryOfName(r.country);
     }
+    // The countries of the file's rows, worked out only when a table row needs
+    // them: most tables match by name alone. The first row of each country.
+    std::optional<QHash<int, std::size_t>> byTerritory;
+    const auto firstRowOf = [&](QLocale::Territory territory) -> std::optional<std::size_t> {
+        if (!byTerritory) {
+            byTerritory.emplace();
+            for (std::size_t i = 0; i < rates.size(); ++i) {
+                const FileRate& r = rates[i];
+                QLocale::Territory t = QLocale::AnyTerritory;
+                if (!r.territoryCode.isEmpty())
+                    t = QLocale::codeToTerritory(r.territoryCode);
+                if (t == QLocale::AnyTerritory && !r.country.isEmpty())
+                    t = territoryOfName(r.country);
+                if (t != QLocale::AnyTerritory && !byTerritory->contains(int(t)))
+                    byTerritory->insert(int(t), i);
+            }
+        }
+        const auto it = byTerritory->constFind(int(territory));
+        return it == byTerritory->cend() ? std::nullopt : std::optional<std::size_t>(*it);
+    };
 
     ImportPlan plan;
     std::vector<bool> taken(rates.size(), false);
@@ -91,29 +106,19 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
         } else if (const QLocale::Territory territory = territoryOfName(row.country);
                    territory != QLocale::AnyTerritory) {
             // The file row of the country's currency, that country's own row first.
+            const std::optional<std::size_t> own = firstRowOf(territory);
             for (const QString& code : currenciesOfTerritory(territory)) {
                 const auto users = byCode.constFind(code);
                 if (users == byCode.cend())
                     continue;
                 kind = MatchKind::Currency;
-                match = users->front();
-                for (std::size_t i : *users) {
-                    if (territories[i] == territory) {
-                        match = i;
-                        break;
-                    }
-                }
+                match = own && rates[*own].currencyCode == code ? *own : users->front();
                 break;
             }
             // The locale data may not know the currency the file uses now.
-            if (!match) {
-                for (std::size_t i = 0; i < rates.size(); ++i) {
-                    if (territories[i] == territory) {
-                        kind = MatchKind::Country;
-                        match = i;
-                        break;
-                    }
-                }
+            if (!match && own) {
+                kind = MatchKind::Country;
+                match = own;
             }
         }
         if (!match)
