@@ -93,10 +93,12 @@ Result parse(QStringView text)
         if (c == u',') {
             endField();
         } else if (c == u'"') {
+            if (wasQuoted)
+                return fail(u"text after a closing quote."_s);
             bool onlyBlanks = true;
             for (QChar b : fieldText)
                 onlyBlanks = onlyBlanks && isBlank(b);
-            if (!onlyBlanks || wasQuoted)
+            if (!onlyBlanks)
                 return fail(u"a quote inside an unquoted field."_s);
             fieldText.clear();
             quoted = true;

@@ -132,6 +132,8 @@ void frmImportRates::fillTable()
         tblChanges->setItem(row, ColChange, percent);
         tblChanges->setItem(row, ColMatch, cell(matchText(change)));
     }
+    // Measured on the first rows only: a file of thousands of rows opens at once.
+    tblChanges->horizontalHeader()->setResizeContentsPrecision(200);
     tblChanges->resizeColumnsToContents();
     tblChanges->horizontalHeader()->setStretchLastSection(true);
 }

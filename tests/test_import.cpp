@@ -231,6 +231,36 @@ TEST(RateFileFormats, latinOneBytesAreReadAsText)
     EXPECT_EQ(r.file->rates[0].country, u"Cura\u00E7ao"_s);
 }
 
+struct DateCase {
+    const char* written;
+    QDate date;  // null: refused
+};
+
+class DateFormTest : public ::testing::TestWithParam<DateCase> {};
+
+TEST_P(DateFormTest, startDatesAreReadAsTheSourcesWriteThem)
+{
+    const QByteArray bytes = "Country,Currency Code,Rate,Start date\nUSA,USD,1.3," + QByteArray(GetParam().written) + "\n";
+    const RateFileResult r = parseRateFile(bytes, u"d.csv"_s);
+    if (GetParam().date.isNull()) {
+        EXPECT_FALSE(r.ok()) << GetParam().written;
+        return;
+    }
+    ASSERT_TRUE(r.ok()) << str(r.error);
+    EXPECT_EQ(r.file->from, GetParam().date);
+    EXPECT_EQ(r.file->to, GetParam().date);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, DateFormTest,
+    ::testing::Values(DateCase{"01/02/2020", QDate(2020, 2, 1)}, DateCase{"1/2/2020", QDate(2020, 2, 1)},
+                      DateCase{"01/Feb/2020", QDate(2020, 2, 1)}, DateCase{"01-feb-2020", QDate(2020, 2, 1)},
+                      DateCase{"1 February 2020", QDate(2020, 2, 1)}, DateCase{"2020-02-01", QDate(2020, 2, 1)},
+                      DateCase{" 29/02/2020 ", QDate(2020, 2, 29)}, DateCase{"29/02/2021", QDate()},
+                      DateCase{"01/13/2020", QDate()}, DateCase{"01/02/20", QDate()}, DateCase{"Feb 2020", QDate()},
+                      DateCase{"01/Fbr/2020", QDate()}, DateCase{"", QDate()}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
+
 // ------------------------------------------------------------------ matching
 
 TEST(RateMatching, monthlyFileMatchesByNameThenByTheCountrysCurrency)
@@ -542,10 +572,11 @@ TEST_P(BadFileTest, isAMessageNamingTheFileAndLine)
     EXPECT_FALSE(r.file.has_value());
     EXPECT_TRUE(r.error.startsWith(u"'/tmp/some folder/rates.csv'"_s)) << str(r.error);
     EXPECT_TRUE(r.error.contains(QLatin1StringView(GetParam().says))) << str(r.error);
-    if (GetParam().line > 0)
+    if (GetParam().line > 0) {
         EXPECT_TRUE(r.error.contains(u", line %1:"_s.arg(GetParam().line))) << str(r.error);
-    else if (GetParam().line < 0)
+    } else if (GetParam().line < 0) {
         EXPECT_FALSE(r.error.contains(u", line "_s)) << str(r.error);
+    }
 }
 
 INSTANTIATE_TEST_SUITE_P(
