@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
@@ -329,10 +330,8 @@ RateFile readUkXml(QXmlStreamReader& xml, RateFile file)
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement)
             continue;
-        if (xml.name() != u"exchangeRate") {
-            xml.skipCurrentElement();
+        if (xml.name() != u"exchangeRate")
             continue;
-        }
         const qint64 line = xml.lineNumber();
         QString country, code, territory, unit, rate;
         bool hasRate = false;
@@ -571,6 +570,10 @@ RateFileResult parseRateFile(const QByteArray& bytes, const QString& path)
 
 RateFileResult readRateFile(const QString& path)
 {
+    // A folder, a pipe or a device is no rate file, and a pipe could block the window.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failure(path, Bad{u"is not a file."_s});
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return failure(path, Bad{u"cannot be read: %1"_s.arg(file.errorString())});

@@ -632,13 +632,19 @@ INSTANTIATE_TEST_SUITE_P(
                 3}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(RateFileRead, aMissingFileAndAHugeFileAreRefusedByName)
+TEST(RateFileRead, aMissingFileAFolderADeviceAndAHugeFileAreRefusedByName)
 {
     QTemporaryDir dir;
     const QString missing = dir.filePath(u"gone.csv"_s);
     RateFileResult r = readRateFile(missing);
     ASSERT_FALSE(r.ok());
     EXPECT_TRUE(r.error.contains(missing)) << str(r.error);
+
+    for (const QString& notAFile : {dir.path(), u"/dev/zero"_s}) {
+        r = readRateFile(notAFile);
+        ASSERT_FALSE(r.ok());
+        EXPECT_TRUE(r.error.contains(u"is not a file"_s)) << str(r.error);
+    }
 
     const QString huge = dir.filePath(u"huge.csv"_s);
     QFile f(huge);
