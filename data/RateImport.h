@@ -103,9 +103,6 @@ struct ImportPlan {
     bool empty() const { return changes.empty(); }
 };
 
-// Britain's name: the pivot, whose rate is 1 by definition.
-inline constexpr QStringView PivotCountry = u"Britain";
-
 ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table);
 
 // What the store writes for one ticked change.

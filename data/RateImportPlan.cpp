@@ -1,6 +1,7 @@
 #include "data/RateImport.h"
 #include "data/RateImportNames.h"
 
+#include "calculator/Exchange.h"
 #include "data/RecordStore.h"
 
 #include <QHash>
@@ -124,7 +125,8 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
         if (!match)
             continue;
         taken[*match] = true;
-        if (row.country == PivotCountry)
+        // The pivot's rate is 1 by definition: no file changes it.
+        if (row.country == MOD_Universe::PivotCountry)
             continue;
         const FileRate& r = rates[*match];
         const bool newerDate = r.date.isValid() && (!row.updated.isValid() || r.date > row.updated);

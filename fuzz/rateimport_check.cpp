@@ -1,5 +1,6 @@
 #include "fuzz/rateimport_check.h"
 
+#include "calculator/Exchange.h"
 #include "data/Csv.h"
 #include "data/RateImport.h"
 
@@ -49,7 +50,7 @@ std::string checkPlan(const RateFile& file, const std::vector<RateRow>& table)
 {
     const ImportPlan plan = planImport(file, table);
     for (const RateChange& c : plan.changes) {
-        if (c.country == PivotCountry && !c.isNew())
+        if (c.country == MOD_Universe::PivotCountry && !c.isNew())
             return "the pivot was proposed for a change";
         if (!std::isfinite(c.newRate) || !(c.newRate > 0.0))
             return "a proposed rate is not above 0";
