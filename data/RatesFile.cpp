@@ -1,5 +1,6 @@
 #include "data/RatesFile.h"
 
+#include "data/Csv.h"
 #include "data/Layout.h"
 #include "data/NumberText.h"
 #include "data/RecordStore.h"
@@ -107,118 +108,34 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
     cleanup.keep();
 }
 
-namespace {
-
-// RFC 4180 fields: separated by commas, optionally quoted with "..." where ""
-// is a quote; a quoted field may hold commas and line breaks.
-struct CsvRecord {
-    int line = 0;  // where the record starts
-    QStringList fields;
-};
-
-std::vector<CsvRecord> parseCsv(const QString& text, const QString& path)
-{
-    std::vector<CsvRecord> records;
-    CsvRecord record;
-    QString field;
-    bool quoted = false;      // inside "..."
-    bool wasQuoted = false;   // the current field was quoted (no text may follow)
-    bool recordStarted = false;
-    int line = 1;
-    record.line = 1;
-
-    auto malformed = [&](const QString& why) {
-        return DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(line).arg(quotedPath(path), why));
-    };
-    auto endField = [&] {
-        record.fields.append(field);
-        field.clear();
-        wasQuoted = false;
-    };
-    auto endRecord = [&] {
-        if (recordStarted) {
-            endField();
-            records.push_back(record);
-        }
-        record = CsvRecord{};
-        recordStarted = false;
-        record.line = line + 1;
-    };
-
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < text.size() && text.at(i + 1) == u'"') {
-                    field += u'"';
-                    ++i;
-                } else {
-                    quoted = false;
-                    wasQuoted = true;
-                }
-            } else {
-                if (c == u'\n')
-                    ++line;
-                field += c;
-            }
-            continue;
-        }
-        if (c == u'\r' && i + 1 < text.size() && text.at(i + 1) == u'\n')
-            continue;
-        if (c == u'\n' || c == u'\r') {
-            endRecord();
-            ++line;
-            continue;
-        }
-        recordStarted = true;
-        if (c == u',') {
-            endField();
-        } else if (c == u'"') {
-            if (!field.isEmpty() || wasQuoted)
-                throw malformed(u"a quote inside an unquoted field."_s);
-            quoted = true;
-        } else {
-            if (wasQuoted)
-                throw malformed(u"text after a closing quote."_s);
-            field += c;
-        }
-    }
-    if (quoted)
-        throw malformed(u"a quoted field is not closed."_s);
-    endRecord();
-    return records;
-}
-
-} // namespace
-
 std::vector<RateRow> readSeedCsv(const QString& path)
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         throw DbError(Err::CannotOpen, u"Could not read %1: %2"_s.arg(quotedPath(path), file.errorString()));
-    QString text = QString::fromUtf8(file.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
+    const QString text = QString::fromUtf8(file.readAll());
 
-    const std::vector<CsvRecord> records = parseCsv(text, path);
+    const Csv::Result csv = Csv::parse(text);
+    if (!csv.ok())
+        throw DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(csv.errorLine).arg(quotedPath(path), csv.error));
     const QStringList header = {FieldCountry.toString(), FieldUnit.toString(), FieldRate.toString()};
-    if (records.empty() || records.front().fields != header)
+    if (csv.records.empty() || csv.records.front().fields != header)
         throw DbError(Err::CannotOpen,
                       u"%1 must start with the line: Country,Monetery Unit,Exchange Rate"_s.arg(quotedPath(path)));
 
     std::vector<RateRow> rows;
-    rows.reserve(records.size() - 1);
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const CsvRecord& record = records[i];
+    rows.reserve(csv.records.size() - 1);
+    for (std::size_t i = 1; i < csv.records.size(); ++i) {
+        const Csv::Record& record = csv.records[i];
         auto bad = [&](const QString& why) {
             return DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(record.line).arg(quotedPath(path), why));
         };
         if (record.fields.size() != 3)
             throw bad(u"expected 3 fields, found %1."_s.arg(record.fields.size()));
-        const MOD_Universe::ParsedNumber rate = MOD_Universe::readNumber(record.fields[2]);
+        const MOD_Universe::ParsedNumber rate = MOD_Universe::readNumber(record.fields[2].trimmed());
         if (!rate.ok() || !(rate.value > 0.0))
             throw bad(u"'%1' is not a rate above 0."_s.arg(record.fields[2]));
-        rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value});
+        rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value, {}});
     }
     return rows;
 }

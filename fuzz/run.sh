@@ -1,25 +1,29 @@
 #!/bin/sh
-# Builds the libFuzzer target in its own clang build folder and runs it for a
-# bounded time. Usage: fuzz/run.sh [seconds] [extra libFuzzer options...]
-# (default 60 s; FUZZ_BUILD_DIR overrides the build folder, default build-fuzz).
-# New inputs go to the build folder's corpus; fuzz/corpus holds the committed
-# seeds. Any failing input is written to fuzz/regressions/, which the test
-# suite replays: commit it together with the fix.
+# Builds the libFuzzer targets in their own clang build folder and runs each for
+# a bounded time: the number text for [seconds] (default 60), then the rate-file
+# readers for FUZZ_RATEIMPORT_SECONDS (default 30).
+# Usage: fuzz/run.sh [seconds] [extra libFuzzer options...]
+# (FUZZ_BUILD_DIR overrides the build folder, default build-fuzz).
+# New inputs go to the build folder's corpora; fuzz/corpus and
+# fuzz/corpus-rateimport hold the committed seeds. A failing input is written to
+# fuzz/regressions/ or fuzz/regressions-rateimport/, which the test suite
+# replays: commit it together with the fix.
 set -eu
 
 here=$(cd "$(dirname "$0")" && pwd)
 root=$(dirname "$here")
 build=${FUZZ_BUILD_DIR:-$root/build-fuzz}
 seconds=${1:-60}
+rateimport_seconds=${FUZZ_RATEIMPORT_SECONDS:-30}
 if [ $# -gt 0 ]; then shift; fi
 
 CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
   -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTALLYVANE_FUZZ=ON -DBUILD_TESTING=OFF -DTALLYVANE_BUILD_BENCH=OFF >/dev/null
-cmake --build "$build" --target fuzz_numbertext
+cmake --build "$build" --target fuzz_numbertext fuzz_rateimport
 
 mkdir -p "$build/fuzz-corpus" "$here/regressions"
-exec "$build/fuzz_numbertext" \
+"$build/fuzz_numbertext" \
   -max_total_time="$seconds" \
   -max_len=4096 \
   -timeout=10 \
@@ -27,3 +31,15 @@ exec "$build/fuzz_numbertext" \
   -artifact_prefix="$here/regressions/" \
   "$@" \
   "$build/fuzz-corpus" "$here/corpus"
+
+# Rate files are longer than numbers; the seeds are small real-shaped files.
+mkdir -p "$build/fuzz-corpus-rateimport" "$here/regressions-rateimport"
+exec "$build/fuzz_rateimport" \
+  -max_total_time="$rateimport_seconds" \
+  -max_len=16384 \
+  -timeout=10 \
+  -rss_limit_mb=2048 \
+  -print_final_stats=1 \
+  -artifact_prefix="$here/regressions-rateimport/" \
+  "$@" \
+  "$build/fuzz-corpus-rateimport" "$here/corpus-rateimport"

@@ -1,0 +1,615 @@
+#include "data/RateImport.h"
+#include "data/RateImportNames.h"
+
+#include "data/NumberText.h"
+#include "data/Csv.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QHash>
+#include <QLocale>
+#include <QStringDecoder>
+#include <QXmlStreamReader>
+
+#include <cmath>
+#include <utility>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Data {
+
+namespace {
+
+// A fault in the file: why, and where (0 when it is the file as a whole).
+struct Bad {
+    QString why;
+    qint64 line = 0;
+};
+
+QString quoted(const QString& text)
+{
+    return u'\'' + text + u'\'';
+}
+
+// Text from the file's bytes: UTF-8 (byte-order mark or not), UTF-16 with its
+// mark, and, for older downloads saved by spreadsheets, Latin-1 when the bytes
+// are not valid UTF-8. Control characters other than tab and line ends mean a
+// binary file.
+QString decodeText(const QByteArray& bytes)
+{
+    QString text;
+    if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
+        QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
+        text = decoder.decode(bytes.mid(2));
+        // Qt lets unpaired surrogates through; text with them is no text.
+        bool paired = true;
+        for (qsizetype i = 0; i < text.size() && paired; ++i) {
+            if (text[i].isHighSurrogate())
+                paired = i + 1 < text.size() && text[++i].isLowSurrogate();
+            else
+                paired = !text[i].isLowSurrogate();
+        }
+        if (decoder.hasError() || !paired || bytes.size() % 2 != 0)
+            throw Bad{u"is not a text file."_s};
+    } else {
+        QStringDecoder decoder(QStringConverter::Utf8);
+        text = decoder.decode(bytes);
+        if (decoder.hasError())
+            text = QString::fromLatin1(bytes);
+    }
+    for (QChar c : std::as_const(text)) {
+        const char16_t u = c.unicode();
+        if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0x7F)
+            throw Bad{u"is not a text file (it holds binary data)."_s};
+    }
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    return text;
+}
+
+// A rate as written: a plain decimal number above 0.
+double readRate(const QString& written, qint64 line, const QString& what = QString())
+{
+    const QString text = written.trimmed();
+    const QString where = what.isEmpty() ? QString() : what + u": "_s;
+    if (text.isEmpty())
+        throw Bad{where + u"the rate is missing."_s, line};
+    const MOD_Universe::ParsedNumber n = MOD_Universe::readNumber(text);
+    if (n.status == MOD_Universe::NumberStatus::Overflow)
+        throw Bad{where + u"the rate %1 is too large."_s.arg(quoted(text)), line};
+    if (!n.ok())
+        throw Bad{where + u"the rate %1 is not a number."_s.arg(quoted(text)), line};
+    if (!(n.value > 0.0))
+        throw Bad{where + u"the rate %1 is not above 0."_s.arg(quoted(text)), line};
+    return n.value;
+}
+
+// Dates as the sources write them: 01/01/2020, 1/1/2020, 01/Jan/2020,
+// 01-Jan-2020, 29 April 2022, 2022-04-29, with English month names whatever the
+// user's language. Read by hand: Qt's date parser looks up the time zone on
+// every call, which a 10,000-row file feels.
+QDate readDate(const QString& written)
+{
+    static const QStringList months{u"january"_s, u"february"_s, u"march"_s,     u"april"_s,
+                                    u"may"_s,     u"june"_s,     u"july"_s,      u"august"_s,
+                                    u"september"_s, u"october"_s, u"november"_s, u"december"_s};
+    QStringList parts;
+    QString part;
+    for (QChar c : written.trimmed()) {
+        if (c == u'/' || c == u'-' || c == u'.' || c == u' ') {
+            if (!part.isEmpty())
+                parts.append(std::exchange(part, QString()));
+        } else {
+            part += c;
+        }
+    }
+    if (!part.isEmpty())
+        parts.append(part);
+    if (parts.size() != 3)
+        return {};
+    const auto number = [](const QString& text, int maxDigits) {
+        if (text.isEmpty() || text.size() > maxDigits)
+            return -1;
+        int n = 0;
+        for (QChar c : text) {
+            if (c < u'0' || c > u'9')
+                return -1;
+            n = n * 10 + (c.unicode() - u'0');
+        }
+        return n;
+    };
+    const auto month = [&](const QString& text) {
+        const int n = number(text, 2);
+        if (n >= 0)
+            return n;
+        const QString lower = text.toLower();
+        for (int m = 0; m < 12; ++m) {
+            if (lower == months[m] || (lower.size() == 3 && months[m].startsWith(lower)) || (lower == u"sept" && m == 8))
+                return m + 1;
+        }
+        return -1;
+    };
+    if (parts[0].size() == 4) {
+        const int y = number(parts[0], 4), m = number(parts[1], 2), d = number(parts[2], 2);
+        return y > 0 && m > 0 && d > 0 ? QDate(y, m, d) : QDate();
+    }
+    const int d = number(parts[0], 2), m = month(parts[1]), y = number(parts[2], 4);
+    if (d <= 0 || m <= 0 || parts[2].size() != 4 || y <= 0)
+        return {};
+    return QDate(y, m, d);
+}
+
+QDate requireDate(const QString& written, qint64 line, const QString& what)
+{
+    const QDate date = readDate(written);
+    if (!date.isValid())
+        throw Bad{u"%1 %2 is not a date."_s.arg(what, quoted(written.trimmed())), line};
+    return date;
+}
+
+void checkNoDuplicateCountries(const std::vector<FileRate>& rates)
+{
+    QHash<QString, int> seen;
+    for (const FileRate& r : rates) {
+        const auto it = seen.constFind(r.country);
+        if (it != seen.cend())
+            throw Bad{u"the country %1 is listed twice (first on line %2)."_s.arg(quoted(r.country)).arg(*it), r.line};
+        seen.insert(r.country, r.line);
+    }
+}
+
+// ---------------------------------------------------------------- per-euro files
+
+// Per-euro rates of one day, turned into units per pound through the pound's
+// own rate; the euro itself is 1 / that rate.
+struct EuroDay {
+    QDate date;
+    qint64 line = 0;
+    std::vector<FileRate> rates;  // rate still per euro
+};
+
+std::vector<FileRate> perPound(EuroDay day)
+{
+    const FileRate* gbp = nullptr;
+    for (const FileRate& r : day.rates) {
+        if (r.currencyCode == u"GBP")
+            gbp = &r;
+    }
+    if (!gbp)
+        throw Bad{u"has no rate for the pound (GBP) on %1, so its rates per euro cannot be turned into rates "
+                  u"per pound."_s.arg(dateText(day.date)),
+                  day.line};
+    const double pound = gbp->rate;
+    FileRate euro;
+    euro.currencyCode = u"EUR"_s;
+    euro.rate = 1.0 / pound;
+    euro.line = day.line;
+    std::vector<FileRate> out;
+    out.reserve(day.rates.size() + 1);
+    bool hasEuro = false;
+    for (FileRate r : day.rates) {
+        hasEuro = hasEuro || r.currencyCode == u"EUR";
+        r.rate = r.currencyCode == u"GBP" ? 1.0 : r.rate / pound;
+        out.push_back(std::move(r));
+    }
+    if (!hasEuro)
+        out.push_back(euro);
+    for (FileRate& r : out) {
+        if (!std::isfinite(r.rate) || !(r.rate > 0.0))
+            throw Bad{u"the rate of %1 cannot be turned into a rate per pound."_s.arg(r.currencyCode), r.line};
+        r.date = day.date;
+        const EuroCurrency named = nameOfCurrency(r.currencyCode);
+        r.country = named.country;
+        r.unit = named.unit;
+    }
+    return out;
+}
+
+void addEuroRate(EuroDay& day, const QString& code, double rate, qint64 line)
+{
+    for (const FileRate& r : day.rates) {
+        if (r.currencyCode == code)
+            throw Bad{u"the currency %1 is listed twice for %2."_s.arg(code, dateText(day.date)), line};
+    }
+    FileRate r;
+    r.currencyCode = code;
+    r.rate = rate;
+    r.line = static_cast<int>(line);
+    day.rates.push_back(std::move(r));
+}
+
+bool isCurrencyCode(const QString& text)
+{
+    if (text.size() != 3)
+        return false;
+    for (QChar c : text) {
+        if (c < u'A' || c > u'Z')
+            return false;
+    }
+    return true;
+}
+
+RateFile readEcbXml(QXmlStreamReader& xml, RateFile file)
+{
+    std::vector<EuroDay> days;
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Cube")
+            continue;
+        const QXmlStreamAttributes attrs = xml.attributes();
+        const qint64 line = xml.lineNumber();
+        if (attrs.hasAttribute(u"time"_s)) {
+            const QString time = attrs.value(u"time"_s).trimmed().toString();
+            const QDate date = QDate::fromString(time, Qt::ISODate);
+            if (!date.isValid())
+                throw Bad{u"element <Cube>: time %1 is not a date."_s.arg(quoted(time)), line};
+            days.push_back(EuroDay{date, line, {}});
+        } else if (attrs.hasAttribute(u"currency"_s)) {
+            const QString code = attrs.value(u"currency"_s).trimmed().toString().toUpper();
+            if (!isCurrencyCode(code))
+                throw Bad{u"element <Cube>: %1 is not a currency code."_s.arg(quoted(code)), line};
+            if (days.empty())
+                throw Bad{u"element <Cube>: a rate without a date."_s, line};
+            addEuroRate(days.back(), code, readRate(attrs.value(u"rate"_s).toString(), line, u"element <Cube>"_s),
+                        line);
+        }
+    }
+    if (xml.hasError())
+        throw Bad{u"the XML is malformed or cut short: %1"_s.arg(xml.errorString()), xml.lineNumber()};
+    // A file of many days (a history): the latest one counts.
+    const EuroDay* latest = nullptr;
+    for (const EuroDay& day : days) {
+        if (!day.rates.empty() && (!latest || day.date > latest->date))
+            latest = &day;
+    }
+    if (!latest)
+        throw Bad{u"holds no rates."_s};
+    file.format = RateFileFormat::EcbDailyXml;
+    file.from = file.to = latest->date;
+    file.rates = perPound(*latest);
+    return file;
+}
+
+RateFile readEcbCsv(const std::vector<Csv::Record>& records, RateFile file)
+{
+    QStringList codes = records.front().fields;
+    while (!codes.isEmpty() && codes.back().trimmed().isEmpty())
+        codes.removeLast();
+    for (qsizetype i = 1; i < codes.size(); ++i) {
+        codes[i] = codes[i].trimmed().toUpper();
+        if (!isCurrencyCode(codes[i]))
+            throw Bad{u"column %1 of the header: %2 is not a currency code."_s.arg(i + 1).arg(quoted(codes[i])),
+                      records.front().line};
+    }
+    std::optional<EuroDay> latest;
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const Csv::Record& record = records[i];
+        QStringList fields = record.fields;
+        while (fields.size() > codes.size() && fields.back().trimmed().isEmpty())
+            fields.removeLast();
+        if (fields.size() != codes.size())
+            throw Bad{u"expected %1 fields, found %2."_s.arg(codes.size()).arg(fields.size()), record.line};
+        EuroDay day{requireDate(fields[0], record.line, u"the day"_s), record.line, {}};
+        for (qsizetype c = 1; c < fields.size(); ++c) {
+            const QString value = fields[c].trimmed();
+            // A currency the bank did not quote that day.
+            if (value.isEmpty() || value.compare(u"N/A", Qt::CaseInsensitive) == 0)
+                continue;
+            addEuroRate(day, codes[c], readRate(value, record.line, codes[c]), record.line);
+        }
+        if (!latest || day.date > latest->date)
+            latest = std::move(day);
+    }
+    if (!latest || latest->rates.empty())
+        throw Bad{u"holds no rates."_s};
+    file.format = RateFileFormat::EcbDailyCsv;
+    file.from = file.to = latest->date;
+    file.rates = perPound(std::move(*latest));
+    return file;
+}
+
+// ---------------------------------------------------------------- UK monthly files
+
+// "01/Jan/2020 to 31/Jan/2020"
+void readPeriod(const QString& period, qint64 line, RateFile& file)
+{
+    const QStringList parts = period.split(u" to "_s, Qt::KeepEmptyParts, Qt::CaseInsensitive);
+    if (parts.size() != 2)
+        throw Bad{u"the period %1 is not two dates."_s.arg(quoted(period)), line};
+    file.from = requireDate(parts[0], line, u"the period's first day"_s);
+    file.to = requireDate(parts[1], line, u"the period's last day"_s);
+}
+
+RateFile readUkXml(QXmlStreamReader& xml, RateFile file)
+{
+    const qint64 rootLine = xml.lineNumber();
+    const QString period = xml.attributes().value(u"Period"_s).trimmed().toString();
+    if (!period.isEmpty())
+        readPeriod(period, rootLine, file);
+
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        if (xml.name() != u"exchangeRate")
+            continue;
+        const qint64 line = xml.lineNumber();
+        QString country, code, territory, unit, rate;
+        bool hasRate = false;
+        while (xml.readNextStartElement()) {
+            const QString name = xml.name().toString();
+            const QString value = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+            if (name == u"countryName")
+                country = value;
+            else if (name == u"countryCode")
+                territory = value.toUpper();
+            else if (name == u"currencyName")
+                unit = value;
+            else if (name == u"currencyCode")
+                code = value.toUpper();
+            else if (name == u"rateNew") {
+                rate = value;
+                hasRate = true;
+            }
+        }
+        if (xml.hasError())
+            break;
+        if (country.isEmpty())
+            throw Bad{u"element <exchangeRate> has no <countryName>."_s, line};
+        if (!hasRate)
+            throw Bad{u"element <exchangeRate> of %1 has no <rateNew>."_s.arg(quoted(country)), line};
+        FileRate r;
+        r.country = country;
+        r.unit = unit;
+        r.currencyCode = code;
+        r.territoryCode = territory;
+        r.rate = readRate(rate, line, u"element <rateNew> of %1"_s.arg(quoted(country)));
+        r.date = file.from;
+        r.line = static_cast<int>(line);
+        file.rates.push_back(std::move(r));
+    }
+    if (xml.hasError())
+        throw Bad{u"the XML is malformed or cut short: %1"_s.arg(xml.errorString()), xml.lineNumber()};
+    if (file.rates.empty())
+        throw Bad{u"holds no rates."_s};
+    checkNoDuplicateCountries(file.rates);
+    file.format = RateFileFormat::UkMonthlyXml;
+    return file;
+}
+
+// Columns of the monthly CSV, found by loose names: the wording and letter case
+// of its header change from year to year.
+struct UkColumns {
+    int country = -1, unit = -1, code = -1, rate = -1, start = -1, end = -1;
+    bool found() const { return country >= 0 && code >= 0 && rate >= 0; }
+    int needed() const { return std::max({country, unit, code, rate, start, end}) + 1; }
+};
+
+UkColumns ukColumns(const QStringList& header)
+{
+    UkColumns cols;
+    for (int i = 0; i < header.size(); ++i) {
+        const QString h = header[i].simplified().toLower();
+        auto take = [&](int& col) {
+            if (col < 0)
+                col = i;
+        };
+        if (h.contains(u"country"))
+            take(cols.country);
+        else if (h.contains(u"code"))
+            take(cols.code);
+        else if (h.contains(u"per") || h.contains(u"rate"))
+            take(cols.rate);
+        else if (h.contains(u"start"))
+            take(cols.start);
+        else if (h.contains(u"end"))
+            take(cols.end);
+        else if (h.contains(u"currency"))
+            take(cols.unit);
+    }
+    return cols;
+}
+
+RateFile readUkCsv(const std::vector<Csv::Record>& records, const UkColumns& cols, RateFile file)
+{
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const Csv::Record& record = records[i];
+        if (record.fields.size() < cols.needed())
+            throw Bad{u"expected %1 fields, found %2."_s.arg(cols.needed()).arg(record.fields.size()), record.line};
+        auto at = [&](int col) { return col < 0 ? QString() : record.fields[col].trimmed(); };
+        FileRate r;
+        r.country = at(cols.country);
+        if (r.country.isEmpty())
+            throw Bad{u"the country is missing."_s, record.line};
+        r.unit = at(cols.unit);
+        r.currencyCode = at(cols.code).toUpper();
+        r.rate = readRate(at(cols.rate), record.line);
+        r.line = record.line;
+        if (cols.start >= 0) {
+            r.date = requireDate(at(cols.start), record.line, u"the start date"_s);
+            if (!file.from.isValid() || r.date < file.from)
+                file.from = r.date;
+        }
+        if (cols.end >= 0) {
+            const QDate end = requireDate(at(cols.end), record.line, u"the end date"_s);
+            if (!file.to.isValid() || end > file.to)
+                file.to = end;
+        }
+        file.rates.push_back(std::move(r));
+    }
+    if (file.rates.empty())
+        throw Bad{u"holds no rates."_s};
+    if (!file.to.isValid())
+        file.to = file.from;
+    checkNoDuplicateCountries(file.rates);
+    file.format = RateFileFormat::UkMonthlyCsv;
+    return file;
+}
+
+// ---------------------------------------------------------------- own export
+
+bool isExportHeader(const QStringList& header)
+{
+    static const QStringList names{u"Country"_s, u"Monetery Unit"_s, u"Exchange Rate"_s, u"Updated"_s};
+    if (header.size() != 3 && header.size() != 4)
+        return false;
+    for (qsizetype i = 0; i < header.size(); ++i) {
+        if (header[i].trimmed().compare(names[i], Qt::CaseInsensitive) != 0)
+            return false;
+    }
+    return true;
+}
+
+RateFile readExport(const std::vector<Csv::Record>& records, RateFile file)
+{
+    const qsizetype columns = records.front().fields.size();
+    for (std::size_t i = 1; i < records.size(); ++i) {
+        const Csv::Record& record = records[i];
+        if (record.fields.size() != columns)
+            throw Bad{u"expected %1 fields, found %2."_s.arg(columns).arg(record.fields.size()), record.line};
+        FileRate r;
+        // Names exactly as the table holds them: blanks count there.
+        r.country = record.fields[0];
+        if (r.country.trimmed().isEmpty())
+            throw Bad{u"the country is missing."_s, record.line};
+        r.unit = record.fields[1];
+        r.rate = readRate(record.fields[2], record.line);
+        if (columns == 4) {
+            const QString day = record.fields[3].trimmed();
+            if (!day.isEmpty()) {
+                r.date = QDate::fromString(day, Qt::ISODate);
+                if (!r.date.isValid())
+                    throw Bad{u"the date %1 is not a date (YYYY-MM-DD)."_s.arg(quoted(day)), record.line};
+            }
+        }
+        r.line = record.line;
+        file.rates.push_back(std::move(r));
+    }
+    checkNoDuplicateCountries(file.rates);
+    file.format = RateFileFormat::OwnExport;
+    return file;
+}
+
+// ---------------------------------------------------------------- recognising
+
+// bytes: the file as read, when it is UTF-8 (the XML reader is faster on bytes).
+RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
+{
+    qsizetype first = 0;
+    while (first < text.size() && text[first].isSpace())
+        ++first;
+    if (first == text.size())
+        throw Bad{u"is empty."_s};
+
+    if (text[first] == u'<') {
+        QXmlStreamReader xml;
+        if (utf8.isNull())
+            xml.addData(text);
+        else
+            xml.addData(utf8);
+        while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
+        }
+        if (xml.hasError())
+            throw Bad{u"the XML is malformed: %1"_s.arg(xml.errorString()), xml.lineNumber()};
+        if (xml.name() == u"exchangeRateMonthList")
+            return readUkXml(xml, std::move(file));
+        if (xml.name() == u"Envelope")
+            return readEcbXml(xml, std::move(file));
+        throw Bad{u"is not a rate file this program knows: its XML starts with <%1>."_s.arg(xml.qualifiedName())};
+    }
+
+    const Csv::Result csv = Csv::parse(text);
+    if (!csv.ok())
+        throw Bad{csv.error, csv.errorLine};
+    if (csv.records.empty())
+        throw Bad{u"is empty."_s};
+    const QStringList& header = csv.records.front().fields;
+    if (isExportHeader(header))
+        return readExport(csv.records, std::move(file));
+    if (header.front().trimmed().compare(u"Date", Qt::CaseInsensitive) == 0 && header.size() > 1)
+        return readEcbCsv(csv.records, std::move(file));
+    const UkColumns cols = ukColumns(header);
+    if (cols.found())
+        return readUkCsv(csv.records, cols, std::move(file));
+    throw Bad{u"is not a rate file this program knows: its first line is neither the header of published "
+              u"rates nor that of an export."_s,
+              csv.records.front().line};
+}
+
+QString fileLabel(const QString& path)
+{
+    return quoted(QDir::toNativeSeparators(path));
+}
+
+RateFileResult failure(const QString& path, const Bad& bad)
+{
+    RateFileResult result;
+    if (bad.line > 0)
+        result.error = u"%1, line %2: %3"_s.arg(fileLabel(path)).arg(bad.line).arg(bad.why);
+    else
+        result.error = fileLabel(path) + u' ' + bad.why;
+    return result;
+}
+
+} // namespace
+
+RateFileResult parseRateFile(const QByteArray& bytes, const QString& path)
+{
+    try {
+        if (bytes.size() > MaxRateFileBytes)
+            throw Bad{u"is too large for a rate file (over %1 MB)."_s.arg(MaxRateFileBytes / (1024 * 1024))};
+        RateFile file;
+        file.path = path;
+        const QString text = decodeText(bytes);
+        const bool isUtf8 = !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")
+                            && bytes.isValidUtf8();
+        return RateFileResult{parseText(text, isUtf8 ? bytes : QByteArray(), std::move(file)), {}};
+    } catch (const Bad& bad) {
+        return failure(path, bad);
+    }
+}
+
+RateFileResult readRateFile(const QString& path)
+{
+    // A folder, a pipe or a device is no rate file, and a pipe could block the window.
+    const QFileInfo info(path);
+    if (info.exists() && !info.isFile())
+        return failure(path, Bad{u"is not a file."_s});
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return failure(path, Bad{u"cannot be read: %1"_s.arg(file.errorString())});
+    if (file.size() > MaxRateFileBytes)
+        return failure(path, Bad{u"is too large for a rate file (over %1 MB)."_s.arg(MaxRateFileBytes / (1024 * 1024))});
+    // Read one byte past the limit: a pipe or a growing file has no size to trust.
+    const QByteArray bytes = file.read(MaxRateFileBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        return failure(path, Bad{u"cannot be read: %1"_s.arg(file.errorString())});
+    return parseRateFile(bytes, path);
+}
+
+QString formatName(RateFileFormat format)
+{
+    switch (format) {
+    case RateFileFormat::UkMonthlyCsv: return u"UK monthly rates (CSV)"_s;
+    case RateFileFormat::UkMonthlyXml: return u"UK monthly rates (XML)"_s;
+    case RateFileFormat::EcbDailyXml: return u"European Central Bank daily rates (XML)"_s;
+    case RateFileFormat::EcbDailyCsv: return u"European Central Bank daily rates (CSV)"_s;
+    case RateFileFormat::OwnExport: return u"Tallyvane export"_s;
+    }
+    return {};
+}
+
+QString dateText(const QDate& date)
+{
+    return date.isValid() ? QLocale().toString(date, u"d MMMM yyyy"_s) : QString();
+}
+
+QString periodText(const RateFile& file)
+{
+    if (!file.from.isValid())
+        return {};
+    if (!file.to.isValid() || file.to == file.from)
+        return dateText(file.from);
+    return u"%1 to %2"_s.arg(dateText(file.from), dateText(file.to));
+}
+
+} // namespace MOD_Data

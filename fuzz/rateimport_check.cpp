@@ -1,0 +1,117 @@
+#include "fuzz/rateimport_check.h"
+
+#include "calculator/Exchange.h"
+#include "data/Csv.h"
+#include "data/RateImport.h"
+
+#include <QSet>
+
+#include <cmath>
+
+using namespace Qt::StringLiterals;
+using namespace MOD_Data;
+
+namespace RateImportCheck {
+
+namespace {
+
+const QString kPath = u"fuzz input.csv"_s;
+
+std::string describe(const QString& what)
+{
+    return what.toStdString();
+}
+
+// Written and read back, CSV keeps every record's fields.
+std::string checkCsvRoundTrip(const QString& text)
+{
+    const Csv::Result first = Csv::parse(text);
+    if (!first.ok()) {
+        if (first.errorLine < 1)
+            return "csv error without a line";
+        return {};
+    }
+    QString written;
+    for (const Csv::Record& r : first.records)
+        written += Csv::line(r.fields) + u'\n';
+    const Csv::Result second = Csv::parse(written);
+    if (!second.ok())
+        return "csv written by Csv::line does not read back: " + describe(second.error);
+    if (second.records.size() != first.records.size())
+        return "csv round trip changed the number of records";
+    for (std::size_t i = 0; i < first.records.size(); ++i) {
+        if (second.records[i].fields != first.records[i].fields)
+            return "csv round trip changed record " + std::to_string(i);
+    }
+    return {};
+}
+
+std::string checkPlan(const RateFile& file, const std::vector<RateRow>& table)
+{
+    const ImportPlan plan = planImport(file, table);
+    for (const RateChange& c : plan.changes) {
+        if (c.country == MOD_Universe::PivotCountry && !c.isNew())
+            return "the pivot was proposed for a change";
+        if (!std::isfinite(c.newRate) || !(c.newRate > 0.0))
+            return "a proposed rate is not above 0";
+        if (c.ticked == c.isNew())
+            return "a new row ticked or an update not ticked";
+    }
+    return {};
+}
+
+} // namespace
+
+std::string check(const std::uint8_t* data, std::size_t size)
+{
+    const QByteArray bytes(reinterpret_cast<const char*>(data), static_cast<qsizetype>(size));
+    if (std::string problem = checkCsvRoundTrip(QString::fromUtf8(bytes)); !problem.empty())
+        return problem;
+
+    const RateFileResult result = parseRateFile(bytes, kPath);
+    if (!result.ok()) {
+        if (!result.error.contains(kPath))
+            return "an error that does not name the file: " + describe(result.error);
+        return {};
+    }
+    const RateFile& file = *result.file;
+    if (file.rates.empty() && file.format != RateFileFormat::OwnExport)
+        return "a file read with no rates";
+    for (const FileRate& r : file.rates) {
+        if (!std::isfinite(r.rate) || !(r.rate > 0.0))
+            return "a rate read that is not above 0";
+        if (r.country.isEmpty())
+            return "a row read without a country";
+    }
+
+    const std::vector<RateRow> sample{
+        {u"Britain"_s, u"Pound"_s, 1.0, {}},
+        {u"France"_s, u"Euro"_s, 1.17, QDate(2020, 1, 1)},
+        {u"Holland"_s, u"Euro"_s, 1.1, {}},
+        {u"United States"_s, u"Dollar"_s, 1.27, {}},
+    };
+    if (std::string problem = checkPlan(file, sample); !problem.empty())
+        return problem;
+
+    // The rows as a table: exported and read back, they propose nothing.
+    std::vector<RateRow> table;
+    QSet<QString> seen;
+    for (const FileRate& r : file.rates) {
+        if (r.country.size() > 50 || r.unit.size() > 25 || seen.contains(r.country))
+            continue;
+        seen.insert(r.country);
+        table.push_back(RateRow{r.country, r.unit, r.rate, r.date});
+    }
+    const RateFileResult back = parseRateFile(exportCsv(table), kPath);
+    if (!back.ok())
+        return "an export does not read back: " + describe(back.error);
+    if (back.file->rates.size() != table.size())
+        return "an export read back with another number of rows";
+    if (!planImport(*back.file, table).empty())
+        return "an export read back into its own table proposes changes";
+    if (std::string problem = checkPlan(*back.file, {}); !problem.empty())
+        return problem;
+    return {};
+}
+
+} // namespace RateImportCheck

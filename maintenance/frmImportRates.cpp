@@ -1,0 +1,207 @@
+#include "maintenance/frmImportRates.h"
+#include "ui_frmImportRates.h"
+
+#include "data/NumberText.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QPointer>
+#include <QStyle>
+#include <QTableWidget>
+
+using namespace Qt::StringLiterals;
+using MOD_Data::MatchKind;
+using MOD_Data::RateChange;
+
+namespace {
+
+constexpr int IndexRole = Qt::UserRole;  // the change's place in changes_
+
+QString rateText(double rate)
+{
+    return MOD_Universe::numberText(rate);
+}
+
+QString changeText(const RateChange& change)
+{
+    const std::optional<double> percent = change.changePercent();
+    if (!percent)
+        return u"new"_s;
+    return QString::asprintf("%+.2f %%", *percent);
+}
+
+QString matchText(const RateChange& change)
+{
+    switch (change.match) {
+    case MatchKind::Name: return u"Name"_s;
+    case MatchKind::Currency: return u"Currency %1 (%2)"_s.arg(change.currencyCode, change.fileCountry);
+    case MatchKind::Country: return u"Same country (%1)"_s.arg(change.fileCountry);
+    case MatchKind::New: return u"New country"_s;
+    }
+    return {};
+}
+
+QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter)
+{
+    auto* item = new QTableWidgetItem(text);
+    item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+    item->setTextAlignment(align);
+    return item;
+}
+
+} // namespace
+
+frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::ImportPlan& plan, QWidget* parent)
+    : QDialog(parent)
+    , ui(std::make_unique<Ui::frmImportRates>())
+    , changes_(plan.changes)
+{
+    ui->setupUi(this);
+    tblChanges = ui->tblChanges;
+    cmdTickAll = ui->cmdTickAll;
+    cmdImport = ui->cmdImport;
+    cmdCancel = ui->cmdCancel;
+
+    ui->lblFile->setText(u"File: %1 (%2)"_s.arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()),
+                                                  MOD_Data::formatName(file.format)));
+    ui->lblFile->setAccessibleName(u"File"_s);
+    const QString period = MOD_Data::periodText(file);
+    ui->lblPeriod->setText(period.isEmpty() ? u"Rates as of the date given on each row"_s
+                                            : u"Rates of %1"_s.arg(period));
+    ui->lblPeriod->setAccessibleName(u"Date of the rates"_s);
+    ui->lblCount->setAccessibleName(u"Ticked changes"_s);
+    ui->lblSkipped->setAccessibleName(u"Rows left out"_s);
+    ui->lblSkipped->setVisible(!plan.skipped.isEmpty());
+    ui->lblSkipped->setText(u"Left out:\n"_s + plan.skipped.join(u'\n'));
+
+    fillTable();
+
+    connect(tblChanges, &QTableWidget::itemChanged, this, &frmImportRates::tblChanges_ItemChanged);
+    connect(cmdTickAll, &QPushButton::clicked, this, &frmImportRates::cmdTickAll_Click);
+    connect(cmdImport, &QPushButton::clicked, this, &frmImportRates::cmdImport_Click);
+    connect(cmdCancel, &QPushButton::clicked, this, &frmImportRates::cmdCancel_Click);
+    updateCount();
+
+    // Wide enough for every column, tall enough for a dozen rows, from the font.
+    const int line = fontMetrics().height();
+    int width = tblChanges->verticalHeader()->width() + 2 * tblChanges->frameWidth() + 4 * line;
+    for (int c = 0; c < ColCount; ++c)
+        width += tblChanges->columnWidth(c);
+    tblChanges->setMinimumHeight(12 * line);
+    resize(qMin(width, 80 * line), 28 * line);
+}
+
+frmImportRates::~frmImportRates() = default;
+
+void frmImportRates::fillTable()
+{
+    tblChanges->setColumnCount(ColCount);
+    tblChanges->setHorizontalHeaderLabels(
+        {u"Country"_s, u"Unit"_s, u"Current rate"_s, u"Rate of"_s, u"New rate"_s, u"New rate of"_s, u"Change"_s,
+         u"Matched by"_s});
+    tblChanges->setRowCount(static_cast<int>(changes_.size()));
+    tblChanges->verticalHeader()->setVisible(false);
+    const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
+    const Qt::Alignment right = Qt::AlignRight | Qt::AlignVCenter;
+
+    const QSignalBlocker blocker(tblChanges);
+    for (int row = 0; row < tblChanges->rowCount(); ++row) {
+        const RateChange& change = changes_[static_cast<std::size_t>(row)];
+        auto* country = cell(change.country);
+        country->setFlags(country->flags() | Qt::ItemIsUserCheckable);
+        country->setCheckState(change.ticked ? Qt::Checked : Qt::Unchecked);
+        country->setData(IndexRole, row);
+        tblChanges->setItem(row, ColCountry, country);
+        tblChanges->setItem(row, ColUnit, cell(change.unit));
+        tblChanges->setItem(row, ColCurrent, cell(change.isNew() ? QString() : rateText(change.currentRate), right));
+        tblChanges->setItem(row, ColCurrentDate, cell(MOD_Data::dateText(change.currentDate)));
+        tblChanges->setItem(row, ColNew, cell(rateText(change.newRate), right));
+        tblChanges->setItem(row, ColNewDate, cell(MOD_Data::dateText(change.newDate)));
+        auto* percent = cell(changeText(change), right);
+        if (change.bigChange()) {
+            // Marked by a sign and weight, not by colour alone.
+            percent->setIcon(warning);
+            QFont bold = percent->font();
+            bold.setBold(true);
+            percent->setFont(bold);
+            const QString why = u"Changes by more than 25 %: look twice."_s;
+            percent->setToolTip(why);
+            percent->setData(Qt::AccessibleTextRole, changeText(change) + u", "_s + why);
+        }
+        tblChanges->setItem(row, ColChange, percent);
+        tblChanges->setItem(row, ColMatch, cell(matchText(change)));
+    }
+    // Measured on the first rows only: a file of thousands of rows opens at once.
+    tblChanges->horizontalHeader()->setResizeContentsPrecision(200);
+    tblChanges->resizeColumnsToContents();
+    tblChanges->horizontalHeader()->setStretchLastSection(true);
+}
+
+std::vector<RateChange> frmImportRates::changes() const
+{
+    std::vector<RateChange> out = changes_;
+    for (int row = 0; row < tblChanges->rowCount(); ++row) {
+        const QTableWidgetItem* item = tblChanges->item(row, ColCountry);
+        out[item->data(IndexRole).toUInt()].ticked = item->checkState() == Qt::Checked;
+    }
+    return out;
+}
+
+std::vector<RateChange> frmImportRates::tickedChanges() const
+{
+    std::vector<RateChange> out;
+    for (RateChange& change : changes()) {
+        if (change.ticked)
+            out.push_back(std::move(change));
+    }
+    return out;
+}
+
+void frmImportRates::cmdTickAll_Click()
+{
+    {
+        const QSignalBlocker blocker(tblChanges);
+        for (int row = 0; row < tblChanges->rowCount(); ++row)
+            tblChanges->item(row, ColCountry)->setCheckState(Qt::Checked);
+    }
+    updateCount();
+}
+
+void frmImportRates::cmdImport_Click()
+{
+    if (!tickedChanges().empty())
+        accept();
+}
+
+void frmImportRates::cmdCancel_Click()
+{
+    reject();
+}
+
+void frmImportRates::tblChanges_ItemChanged(QTableWidgetItem* item)
+{
+    if (item && item->column() == ColCountry)
+        updateCount();
+}
+
+void frmImportRates::updateCount()
+{
+    int ticked = 0;
+    for (int row = 0; row < tblChanges->rowCount(); ++row)
+        ticked += tblChanges->item(row, ColCountry)->checkState() == Qt::Checked ? 1 : 0;
+    ui->lblCount->setText(u"%1 of %2 ticked"_s.arg(ticked).arg(tblChanges->rowCount()));
+    cmdImport->setEnabled(ticked > 0);
+}
+
+std::optional<std::vector<RateChange>> showImportRates(QWidget* owner, const MOD_Data::RateFile& file,
+                                                       const MOD_Data::ImportPlan& plan)
+{
+    QPointer<frmImportRates> dialog = new frmImportRates(file, plan, owner);
+    const int result = dialog->exec();
+    std::optional<std::vector<RateChange>> ticked;
+    if (dialog && result == QDialog::Accepted)
+        ticked = dialog->tickedChanges();
+    delete dialog;
+    return ticked;
+}
