@@ -3,19 +3,26 @@
 #include "data/NumberText.h"
 
 #include <cmath>
+#include <functional>
 #include <optional>
 
 namespace MOD_Universe {
 
 namespace {
 
-// Runs the steps of one calculation, remembering the first failure. Every
+// Runs the steps of one calculation, remembering the first failure. Once a
+// step has failed, every later step does nothing and fails too, so the steps
+// read as a straight line and the first failure is the one reported. Every
 // operation is checked on its result rather than through the floating-point
 // status flags, which the optimiser does not promise to keep.
 class Calculation {
 public:
-    std::optional<double> read(const QString& text, ExchangeInput input)
+    using Value = std::optional<double>;
+
+    Value read(const QString& text, ExchangeInput input)
     {
+        if (hasFailed())
+            return std::nullopt;
         const ParsedNumber number = readNumber(text);
         switch (number.status) {
         case NumberStatus::Ok:
@@ -29,22 +36,23 @@ public:
     }
 
     // Only the source rate is ever a divisor.
-    std::optional<double> divide(double dividend, double divisor)
+    Value divide(Value dividend, Value divisor)
     {
-        if (divisor == 0.0) {
-            return fail(dividend == 0.0 ? ExchangeFailure::InvalidOperation : ExchangeFailure::DivisionByZero,
+        if (!dividend || !divisor)
+            return std::nullopt;
+        if (*divisor == 0.0) {
+            return fail(*dividend == 0.0 ? ExchangeFailure::InvalidOperation : ExchangeFailure::DivisionByZero,
                         ExchangeInput::SourceRate);
         }
-        return checked(dividend / divisor);
+        return checked(*dividend / *divisor);
     }
 
-    std::optional<double> checked(double value)
+    template <typename Op>
+    Value apply(Value left, Value right, Op op)
     {
-        if (std::isnan(value))
-            return fail(ExchangeFailure::InvalidOperation, ExchangeInput::None);
-        if (std::isinf(value))
-            return fail(ExchangeFailure::Overflow, ExchangeInput::None);
-        return value;
+        if (!left || !right)
+            return std::nullopt;
+        return checked(op(*left, *right));
     }
 
     ExchangeResult failed() const
@@ -57,10 +65,23 @@ public:
     }
 
 private:
+    bool hasFailed() const { return failure_ != ExchangeFailure::None; }
+
+    Value checked(double value)
+    {
+        if (std::isnan(value))
+            return fail(ExchangeFailure::InvalidOperation, ExchangeInput::None);
+        if (std::isinf(value))
+            return fail(ExchangeFailure::Overflow, ExchangeInput::None);
+        return value;
+    }
+
     std::nullopt_t fail(ExchangeFailure failure, ExchangeInput input)
     {
-        failure_ = failure;
-        input_ = input;
+        if (!hasFailed()) {
+            failure_ = failure;
+            input_ = input;
+        }
         return std::nullopt;
     }
 
@@ -68,40 +89,22 @@ private:
     ExchangeInput input_ = ExchangeInput::None;
 };
 
-std::optional<double> exchangedAmount(const ExchangeInputs& in, Calculation& calc)
+// The boxes are read in the order the conversion uses them.
+Calculation::Value exchangedAmount(const ExchangeInputs& in, Calculation& calc)
 {
     if (in.sourceCountry == PivotCountry) {
         const auto rateTo = calc.read(in.targetRate, ExchangeInput::TargetRate);
-        if (!rateTo)
-            return {};
         const auto amount = calc.read(in.amount, ExchangeInput::Amount);
-        if (!amount)
-            return {};
-        return calc.checked(*amount * *rateTo);
+        return calc.apply(amount, rateTo, std::multiplies<>());
     }
-    if (in.targetCountry == PivotCountry) {
-        const auto amount = calc.read(in.amount, ExchangeInput::Amount);
-        if (!amount)
-            return {};
-        const auto rateFrom = calc.read(in.sourceRate, ExchangeInput::SourceRate);
-        if (!rateFrom)
-            return {};
-        return calc.divide(*amount, *rateFrom);
-    }
-    // Through the pivot: into pounds, then into the target currency.
     const auto amount = calc.read(in.amount, ExchangeInput::Amount);
-    if (!amount)
-        return {};
     const auto rateFrom = calc.read(in.sourceRate, ExchangeInput::SourceRate);
-    if (!rateFrom)
-        return {};
-    const auto pounds = calc.divide(*amount, *rateFrom);
-    if (!pounds)
-        return {};
+    const auto pounds = calc.divide(amount, rateFrom);
+    if (in.targetCountry == PivotCountry)
+        return pounds;
+    // Through the pivot: into pounds, then into the target currency.
     const auto rateTo = calc.read(in.targetRate, ExchangeInput::TargetRate);
-    if (!rateTo)
-        return {};
-    return calc.checked(*rateTo * *pounds);
+    return calc.apply(rateTo, pounds, std::multiplies<>());
 }
 
 } // namespace
@@ -117,19 +120,10 @@ ExchangeResult calculateExchange(const ExchangeInputs& in)
 
     Calculation calc;
     const auto exchange = exchangedAmount(in, calc);
-    if (!exchange)
-        return calc.failed();
-
     const auto percent = calc.read(in.commission, ExchangeInput::Commission);
-    if (!percent)
-        return calc.failed();
-    const auto hundredth = calc.checked(*exchange / 100.0);
-    if (!hundredth)
-        return calc.failed();
-    const auto commission = calc.checked(*percent * *hundredth);
-    if (!commission)
-        return calc.failed();
-    const auto total = calc.checked(*exchange - *commission);
+    const auto hundredth = calc.apply(exchange, 100.0, std::divides<>());
+    const auto commission = calc.apply(percent, hundredth, std::multiplies<>());
+    const auto total = calc.apply(exchange, commission, std::minus<>());
     if (!total)
         return calc.failed();
 
@@ -141,45 +135,50 @@ ExchangeResult calculateExchange(const ExchangeInputs& in)
     return result;
 }
 
+namespace {
+
+// What a failure is about, as the messages name it.
+QString subject(ExchangeInput input)
+{
+    switch (input) {
+    case ExchangeInput::Amount:
+        return QStringLiteral("The amount");
+    case ExchangeInput::SourceRate:
+        return QStringLiteral("The exchange rate of the Convert From country");
+    case ExchangeInput::TargetRate:
+        return QStringLiteral("The exchange rate of the Convert To country");
+    case ExchangeInput::Commission:
+        return QStringLiteral("The commission");
+    case ExchangeInput::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
 QString failureMessage(const ExchangeResult& result)
 {
     if (result.kind != ExchangeResult::Kind::Failed)
         return {};
 
+    const QString what = subject(result.input);
     switch (result.failure) {
     case ExchangeFailure::NotANumber:
-        switch (result.input) {
-        case ExchangeInput::Amount:
-            return QStringLiteral("The amount is not a number.");
-        case ExchangeInput::SourceRate:
-            return QStringLiteral("The exchange rate of the Convert From country is not a number.");
-        case ExchangeInput::TargetRate:
-            return QStringLiteral("The exchange rate of the Convert To country is not a number.");
-        case ExchangeInput::Commission:
-            return QStringLiteral("The commission is not a number.");
-        case ExchangeInput::None:
-            break;
-        }
+        if (!what.isEmpty())
+            return what + QStringLiteral(" is not a number.");
         break;
     case ExchangeFailure::DivisionByZero:
     case ExchangeFailure::InvalidOperation:
         if (result.input == ExchangeInput::SourceRate)
-            return QStringLiteral("The exchange rate of the Convert From country is 0, so the amount cannot be converted.");
+            return what + QStringLiteral(" is 0, so the amount cannot be converted.");
         break;
     case ExchangeFailure::Overflow:
-        switch (result.input) {
-        case ExchangeInput::Amount:
-            return QStringLiteral("The amount is too large to convert.");
-        case ExchangeInput::SourceRate:
-            return QStringLiteral("The exchange rate of the Convert From country is too large to use.");
-        case ExchangeInput::TargetRate:
-            return QStringLiteral("The exchange rate of the Convert To country is too large to use.");
-        case ExchangeInput::Commission:
-            return QStringLiteral("The commission is too large to use.");
-        case ExchangeInput::None:
+        if (result.input == ExchangeInput::None)
             return QStringLiteral("The result is too large to show.");
-        }
-        break;
+        // The amount is what gets converted; the other figures are used on it.
+        return what + (result.input == ExchangeInput::Amount ? QStringLiteral(" is too large to convert.")
+                                                              : QStringLiteral(" is too large to use."));
     case ExchangeFailure::None:
         break;
     }

@@ -210,7 +210,14 @@ INSTANTIATE_TEST_SUITE_P(Messages, FailureMessage, testing::Values(
     MessageCase{ExchangeFailure::Overflow, ExchangeInput::Amount, "The amount is too large to convert."},
     MessageCase{ExchangeFailure::Overflow, ExchangeInput::TargetRate,
                 "The exchange rate of the Convert To country is too large to use."},
-    MessageCase{ExchangeFailure::Overflow, ExchangeInput::None, "The result is too large to show."}));
+    MessageCase{ExchangeFailure::Overflow, ExchangeInput::SourceRate,
+                "The exchange rate of the Convert From country is too large to use."},
+    MessageCase{ExchangeFailure::Overflow, ExchangeInput::Commission, "The commission is too large to use."},
+    MessageCase{ExchangeFailure::Overflow, ExchangeInput::None, "The result is too large to show."},
+    // Combinations no calculation makes fall back to the general message.
+    MessageCase{ExchangeFailure::NotANumber, ExchangeInput::None, "The exchange could not be calculated."},
+    MessageCase{ExchangeFailure::DivisionByZero, ExchangeInput::TargetRate, "The exchange could not be calculated."},
+    MessageCase{ExchangeFailure::None, ExchangeInput::Amount, "The exchange could not be calculated."}));
 
 TEST(FailureMessage, isEmptyForResults)
 {
