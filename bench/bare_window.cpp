@@ -4,37 +4,12 @@
 //
 //   bare_window WIDTH HEIGHT
 
+#include "app/FirstPaintStamp.h"
+
 #include <QApplication>
-#include <QEvent>
 #include <QWidget>
 
-#include <chrono>
-#include <cstdio>
 #include <cstdlib>
-
-namespace {
-
-// As in app/Universe.cpp: stamped from the event loop once the first paint is done.
-class FirstPaintStamp : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(this, [this] {
-                std::printf("tallyvane-painted-ns %lld\n", static_cast<long long>(
-                    std::chrono::duration_cast<std::chrono::nanoseconds>(
-                        std::chrono::system_clock::now().time_since_epoch()).count()));
-                std::fflush(stdout);
-                deleteLater();
-            }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-} // namespace
 
 int main(int argc, char* argv[])
 {
