@@ -1,10 +1,10 @@
 #include "app/Placement.h"
 
 #include "app/EventHook.h"
-#include "calculator/frmHUD.h"
 
+#include <QApplication>
 #include <QEvent>
-#include <QGuiApplication>
+#include <QMainWindow>
 #include <QScreen>
 #include <QWidget>
 
@@ -16,9 +16,13 @@ void centreOnScreenWhenShown(QWidget& window)
         if (event->type() != QEvent::Show)
             return HookResult{};
         // The frame is known once the window exists, so this runs at the show.
-        const QScreen* screen = frmHUD::isLoaded() && &window != &frmHUD::instance()
-            ? frmHUD::instance().screen()
-            : QGuiApplication::primaryScreen();
+        const QScreen* screen = QGuiApplication::primaryScreen();
+        for (QWidget* top : QApplication::topLevelWidgets()) {
+            // The program's one main window; found by kind, so that the dialogs'
+            // helpers stand below the window that uses them.
+            if (top != &window && qobject_cast<QMainWindow*>(top))
+                screen = top->screen();
+        }
         if (screen) {
             QRect frame = window.frameGeometry();
             frame.moveCenter(screen->availableGeometry().center());

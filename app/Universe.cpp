@@ -1,5 +1,7 @@
 #include "app/Universe.h"
 
+#include "app/FirstPaintStamp.h"
+#include "app/LastWindow.h"
 #include "data/NumberText.h"
 #include "calculator/frmHUD.h"
 #include "data/Database.h"
@@ -12,10 +14,6 @@
 #include <csignal>
 #include <sys/socket.h>
 #include <unistd.h>
-
-#include <chrono>
-#include <cstdio>
-#include <vector>
 
 using namespace Qt::StringLiterals;
 
@@ -31,20 +29,6 @@ namespace MOD_Universe {
 QString strConvertTo;
 QString strConvertFrom;
 double dblCom = 0.0;
-
-namespace {
-std::vector<QObject*> trackedWindows;
-}
-
-void trackWindow(QWidget* window)
-{
-    trackedWindows.push_back(window);
-    QObject::connect(window, &QObject::destroyed, qApp, [](QObject* gone) {
-        std::erase(trackedWindows, gone);
-        if (trackedWindows.empty())
-            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    });
-}
 
 void initApplication(QApplication& app)
 {
@@ -63,38 +47,14 @@ void initApplication(QApplication& app)
     app.setQuitOnLastWindowClosed(false);
 }
 
-namespace {
-
-// For the start-up benchmark: with TALLYVANE_STARTUP_TIMESTAMP set, print the
-// wall-clock time of the main window's first paint once. No effect otherwise.
-class FirstPaintStamp : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QMetaObject::invokeMethod(this, [this] {
-                std::printf("tallyvane-painted-ns %lld\n", static_cast<long long>(
-                    std::chrono::duration_cast<std::chrono::nanoseconds>(
-                        std::chrono::system_clock::now().time_since_epoch()).count()));
-                std::fflush(stdout);
-                deleteLater();
-            }, Qt::QueuedConnection);
-        }
-        return false;
-    }
-};
-
-} // namespace
-
 bool Start()
 {
     if (!MOD_Data::OpenDatabase())
         return false;
-    MOD_Data::FillCountryLists();
-    LoadSettings();
     frmHUD& hud = frmHUD::instance();
+    frmHUD::setUnloadHook(&SaveSettings);
+    hud.fillCountryLists();
+    LoadSettings();
     if (!strConvertTo.isEmpty())
         SelectCountry(strConvertTo, 0);
     if (!strConvertFrom.isEmpty())

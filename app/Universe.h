@@ -11,7 +11,6 @@
 #include <QString>
 
 class QApplication;
-class QWidget;
 
 namespace MOD_Universe {
 
@@ -34,9 +33,5 @@ bool Start();
 void LoadSettings();
 void SaveSettings();
 void SelectCountry(const QString& name, int index);
-
-// Windows whose end may end the program: when the last of them is gone after
-// start-up, the event loop quits.
-void trackWindow(QWidget* window);
 
 } // namespace MOD_Universe

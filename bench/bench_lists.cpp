@@ -31,7 +31,7 @@ void BM_FillCountryLists(benchmark::State& state)
     MOD_Data::OpenDatabase();
     frmHUD& hud = frmHUD::instance();
     for (auto _ : state)
-        MOD_Data::FillCountryLists();
+        hud.fillCountryLists();
     if (hud.countryEntries(0).size() != rows || hud.countryEntries(1).size() != rows)
         state.SkipWithError("lists not filled");
     delete &hud;

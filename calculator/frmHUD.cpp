@@ -4,7 +4,6 @@
 #include "app/Failure.h"
 #include "app/KeyInput.h"
 #include "app/MsgBox.h"
-#include "app/Universe.h"
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
 #include "data/CountryList.h"
@@ -32,6 +31,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 frmHUD* s_instance = nullptr;
+std::function<void()> s_unloadHook;
 
 // The filter of the amount and commission boxes: '.', backspace and whatever
 // reads as a number on its own (the digits); every other code becomes 0.
@@ -85,10 +85,9 @@ QStringList frmHUD::countryEntries(int Index) const
     return names;
 }
 
-void frmHUD::setCountries(const QStringList& names)
+void frmHUD::fillCountryLists()
 {
-    for (QListWidget* list : lstCountries)
-        MOD_Data::fillSortedList(*list, names);
+    MOD_Data::FillCountryLists(*lstCountries[0], *lstCountries[1]);
 }
 
 void frmHUD::chooseCountryRow(int Index, int row)
@@ -212,7 +211,13 @@ void frmHUD::Form_QueryUnload(bool& Cancel, int UnloadMode)
 void frmHUD::Form_Unload(bool& Cancel)
 {
     Q_UNUSED(Cancel);
-    MOD_Universe::SaveSettings();
+    if (s_unloadHook)
+        s_unloadHook();
+}
+
+void frmHUD::setUnloadHook(std::function<void()> hook)
+{
+    s_unloadHook = std::move(hook);
 }
 
 void frmHUD::unloadOnce()
@@ -246,7 +251,7 @@ void frmHUD::clearSide(int Index)
 void frmHUD::refillKeepingSelection()
 {
     const std::array<QString, 2> chosen{selectedCountry(0), selectedCountry(1)};
-    MOD_Data::FillCountryLists();
+    fillCountryLists();
     for (int i = 0; i < 2; ++i) {
         if (chosen[i].isEmpty())
             continue;  // nothing was chosen: the boxes keep what they show

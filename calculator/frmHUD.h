@@ -13,6 +13,7 @@
 #include <QMainWindow>
 
 #include <array>
+#include <functional>
 #include <memory>
 
 class FigureLabel;
@@ -40,9 +41,9 @@ public:
     QString selectedCountry(int Index) const;
     // The entries of a side's list, in the order shown.
     QStringList countryEntries(int Index) const;
-    // Replaces both lists' entries with names, sorted for people; nothing is
-    // chosen afterwards and no choice is reported, so the boxes keep their text.
-    void setCountries(const QStringList& names);
+    // Refills both lists from the rates table; nothing is chosen afterwards and
+    // no choice is reported, so the boxes keep their text.
+    void fillCountryLists();
     // Chooses entry row of a side as the user would, which looks its row up.
     void chooseCountryRow(int Index, int row);
 
@@ -62,6 +63,10 @@ public:
     // Runs the closing steps once, also when the application quits without a
     // close request (session end).
     void unloadOnce();
+    // The last closing step, after the database is closed: start-up installs
+    // the saving of the settings, which read the window, so the window need
+    // not know them.
+    static void setUnloadHook(std::function<void()> hook);
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -3,7 +3,6 @@
 #include "app/Failure.h"
 #include "app/MsgBox.h"
 #include "app/frmSplash.h"
-#include "calculator/frmHUD.h"
 #include "data/CountryList.h"
 #include "data/RecordStore.h"
 
@@ -85,9 +84,8 @@ void CloseDatabase()
     }
 }
 
-void FillCountryLists()
+void FillCountryLists(QListWidget& first, QListWidget& second)
 {
-    frmHUD& hud = frmHUD::instance();
     const QString failed = u"There were errors while trying to fill the countries lists."_s;
     if (!rsRates.isOpen()) {
         MsgBox(failed);
@@ -101,7 +99,8 @@ void FillCountryLists()
     } catch (const DbError&) {
         ok = false;  // the names read before the failure stay listed
     }
-    hud.setCountries(names);
+    for (QListWidget* list : {&first, &second})
+        fillSortedList(*list, names);
     if (!ok)
         MsgBox(failed);
 }

@@ -2,7 +2,7 @@
 #include "ui_frmAbout.h"
 
 #include "app/Placement.h"
-#include "app/Universe.h"
+#include "app/LastWindow.h"
 #include "info/Links.h"
 
 #include <QAccessible>

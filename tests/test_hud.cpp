@@ -362,7 +362,7 @@ TEST_F(MainWindowTest, aCountryWhoseRowIsGoneEmptiesItsSideAndSaysSo)
 TEST_F(MainWindowTest, refillKeepsBoxesAndClearsSelection)
 {
     choose(ctl(*hud).lstCountries[0], QStringLiteral("Testland"));
-    MOD_Data::FillCountryLists();
+    hud->fillCountryLists();
     EXPECT_TRUE(ctl(*hud).lstCountries[0]->selectedItems().isEmpty());
     EXPECT_EQ(ctl(*hud).txtExchangeRate[0]->text(), QStringLiteral("1.5"));
     QStringList shown;
@@ -379,7 +379,7 @@ TEST_F(MainWindowTest, emptiedTableEmptiesBothLists)
         MOD_Data::rsRates.FindCountry(row.country);
         MOD_Data::rsRates.Delete();
     }
-    MOD_Data::FillCountryLists();
+    hud->fillCountryLists();
     EXPECT_EQ(ctl(*hud).lstCountries[0]->count(), 0);
     EXPECT_EQ(ctl(*hud).lstCountries[1]->count(), 0);
     EXPECT_TRUE(messages.empty());
