@@ -1,16 +1,8 @@
-// libFuzzer entry: every input goes through the same checks the regression
-// replay in the test suite runs; a mismatch aborts so that libFuzzer keeps it.
+// libFuzzer entry for the number text routines and the conversion core.
+#include "fuzz/entry.h"
 #include "fuzz/numbertext_check.h"
-
-#include <cstdio>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string problem = NumberTextCheck::check(data, size);
-    if (!problem.empty()) {
-        std::fprintf(stderr, "number text check failed: %s\n", problem.c_str());
-        std::abort();
-    }
-    return 0;
+    return runFuzzCheck("number text", NumberTextCheck::check, data, size);
 }

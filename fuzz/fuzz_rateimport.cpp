@@ -1,16 +1,9 @@
 // libFuzzer entry for the rate-file readers (every format, the matching and the
-// export's round trip); the same checks run in the test suite's replay.
+// export's round trip).
+#include "fuzz/entry.h"
 #include "fuzz/rateimport_check.h"
-
-#include <cstdio>
-#include <cstdlib>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    const std::string problem = RateImportCheck::check(data, size);
-    if (!problem.empty()) {
-        std::fprintf(stderr, "rate import check failed: %s\n", problem.c_str());
-        std::abort();
-    }
-    return 0;
+    return runFuzzCheck("rate import", RateImportCheck::check, data, size);
 }

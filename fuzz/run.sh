@@ -22,24 +22,23 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja \
   -DTALLYVANE_FUZZ=ON -DBUILD_TESTING=OFF -DTALLYVANE_BUILD_BENCH=OFF >/dev/null
 cmake --build "$build" --target fuzz_numbertext fuzz_rateimport
 
-mkdir -p "$build/fuzz-corpus" "$here/regressions"
-"$build/fuzz_numbertext" \
-  -max_total_time="$seconds" \
-  -max_len=4096 \
-  -timeout=10 \
-  -print_final_stats=1 \
-  -artifact_prefix="$here/regressions/" \
-  "$@" \
-  "$build/fuzz-corpus" "$here/corpus"
+# fuzz NAME SECONDS CORPUS REGRESSIONS [libFuzzer options...]: new inputs go to
+# the build folder's CORPUS, seeds come from fuzz/CORPUS, a failing input lands
+# in fuzz/REGRESSIONS/.
+fuzz() {
+  name=$1 limit=$2 corpus=$3 regressions=$4
+  shift 4
+  mkdir -p "$build/fuzz-$corpus" "$here/$regressions"
+  "$build/$name" \
+    -max_total_time="$limit" \
+    -timeout=10 \
+    -print_final_stats=1 \
+    -artifact_prefix="$here/$regressions/" \
+    "$@" \
+    "$build/fuzz-$corpus" "$here/$corpus"
+}
 
+fuzz fuzz_numbertext "$seconds" corpus regressions -max_len=4096 "$@"
 # Rate files are longer than numbers; the seeds are small real-shaped files.
-mkdir -p "$build/fuzz-corpus-rateimport" "$here/regressions-rateimport"
-exec "$build/fuzz_rateimport" \
-  -max_total_time="$rateimport_seconds" \
-  -max_len=16384 \
-  -timeout=10 \
-  -rss_limit_mb=2048 \
-  -print_final_stats=1 \
-  -artifact_prefix="$here/regressions-rateimport/" \
-  "$@" \
-  "$build/fuzz-corpus-rateimport" "$here/corpus-rateimport"
+fuzz fuzz_rateimport "$rateimport_seconds" corpus-rateimport regressions-rateimport \
+  -max_len=16384 -rss_limit_mb=2048 "$@"

@@ -4,6 +4,7 @@
 #include "data/Csv.h"
 #include "data/RateImport.h"
 #include "fuzz/rateimport_check.h"
+#include "tests/FuzzReplay.h"
 #include "maintenance/frmImportRates.h"
 
 #include <QFile>
@@ -18,9 +19,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -554,6 +552,12 @@ struct BadFile {
     int line;          // the line named; -1 none; 0 either
 };
 
+// By name: the bytes themselves may be binary.
+void PrintTo(const BadFile& f, std::ostream* os)
+{
+    *os << f.name;
+}
+
 QByteArray fixture(const QString& name)
 {
     QFile f(DataDir + u'/' + name);
@@ -782,23 +786,8 @@ TEST_F(ImportPreviewTest, importReturnsTheTickedChangesAndCancelNothing)
 
 TEST(RateImportFuzzReplay, committedInputsPassTheChecks)
 {
-    namespace fs = std::filesystem;
-    std::vector<fs::path> files;
-    for (const char* folder : {TALLYVANE_FUZZ_DIR "/corpus-rateimport", TALLYVANE_FUZZ_DIR "/regressions-rateimport"}) {
-        std::error_code ec;
-        for (const auto& entry : fs::directory_iterator(folder, ec)) {
-            const fs::path& p = entry.path();
-            if (entry.is_regular_file() && p.extension() != ".md" && p.filename().string().front() != '.')
-                files.push_back(p);
-        }
-    }
-    EXPECT_GE(files.size(), 5u);
-    for (const fs::path& file : files) {
-        SCOPED_TRACE(file.string());
-        std::ifstream in(file, std::ios::binary);
-        const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-        EXPECT_EQ(RateImportCheck::check(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size()), "");
-    }
+    replayFuzzInputs({TALLYVANE_FUZZ_DIR "/corpus-rateimport", TALLYVANE_FUZZ_DIR "/regressions-rateimport"},
+                     RateImportCheck::check, 5);
     // The download-shaped files too.
     for (const QString& name : {u"uk-monthly-2020-01.csv"_s, u"uk-monthly-2020-01.xml"_s,
                                 u"ecb-daily-2022-04-29.xml"_s, u"ecb-daily-2022-04-29.csv"_s}) {
