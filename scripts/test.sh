@@ -20,9 +20,11 @@ ASAN_OPTIONS=detect_leaks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 300
 
-# The number-text fuzzer for a bounded time; a failing input lands in
-# fuzz/regressions/, which arithmetic_tests replays from then on.
-echo "== fuzz (60 s)"
+# The two fuzzers for a bounded time each: the number text for 60 s, then the
+# rate-file readers for FUZZ_RATEIMPORT_SECONDS (30 s by default). A failing
+# input lands in fuzz/regressions/ or fuzz/regressions-rateimport/, which
+# arithmetic_tests and import_tests replay from then on.
+echo "== fuzz (number text 60 s, rate files ${FUZZ_RATEIMPORT_SECONDS:-30} s)"
 fuzz/run.sh 60
 
 # The Debian package: built and checked in build/, then installed and used on

@@ -41,6 +41,16 @@ void expectWriteFailure(const MsgBoxRequest& r, const char* words)
 
 class UnwritableRates : public MaintenanceTest {
 protected:
+    // Clicks a dialog's write button: the one report is the Save Error naming why.
+    void expectSaveFails(QPushButton* button, const char* words)
+    {
+        messages.clear();
+        QTest::mouseClick(button, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u) << prompts().back();
+        expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
+        expectWriteFailure(messages[0], words);
+    }
+
     // The three writes of the dialogs, each against the file as it is; every
     // one must fail with a report naming why, and leave the rows as they were.
     void tryEveryWrite(const char* words)
@@ -49,22 +59,14 @@ protected:
         withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
             ctl(d).txtCountry->setText(QStringLiteral("Newland"));
             ctl(d).txtExRate->setText(QStringLiteral("4"));
-            messages.clear();
-            QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
-            ASSERT_EQ(messages.size(), 1u) << prompts().back();
-            expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
-            expectWriteFailure(messages[0], words);
+            expectSaveFails(ctl(d).cmdSave, words);
             EXPECT_EQ(str(ctl(d).txtCountry->text()), "Newland") << "the boxes keep what the user typed";
         });
         withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
             chooseRow(ctl(d).lstCountries, QStringLiteral("Twoland"));
             ctl(d).txtDenom->setText(QStringLiteral("Deux"));
             ctl(d).txtExRate->setText(QStringLiteral("2.5"));
-            messages.clear();
-            QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
-            ASSERT_EQ(messages.size(), 1u) << prompts().back();
-            expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
-            expectWriteFailure(messages[0], words);
+            expectSaveFails(ctl(d).cmdDel, words);
         });
         withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
             chooseRow(ctl(d).lstCountries, QStringLiteral("Threeland"));
@@ -110,9 +112,11 @@ TEST_F(UnwritableRates, aFileThisUserMayNotWriteFailsEachWriteWithTheSaveErrorAn
     EXPECT_EQ(StoreFixtures::fileBytes(dbPath()), bytes);
 }
 
-// Each locked write waits out the store's 2 s busy timeout: three in all.
+// Each locked write waits out the store's busy timeout, made short here: the
+// program's connection takes it when it opens.
 TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErrorAndWorksOnceItIsDone)
 {
+    const StoreFixtures::ShortBusyTimeout shortWait;
     startProgram();
     auto lock = std::make_unique<StoreFixtures::WriteLock>(dbPath());
     ASSERT_TRUE(lock->held());
