@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/Fields.h"
+
 #include <QString>
 
 // The conversion core: six texts in, display texts or a failure out. It knows
@@ -7,8 +9,7 @@
 // writes what comes back.
 namespace MOD_Universe {
 
-// The pivot: every stored rate is units of a country's currency per pound.
-inline constexpr QStringView PivotCountry = u"Britain";
+using MOD_Data::PivotCountry;
 
 struct ExchangeInputs {
     QString sourceCountry;  // selected entry of the Convert From list, empty if none

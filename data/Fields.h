@@ -12,6 +12,9 @@
 
 namespace MOD_Data {
 
+// The pivot: every stored rate is units of a country's currency per pound.
+inline constexpr QStringView PivotCountry = u"Britain";
+
 // The layout of the file, kept in PRAGMA user_version. Files made before the
 // layout carried a number read 0 and hold the same table as version 1.
 inline constexpr int CurrentLayout = 2;

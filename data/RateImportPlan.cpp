@@ -1,7 +1,7 @@
 #include "data/RateImport.h"
 #include "data/RateImportNames.h"
 
-#include "calculator/Exchange.h"
+#include "data/Fields.h"
 #include "data/RecordStore.h"
 
 #include <QHash>
@@ -126,7 +126,7 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
             continue;
         taken[*match] = true;
         // The pivot's rate is 1 by definition: no file changes it.
-        if (row.country == MOD_Universe::PivotCountry)
+        if (row.country == PivotCountry)
             continue;
         const FileRate& r = rates[*match];
         const bool newerDate = r.date.isValid() && (!row.updated.isValid() || r.date > row.updated);
