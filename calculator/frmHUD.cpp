@@ -13,6 +13,7 @@
 #include "data/RecordStore.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
+#include "maintenance/ImportExport.h"
 #include "maintenance/Maintenance.h"
 
 #include <QCloseEvent>
@@ -173,6 +174,8 @@ frmHUD::frmHUD()
     connect(ui->mnuFileAddRates, &QAction::triggered, this, &frmHUD::mnuFileAddRates_Click);
     connect(ui->mnuFileEditRates, &QAction::triggered, this, &frmHUD::mnuFileEditRates_Click);
     connect(ui->mnuFileDeleteRates, &QAction::triggered, this, &frmHUD::mnuFileDeleteRates_Click);
+    connect(ui->mnuFileImportRates, &QAction::triggered, this, &frmHUD::mnuFileImportRates_Click);
+    connect(ui->mnuFileExportRates, &QAction::triggered, this, &frmHUD::mnuFileExportRates_Click);
     connect(ui->mnuFileExit, &QAction::triggered, this, &frmHUD::mnuFileExit_Click);
     connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmHUD::mnuHelpAbout_Click);
     connect(ui->mnuHelpURL, &QAction::triggered, this, &frmHUD::mnuHelpURL_Click);
@@ -241,6 +244,7 @@ void frmHUD::clearSide(int Index)
 {
     txtExchangeRate[Index]->clear();
     txtDenomination[Index]->clear();
+    setRateDate(Index, QDate());
 }
 
 void frmHUD::refillKeepingSelection()
@@ -281,8 +285,11 @@ void frmHUD::lstCountries_Click(int Index)
             }
             const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
             const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
+            // Rows set before dates were kept read "" and say nothing.
+            const QDate updated = QDate::fromString(MOD_Data::rsRates.Field(MOD_Data::FieldUpdated), Qt::ISODate);
             txtExchangeRate[Index]->setText(rate);
             txtDenomination[Index]->setText(unit);
+            setRateDate(Index, updated);
         },
         [this, Index, &name](long number, const QString& description) {
             // The boxes must not go on showing another country's rate.
@@ -378,6 +385,16 @@ void frmHUD::mnuFileEditRates_Click()
 void frmHUD::mnuFileDeleteRates_Click()
 {
     MOD_Universe::showDeleteRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileImportRates_Click()
+{
+    MOD_Universe::importRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileExportRates_Click()
+{
+    MOD_Universe::exportRates(*this);
 }
 
 void frmHUD::mnuHelpAbout_Click()
