@@ -289,6 +289,9 @@ void frmHUD::lstCountries_Click(int Index)
             const QDate updated = QDate::fromString(MOD_Data::rsRates.Field(MOD_Data::FieldUpdated), Qt::ISODate);
             txtExchangeRate[Index]->setText(rate);
             txtDenomination[Index]->setText(unit);
+            // A value longer than its box shows its start, not its last digits.
+            txtExchangeRate[Index]->setCursorPosition(0);
+            txtDenomination[Index]->setCursorPosition(0);
             setRateDate(Index, updated);
         },
         [this, Index, &name](long number, const QString& description) {

@@ -118,8 +118,8 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
     if (refill)
         runGuarded(refill, [](long, const QString&) {});
     if (written)
-        MsgBox(rateCount(ticked->size()) + u" imported."_s, MsgBoxButtons::OK, MsgBoxIcon::Information,
-               ImportRatesTitle);
+        MsgBox(u"%1 imported from %2."_s.arg(rateCount(ticked->size()), QFileInfo(path).fileName()),
+               MsgBoxButtons::OK, MsgBoxIcon::Information, ImportRatesTitle);
 }
 
 void exportUnguarded(QWidget& owner)

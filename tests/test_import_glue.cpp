@@ -204,7 +204,7 @@ TEST_F(ImportExportTest, aMonthlyFileUpdatesTheTableAndTheChosenSidesBoxes)
     EXPECT_EQ(str(hud.txtExchangeRate[1]->text()), "1.1812");
     EXPECT_EQ(str(hud.txtExchangeRate[1]->toolTip()), "Rate of 1 January 2020");
     EXPECT_TRUE(hud.txtExchangeRate[0]->toolTip().isEmpty());
-    EXPECT_EQ(prompts(), (std::vector<std::string>{"4 rates imported."}));
+    EXPECT_EQ(prompts(), (std::vector<std::string>{"4 rates imported from exrates-monthly-0120.csv."}));
 
     // The next import starts where this file was.
     importThroughMenu({});
@@ -322,7 +322,7 @@ TEST_F(ImportExportTest, aWholeMonthImportsIntoAFileOfTheOldestLayout)
                                     "Japan|Yen|3|2020-01-01",
                                     "France|Euro|1.5143|2020-01-01",
                                 }));
-    EXPECT_EQ(prompts(), (std::vector<std::string>{"3 rates imported."}));
+    EXPECT_EQ(prompts(), (std::vector<std::string>{"3 rates imported from uk-monthly-2020-01.xml."}));
 }
 
 // ------------------------------------------------------------------ exporting
@@ -437,6 +437,20 @@ TEST_F(ImportExportTest, addAndEditStampTodayAndTheRateBoxSaysSo)
     EXPECT_TRUE(hud.txtExchangeRate[1]->toolTip().isEmpty());
     AppFixture::choose(hud.lstCountries[1], u"Japan"_s);
     EXPECT_EQ(str(hud.txtExchangeRate[1]->toolTip()), "Rate of 1 December 2019");
+}
+
+// Rates converted through the euro have many digits; the box must not hide the first.
+TEST_F(ImportExportTest, aLongRateShowsItsFirstDigits)
+{
+    std::vector<MOD_Data::RateRow> rows = tillRates();
+    rows[2].rate = 1.0 / 0.84365;
+    rows[2].unit = u"Euro, the currency of the euro area"_s.left(25);
+    const AppFixture::Hud hud(startProgram(rows));
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&frmHUD::instance()));
+    AppFixture::choose(hud.lstCountries[1], u"France"_s);
+    ASSERT_EQ(str(hud.txtExchangeRate[1]->text()), "1.18532566822735");
+    EXPECT_EQ(hud.txtExchangeRate[1]->cursorPosition(), 0);
+    EXPECT_EQ(hud.txtDenomination[1]->cursorPosition(), 0);
 }
 
 TEST_F(ImportExportTest, aSideWhoseCountryIsGoneLosesItsDate)
