@@ -9,6 +9,7 @@
 #include "calculator/FigureLabel.h"
 #include "data/CountryList.h"
 #include "data/NumberText.h"
+#include "data/RateImport.h"
 #include "data/Database.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"
@@ -21,7 +22,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -109,8 +109,7 @@ void frmHUD::setCommissionText(const QString& text)
 
 void frmHUD::setRateDate(int Index, const QDate& date)
 {
-    txtExchangeRate[Index]->setToolTip(
-        date.isValid() ? u"Rate of "_s + QLocale::c().toString(date, u"d MMMM yyyy"_s) : QString());
+    txtExchangeRate[Index]->setToolTip(date.isValid() ? u"Rate of "_s + MOD_Data::dateText(date) : QString());
 }
 
 frmHUD::frmHUD()

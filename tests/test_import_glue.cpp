@@ -213,6 +213,24 @@ TEST_F(ImportExportTest, aMonthlyFileUpdatesTheTableAndTheChosenSidesBoxes)
     EXPECT_TRUE(QFileInfo(fileRequests[0].path).isDir());
 }
 
+// The program speaks English; a German desktop must not make its days half German.
+TEST_F(ImportExportTest, thePreviewAndTheRateBoxNameTheirDaysInEnglishWhateverTheLocale)
+{
+    const QLocale saved;
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    const AppFixture::Hud hud(startProgram(tillRates()));
+    AppFixture::choose(hud.lstCountries[1], u"France"_s);
+    QString period;
+    importThroughMenu(writeFile(u"rates.csv"_s, ukMonthCsv()), [&period](frmImportRates& d) {
+        period = d.findChild<QLabel*>(u"lblPeriod"_s)->text();
+        EXPECT_EQ(str(d.tblChanges->item(0, frmImportRates::ColCurrentDate)->text()), "1 November 2019");
+        clickImport(d);
+    });
+    QLocale::setDefault(saved);
+    EXPECT_EQ(str(period), "Rates of 1 January 2020 to 31 January 2020");
+    EXPECT_EQ(str(hud.txtExchangeRate[1]->toolTip()), "Rate of 1 January 2020");
+}
+
 TEST_F(ImportExportTest, cancelInThePreviewWritesNothing)
 {
     startProgram(tillRates());
