@@ -8,10 +8,12 @@
 #include "calculator/FigureLabel.h"
 #include "data/CountryList.h"
 #include "data/NumberText.h"
+#include "data/RateImport.h"
 #include "data/Database.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
+#include "maintenance/ImportExport.h"
 #include "maintenance/Maintenance.h"
 
 #include <QCloseEvent>
@@ -19,7 +21,6 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QLocale>
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
@@ -107,8 +108,7 @@ void frmHUD::setCommissionText(const QString& text)
 
 void frmHUD::setRateDate(int Index, const QDate& date)
 {
-    txtExchangeRate[Index]->setToolTip(
-        date.isValid() ? u"Rate of "_s + QLocale::c().toString(date, u"d MMMM yyyy"_s) : QString());
+    txtExchangeRate[Index]->setToolTip(date.isValid() ? u"Rate of "_s + MOD_Data::dateText(date) : QString());
 }
 
 frmHUD::frmHUD()
@@ -172,6 +172,8 @@ frmHUD::frmHUD()
     connect(ui->mnuFileAddRates, &QAction::triggered, this, &frmHUD::mnuFileAddRates_Click);
     connect(ui->mnuFileEditRates, &QAction::triggered, this, &frmHUD::mnuFileEditRates_Click);
     connect(ui->mnuFileDeleteRates, &QAction::triggered, this, &frmHUD::mnuFileDeleteRates_Click);
+    connect(ui->mnuFileImportRates, &QAction::triggered, this, &frmHUD::mnuFileImportRates_Click);
+    connect(ui->mnuFileExportRates, &QAction::triggered, this, &frmHUD::mnuFileExportRates_Click);
     connect(ui->mnuFileExit, &QAction::triggered, this, &frmHUD::mnuFileExit_Click);
     connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmHUD::mnuHelpAbout_Click);
     connect(ui->mnuHelpURL, &QAction::triggered, this, &frmHUD::mnuHelpURL_Click);
@@ -246,6 +248,7 @@ void frmHUD::clearSide(int Index)
 {
     txtExchangeRate[Index]->clear();
     txtDenomination[Index]->clear();
+    setRateDate(Index, QDate());
 }
 
 void frmHUD::refillKeepingSelection()
@@ -286,8 +289,14 @@ void frmHUD::lstCountries_Click(int Index)
             }
             const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
             const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
+            // Rows set before dates were kept read "" and say nothing.
+            const QDate updated = QDate::fromString(MOD_Data::rsRates.Field(MOD_Data::FieldUpdated), Qt::ISODate);
             txtExchangeRate[Index]->setText(rate);
             txtDenomination[Index]->setText(unit);
+            // A value longer than its box shows its start, not its last digits.
+            txtExchangeRate[Index]->setCursorPosition(0);
+            txtDenomination[Index]->setCursorPosition(0);
+            setRateDate(Index, updated);
         },
         [this, Index, &name](long number, const QString& description) {
             // The boxes must not go on showing another country's rate.
@@ -383,6 +392,16 @@ void frmHUD::mnuFileEditRates_Click()
 void frmHUD::mnuFileDeleteRates_Click()
 {
     MOD_Universe::showDeleteRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileImportRates_Click()
+{
+    MOD_Universe::importRates(*this, [this] { refillKeepingSelection(); });
+}
+
+void frmHUD::mnuFileExportRates_Click()
+{
+    MOD_Universe::exportRates(*this);
 }
 
 void frmHUD::mnuHelpAbout_Click()

@@ -93,6 +93,8 @@ private:
     void mnuFileAddRates_Click();
     void mnuFileEditRates_Click();
     void mnuFileDeleteRates_Click();
+    void mnuFileImportRates_Click();
+    void mnuFileExportRates_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
     void mnuHelpURL_Click();

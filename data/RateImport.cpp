@@ -600,7 +600,8 @@ QString formatName(RateFileFormat format)
 
 QString dateText(const QDate& date)
 {
-    return date.isValid() ? QLocale().toString(date, u"d MMMM yyyy"_s) : QString();
+    // English month names, as every other text of the program, whatever the locale.
+    return date.isValid() ? QLocale::c().toString(date, u"d MMMM yyyy"_s) : QString();
 }
 
 QString periodText(const RateFile& file)

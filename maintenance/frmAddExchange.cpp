@@ -6,6 +6,7 @@
 #include "app/MsgBox.h"
 #include "data/RecordStore.h"
 
+#include <QDate>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -148,6 +149,7 @@ void frmAddExchange::SaveNewRate()
     rsRates.SetField(MOD_Data::FieldCountry, ui->txtCountry->text());
     rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
     rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
+    rsRates.SetField(MOD_Data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
     rsRates.Update();
     MsgBox(u"The New Exchange Rate has been saved successfuly"_s);
 }

@@ -7,6 +7,7 @@
 #include "data/CountryList.h"
 #include "data/RecordStore.h"
 
+#include <QDate>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
@@ -246,6 +247,7 @@ void frmDelete::SaveRate()
             rsRates.SetField(MOD_Data::FieldCountry, name);
             rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
             rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
+            rsRates.SetField(MOD_Data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
             rsRates.Update();
             saved = true;
         },

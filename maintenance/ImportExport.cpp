@@ -1,0 +1,197 @@
+#include "maintenance/ImportExport.h"
+
+#include "app/Failure.h"
+#include "app/FileDialog.h"
+#include "app/MsgBox.h"
+#include "data/RateImport.h"
+#include "data/RateWrites.h"
+#include "data/RecordStore.h"
+#include "maintenance/frmImportRates.h"
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QStringList>
+
+using namespace Qt::StringLiterals;
+
+namespace MOD_Universe {
+
+namespace {
+
+// Remembered for this session only: a till's next import comes from the
+// same downloads folder, and nothing needs keeping between runs.
+QString& lastImportFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString& lastExportFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString existingFolderOr(QStandardPaths::StandardLocation location)
+{
+    const QString folder = QStandardPaths::writableLocation(location);
+    if (!folder.isEmpty() && QFileInfo(folder).isDir())
+        return folder;
+    return QDir::homePath();
+}
+
+QString shown(const QString& path)
+{
+    return u'\'' + QDir::toNativeSeparators(path) + u'\'';
+}
+
+QString rateCount(std::size_t n)
+{
+    return n == 1 ? u"1 rate"_s : u"%1 rates"_s.arg(n);
+}
+
+bool databaseOpen()
+{
+    return MOD_Data::cnRates.isOpen() && MOD_Data::rsRates.isOpen();
+}
+
+// A file that changes nothing, and the rows it left out: a long list is cut,
+// the preview is not shown, and the box must stay on the screen.
+QString nothingToImport(const MOD_Data::RateFile& file, const MOD_Data::ImportPlan& plan)
+{
+    QStringList lines{u"%1 has nothing to change: the rates table already holds every rate it gives."_s.arg(
+        shown(file.path))};
+    if (!plan.skipped.isEmpty()) {
+        constexpr qsizetype MostShown = 10;
+        lines << (plan.skipped.size() == 1 ? u"1 row of the file was left out:"_s
+                                           : u"%1 rows of the file were left out:"_s.arg(plan.skipped.size()));
+        lines << plan.skipped.mid(0, MostShown);
+        if (plan.skipped.size() > MostShown)
+            lines << u"... and %1 more."_s.arg(plan.skipped.size() - MostShown);
+    }
+    return lines.join(u"\r\n"_s);
+}
+
+void importUnguarded(QWidget& owner, const RefillLists& refill)
+{
+    if (!databaseOpen()) {
+        MsgBox(u"The rates database is not open, so no rates can be imported."_s, MsgBoxButtons::OK,
+               MsgBoxIcon::Exclamation, ImportRatesTitle);
+        return;
+    }
+
+    const QString start = lastImportFolder().isEmpty() ? defaultImportFolder() : lastImportFolder();
+    const QString path = openFileName(
+        &owner, {ImportRatesTitle, start, u"Rate files (*.csv *.xml);;All files (*)"_s});
+    if (path.isEmpty())
+        return;
+    lastImportFolder() = QFileInfo(path).absolutePath();
+
+    const MOD_Data::RateFileResult read = MOD_Data::readRateFile(path);
+    if (!read.ok()) {
+        MsgBox(read.error + u"\r\nNothing was imported."_s, MsgBoxButtons::OK, MsgBoxIcon::Exclamation,
+               ImportRatesTitle);
+        return;
+    }
+    const MOD_Data::RateFile& file = *read.file;
+    const MOD_Data::ImportPlan plan = MOD_Data::planImport(file, MOD_Data::readAllRates(MOD_Data::cnRates));
+    if (plan.empty()) {
+        MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, ImportRatesTitle);
+        return;
+    }
+
+    const std::optional<std::vector<MOD_Data::RateChange>> ticked = showImportRates(&owner, file, plan);
+    if (!ticked || ticked->empty())
+        return;
+
+    bool written = false;
+    runGuarded(
+        [&ticked, &written] {
+            MOD_Data::applyRateWrites(MOD_Data::cnRates, MOD_Data::ratesToWrite(*ticked));
+            written = true;
+        },
+        reportSaveError);
+    // After a failure too: the lists then show the table as it still is. The
+    // refill reports its own failures.
+    if (refill)
+        runGuarded(refill, [](long, const QString&) {});
+    if (written)
+        MsgBox(u"%1 imported from %2."_s.arg(rateCount(ticked->size()), QFileInfo(path).fileName()),
+               MsgBoxButtons::OK, MsgBoxIcon::Information, ImportRatesTitle);
+}
+
+void exportUnguarded(QWidget& owner)
+{
+    if (!databaseOpen()) {
+        MsgBox(u"The rates database is not open, so there are no rates to export."_s, MsgBoxButtons::OK,
+               MsgBoxIcon::Exclamation, ExportRatesTitle);
+        return;
+    }
+    // Read before asking, so a table that cannot be read wastes no choosing.
+    const std::vector<MOD_Data::RateRow> rows = MOD_Data::readAllRates(MOD_Data::cnRates);
+
+    const QString folder = lastExportFolder().isEmpty() ? defaultExportFolder() : lastExportFolder();
+    QString path = saveFileName(&owner, {ExportRatesTitle,
+                                         QDir(folder).filePath(MOD_Data::suggestedExportName(QDate::currentDate())),
+                                         u"CSV files (*.csv);;All files (*)"_s});
+    if (path.isEmpty())
+        return;
+    // A name typed without an ending gets the one the filter offers.
+    if (QFileInfo(path).suffix().isEmpty() && !QFileInfo(path).isDir())
+        path += u".csv"_s;
+    lastExportFolder() = QFileInfo(path).absolutePath();
+
+    const QFileInfo target(path);
+    if (target.exists() && !target.isDir()
+        && MsgBox(u"%1 already exists.\r\nDo you want to replace it?"_s.arg(shown(path)), MsgBoxButtons::YesNo,
+                  MsgBoxIcon::Exclamation, ExportRatesTitle)
+            != MsgBoxResult::Yes)
+        return;
+
+    const QString error = MOD_Data::writeExportFile(path, rows);
+    if (!error.isEmpty()) {
+        MsgBox(error + u"\r\nThe rates were not exported."_s, MsgBoxButtons::OK, MsgBoxIcon::Critical,
+               ExportRatesTitle);
+        return;
+    }
+    MsgBox(u"%1 exported to %2."_s.arg(rateCount(rows.size()), shown(path)), MsgBoxButtons::OK,
+           MsgBoxIcon::Information, ExportRatesTitle);
+}
+
+} // namespace
+
+QString defaultImportFolder()
+{
+    return existingFolderOr(QStandardPaths::DownloadLocation);
+}
+
+QString defaultExportFolder()
+{
+    return existingFolderOr(QStandardPaths::DocumentsLocation);
+}
+
+void forgetRateFileFolders()
+{
+    lastImportFolder().clear();
+    lastExportFolder().clear();
+}
+
+void importRates(QWidget& owner, const RefillLists& refill)
+{
+    runGuarded([&owner, &refill] { importUnguarded(owner, refill); },
+               [](long number, const QString& description) {
+                   reportFailure(u"The rates could not be imported."_s, number, description);
+               });
+}
+
+void exportRates(QWidget& owner)
+{
+    runGuarded([&owner] { exportUnguarded(owner); },
+               [](long number, const QString& description) {
+                   reportFailure(u"The rates could not be exported."_s, number, description);
+               });
+}
+
+} // namespace MOD_Universe

@@ -1,0 +1,30 @@
+#pragma once
+
+// The File menu's Import Rates and Export Rates commands. Import asks for a
+// rate file, reads and matches it (data/RateImport.h), shows the proposed
+// changes and writes the ticked ones in one transaction, then has the main
+// window refill its lists. Export writes the whole table as CSV that Import
+// reads back unchanged. Both report every failure in a message box; no
+// exception leaves them.
+
+#include "maintenance/Maintenance.h"
+
+class QWidget;
+
+namespace MOD_Universe {
+
+inline const QString ImportRatesTitle = QStringLiteral("Import Rates");
+inline const QString ExportRatesTitle = QStringLiteral("Export Rates");
+
+void importRates(QWidget& owner, const RefillLists& refill);
+void exportRates(QWidget& owner);
+
+// Where the file dialogs open when this session has not used them yet: the
+// user's Downloads (import) or Documents (export) folder if it exists, else home.
+QString defaultImportFolder();
+QString defaultExportFolder();
+
+// Forgets the folders this session's file dialogs last used (tests).
+void forgetRateFileFolders();
+
+} // namespace MOD_Universe
