@@ -142,7 +142,10 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
         change.match = kind;
         change.fileCountry = r.country;
         change.currencyCode = r.currencyCode;
-        change.ticked = true;
+        // A file older than the rate it would replace (last year's download
+        // picked by mistake) is offered, but not ticked: stale rates must not
+        // slip in unseen.
+        change.ticked = !(r.date.isValid() && row.updated.isValid() && r.date < row.updated);
         plan.changes.push_back(std::move(change));
     }
 

@@ -400,6 +400,21 @@ TEST(RateMatching, aSameRateWithANewerDateStampsTheDateOnly)
     EXPECT_TRUE(planImport(file, {{u"France"_s, u"Euro"_s, 1.17, QDate(2020, 2, 1)}}).empty());
 }
 
+TEST(RateMatching, aFileOlderThanTheCurrentRateIsOfferedUnticked)
+{
+    RateFile file;
+    file.rates.push_back({u"France"_s, u"Euro"_s, u"EUR"_s, {}, 1.10, QDate(2022, 4, 29), 2});
+    file.rates.push_back({u"Japan"_s, u"Yen"_s, u"JPY"_s, {}, 160.0, QDate(2022, 4, 29), 3});
+    file.rates.push_back({u"Chile"_s, u"Peso"_s, u"CLP"_s, {}, 900.0, QDate(2022, 4, 29), 4});
+    const ImportPlan plan = planImport(file, {{u"France"_s, u"Euro"_s, 1.17, QDate(2026, 12, 1)},
+                                              {u"Japan"_s, u"Yen"_s, 150.0, QDate(2022, 4, 1)},
+                                              {u"Chile"_s, u"Peso"_s, 1000.0, {}}});
+    ASSERT_EQ(plan.changes.size(), 3u);
+    EXPECT_FALSE(findChange(plan, u"France"_s)->ticked);  // the table's rate is newer
+    EXPECT_TRUE(findChange(plan, u"Japan"_s)->ticked);
+    EXPECT_TRUE(findChange(plan, u"Chile"_s)->ticked);  // no date to compare: an update as usual
+}
+
 TEST(RateMatching, longNamesAreLeftOutAndLongUnitsCut)
 {
     RateFile file;
