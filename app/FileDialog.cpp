@@ -4,15 +4,15 @@
 
 namespace {
 
-FileDialogHandler& openHandler()
-{
-    static FileDialogHandler h;
-    return h;
-}
+// Tests replace these to answer without a dialog.
+struct Handlers {
+    FileDialogHandler open;
+    FileDialogHandler save;
+};
 
-FileDialogHandler& saveHandler()
+Handlers& handlers()
 {
-    static FileDialogHandler h;
+    static Handlers h;
     return h;
 }
 
@@ -20,25 +20,25 @@ FileDialogHandler& saveHandler()
 
 QString openFileName(QWidget* owner, const FileDialogRequest& request)
 {
-    if (openHandler())
-        return openHandler()(request);
+    if (handlers().open)
+        return handlers().open(request);
     return QFileDialog::getOpenFileName(owner, request.title, request.path, request.filter);
 }
 
 QString saveFileName(QWidget* owner, const FileDialogRequest& request)
 {
-    if (saveHandler())
-        return saveHandler()(request);
+    if (handlers().save)
+        return handlers().save(request);
     return QFileDialog::getSaveFileName(owner, request.title, request.path, request.filter, nullptr,
                                         QFileDialog::DontConfirmOverwrite);
 }
 
 void setOpenFileNameHandler(FileDialogHandler handler)
 {
-    openHandler() = std::move(handler);
+    handlers().open = std::move(handler);
 }
 
 void setSaveFileNameHandler(FileDialogHandler handler)
 {
-    saveHandler() = std::move(handler);
+    handlers().save = std::move(handler);
 }

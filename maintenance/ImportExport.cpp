@@ -22,16 +22,15 @@ namespace {
 
 // Remembered for this session only: a till's next import comes from the
 // same downloads folder, and nothing needs keeping between runs.
-QString& lastImportFolder()
-{
-    static QString folder;
-    return folder;
-}
+struct RateFileFolders {
+    QString imported;
+    QString exported;
+};
 
-QString& lastExportFolder()
+RateFileFolders& lastFolders()
 {
-    static QString folder;
-    return folder;
+    static RateFileFolders folders;
+    return folders;
 }
 
 QString existingFolderOr(QStandardPaths::StandardLocation location)
@@ -82,12 +81,12 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
         return;
     }
 
-    const QString start = lastImportFolder().isEmpty() ? defaultImportFolder() : lastImportFolder();
+    const QString start = lastFolders().imported.isEmpty() ? defaultImportFolder() : lastFolders().imported;
     const QString path = openFileName(
         &owner, {ImportRatesTitle, start, u"Rate files (*.csv *.xml);;All files (*)"_s});
     if (path.isEmpty())
         return;
-    lastImportFolder() = QFileInfo(path).absolutePath();
+    lastFolders().imported = QFileInfo(path).absolutePath();
 
     const MOD_Data::RateFileResult read = MOD_Data::readRateFile(path);
     if (!read.ok()) {
@@ -132,7 +131,7 @@ void exportUnguarded(QWidget& owner)
     // Read before asking, so a table that cannot be read wastes no choosing.
     const std::vector<MOD_Data::RateRow> rows = MOD_Data::readAllRates(MOD_Data::cnRates);
 
-    const QString folder = lastExportFolder().isEmpty() ? defaultExportFolder() : lastExportFolder();
+    const QString folder = lastFolders().exported.isEmpty() ? defaultExportFolder() : lastFolders().exported;
     QString path = saveFileName(&owner, {ExportRatesTitle,
                                          QDir(folder).filePath(MOD_Data::suggestedExportName(QDate::currentDate())),
                                          u"CSV files (*.csv);;All files (*)"_s});
@@ -141,7 +140,7 @@ void exportUnguarded(QWidget& owner)
     // A name typed without an ending gets the one the filter offers.
     if (QFileInfo(path).suffix().isEmpty() && !QFileInfo(path).isDir())
         path += u".csv"_s;
-    lastExportFolder() = QFileInfo(path).absolutePath();
+    lastFolders().exported = QFileInfo(path).absolutePath();
 
     const QFileInfo target(path);
     if (target.exists() && !target.isDir()
@@ -174,8 +173,8 @@ QString defaultExportFolder()
 
 void forgetRateFileFolders()
 {
-    lastImportFolder().clear();
-    lastExportFolder().clear();
+    lastFolders().imported.clear();
+    lastFolders().exported.clear();
 }
 
 void importRates(QWidget& owner, const RefillLists& refill)
