@@ -54,8 +54,11 @@ std::string checkPlan(const RateFile& file, const std::vector<RateRow>& table)
             return "the pivot was proposed for a change";
         if (!std::isfinite(c.newRate) || !(c.newRate > 0.0))
             return "a proposed rate is not above 0";
-        if (c.ticked == c.isNew())
-            return "a new row ticked or an update not ticked";
+        // New rows come unticked; updates ticked unless the file is older
+        // than the rate it would replace.
+        const bool older = c.newDate.isValid() && c.currentDate.isValid() && c.newDate < c.currentDate;
+        if (c.ticked != (!c.isNew() && !older))
+            return "a new row ticked, or an update ticked or not against its dates";
     }
     return {};
 }

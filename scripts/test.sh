@@ -7,14 +7,24 @@ scripts/deps.sh
 export QT_QPA_PLATFORM=offscreen
 jobs=$(nproc)
 
-echo "== build and test"
+# Each stage's wall time, printed at the end.
+timings=()
+stage_start=$SECONDS
+stage() {
+  [ -z "${stage_name:-}" ] || timings+=("$stage_name: $((SECONDS - stage_start)) s")
+  stage_name=$1
+  stage_start=$SECONDS
+  echo "== $1"
+}
+
+stage "build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # Leak checking stays on: on the offscreen platform Qt, fontconfig and SQLCipher
 # leave nothing for it to report, so any leak it finds is ours.
-echo "== sanitizers (address, undefined)"
+stage "sanitizers (address, undefined)"
 scripts/build.sh build-asan -DTALLYVANE_SANITIZE=ON -DTALLYVANE_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
@@ -24,14 +34,17 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
 # rate-file readers for FUZZ_RATEIMPORT_SECONDS (30 s by default). A failing
 # input lands in fuzz/regressions/ or fuzz/regressions-rateimport/, which
 # arithmetic_tests and import_tests replay from then on.
-echo "== fuzz (number text 60 s, rate files ${FUZZ_RATEIMPORT_SECONDS:-30} s)"
+stage "fuzz (number text 60 s, rate files ${FUZZ_RATEIMPORT_SECONDS:-30} s)"
 fuzz/run.sh 60
 
 # The Debian package: built and checked in build/, then installed and used on
 # this machine by a throw-away user (skipped unless root), then removed again.
-echo "== package"
+stage "package"
 packaging/check-package.sh build
 packaging/system-test.sh build/tallyvane_*.deb build/tests/rate_writer
+
+stage "done"
+printf '%s\n' "${timings[@]}"
 
 # Every stage above stops the script on a failure, so reaching here means all passed.
 total=$(( $(ctest --test-dir build -N | sed -n 's/^Total Tests: //p') + $(ctest --test-dir build-asan -N | sed -n 's/^Total Tests: //p') ))
