@@ -104,10 +104,6 @@ inline Hud ctl(const frmHUD& window)
 {
     return Hud(window);
 }
-inline const Hud& ctl(const Hud& hud)
-{
-    return hud;
-}
 
 // Chooses an entry with the mouse, as a user would.
 inline void choose(QListWidget* list, const QString& name)
@@ -116,6 +112,7 @@ inline void choose(QListWidget* list, const QString& name)
     ASSERT_EQ(found.size(), 1) << name.toStdString();
     list->scrollToItem(found.first());
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
+    ASSERT_EQ(list->currentItem(), found.first()) << name.toStdString();
 }
 
 // Replaces a box's text by typing.
@@ -225,39 +222,40 @@ inline std::vector<std::string> itemsOf(const QListWidget& list)
     return items;
 }
 
-// The dialogs' controls, found by their object names.
-struct AddControls {
-    explicit AddControls(const QWidget& d)
+// The dialogs' controls, found by their object names: the three boxes and
+// Finished that both have, then each one's own.
+struct RateBoxControls {
+    explicit RateBoxControls(const QWidget& d)
         : txtCountry(AppFixture::control<QLineEdit>(d, QStringLiteral("txtCountry")))
         , txtDenom(AppFixture::control<QLineEdit>(d, QStringLiteral("txtDenom")))
         , txtExRate(AppFixture::control<QLineEdit>(d, QStringLiteral("txtExRate")))
-        , cmdSave(AppFixture::control<QPushButton>(d, QStringLiteral("cmdSave")))
         , cmdFinished(AppFixture::control<QPushButton>(d, QStringLiteral("cmdFinished")))
     {
     }
     QLineEdit* txtCountry;
     QLineEdit* txtDenom;
     QLineEdit* txtExRate;
-    QPushButton* cmdSave;
     QPushButton* cmdFinished;
 };
 
-struct DeleteControls {
+struct AddControls : RateBoxControls {
+    explicit AddControls(const QWidget& d)
+        : RateBoxControls(d)
+        , cmdSave(AppFixture::control<QPushButton>(d, QStringLiteral("cmdSave")))
+    {
+    }
+    QPushButton* cmdSave;
+};
+
+struct DeleteControls : RateBoxControls {
     explicit DeleteControls(const QWidget& d)
-        : lstCountries(AppFixture::control<QListWidget>(d, QStringLiteral("lstCountries")))
-        , txtCountry(AppFixture::control<QLineEdit>(d, QStringLiteral("txtCountry")))
-        , txtDenom(AppFixture::control<QLineEdit>(d, QStringLiteral("txtDenom")))
-        , txtExRate(AppFixture::control<QLineEdit>(d, QStringLiteral("txtExRate")))
+        : RateBoxControls(d)
+        , lstCountries(AppFixture::control<QListWidget>(d, QStringLiteral("lstCountries")))
         , cmdDel(AppFixture::control<QPushButton>(d, QStringLiteral("cmdDel")))
-        , cmdFinished(AppFixture::control<QPushButton>(d, QStringLiteral("cmdFinished")))
     {
     }
     QListWidget* lstCountries;
-    QLineEdit* txtCountry;
-    QLineEdit* txtDenom;
-    QLineEdit* txtExRate;
     QPushButton* cmdDel;
-    QPushButton* cmdFinished;
 };
 
 inline AddControls ctl(const frmAddExchange& d)
@@ -363,7 +361,6 @@ protected:
             n += r.prompt == prompt ? 1 : 0;
         return n;
     }
-
 };
 
 inline const QString FillListsFailed = QStringLiteral("There were errors while trying to fill the countries lists.");

@@ -15,17 +15,9 @@
 #include <QPushButton>
 
 using namespace MaintenanceFixture;
+using AppFixture::choose;
 
 namespace {
-
-void chooseRow(QListWidget* list, const QString& name)
-{
-    const auto found = list->findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << str(name);
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
-    ASSERT_EQ(list->currentItem(), found.first());
-}
 
 // The report of a failed write: four lines, the number and the store's words.
 void expectWriteFailure(const MsgBoxRequest& r, const char* words)
@@ -63,13 +55,13 @@ protected:
             EXPECT_EQ(str(ctl(d).txtCountry->text()), "Newland") << "the boxes keep what the user typed";
         });
         withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
-            chooseRow(ctl(d).lstCountries, QStringLiteral("Twoland"));
+            choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
             ctl(d).txtDenom->setText(QStringLiteral("Deux"));
             ctl(d).txtExRate->setText(QStringLiteral("2.5"));
             expectSaveFails(ctl(d).cmdDel, words);
         });
         withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
-            chooseRow(ctl(d).lstCountries, QStringLiteral("Threeland"));
+            choose(ctl(d).lstCountries, QStringLiteral("Threeland"));
             messages.clear();
             QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);  // confirmed with Yes
             ASSERT_EQ(messages.size(), 2u) << prompts().back();
@@ -84,8 +76,8 @@ protected:
     {
         frmHUD& hud = frmHUD::instance();
         EXPECT_EQ(ctl(hud).lstCountries[0]->count(), rows);
-        chooseRow(ctl(hud).lstCountries[0], QStringLiteral("Twoland"));
-        chooseRow(ctl(hud).lstCountries[1], QStringLiteral("Threeland"));
+        choose(ctl(hud).lstCountries[0], QStringLiteral("Twoland"));
+        choose(ctl(hud).lstCountries[1], QStringLiteral("Threeland"));
         EXPECT_EQ(ctl(hud).txtExchangeRate[0]->text(), QStringLiteral("2"));
         ctl(hud).txtConvert->setFocus();
         QTest::keyClicks(ctl(hud).txtConvert, QStringLiteral("10"));
@@ -145,7 +137,7 @@ TEST_F(UnwritableRates, aFailedDeleteGivesTheSaveErrorMessage)
         GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
     startProgram({}, false);
     withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
-        chooseRow(ctl(d).lstCountries, QStringLiteral("Threeland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Threeland"));
         messages.clear();
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 2u);

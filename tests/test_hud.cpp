@@ -27,30 +27,11 @@
 #include "info/Links.h"
 
 using AppFixture::ProgramTest;
+using AppFixture::choose;
 using AppFixture::ctl;
+using AppFixture::typeInto;
 
 namespace {
-
-void choose(QListWidget* list, const QString& name)
-{
-    const auto found = list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    ASSERT_EQ(found.size(), 1) << name.toStdString();
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
-}
-
-void typeInto(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
-
-QStringList labels(const frmHUD& hud)
-{
-    return {ctl(hud).lblExRes->text(), ctl(hud).lblComRes->text(), ctl(hud).lblTotalRes->text()};
-}
 
 class MainWindowTest : public ProgramTest {
 protected:
@@ -84,7 +65,7 @@ TEST_P(WorkedConversion, showsTheThreeFigures)
     typeInto(ctl(*hud).txtCom, QString::fromUtf8(c.commission));
     ASSERT_TRUE(ctl(*hud).cmdCalculate->isEnabled());
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
-    EXPECT_EQ(labels(*hud), (QStringList{QString::fromUtf8(c.expected[0]), QString::fromUtf8(c.expected[1]),
+    EXPECT_EQ(ctl(*hud).figures(), (QStringList{QString::fromUtf8(c.expected[0]), QString::fromUtf8(c.expected[1]),
                                          QString::fromUtf8(c.expected[2])}));
     EXPECT_TRUE(messages.empty());
 }
@@ -129,7 +110,7 @@ TEST_F(MainWindowTest, sameCountryFormatsOnlyTheExchangeFigure)
     choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
     typeInto(ctl(*hud).txtConvert, QStringLiteral("12.5"));
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
-    EXPECT_EQ(labels(*hud), (QStringList{QStringLiteral("12.50"), QStringLiteral("prev"), QString()}));
+    EXPECT_EQ(ctl(*hud).figures(), (QStringList{QStringLiteral("12.50"), QStringLiteral("prev"), QString()}));
 
     typeInto(ctl(*hud).txtConvert, QStringLiteral("1.2.3"));
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
@@ -143,12 +124,12 @@ TEST_F(MainWindowTest, failedCalculationKeepsLabelsAndSaysWhy)
     choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
     typeInto(ctl(*hud).txtConvert, QStringLiteral("10"));
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
-    const QStringList before = labels(*hud);
+    const QStringList before = ctl(*hud).figures();
     ASSERT_EQ(before.first(), QStringLiteral("15.00"));
 
     typeInto(ctl(*hud).txtConvert, QStringLiteral("1.2.3"));
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
-    EXPECT_EQ(labels(*hud), before);
+    EXPECT_EQ(ctl(*hud).figures(), before);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].title, QStringLiteral("Tallyvane"));
     EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("amount"))) << messages[0].prompt.toStdString();
@@ -158,7 +139,7 @@ TEST_F(MainWindowTest, failedCalculationKeepsLabelsAndSaysWhy)
     typeInto(ctl(*hud).txtConvert, QStringLiteral("10"));
     ctl(*hud).txtExchangeRate[0]->setText(QStringLiteral("0"));
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
-    EXPECT_EQ(labels(*hud), before);
+    EXPECT_EQ(ctl(*hud).figures(), before);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[1].prompt.contains(QStringLiteral("0"))) << messages[1].prompt.toStdString();
 }
@@ -398,8 +379,8 @@ TEST_F(MainWindowTest, screenReaderSeesNamesBuddiesAndFigures)
     // Each figure is heard as what it is, with its value once there is one.
     const AppFixture::Hud c(*hud);
     const std::pair<QLabel*, QString> figures[] = {
-        {ctl(c).lblExRes, QStringLiteral("Exchange")}, {ctl(c).lblComRes, QStringLiteral("Commission")},
-        {ctl(c).lblTotalRes, QStringLiteral("Total")}};
+        {c.lblExRes, QStringLiteral("Exchange")}, {c.lblComRes, QStringLiteral("Commission")},
+        {c.lblTotalRes, QStringLiteral("Total")}};
     const auto heard = [](QLabel* label, QAccessible::Text t) {
         QAccessibleInterface* a = QAccessible::queryAccessibleInterface(label);
         return a ? a->text(t) : QStringLiteral("(none)");
@@ -408,11 +389,11 @@ TEST_F(MainWindowTest, screenReaderSeesNamesBuddiesAndFigures)
         EXPECT_EQ(heard(label, QAccessible::Name), what);
         EXPECT_EQ(heard(label, QAccessible::Value), QString());
     }
-    choose(ctl(c).lstCountries[0], QStringLiteral("Britain"));
-    choose(ctl(c).lstCountries[1], QStringLiteral("Testland"));
-    typeInto(ctl(c).txtConvert, QStringLiteral("100"));
-    typeInto(ctl(c).txtCom, QStringLiteral("2"));
-    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    typeInto(c.txtConvert, QStringLiteral("100"));
+    typeInto(c.txtCom, QStringLiteral("2"));
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
     const QString values[] = {QStringLiteral("150.00"), QStringLiteral("3.00"), QStringLiteral("147.00")};
     for (int i = 0; i < 3; ++i) {
         EXPECT_EQ(heard(figures[i].first, QAccessible::Name), figures[i].second + QStringLiteral(": ") + values[i]);
@@ -456,7 +437,7 @@ protected:
 TEST_P(DecimalKey, commaIsAPointOnlyWhereTheLocaleWritesDecimalsSo)
 {
     const AppFixture::Hud c(*hud);
-    for (QLineEdit* box : {ctl(c).txtConvert, ctl(c).txtCom}) {
+    for (QLineEdit* box : {c.txtConvert, c.txtCom}) {
         typeInto(box, QString::fromUtf8(GetParam().typed));
         EXPECT_EQ(box->text().toStdString(), GetParam().shown) << box->objectName().toStdString();
     }
@@ -472,11 +453,11 @@ TEST_F(MainWindowTest, amountTypedWithACommaConvertsAsTheUserMeantIt)
     const QLocale saved;
     QLocale::setDefault(QLocale(QLocale::German));
     const AppFixture::Hud c(*hud);
-    choose(ctl(c).lstCountries[0], QStringLiteral("Britain"));
-    choose(ctl(c).lstCountries[1], QStringLiteral("Testland"));
-    typeInto(ctl(c).txtConvert, QStringLiteral("12,50"));
-    typeInto(ctl(c).txtCom, QStringLiteral("2"));
-    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    typeInto(c.txtConvert, QStringLiteral("12,50"));
+    typeInto(c.txtCom, QStringLiteral("2"));
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
     QLocale::setDefault(saved);
     EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18.75"), QStringLiteral(".38"), QStringLiteral("18.38")}));
 }
@@ -505,15 +486,15 @@ TEST_P(PeopleSort, listsFollowTheUsersLocaleAndLookUpsStayExact)
     const AppFixture::Hud c(startProgram());
     QLocale::setDefault(saved);
     std::vector<std::string> expected(GetParam().expected.begin(), GetParam().expected.end());
-    for (QListWidget* list : ctl(c).lstCountries) {
+    for (QListWidget* list : c.lstCountries) {
         std::vector<std::string> shown;
         for (int i = 0; i < list->count(); ++i)
             shown.push_back(list->item(i)->text().toStdString());
         EXPECT_EQ(shown, expected);
     }
     // Equal for sorting is not equal for looking up.
-    choose(ctl(c).lstCountries[0], QStringLiteral("britain"));
-    EXPECT_EQ(ctl(c).txtDenomination[0]->text(), QStringLiteral("Small pound"));
+    choose(c.lstCountries[0], QStringLiteral("britain"));
+    EXPECT_EQ(c.txtDenomination[0]->text(), QStringLiteral("Small pound"));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -528,12 +509,12 @@ TEST_F(MainWindowTest, firstArrowKeyInAListWithoutChoiceChoosesTheFirstEntry)
 {
     const AppFixture::Hud c(*hud);
     for (int i = 0; i < 2; ++i) {
-        ASSERT_TRUE(ctl(c).lstCountries[i]->selectedItems().isEmpty());
-        ctl(c).lstCountries[i]->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(ctl(c).lstCountries[i], Qt::Key_Down);
+        ASSERT_TRUE(c.lstCountries[i]->selectedItems().isEmpty());
+        c.lstCountries[i]->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(c.lstCountries[i], Qt::Key_Down);
         EXPECT_EQ(c.selected(i), QStringLiteral("Britain")) << "side " << i;
-        EXPECT_EQ(ctl(c).txtDenomination[i]->text(), QStringLiteral("Pound"));
-        QTest::keyClick(ctl(c).lstCountries[i], Qt::Key_Down);
+        EXPECT_EQ(c.txtDenomination[i]->text(), QStringLiteral("Pound"));
+        QTest::keyClick(c.lstCountries[i], Qt::Key_Down);
         EXPECT_EQ(c.selected(i), QStringLiteral("britain")) << "side " << i;
     }
 }
@@ -562,7 +543,7 @@ TEST_F(MainWindowTest, fitsAScaledScreenWithNothingCut)
     expectNothingClipped(*hud);
 
     const AppFixture::Hud c(*hud);
-    QListWidget* list = ctl(c).lstCountries[0];
+    QListWidget* list = c.lstCountries[0];
     const QString longName = QStringLiteral("The United Kingdom of Great Britain and Northern Ireland");
     list->addItem(longName);
     EXPECT_GT(list->fontMetrics().horizontalAdvance(longName), list->viewport()->width());
@@ -576,18 +557,18 @@ TEST_F(MainWindowTest, fitsAScaledScreenWithNothingCut)
 TEST_F(MainWindowTest, theLargestFiguresAreReadableInFull)
 {
     const AppFixture::Hud c(*hud);
-    choose(ctl(c).lstCountries[0], QStringLiteral("Britain"));
-    choose(ctl(c).lstCountries[1], QStringLiteral("Testland"));
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
     // 1.5 times 10^308: close to the largest double, 309 digits before the point.
-    typeInto(ctl(c).txtConvert, QStringLiteral("1") + QString(308, u'0'));
-    typeInto(ctl(c).txtCom, QStringLiteral("40"));
+    typeInto(c.txtConvert, QStringLiteral("1") + QString(308, u'0'));
+    typeInto(c.txtCom, QStringLiteral("40"));
     const int width = hud->width();
-    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
     ASSERT_TRUE(messages.empty()) << messages.front().prompt.toStdString();
     EXPECT_EQ(hud->width(), width) << "the window keeps its size";
     expectNothingClipped(*hud);
 
-    for (QLabel* label : {ctl(c).lblExRes, ctl(c).lblComRes, ctl(c).lblTotalRes}) {
+    for (QLabel* label : {c.lblExRes, c.lblComRes, c.lblTotalRes}) {
         auto* figure = static_cast<FigureLabel*>(label);
         const QString whole = figure->text();
         ASSERT_GE(whole.size(), 300) << label->objectName().toStdString();
@@ -607,12 +588,12 @@ TEST_F(MainWindowTest, theLargestFiguresAreReadableInFull)
             EXPECT_LT(QFontMetrics(QToolTip::font()).horizontalAdvance(line), figure->screen()->geometry().width());
         QToolTip::hideText();
     }
-    EXPECT_EQ(ctl(c).lblExRes->text().size(), 309 + 3);
+    EXPECT_EQ(c.lblExRes->text().size(), 309 + 3);
 
     // A figure that fits is shown whole, and hovering adds nothing.
-    typeInto(ctl(c).txtConvert, QStringLiteral("100"));
-    QTest::mouseClick(ctl(c).cmdCalculate, Qt::LeftButton);
-    EXPECT_EQ(static_cast<FigureLabel*>(ctl(c).lblTotalRes)->shownText(), QStringLiteral("90.00"));
+    typeInto(c.txtConvert, QStringLiteral("100"));
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(static_cast<FigureLabel*>(c.lblTotalRes)->shownText(), QStringLiteral("90.00"));
 }
 
 TEST_F(MainWindowTest, anyMenuCommandsShortcutWinsInsideTextBoxes)
@@ -625,11 +606,11 @@ TEST_F(MainWindowTest, anyMenuCommandsShortcutWinsInsideTextBoxes)
     added->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
     QSignalSpy spy(added, &QAction::triggered);
     const AppFixture::Hud c(*hud);
-    typeInto(ctl(c).txtDenomination[1], QStringLiteral("Pound"));
-    QTest::keyClick(ctl(c).txtDenomination[1], Qt::Key_Home);
-    QTest::keyClick(ctl(c).txtDenomination[1], Qt::Key_K, Qt::ControlModifier);
+    typeInto(c.txtDenomination[1], QStringLiteral("Pound"));
+    QTest::keyClick(c.txtDenomination[1], Qt::Key_Home);
+    QTest::keyClick(c.txtDenomination[1], Qt::Key_K, Qt::ControlModifier);
     EXPECT_EQ(spy.count(), 1);
-    EXPECT_EQ(ctl(c).txtDenomination[1]->text(), QStringLiteral("Pound"));
+    EXPECT_EQ(c.txtDenomination[1]->text(), QStringLiteral("Pound"));
 }
 
 TEST_F(MainWindowTest, aLookupThatFailsEmptiesItsSideAndReportsTheFailure)

@@ -17,7 +17,6 @@
 #include <QUrl>
 
 using AppFixture::ProgramTest;
-using AppFixture::ctl;
 using namespace Qt::StringLiterals;
 
 // Stands in for the desktop's browser and mail client.

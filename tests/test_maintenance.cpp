@@ -12,31 +12,16 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QScreen>
 
 using namespace MaintenanceFixture;
-using MaintenanceFixture::str;
+using AppFixture::choose;
+using AppFixture::typeInto;
 
 namespace {
 
 const QString Placeholder = QStringLiteral("---------------------");
-
-void selectCountry(QListWidget& list, const QString& name)
-{
-    const auto found = list.findItems(name, Qt::MatchExactly);
-    ASSERT_EQ(found.size(), 1) << str(name);
-    list.scrollToItem(found.first());
-    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, list.visualItemRect(found.first()).center());
-    ASSERT_EQ(list.currentItem(), found.first());
-}
-
-void typeInto(QLineEdit* box, const QString& text)
-{
-    box->setFocus(Qt::MouseFocusReason);
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Delete);
-    QTest::keyClicks(box, text);
-}
 
 // Where the focus goes on each Tab from the current focus, once round the window.
 std::vector<QWidget*> tabOrder()
@@ -167,7 +152,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST_F(MaintenanceTest, AddRateBoxTakesACommaAsThePointOnlyWhereDecimalsAreWrittenSo)
 {
     startProgram();
-    const QLocale saved;
+    // Restored however the test ends, so no later test runs in German.
+    const auto restore = qScopeGuard([saved = QLocale()] { QLocale::setDefault(saved); });
     const std::pair<QLocale::Language, const char*> cases[] = {{QLocale::German, "1.52"}, {QLocale::English, "152"}};
     for (const auto& [language, expected] : cases) {
         QLocale::setDefault(QLocale(language));
@@ -177,7 +163,6 @@ TEST_F(MaintenanceTest, AddRateBoxTakesACommaAsThePointOnlyWhereDecimalsAreWritt
         typeInto(ctl(dialog).txtExRate, QStringLiteral("1,5,2"));  // the one-point rule holds for the comma too
         EXPECT_EQ(str(ctl(dialog).txtExRate->text()), expected);
     }
-    QLocale::setDefault(saved);
 }
 
 TEST_F(MaintenanceTest, AddSavesANewRowAndTheListsShowItAfterClosing)
@@ -364,7 +349,7 @@ TEST_F(MaintenanceTest, DeleteDialogOpensAsDesigned)
         EXPECT_EQ(ctl(d).lstCountries->selectedItems().size(), 0);
         EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
 
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Aland"));
         EXPECT_EQ(str(ctl(d).txtCountry->text()), "Aland");
         EXPECT_EQ(str(ctl(d).txtExRate->text()), "0.5");
         EXPECT_EQ(str(ctl(d).txtDenom->text()), "Ay");
@@ -383,7 +368,7 @@ TEST_F(MaintenanceTest, DeleteAsksAndRemovesTheRow)
 {
     frmHUD& hud = startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [this, &hud](frmDelete& d) {
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
         answers = {MsgBoxResult::No};
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
@@ -414,7 +399,7 @@ TEST_F(MaintenanceTest, DeleteActsOnTheTypedName)
 {
     startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [this](frmDelete& d) {
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
         // A click in a box sends the focus back to the list; Tab still reaches it.
         QTest::mouseClick(ctl(d).txtCountry, Qt::LeftButton);
         EXPECT_EQ(QApplication::focusWidget(), ctl(d).lstCountries);
@@ -441,7 +426,7 @@ TEST_F(MaintenanceTest, DeletingTheLastRowEmptiesEveryList)
 {
     frmHUD& hud = startProgram({{QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0}});
     withDialog<frmDelete>("mnuFileDeleteRates", [](frmDelete& d) {
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Britain"));
+        choose(ctl(d).lstCountries, QStringLiteral("Britain"));
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_EQ(ctl(d).lstCountries->count(), 0);
         EXPECT_FALSE(ctl(d).cmdDel->isEnabled());
@@ -455,7 +440,7 @@ TEST_F(MaintenanceTest, EnterInTheListClosesWithoutDeleting)
 {
     startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [](frmDelete& d) {
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
         QTest::keyClick(ctl(d).lstCountries, Qt::Key_Return);
         EXPECT_FALSE(d.isVisible());
     });
@@ -471,7 +456,7 @@ TEST_F(MaintenanceTest, EditWritesTheBoxesBackIntoTheChosenRow)
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
         EXPECT_EQ(str(d.windowTitle()), "Delete Exchange Rates");
         EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Save");
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
         typeInto(ctl(d).txtExRate, QString());
         EXPECT_FALSE(ctl(d).cmdDel->isEnabled()) << "an empty box disables Save";
         typeInto(ctl(d).txtExRate, QStringLiteral("2.25"));
@@ -506,7 +491,7 @@ TEST_F(MaintenanceTest, EditRefusesAnotherRowsNameAndABoxesOnlySave)
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("first"))) << str(messages[0].prompt);
 
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
         typeInto(ctl(d).txtCountry, QStringLiteral("Britain"));
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 2u);
@@ -542,7 +527,7 @@ TEST_P(FailedEdit, LeavesTheRowAsItWas)
 {
     startProgram();
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
         typeInto(ctl(d).txtExRate, QStringLiteral("2.75"));  // a good change beside the bad one
         d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->setText(GetParam().text);
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
@@ -550,7 +535,7 @@ TEST_P(FailedEdit, LeavesTheRowAsItWas)
         expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
         EXPECT_EQ(str(d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->text()), str(GetParam().text));
         // Moving on must not commit any part of the failed write.
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Aland"));
     });
     EXPECT_EQ(storedRows(), (std::vector<std::string>{"Britain|Pound|1", "Twoland|Two|2", "Threeland|Three|3",
                                                       "Aland|Ay|0.5"}));
@@ -576,7 +561,7 @@ TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
         EXPECT_FALSE(MOD_Universe::blnEditMode);
         EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Delete");
         EXPECT_FALSE(ctl(d).cmdDel->isEnabled()) << "starts afresh";
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Aland"));
         answers = {MsgBoxResult::No};
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
@@ -585,7 +570,7 @@ TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
     messages.clear();
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
         EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Save");
-        selectCountry(*ctl(d).lstCountries, QStringLiteral("Aland"));
+        choose(ctl(d).lstCountries, QStringLiteral("Aland"));
         typeInto(ctl(d).txtDenom, QStringLiteral("Aye"));
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         EXPECT_TRUE(messages.empty()) << "a save asks nothing";
@@ -612,11 +597,11 @@ TEST_P(ChoiceAfterDialog, KeepsEachSideByNameWithTheRowAsItNowStands)
     const AfterDialog& p = GetParam();
     frmHUD& hudWindow = startProgram();
     const AppFixture::Hud hud(hudWindow);
-    AppFixture::choose(ctl(hud).lstCountries[0], QStringLiteral("Twoland"));
-    AppFixture::choose(ctl(hud).lstCountries[1], QStringLiteral("Threeland"));
-    AppFixture::typeInto(ctl(hud).txtConvert, QStringLiteral("100"));
-    AppFixture::typeInto(ctl(hud).txtCom, QStringLiteral("2.5"));
-    QTest::mouseClick(ctl(hud).cmdCalculate, Qt::LeftButton);
+    choose(hud.lstCountries[0], QStringLiteral("Twoland"));
+    choose(hud.lstCountries[1], QStringLiteral("Threeland"));
+    typeInto(hud.txtConvert, QStringLiteral("100"));
+    typeInto(hud.txtCom, QStringLiteral("2.5"));
+    QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
     const QStringList before{QStringLiteral("150.00"), QStringLiteral("3.75"), QStringLiteral("146.25")};
     ASSERT_EQ(hud.figures(), before);
 
@@ -634,14 +619,14 @@ TEST_P(ChoiceAfterDialog, KeepsEachSideByNameWithTheRowAsItNowStands)
     const char* sides[] = {p.from, p.to};
     for (int i = 0; i < 2; ++i) {
         const QStringList want = QString::fromUtf8(sides[i]).split(QLatin1Char('|'));
-        const QString shown = hud.selected(i) + u'|' + ctl(hud).txtDenomination[i]->text() + u'|'
-            + ctl(hud).txtExchangeRate[i]->text();
+        const QString shown = hud.selected(i) + u'|' + hud.txtDenomination[i]->text() + u'|'
+            + hud.txtExchangeRate[i]->text();
         EXPECT_EQ(str(shown), want.size() == 3 ? sides[i] : "||") << "side " << i;
     }
 
     const bool calculates = std::string(p.figures[0]) != "";
-    EXPECT_EQ(ctl(hud).cmdCalculate->isEnabled(), calculates);
-    QTest::mouseClick(ctl(hud).cmdCalculate, Qt::LeftButton);
+    EXPECT_EQ(hud.cmdCalculate->isEnabled(), calculates);
+    QTest::mouseClick(hud.cmdCalculate, Qt::LeftButton);
     const QStringList after{QString::fromUtf8(p.figures[0]), QString::fromUtf8(p.figures[1]),
                             QString::fromUtf8(p.figures[2])};
     EXPECT_EQ(hud.figures(), calculates ? after : before);
@@ -656,7 +641,7 @@ TEST_P(ChoiceAfterDialog, KeepsEachSideByNameWithTheRowAsItNowStands)
 
 static void editChosen(frmDelete& d, const char* country, const char* rate)
 {
-    selectCountry(*ctl(d).lstCountries, QStringLiteral("Threeland"));
+    choose(ctl(d).lstCountries, QStringLiteral("Threeland"));
     typeInto(ctl(d).txtCountry, QString::fromUtf8(country));
     typeInto(ctl(d).txtExRate, QString::fromUtf8(rate));
     QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
@@ -676,7 +661,7 @@ INSTANTIATE_TEST_SUITE_P(
                     [](frmDelete& d) { editChosen(d, "Fourland", "4"); }, "Twoland|Two|2", "", {"", "", ""}},
         AfterDialog{"deletedCountryEmptiesItsSide", "mnuFileDeleteRates",
                     [](frmDelete& d) {
-                        selectCountry(*ctl(d).lstCountries, QStringLiteral("Twoland"));
+                        choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
                         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
                     },
                     "", "Threeland|Three|3", {"", "", ""}}),
@@ -739,10 +724,10 @@ TEST_F(MaintenanceTest, AnEnabledButtonsAccessKeyStillPressesIt)
 TEST_F(MaintenanceTest, MainWindowIgnoresCalculatesAccessKeyWhileItIsOff)
 {
     const AppFixture::Hud hud(startProgram());
-    ASSERT_FALSE(ctl(hud).cmdCalculate->isEnabled());
-    typeInto(ctl(hud).txtDenomination[0], QStringLiteral("Pound"));
-    QTest::keyClick(ctl(hud).txtDenomination[0], Qt::Key_C, Qt::AltModifier);
-    EXPECT_EQ(str(ctl(hud).txtDenomination[0]->text()), "Pound");
+    ASSERT_FALSE(hud.cmdCalculate->isEnabled());
+    typeInto(hud.txtDenomination[0], QStringLiteral("Pound"));
+    QTest::keyClick(hud.txtDenomination[0], Qt::Key_C, Qt::AltModifier);
+    EXPECT_EQ(str(hud.txtDenomination[0]->text()), "Pound");
 }
 
 class DialogPlacement : public MaintenanceTest, public ::testing::WithParamInterface<const char*> {};

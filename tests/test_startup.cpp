@@ -19,12 +19,6 @@ using AppFixture::ctl;
 
 namespace {
 
-QString selected(const QListWidget* list)
-{
-    const auto items = list->selectedItems();
-    return items.isEmpty() ? QString() : items.first()->text();
-}
-
 class StartupTest : public ProgramTest {};
 
 TEST_F(StartupTest, firstRunStartsBlankAtTheDefaultPlace)
@@ -33,8 +27,8 @@ TEST_F(StartupTest, firstRunStartsBlankAtTheDefaultPlace)
     frmHUD& hud = startProgram();
     EXPECT_TRUE(messages.empty());
     EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 7);
-    EXPECT_TRUE(selected(ctl(hud).lstCountries[0]).isEmpty());
-    EXPECT_TRUE(selected(ctl(hud).lstCountries[1]).isEmpty());
+    EXPECT_TRUE(ctl(hud).selected(0).isEmpty());
+    EXPECT_TRUE(ctl(hud).selected(1).isEmpty());
     EXPECT_TRUE(ctl(hud).txtExchangeRate[0]->text().isEmpty());
     EXPECT_FALSE(ctl(hud).cmdCalculate->isEnabled());
     EXPECT_EQ(ctl(hud).txtCom->text(), QStringLiteral("0"));
@@ -51,9 +45,9 @@ TEST_F(StartupTest, savedCountriesCommissionAndPlaceComeBack)
     saveSetting(QStringLiteral("Top"), QStringLiteral("1500"));
     saveSetting(QStringLiteral("Left"), QStringLiteral("3000"));
     frmHUD& hud = startProgram();
-    EXPECT_EQ(selected(ctl(hud).lstCountries[0]), QStringLiteral("Testland"));
+    EXPECT_EQ(ctl(hud).selected(0), QStringLiteral("Testland"));
     EXPECT_EQ(ctl(hud).txtExchangeRate[0]->text(), QStringLiteral("1.5"));
-    EXPECT_EQ(selected(ctl(hud).lstCountries[1]), QStringLiteral("O'Brien's Land"));
+    EXPECT_EQ(ctl(hud).selected(1), QStringLiteral("O'Brien's Land"));
     EXPECT_EQ(ctl(hud).txtDenomination[1]->text(), QStringLiteral("Shilling"));
     EXPECT_EQ(ctl(hud).txtCom->text(), QStringLiteral("2.5"));
     EXPECT_EQ(hud.pos(), QPoint(200, 100));
@@ -80,8 +74,8 @@ TEST_F(StartupTest, closingSavesWhatTheWindowShowsForTheNextRun)
     delete frmSplash::current();
     frmHUD& next = startProgram();
     EXPECT_EQ(ctl(next).txtCom->text(), QStringLiteral("7"));
-    EXPECT_EQ(selected(ctl(next).lstCountries[0]), QStringLiteral("Threeland"));
-    EXPECT_EQ(selected(ctl(next).lstCountries[1]), QStringLiteral("Twoland"));
+    EXPECT_EQ(ctl(next).selected(0), QStringLiteral("Threeland"));
+    EXPECT_EQ(ctl(next).selected(1), QStringLiteral("Twoland"));
     EXPECT_EQ(next.pos(), QPoint(45, 30));
 }
 
@@ -124,8 +118,8 @@ TEST_F(StartupTest, savedNameMatchingNoEntryEndsOnTheLastItem)
     saveSetting(QStringLiteral("ConvertTo"), QStringLiteral("TESTLAND"));
     saveSetting(QStringLiteral("ConvertFrom"), QStringLiteral("Atlantis"));
     frmHUD& hud = startProgram();
-    EXPECT_EQ(selected(ctl(hud).lstCountries[0]), QStringLiteral("Zeroland"));
-    EXPECT_EQ(selected(ctl(hud).lstCountries[1]), QStringLiteral("Zeroland"));
+    EXPECT_EQ(ctl(hud).selected(0), QStringLiteral("Zeroland"));
+    EXPECT_EQ(ctl(hud).selected(1), QStringLiteral("Zeroland"));
     EXPECT_EQ(ctl(hud).txtDenomination[1]->text(), QStringLiteral("Nought"));
 }
 
