@@ -18,11 +18,6 @@ void frmSplash::setInterval(int milliseconds)
     s_interval = milliseconds;
 }
 
-int frmSplash::interval()
-{
-    return s_interval;
-}
-
 frmSplash::frmSplash()
     : QWidget(nullptr, Qt::SplashScreen | Qt::FramelessWindowHint)
     , ui(std::make_unique<Ui::frmSplash>())

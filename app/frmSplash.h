@@ -21,7 +21,6 @@ public:
 
     // How long the next splash stays; tests shorten it.
     static void setInterval(int milliseconds);
-    static int interval();
 
     // Creates the one splash window if needed and shows it.
     static void showSplash();
