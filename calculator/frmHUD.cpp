@@ -1,7 +1,6 @@
 #include "calculator/frmHUD.h"
 #include "ui_frmHUD.h"
 
-#include "app/Failure.h"
 #include "app/KeyInput.h"
 #include "app/MsgBox.h"
 #include "calculator/Exchange.h"
@@ -277,16 +276,9 @@ void frmHUD::lstCountries_Click(int Index)
     const QString name = selectedCountry(Index);
     if (name.isEmpty())
         return;  // a refill clears the selection without a choice being made
-    MOD_Universe::runGuarded(
-        [this, Index, &name] {
-            MOD_Data::rsRates.FindCountry(name);
-            if (MOD_Data::rsRates.isEOF()) {
-                clearSide(Index);
-                UpdateCalculateButton();
-                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
-                       MsgBoxIcon::Exclamation);
-                return;
-            }
+    MOD_Data::showChosenRow(
+        name,
+        [this, Index] {
             const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
             const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
             // Rows set before dates were kept read "" and say nothing.
@@ -298,10 +290,9 @@ void frmHUD::lstCountries_Click(int Index)
             txtDenomination[Index]->setCursorPosition(0);
             setRateDate(Index, updated);
         },
-        [this, Index, &name](long number, const QString& description) {
-            // The boxes must not go on showing another country's rate.
+        [this, Index] {
             clearSide(Index);
-            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
+            UpdateCalculateButton();
         });
     UpdateCalculateButton();
 }

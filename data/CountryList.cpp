@@ -1,6 +1,8 @@
 #include "data/CountryList.h"
 
 #include "app/EventHook.h"
+#include "app/Failure.h"
+#include "app/MsgBox.h"
 #include "data/RecordStore.h"
 
 #include <QCollator>
@@ -9,6 +11,8 @@
 #include <QSignalBlocker>
 
 #include <algorithm>
+
+using namespace Qt::StringLiterals;
 
 namespace MOD_Data {
 
@@ -57,6 +61,26 @@ void readCountries(QStringList& names)
         names.append(rsRates.Field(FieldCountry));
         rsRates.MoveNext();
     }
+}
+
+void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear)
+{
+    MOD_Universe::runGuarded(
+        [&] {
+            rsRates.FindCountry(name);
+            if (rsRates.isEOF()) {
+                clear();
+                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
+                       MsgBoxIcon::Exclamation);
+                return;
+            }
+            show();
+        },
+        [&](long number, const QString& description) {
+            // The boxes must not go on showing another country's row.
+            clear();
+            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
+        });
 }
 
 } // namespace MOD_Data

@@ -2,6 +2,8 @@
 
 #include <QStringList>
 
+#include <functional>
+
 class QListWidget;
 
 namespace MOD_Data {
@@ -23,5 +25,11 @@ void selectFirstOnFirstArrow(QListWidget& list);
 // Appends every Country of rsRates to names, in record-set order; an empty table
 // adds none. Throws DbError; the names read before a failure stay in names.
 void readCountries(QStringList& names);
+
+// The lookup behind choosing a country in a list: finds name's row in rsRates
+// and runs show, which reads it and fills the window's boxes. A row that is
+// gone, or that fails to be found or read, runs clear and is then reported in
+// a message box; nothing thrown gets out.
+void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear);
 
 } // namespace MOD_Data

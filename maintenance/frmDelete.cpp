@@ -128,15 +128,9 @@ void frmDelete::lstCountries_Click()
     if (selected.isEmpty())
         return;  // a refill clears the selection without a choice being made
     const QString name = selected.first()->text();
-    MOD_Universe::runGuarded(
-        [this, &name] {
-            rsRates.FindCountry(name);
-            if (rsRates.isEOF()) {
-                selectedCountry_.reset();
-                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
-                       MsgBoxIcon::Exclamation);
-                return;
-            }
+    MOD_Data::showChosenRow(
+        name,
+        [this] {
             // Read all three before showing any, so a failure leaves no mixture.
             const QString country = rsRates.Field(MOD_Data::FieldCountry);
             const QString rate = rsRates.Field(MOD_Data::FieldRate);
@@ -146,10 +140,7 @@ void frmDelete::lstCountries_Click()
             ui->txtExRate->setText(rate);
             ui->txtDenom->setText(unit);
         },
-        [this, &name](long number, const QString& description) {
-            selectedCountry_.reset();
-            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
-        });
+        [this] { selectedCountry_.reset(); });
     UpdateDelButton();
 }
 
