@@ -16,6 +16,10 @@ using namespace Qt::StringLiterals;
 
 namespace MOD_Universe {
 
+namespace {
+
+// The character code a key press delivers, -1 for keys that type nothing
+// (arrows, Home, Delete).
 int keyAscii(const QKeyEvent* event)
 {
     const auto mods = event->modifiers();
@@ -29,6 +33,7 @@ int keyAscii(const QKeyEvent* event)
     return text.isEmpty() ? -1 : text.at(0).unicode();
 }
 
+// Keys the dialog itself acts on, which no filter may swallow.
 bool isDialogKey(const QKeyEvent* event)
 {
     switch (event->key()) {
@@ -43,6 +48,7 @@ bool isDialogKey(const QKeyEvent* event)
     }
 }
 
+// The keypad's decimal key, whatever separator the keyboard layout gives it.
 bool isKeypadDecimal(const QKeyEvent* event)
 {
     if (!(event->modifiers() & Qt::KeypadModifier))
@@ -51,6 +57,8 @@ bool isKeypadDecimal(const QKeyEvent* event)
         || event->text() == u"."_s || event->text() == u","_s;
 }
 
+// A key meant as a decimal point: the keypad's, or the comma where the locale
+// writes decimals with one.
 bool typesDecimalPoint(const QKeyEvent* event)
 {
     if (isKeypadDecimal(event))
@@ -59,6 +67,7 @@ bool typesDecimalPoint(const QKeyEvent* event)
     return mods == Qt::NoModifier && event->text() == u","_s && QLocale().decimalPoint() == u","_s;
 }
 
+// Alt plus the access key of one of window's buttons that is disabled.
 bool isDisabledAccessKey(const QWidget& window, const QKeyEvent* event)
 {
     const auto mods = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
@@ -70,6 +79,8 @@ bool isDisabledAccessKey(const QWidget& window, const QKeyEvent* event)
         return !b->isEnabled() && QKeySequence::mnemonic(b->text()) == pressed;
     });
 }
+
+} // namespace
 
 void ignoreDisabledAccessKeys(QWidget& window)
 {
