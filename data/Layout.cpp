@@ -1,6 +1,8 @@
 #include "data/Layout.h"
 
+#include "data/RatesFile.h"
 #include "data/SqliteOwners.h"
+#include "data/Validation.h"
 
 using namespace Qt::StringLiterals;
 
@@ -69,9 +71,20 @@ DbError unknownLayout(int found)
                        .arg(CurrentLayout));
 }
 
+void stampCurrent(sqlite3* db)
+{
+    Sql::exec(db, ("PRAGMA user_version = " + QByteArray::number(CurrentLayout)).constData());
+}
+
+// ?N of a field in insertSql.
+constexpr int parameter(QStringView field)
+{
+    return fieldIndexOf(field) + 1;
+}
+
 } // namespace
 
-QByteArray createTableSql()
+void createTable(sqlite3* db)
 {
     QByteArray columns;
     for (const FieldDef& field : Fields) {
@@ -79,7 +92,8 @@ QByteArray createTableSql()
             columns += ", ";
         columns += columnDefinition(field);
     }
-    return "CREATE TABLE " + Sql::quoted(TableName) + " (" + columns + ")";
+    Sql::exec(db, ("CREATE TABLE " + Sql::quoted(TableName) + " (" + columns + ")").constData());
+    stampCurrent(db);
 }
 
 QByteArray insertSql()
@@ -94,6 +108,14 @@ QByteArray insertSql()
         values += '?' + QByteArray::number(static_cast<int>(i) + 1);
     }
     return "INSERT INTO " + Sql::quoted(TableName) + " (" + columns + ") VALUES (" + values + ")";
+}
+
+void bindRow(Sql::Statement& insert, const RateRow& row)
+{
+    insert.bind(parameter(FieldCountry), row.country);
+    insert.bind(parameter(FieldUnit), row.unit);
+    insert.bind(parameter(FieldRate), row.rate);
+    insert.bind(parameter(FieldUpdated), row.updated);
 }
 
 int version(sqlite3* db)
@@ -134,6 +156,19 @@ bool requiredAt(const FieldDef& field, int version)
     return field.since <= std::max(version, 1);
 }
 
+Present requireColumns(sqlite3* db, int version)
+{
+    bool tableFound = false;
+    const Present present = presentColumns(db, tableFound);
+    if (!tableFound)
+        fail(Err::NoTable, u"Cannot find the table 'tblExchanges' in the database."_s);
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        if (!present[i] && requiredAt(Fields[i], version))
+            fail(Err::BadField, u"The table 'tblExchanges' has no field named '%1'."_s.arg(Fields[i].name));
+    }
+    return present;
+}
+
 QByteArray selectList(const Present& present)
 {
     QByteArray list = "rowid";
@@ -150,20 +185,13 @@ void bringUpToDate(sqlite3* db)
     checkKnown(found);
     if (found == CurrentLayout)
         return;
-    bool tableFound = false;
-    const Present present = presentColumns(db, tableFound);
-    if (!tableFound)
-        throw DbError(Err::NoTable, u"Cannot find the table 'tblExchanges' in the database."_s);
+    const Present present = requireColumns(db, found);
     for (std::size_t i = 0; i < Fields.size(); ++i) {
-        if (present[i])
-            continue;
-        if (requiredAt(Fields[i], found))
-            throw DbError(Err::BadField,
-                          u"The table 'tblExchanges' has no field named '%1'."_s.arg(Fields[i].name));
-        Sql::exec(db, ("ALTER TABLE " + Sql::quoted(TableName) + " ADD COLUMN " + columnDefinition(Fields[i]))
-                          .constData());
+        if (!present[i])
+            Sql::exec(db, ("ALTER TABLE " + Sql::quoted(TableName) + " ADD COLUMN " + columnDefinition(Fields[i]))
+                              .constData());
     }
-    Sql::exec(db, ("PRAGMA user_version = " + QByteArray::number(CurrentLayout)).constData());
+    stampCurrent(db);
 }
 
 } // namespace MOD_Data::Layout

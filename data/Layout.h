@@ -18,15 +18,25 @@
 
 struct sqlite3;
 
+namespace MOD_Data {
+struct RateRow;
+namespace Sql {
+class Statement;
+}
+} // namespace MOD_Data
+
 namespace MOD_Data::Layout {
 
 using Present = std::array<bool, Fields.size()>;
 
-// CREATE TABLE for the current layout, constraints included.
-QByteArray createTableSql();
+// In an open write transaction of a new file: the table of the current layout,
+// constraints included, and its version.
+void createTable(sqlite3* db);
 
-// INSERT of every field, the values bound as ?1..?N in the order of Fields.
+// INSERT of every field, the values bound as ?1..?N in the order of Fields;
+// bindRow binds a row's values to it.
 QByteArray insertSql();
+void bindRow(Sql::Statement& insert, const RateRow& row);
 
 // PRAGMA user_version of the file.
 int version(sqlite3* db);
@@ -39,6 +49,10 @@ Present presentColumns(sqlite3* db, bool& tableFound);
 
 // Fields a file of this version must have.
 bool requiredAt(const FieldDef& field, int version);
+
+// presentColumns for a file of this version, which must have the table
+// (Err::NoTable) and the fields its version requires (Err::BadField).
+Present requireColumns(sqlite3* db, int version);
 
 // "rowid, "Country", ..." with NULL in the place of a missing field, so rows
 // always come back in the order of Fields.

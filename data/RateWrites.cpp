@@ -16,7 +16,7 @@ namespace {
 void requireOpen(const Connection& connection)
 {
     if (!connection.isOpen())
-        fail(Err::ObjectClosed, u"Operation is not allowed when the object is closed."_s);
+        failClosed();
 }
 
 QString textOf(const Sql::Statement& stmt, int column)
@@ -48,11 +48,7 @@ double rateOf(const Sql::Statement& stmt, int column)
 
 QDate dateOf(const Sql::Statement& stmt, int column)
 {
-    if (stmt.columnType(column) != SQLITE_TEXT)
-        return {};
-    const QString text = stmt.columnText(column);
-    const QDate date = QDate::fromString(text, Qt::ISODate);
-    return date.isValid() && date.toString(Qt::ISODate) == text ? date : QDate();
+    return stmt.columnType(column) == SQLITE_TEXT ? isoDay(stmt.columnText(column)) : QDate();
 }
 
 // Columns of the row queries below, 1-based after rowid, in the order of Fields.
@@ -67,10 +63,7 @@ std::vector<RateRow> readAllRates(Connection& connection)
 {
     requireOpen(connection);
     sqlite3* db = connection.handle();
-    bool tableFound = false;
-    const Layout::Present present = Layout::presentColumns(db, tableFound);
-    if (!tableFound)
-        fail(Err::NoTable, u"Cannot find the table 'tblExchanges' in the database."_s);
+    const Layout::Present present = Layout::requireColumns(db, Layout::version(db));
     Sql::Statement select(db, "SELECT " + Layout::selectList(present) + " FROM " + Sql::quoted(TableName)
                                   + " ORDER BY rowid");
     const Sql::Rewind rewind(select);
@@ -118,30 +111,20 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
                 if (find.step())
                     rowid = find.columnInt(0);
             }
-            const QString updated = write.updated.isNull() ? QString() : write.updated.toString(Qt::ISODate);
             Sql::Statement& stmt = write.isNew ? insert : update;
             const Sql::Rewind rewind(stmt);
             if (write.isNew) {
                 // Checked here too: a table made by another tool may lack the unique rule.
                 if (rowid)
                     fail(Err::CannotOpen, duplicateMessage(write.country));
-                insert.bind(column(FieldCountry), write.country);
-                insert.bind(column(FieldUnit), write.unit);
-                insert.bind(column(FieldRate), write.rate);
-                if (updated.isNull())
-                    insert.bindNull(column(FieldUpdated));
-                else
-                    insert.bind(column(FieldUpdated), updated);
+                Layout::bindRow(insert, RateRow{write.country, write.unit, write.rate, write.updated});
             } else {
                 if (!rowid)
                     fail(Err::CannotOpen,
                          u"The country '%1' is not in the rates table, so its rate cannot be changed."_s.arg(
                              shown(write.country)));
                 update.bind(1, write.rate);
-                if (updated.isNull())
-                    update.bindNull(2);
-                else
-                    update.bind(2, updated);
+                update.bind(2, write.updated);
                 update.bindInt(3, *rowid);
             }
             const int rc = stmt.tryStep();

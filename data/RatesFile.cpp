@@ -38,18 +38,6 @@ private:
     bool kept_ = false;
 };
 
-// A row's values in the order of Fields.
-void bindRateRow(Sql::Statement& insert, const RateRow& row)
-{
-    insert.bind(1, row.country);
-    insert.bind(2, row.unit);
-    insert.bind(3, row.rate);
-    if (row.updated.isNull())
-        insert.bindNull(4);
-    else
-        insert.bind(4, row.updated.toString(Qt::ISODate));
-}
-
 } // namespace
 
 void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
@@ -77,13 +65,12 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
 
     {
         Sql::Transaction transaction(raw);
-        Sql::exec(raw, Layout::createTableSql().constData());
-        Sql::exec(raw, ("PRAGMA user_version = " + QByteArray::number(CurrentLayout)).constData());
+        Layout::createTable(raw);
         Sql::Statement insert(raw, Layout::insertSql());
         std::size_t number = 0;
         for (const RateRow& row : rows) {
             ++number;
-            bindRateRow(insert, row);
+            Layout::bindRow(insert, row);
             const int src = insert.tryStep();
             insert.rewind();
             if (src != SQLITE_DONE) {

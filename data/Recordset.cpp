@@ -144,21 +144,13 @@ void Recordset::Open(Connection& connection)
 {
     Close();
     if (!connection.isOpen())
-        fail(Err::ObjectClosed, u"Operation is not allowed when the object is closed."_s);
+        failClosed();
     sqlite3* db = connection.handle();
 
     // Check the table and its fields by name, as every caller addresses them.
     // A field that a later layout brings may be missing: it reads NULL until
     // the first write adds it.
-    bool tableFound = false;
-    const Layout::Present present = Layout::presentColumns(db, tableFound);
-    if (!tableFound)
-        fail(Err::NoTable, u"Cannot find the table 'tblExchanges' in the database."_s);
-    const int layout = Layout::version(db);
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-        if (!present[i] && Layout::requiredAt(Fields[i], layout))
-            fail(Err::BadField, u"The table 'tblExchanges' has no field named '%1'."_s.arg(Fields[i].name));
-    }
+    const Layout::Present present = Layout::requireColumns(db, Layout::version(db));
 
     conn_ = &connection;
     try {
@@ -201,7 +193,7 @@ void Recordset::Close() noexcept
 void Recordset::requireOpen() const
 {
     if (!conn_ || !conn_->isOpen())
-        fail(Err::ObjectClosed, u"Operation is not allowed when the object is closed."_s);
+        failClosed();
 }
 
 void Recordset::requireRow() const

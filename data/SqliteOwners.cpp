@@ -31,6 +31,14 @@ void Statement::bind(int index, double value)
     sqlite3_bind_double(stmt_.get(), index, value);
 }
 
+void Statement::bind(int index, const QDate& day)
+{
+    if (day.isNull())
+        bindNull(index);
+    else
+        bind(index, day.toString(Qt::ISODate));
+}
+
 void Statement::bindInt(int index, std::int64_t value)
 {
     sqlite3_bind_int64(stmt_.get(), index, value);

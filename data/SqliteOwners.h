@@ -6,6 +6,7 @@
 
 #include "data/RecordStore.h"
 
+#include <QDate>
 #include <QString>
 
 #include <sqlite3.h>
@@ -31,6 +32,8 @@ public:
 
     void bind(int index, const QString& text);
     void bind(int index, double value);
+    // YYYY-MM-DD, the stored form of a day; NULL for a null date.
+    void bind(int index, const QDate& day);
     void bindInt(int index, std::int64_t value);
     void bindNull(int index);
 

@@ -62,6 +62,17 @@ void fail(long number, const QString& description)
     throw DbError(number, description);
 }
 
+void failClosed()
+{
+    fail(Err::ObjectClosed, u"Operation is not allowed when the object is closed."_s);
+}
+
+QDate isoDay(const QString& text)
+{
+    const QDate date = QDate::fromString(text, Qt::ISODate);
+    return date.isValid() && date.toString(Qt::ISODate) == text ? date : QDate();
+}
+
 QString quotedPath(const QString& path)
 {
     return u'\'' + path + u'\'';
@@ -97,9 +108,7 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
     case FieldKind::Date: {
         if (text.isEmpty())
             return Sql::Cell{};
-        // Exactly YYYY-MM-DD with a real day; QDate alone would also take "2020-1-5".
-        const QDate date = QDate::fromString(text, Qt::ISODate);
-        if (text.size() != 10 || !date.isValid() || date.toString(Qt::ISODate) != text)
+        if (isoDay(text).isNull())
             fail(Err::MultipleStep,
                  u"'%1' is not a valid value for '%2': a date is written YYYY-MM-DD."_s.arg(shown(text), field.name));
         return textValue(text);

@@ -13,6 +13,8 @@
 namespace MOD_Data {
 
 [[noreturn]] void fail(long number, const QString& description);
+// Err::ObjectClosed: a record set or connection that is not open was used.
+[[noreturn]] void failClosed();
 
 QString quotedPath(const QString& path);
 // A user's text inside a message, cut short if pasted text is very long.
@@ -24,5 +26,9 @@ QString duplicateMessage(const std::optional<QString>& country);
 Sql::Cell checkedValue(const FieldDef& field, const QString& text);
 Sql::Cell checkedRate(double value);
 Sql::Cell checkedDate(const QDate& date);  // a null date is NULL
+
+// The day text names when it is exactly YYYY-MM-DD, the stored form of a day
+// (QDate alone would also take "2020-1-5"); otherwise a null date.
+QDate isoDay(const QString& text);
 
 } // namespace MOD_Data

@@ -306,12 +306,41 @@ inline int writeOtherKeyFile(const QString& path)
     return rc;
 }
 
-// Makes a file unwritable for this thread while it lives: mode 0444 and, when
-// running as root (CI does), CAP_DAC_OVERRIDE taken out of the calling thread's
+// While it lives, the calling thread writes only where the modes let it: when
+// running as root (CI does), CAP_DAC_OVERRIDE is taken out of the thread's
 // effective capabilities, since root writes through any mode. The capability
 // stays permitted and comes back in the destructor. Only the calling thread is
 // affected (capabilities are per thread on Linux), which is the one the store
-// runs on. ok() tells whether a write really fails; why() says why not.
+// runs on.
+class ModesApply {
+public:
+    ModesApply()
+    {
+        header_.version = _LINUX_CAPABILITY_VERSION_3;
+        header_.pid = 0;
+        if (syscall(SYS_capget, &header_, saved_) == 0 && (saved_[0].effective & (1u << CAP_DAC_OVERRIDE))) {
+            __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
+            reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
+            dropped_ = syscall(SYS_capset, &header_, reduced) == 0;
+        }
+    }
+    ~ModesApply()
+    {
+        if (dropped_)
+            syscall(SYS_capset, &header_, saved_);
+    }
+    ModesApply(const ModesApply&) = delete;
+    ModesApply& operator=(const ModesApply&) = delete;
+
+private:
+    bool dropped_ = false;
+    __user_cap_header_struct header_{};
+    __user_cap_data_struct saved_[2]{};
+};
+
+// Makes a file unwritable for this thread while it lives: mode 0444, with the
+// modes applying even to root (ModesApply). ok() tells whether a write really
+// fails; why() says why not.
 class UnwritableFile {
 public:
     explicit UnwritableFile(const QString& path) : path_(QFile::encodeName(path))
@@ -327,14 +356,7 @@ public:
             return;
         }
         chmodded_ = true;
-        header_.version = _LINUX_CAPABILITY_VERSION_3;
-        header_.pid = 0;
-        if (syscall(SYS_capget, &header_, saved_) == 0 && (saved_[0].effective & (1u << CAP_DAC_OVERRIDE))) {
-            __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-            reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-            if (syscall(SYS_capset, &header_, reduced) == 0)
-                capDropped_ = true;
-        }
+        modesApply_.emplace();
         const int fd = ::open(path_.constData(), O_WRONLY);
         if (fd >= 0) {
             ::close(fd);
@@ -347,8 +369,7 @@ public:
     }
     ~UnwritableFile()
     {
-        if (capDropped_)
-            syscall(SYS_capset, &header_, saved_);
+        modesApply_.reset();
         if (chmodded_)
             ::chmod(path_.constData(), mode_);
     }
@@ -362,11 +383,9 @@ private:
     QByteArray path_;
     mode_t mode_ = 0644;
     bool chmodded_ = false;
-    bool capDropped_ = false;
+    std::optional<ModesApply> modesApply_;
     bool ok_ = false;
     QString why_;
-    __user_cap_header_struct header_{};
-    __user_cap_data_struct saved_[2]{};
 };
 
 // Another writer in the middle of a transaction: holds the file's write

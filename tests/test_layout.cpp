@@ -49,6 +49,7 @@ TEST_F(StoreTest, aNewRowMayCarryItsDate)
 }
 
 // Every text field's limit in the table is the limit the file itself enforces.
+// Rows are picked by row id: the first field's own check renames a row.
 TEST_F(StoreTest, theFileHoldsEachTextFieldUpToItsLimitAndNoFurther)
 {
     createRatesFile(path(), sampleRows());
@@ -58,10 +59,12 @@ TEST_F(StoreTest, theFileHoldsEachTextFieldUpToItsLimitAndNoFurther)
         SCOPED_TRACE(field.name.toString().toStdString());
         const QByteArray column = '"' + field.name.toUtf8() + '"';
         const QByteArray fits = "UPDATE tblExchanges SET " + column + " = '" + QByteArray(field.maxChars, 'x')
-            + "' WHERE Country = 'Japan';";
+            + "' WHERE rowid = 3;";
         const QByteArray over = "UPDATE tblExchanges SET " + column + " = '" + QByteArray(field.maxChars + 1, 'y')
-            + "' WHERE Country = 'France';";
+            + "' WHERE rowid = 4;";
         EXPECT_EQ(rawExec(path(), fits.constData()), SQLITE_OK);
+        EXPECT_EQ(rawValue(path(), ("SELECT length(" + column + ") FROM tblExchanges WHERE rowid = 3").constData()),
+                  QString::number(field.maxChars));
         EXPECT_EQ(rawExec(path(), over.constData()) & 0xff, SQLITE_CONSTRAINT);
     }
 }

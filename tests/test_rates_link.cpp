@@ -4,20 +4,19 @@
 // the file it opened, so it must resolve the link first; these tests hold it
 // to that, and check that a write that cannot make its journal changes nothing.
 
-#include "StoreFixtures.h"
+#include "tests/StoreFixtures.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
-#include <linux/capability.h>
 #include <sqlite3.h>
 #include <sys/stat.h>
-#include <sys/syscall.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <optional>
 
 using namespace MOD_Data;
 using StoreFixtures::errorNumber;
@@ -25,10 +24,10 @@ using StoreFixtures::fileBytes;
 
 namespace {
 
-// Makes a folder read-only for this thread while it lives: mode 0555 and, as
-// root (CI), CAP_DAC_OVERRIDE out of the calling thread's effective set, since
-// root writes into any folder. Files in it stay readable and writable; only
-// new files cannot be made there, as in a program folder owned by root.
+// Makes a folder read-only for this thread while it lives: mode 0555, with the
+// modes applying even to root (ModesApply). Files in it stay readable and
+// writable; only new files cannot be made there, as in a program folder owned
+// by root.
 class ReadOnlyFolder {
 public:
     explicit ReadOnlyFolder(const QString& dir) : dir_(QFile::encodeName(dir))
@@ -40,12 +39,7 @@ public:
         }
         mode_ = st.st_mode & 07777;
         chmodded_ = true;
-        header_.version = _LINUX_CAPABILITY_VERSION_3;
-        if (syscall(SYS_capget, &header_, saved_) == 0 && (saved_[0].effective & (1u << CAP_DAC_OVERRIDE))) {
-            __user_cap_data_struct reduced[2] = {saved_[0], saved_[1]};
-            reduced[0].effective &= ~(1u << CAP_DAC_OVERRIDE);
-            capDropped_ = syscall(SYS_capset, &header_, reduced) == 0;
-        }
+        modesApply_.emplace();
         const QByteArray probe = dir_ + "/.probe";
         if (::mkdir(probe.constData(), 0700) == 0) {
             ::rmdir(probe.constData());
@@ -58,8 +52,7 @@ public:
     }
     ~ReadOnlyFolder()
     {
-        if (capDropped_)
-            syscall(SYS_capset, &header_, saved_);
+        modesApply_.reset();
         if (chmodded_)
             ::chmod(dir_.constData(), mode_);
     }
@@ -73,11 +66,9 @@ private:
     QByteArray dir_;
     mode_t mode_ = 0755;
     bool chmodded_ = false;
-    bool capDropped_ = false;
+    std::optional<StoreFixtures::ModesApply> modesApply_;
     bool ok_ = false;
     const char* why_ = "";
-    __user_cap_header_struct header_{};
-    __user_cap_data_struct saved_[2]{};
 };
 
 class ThroughLink : public ::testing::Test {
