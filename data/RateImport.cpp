@@ -32,10 +32,29 @@ QString quoted(const QString& text)
     return u'\'' + text + u'\'';
 }
 
+// Windows-1252, as spreadsheets on Windows save older downloads: Latin-1 but
+// for 0x80-0x9F, which hold curly quotes, dashes and the euro sign (a country
+// name may hold a curly apostrophe). The five unassigned bytes stay as Latin-1
+// reads them.
+QString fromWindows1252(const QByteArray& bytes)
+{
+    static constexpr char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    QString text = QString::fromLatin1(bytes);
+    for (QChar& c : text) {
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(High[c.unicode() - 0x80]);
+    }
+    return text;
+}
+
 // Text from the file's bytes: UTF-8 (byte-order mark or not), UTF-16 with its
-// mark, and, for older downloads saved by spreadsheets, Latin-1 when the bytes
-// are not valid UTF-8. Control characters other than tab and line ends mean a
-// binary file.
+// mark, and, for older downloads saved by spreadsheets, Windows-1252 when the
+// bytes are not valid UTF-8. Control characters other than tab and line ends
+// mean a binary file.
 QString decodeText(const QByteArray& bytes)
 {
     QString text;
@@ -56,7 +75,7 @@ QString decodeText(const QByteArray& bytes)
         QStringDecoder decoder(QStringConverter::Utf8);
         text = decoder.decode(bytes);
         if (decoder.hasError())
-            text = QString::fromLatin1(bytes);
+            text = fromWindows1252(bytes);
     }
     for (QChar c : std::as_const(text)) {
         const char16_t u = c.unicode();

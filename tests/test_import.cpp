@@ -219,14 +219,20 @@ TEST(RateFileFormats, headerWordingAndLetterCaseMayVary)
     EXPECT_EQ(r.file->from, QDate(2021, 3, 1));
 }
 
-TEST(RateFileFormats, latinOneBytesAreReadAsText)
+TEST(RateFileFormats, windowsBytesAreReadAsText)
 {
-    // A sheet saved in an older encoding: the pound sign as one byte.
-    const QByteArray bytes = "Country,Currency,Currency Code,Currency Units per \xA3" "1,Start date,End date\n"
-                             "Cura\xE7" "ao,Guilder,ANG,2.3,01/01/2020,31/01/2020\n";
+    // A sheet saved on Windows in its older encoding: the pound sign as one
+    // byte, and a curly apostrophe from the range Latin-1 leaves to controls.
+    const QByteArray bytes = "Country,Currency,Currency Code,Currency Units per \xA3" "1,Start Date,End Date\r\n"
+                             "Cura\xE7" "ao,Guilder,ANG,2.3,01/01/2020,31/01/2020\r\n"
+                             "\"C\xF4te d\x92Ivoire\",Franc,XOF,780.1 ,01/01/2020,31/01/2020\r\n"
+                             ",,,,,\r\n\r\n";
     const RateFileResult r = parseRateFile(bytes, u"m.csv"_s);
     ASSERT_TRUE(r.ok()) << str(r.error);
+    ASSERT_EQ(r.file->rates.size(), 2u);
     EXPECT_EQ(r.file->rates[0].country, u"Cura\u00E7ao"_s);
+    EXPECT_EQ(r.file->rates[1].country, u"C\u00F4te d\u2019Ivoire"_s);
+    EXPECT_EQ(currencyOfCountry(r.file->rates[1].country), u"XOF"_s);
 }
 
 struct DateCase {
