@@ -54,10 +54,11 @@ QString fromWindows1252(const QByteArray& bytes)
 // Text from the file's bytes: UTF-8 (byte-order mark or not), UTF-16 with its
 // mark, and, for older downloads saved by spreadsheets, Windows-1252 when the
 // bytes are not valid UTF-8. Control characters other than tab and line ends
-// mean a binary file.
-QString decodeText(const QByteArray& bytes)
+// mean a binary file. utf8 says whether the bytes were read as UTF-8.
+QString decodeText(const QByteArray& bytes, bool& utf8)
 {
     QString text;
+    utf8 = false;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         text = decoder.decode(bytes.mid(2));
@@ -74,7 +75,8 @@ QString decodeText(const QByteArray& bytes)
     } else {
         QStringDecoder decoder(QStringConverter::Utf8);
         text = decoder.decode(bytes);
-        if (decoder.hasError())
+        utf8 = !decoder.hasError();
+        if (!utf8)
             text = fromWindows1252(bytes);
     }
     for (QChar c : std::as_const(text)) {
@@ -510,7 +512,8 @@ RateFile readExport(const std::vector<Csv::Record>& records, RateFile file)
 
 // ---------------------------------------------------------------- recognising
 
-// bytes: the file as read, when it is UTF-8 (the XML reader is faster on bytes).
+// utf8: the file as read when it was read as UTF-8, else null (the XML reader is
+// faster on bytes, and then follows the encoding the file declares).
 RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
 {
     qsizetype first = 0;
@@ -578,10 +581,9 @@ RateFileResult parseRateFile(const QByteArray& bytes, const QString& path)
             throw Bad{u"is too large for a rate file (over %1 MB)."_s.arg(MaxRateFileBytes / (1024 * 1024))};
         RateFile file;
         file.path = path;
-        const QString text = decodeText(bytes);
-        const bool isUtf8 = !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")
-                            && bytes.isValidUtf8();
-        return RateFileResult{parseText(text, isUtf8 ? bytes : QByteArray(), std::move(file)), {}};
+        bool utf8 = false;
+        const QString text = decodeText(bytes, utf8);
+        return RateFileResult{parseText(text, utf8 ? bytes : QByteArray(), std::move(file)), {}};
     } catch (const Bad& bad) {
         return failure(path, bad);
     }
