@@ -557,11 +557,6 @@ RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
               csv.records.front().line};
 }
 
-QString fileLabel(const QString& path)
-{
-    return quoted(QDir::toNativeSeparators(path));
-}
-
 RateFileResult failure(const QString& path, const Bad& bad)
 {
     RateFileResult result;
@@ -605,6 +600,11 @@ RateFileResult readRateFile(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return failure(path, Bad{u"cannot be read: %1"_s.arg(file.errorString())});
     return parseRateFile(bytes, path);
+}
+
+QString fileLabel(const QString& path)
+{
+    return quoted(QDir::toNativeSeparators(path));
 }
 
 QString formatName(RateFileFormat format)
