@@ -2,7 +2,6 @@
 
 #include "data/Csv.h"
 
-#include <QDir>
 #include <QLocale>
 #include <QSaveFile>
 
@@ -26,7 +25,7 @@ QString writeExportFile(const QString& path, const std::vector<RateRow>& rows)
 {
     // A failed write leaves whatever file was there untouched.
     QSaveFile file(path);
-    const QString label = u'\'' + QDir::toNativeSeparators(path) + u'\'';
+    const QString label = fileLabel(path);
     if (!file.open(QIODevice::WriteOnly))
         return u"Could not write %1: %2"_s.arg(label, file.errorString());
     const QByteArray bytes = exportCsv(rows);

@@ -32,13 +32,33 @@ QString quoted(const QString& text)
     return u'\'' + text + u'\'';
 }
 
+// Windows-1252, as spreadsheets on Windows save older downloads: Latin-1 but
+// for 0x80-0x9F, which hold curly quotes, dashes and the euro sign (a country
+// name may hold a curly apostrophe). The five unassigned bytes stay as Latin-1
+// reads them.
+QString fromWindows1252(const QByteArray& bytes)
+{
+    static constexpr char16_t High[32] = {
+        0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+        0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+        0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178,
+    };
+    QString text = QString::fromLatin1(bytes);
+    for (QChar& c : text) {
+        if (c.unicode() >= 0x80 && c.unicode() <= 0x9F)
+            c = QChar(High[c.unicode() - 0x80]);
+    }
+    return text;
+}
+
 // Text from the file's bytes: UTF-8 (byte-order mark or not), UTF-16 with its
-// mark, and, for older downloads saved by spreadsheets, Latin-1 when the bytes
-// are not valid UTF-8. Control characters other than tab and line ends mean a
-// binary file.
-QString decodeText(const QByteArray& bytes)
+// mark, and, for older downloads saved by spreadsheets, Windows-1252 when the
+// bytes are not valid UTF-8. Control characters other than tab and line ends
+// mean a binary file. utf8 says whether the bytes were read as UTF-8.
+QString decodeText(const QByteArray& bytes, bool& utf8)
 {
     QString text;
+    utf8 = false;
     if (bytes.startsWith("\xFF\xFE") || bytes.startsWith("\xFE\xFF")) {
         QStringDecoder decoder(bytes.startsWith("\xFF\xFE") ? QStringConverter::Utf16LE : QStringConverter::Utf16BE);
         text = decoder.decode(bytes.mid(2));
@@ -55,8 +75,9 @@ QString decodeText(const QByteArray& bytes)
     } else {
         QStringDecoder decoder(QStringConverter::Utf8);
         text = decoder.decode(bytes);
-        if (decoder.hasError())
-            text = QString::fromLatin1(bytes);
+        utf8 = !decoder.hasError();
+        if (!utf8)
+            text = fromWindows1252(bytes);
     }
     for (QChar c : std::as_const(text)) {
         const char16_t u = c.unicode();
@@ -491,7 +512,8 @@ RateFile readExport(const std::vector<Csv::Record>& records, RateFile file)
 
 // ---------------------------------------------------------------- recognising
 
-// bytes: the file as read, when it is UTF-8 (the XML reader is faster on bytes).
+// utf8: the file as read when it was read as UTF-8, else null (the XML reader is
+// faster on bytes, and then follows the encoding the file declares).
 RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
 {
     qsizetype first = 0;
@@ -535,11 +557,6 @@ RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
               csv.records.front().line};
 }
 
-QString fileLabel(const QString& path)
-{
-    return quoted(QDir::toNativeSeparators(path));
-}
-
 RateFileResult failure(const QString& path, const Bad& bad)
 {
     RateFileResult result;
@@ -559,10 +576,9 @@ RateFileResult parseRateFile(const QByteArray& bytes, const QString& path)
             throw Bad{u"is too large for a rate file (over %1 MB)."_s.arg(MaxRateFileBytes / (1024 * 1024))};
         RateFile file;
         file.path = path;
-        const QString text = decodeText(bytes);
-        const bool isUtf8 = !bytes.startsWith("\xFF\xFE") && !bytes.startsWith("\xFE\xFF")
-                            && bytes.isValidUtf8();
-        return RateFileResult{parseText(text, isUtf8 ? bytes : QByteArray(), std::move(file)), {}};
+        bool utf8 = false;
+        const QString text = decodeText(bytes, utf8);
+        return RateFileResult{parseText(text, utf8 ? bytes : QByteArray(), std::move(file)), {}};
     } catch (const Bad& bad) {
         return failure(path, bad);
     }
@@ -584,6 +600,11 @@ RateFileResult readRateFile(const QString& path)
     if (file.error() != QFileDevice::NoError)
         return failure(path, Bad{u"cannot be read: %1"_s.arg(file.errorString())});
     return parseRateFile(bytes, path);
+}
+
+QString fileLabel(const QString& path)
+{
+    return quoted(QDir::toNativeSeparators(path));
 }
 
 QString formatName(RateFileFormat format)

@@ -66,6 +66,9 @@ RateFileResult readRateFile(const QString& path);
 // The same on bytes already read; path only names the file in messages.
 RateFileResult parseRateFile(const QByteArray& bytes, const QString& path);
 
+// A file as the messages name it: '/path/to/rates.csv'.
+QString fileLabel(const QString& path);
+
 QString formatName(RateFileFormat format);  // "UK monthly rates (CSV)", ...
 // "1 January 2020 to 31 January 2020", "29 April 2022", or empty when the file
 // has no date of its own (an export: each row has its own).

@@ -2,7 +2,6 @@
 #include "data/RateImportNames.h"
 
 #include "data/Fields.h"
-#include "data/RecordStore.h"
 
 #include <QHash>
 

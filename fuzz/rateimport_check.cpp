@@ -1,7 +1,7 @@
 #include "fuzz/rateimport_check.h"
 
-#include "calculator/Exchange.h"
 #include "data/Csv.h"
+#include "data/Fields.h"
 #include "data/RateImport.h"
 
 #include <QSet>
@@ -50,7 +50,7 @@ std::string checkPlan(const RateFile& file, const std::vector<RateRow>& table)
 {
     const ImportPlan plan = planImport(file, table);
     for (const RateChange& c : plan.changes) {
-        if (c.country == MOD_Universe::PivotCountry && !c.isNew())
+        if (c.country == PivotCountry && !c.isNew())
             return "the pivot was proposed for a change";
         if (!std::isfinite(c.newRate) || !(c.newRate > 0.0))
             return "a proposed rate is not above 0";
@@ -100,7 +100,7 @@ std::string check(const std::uint8_t* data, std::size_t size)
     std::vector<RateRow> table;
     QSet<QString> seen;
     for (const FileRate& r : file.rates) {
-        if (r.country.size() > 50 || r.unit.size() > 25 || seen.contains(r.country))
+        if (r.country.size() > CountryMaxLength || r.unit.size() > UnitMaxLength || seen.contains(r.country))
             continue;
         seen.insert(r.country);
         table.push_back(RateRow{r.country, r.unit, r.rate, r.date});

@@ -41,11 +41,6 @@ QString existingFolderOr(QStandardPaths::StandardLocation location)
     return QDir::homePath();
 }
 
-QString shown(const QString& path)
-{
-    return u'\'' + QDir::toNativeSeparators(path) + u'\'';
-}
-
 QString rateCount(std::size_t n)
 {
     return n == 1 ? u"1 rate"_s : u"%1 rates"_s.arg(n);
@@ -61,7 +56,7 @@ bool databaseOpen()
 QString nothingToImport(const MOD_Data::RateFile& file, const MOD_Data::ImportPlan& plan)
 {
     QStringList lines{u"%1 has nothing to change: the rates table already holds every rate it gives."_s.arg(
-        shown(file.path))};
+        MOD_Data::fileLabel(file.path))};
     if (!plan.skipped.isEmpty()) {
         constexpr qsizetype MostShown = 10;
         lines << (plan.skipped.size() == 1 ? u"1 row of the file was left out:"_s
@@ -144,8 +139,8 @@ void exportUnguarded(QWidget& owner)
 
     const QFileInfo target(path);
     if (target.exists() && !target.isDir()
-        && MsgBox(u"%1 already exists.\r\nDo you want to replace it?"_s.arg(shown(path)), MsgBoxButtons::YesNo,
-                  MsgBoxIcon::Exclamation, ExportRatesTitle)
+        && MsgBox(u"%1 already exists.\r\nDo you want to replace it?"_s.arg(MOD_Data::fileLabel(path)),
+                  MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, ExportRatesTitle)
             != MsgBoxResult::Yes)
         return;
 
@@ -155,7 +150,7 @@ void exportUnguarded(QWidget& owner)
                ExportRatesTitle);
         return;
     }
-    MsgBox(u"%1 exported to %2."_s.arg(rateCount(rows.size()), shown(path)), MsgBoxButtons::OK,
+    MsgBox(u"%1 exported to %2."_s.arg(rateCount(rows.size()), MOD_Data::fileLabel(path)), MsgBoxButtons::OK,
            MsgBoxIcon::Information, ExportRatesTitle);
 }
 

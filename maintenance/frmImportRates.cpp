@@ -16,8 +16,6 @@ using MOD_Data::RateChange;
 
 namespace {
 
-constexpr int IndexRole = Qt::UserRole;  // the change's place in changes_
-
 QString rateText(double rate)
 {
     return MOD_Universe::numberText(rate);
@@ -111,7 +109,6 @@ void frmImportRates::fillTable()
         auto* country = cell(change.country);
         country->setFlags(country->flags() | Qt::ItemIsUserCheckable);
         country->setCheckState(change.ticked ? Qt::Checked : Qt::Unchecked);
-        country->setData(IndexRole, row);
         tblChanges->setItem(row, ColCountry, country);
         tblChanges->setItem(row, ColUnit, cell(change.unit));
         tblChanges->setItem(row, ColCurrent, cell(change.isNew() ? QString() : rateText(change.currentRate), right));
@@ -140,11 +137,10 @@ void frmImportRates::fillTable()
 
 std::vector<RateChange> frmImportRates::changes() const
 {
+    // The table is never sorted: row i shows changes_[i].
     std::vector<RateChange> out = changes_;
-    for (int row = 0; row < tblChanges->rowCount(); ++row) {
-        const QTableWidgetItem* item = tblChanges->item(row, ColCountry);
-        out[item->data(IndexRole).toUInt()].ticked = item->checkState() == Qt::Checked;
-    }
+    for (int row = 0; row < tblChanges->rowCount(); ++row)
+        out[static_cast<std::size_t>(row)].ticked = tblChanges->item(row, ColCountry)->checkState() == Qt::Checked;
     return out;
 }
 

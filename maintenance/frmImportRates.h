@@ -13,7 +13,6 @@
 #include <optional>
 #include <vector>
 
-class QLabel;
 class QPushButton;
 class QTableWidget;
 class QTableWidgetItem;

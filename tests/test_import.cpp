@@ -219,15 +219,78 @@ TEST(RateFileFormats, headerWordingAndLetterCaseMayVary)
     EXPECT_EQ(r.file->from, QDate(2021, 3, 1));
 }
 
-TEST(RateFileFormats, latinOneBytesAreReadAsText)
+TEST(RateFileFormats, windowsBytesAreReadAsText)
 {
-    // A sheet saved in an older encoding: the pound sign as one byte.
-    const QByteArray bytes = "Country,Currency,Currency Code,Currency Units per \xA3" "1,Start date,End date\n"
-                             "Cura\xE7" "ao,Guilder,ANG,2.3,01/01/2020,31/01/2020\n";
+    // A sheet saved on Windows in its older encoding: the pound sign as one
+    // byte, and a curly apostrophe from the range Latin-1 leaves to controls.
+    const QByteArray bytes = "Country,Currency,Currency Code,Currency Units per \xA3" "1,Start Date,End Date\r\n"
+                             "Cura\xE7" "ao,Guilder,ANG,2.3,01/01/2020,31/01/2020\r\n"
+                             "\"C\xF4te d\x92Ivoire\",Franc,XOF,780.1 ,01/01/2020,31/01/2020\r\n"
+                             ",,,,,\r\n\r\n";
     const RateFileResult r = parseRateFile(bytes, u"m.csv"_s);
     ASSERT_TRUE(r.ok()) << str(r.error);
+    ASSERT_EQ(r.file->rates.size(), 2u);
     EXPECT_EQ(r.file->rates[0].country, u"Cura\u00E7ao"_s);
+    EXPECT_EQ(r.file->rates[1].country, u"C\u00F4te d\u2019Ivoire"_s);
+    EXPECT_EQ(currencyOfCountry(r.file->rates[1].country), u"XOF"_s);
 }
+
+// Files as real downloads arrive: byte-order marks, CR LF, quoted headers and
+// names, blanks after values, older encodings declared or not.
+struct DownloadCase {
+    const char* name;
+    QByteArray bytes;
+    RateFileFormat format;
+    const char* country;  // a row to look at, in UTF-8
+    double rate;          // its rate per pound
+};
+
+void PrintTo(const DownloadCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class DownloadShapeTest : public ::testing::TestWithParam<DownloadCase> {};
+
+TEST_P(DownloadShapeTest, isReadLikeTheCleanFile)
+{
+    const RateFileResult r = parseRateFile(GetParam().bytes, u"download"_s);
+    ASSERT_TRUE(r.ok()) << str(r.error);
+    EXPECT_EQ(r.file->format, GetParam().format);
+    const FileRate* row = findRate(*r.file, QString::fromUtf8(GetParam().country));
+    ASSERT_TRUE(row) << GetParam().country;
+    EXPECT_DOUBLE_EQ(row->rate, GetParam().rate);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Downloads, DownloadShapeTest,
+    ::testing::Values(
+        DownloadCase{"monthlyCsvQuotedHeader",
+                     "\xEF\xBB\xBF\"Country/Territories\",\"Currency\",\"Currency Code\",\"Currency Units per \xC2\xA3"
+                     "1\",\"Start date\",\"End date\"\r\n\"Korea, South\",\"Won \",KRW,\"1520.1 \",01/01/2020,31/01/2020\r\n",
+                     RateFileFormat::UkMonthlyCsv, "Korea, South", 1520.1},
+        DownloadCase{"dailyCsvCrLfTrailingSeparators",
+                     "Date, USD, JPY, GBP, \r\n29 April 2022, 1.0540, 137.01, 0.84365, \r\n\r\n",
+                     RateFileFormat::EcbDailyCsv, "Japan", 137.01 / 0.84365},
+        DownloadCase{"dailyXmlMarkCrLfSingleQuotes",
+                     "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gesmes:Envelope "
+                     "xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
+                     "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\r\n<Cube>\r\n"
+                     "<Cube time='2022-04-29'>\r\n<Cube currency='USD' rate='1.0540'/>\r\n"
+                     "<Cube currency='GBP' rate='0.84365'/>\r\n</Cube>\r\n</Cube>\r\n</gesmes:Envelope>\r\n",
+                     RateFileFormat::EcbDailyXml, "United States", 1.0540 / 0.84365},
+        DownloadCase{"monthlyXmlDeclaredLatinOne",
+                     "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<exchangeRateMonthList "
+                     "Period=\"01/Jan/2020 to 31/Jan/2020\">\r\n<exchangeRate><countryName>Cura\xE7" "ao "
+                     "</countryName><currencyName>Guilder </currencyName><currencyCode>ANG</currencyCode>"
+                     "<rateNew>2.3 </rateNew></exchangeRate>\r\n</exchangeRateMonthList>\r\n",
+                     RateFileFormat::UkMonthlyXml, "Cura\xC3\xA7" "ao", 2.3},
+        DownloadCase{"monthlyXmlDeclaredWindows1252",
+                     "<?xml version=\"1.0\" encoding=\"windows-1252\"?>\n<exchangeRateMonthList "
+                     "Period=\"01/Jan/2020 to 31/Jan/2020\">\n<exchangeRate><countryName>USA</countryName>"
+                     "<rateNew>1.3071</rateNew></exchangeRate>\n</exchangeRateMonthList>\n",
+                     RateFileFormat::UkMonthlyXml, "USA", 1.3071}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct DateCase {
     const char* written;

@@ -122,6 +122,13 @@ protected:
         return *shown;
     }
 
+    // Exports through the menu, the save dialog answered with path.
+    void exportThroughMenu(const QString& path)
+    {
+        fileAnswers.push_back(path);
+        trigger("mnuFileExportRates");
+    }
+
     static void clickImport(frmImportRates& d) { QTest::mouseClick(d.cmdImport, Qt::LeftButton); }
 
     std::vector<FileDialogRequest> fileRequests;
@@ -349,8 +356,7 @@ TEST_F(ImportExportTest, anExportReadBackProposesNothing)
 {
     startProgram(tillRates());
     const QString path = dir.filePath(u"rates.csv"_s);
-    fileAnswers.push_back(path);
-    trigger("mnuFileExportRates");
+    exportThroughMenu(path);
     ASSERT_EQ(fileRequests.size(), 1u);
     EXPECT_EQ(QFileInfo(fileRequests[0].path).fileName(),
               MOD_Data::suggestedExportName(QDate::currentDate()));
@@ -370,8 +376,7 @@ TEST_F(ImportExportTest, anExportRestoresAnEmptiedTableWithTickAll)
     startProgram(tillRates());
     const std::vector<std::string> original = rowsOf(dbPath());
     const QString path = dir.filePath(u"backup"_s);  // typed without an ending
-    fileAnswers.push_back(path);
-    trigger("mnuFileExportRates");
+    exportThroughMenu(path);
     ASSERT_TRUE(QFileInfo::exists(path + u".csv"_s));
 
     ASSERT_EQ(StoreFixtures::rawExec(dbPath(), "DELETE FROM tblExchanges"), SQLITE_OK);
@@ -392,9 +397,8 @@ TEST_F(ImportExportTest, anExistingFileIsReplacedOnlyAfterYes)
     startProgram(tillRates());
     const QString path = writeFile(u"rates.csv"_s, "keep me");
 
-    fileAnswers.push_back(path);
     answers.push_back(MsgBoxResult::No);
-    trigger("mnuFileExportRates");
+    exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].buttons, MsgBoxButtons::YesNo);
     EXPECT_EQ(str(messages[0].title), "Export Rates");
@@ -402,9 +406,8 @@ TEST_F(ImportExportTest, anExistingFileIsReplacedOnlyAfterYes)
     EXPECT_EQ(StoreFixtures::fileBytes(path), "keep me");
 
     messages.clear();
-    fileAnswers.push_back(path);
     answers.push_back(MsgBoxResult::Yes);
-    trigger("mnuFileExportRates");
+    exportThroughMenu(path);
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_TRUE(StoreFixtures::fileBytes(path).startsWith("Country,Monetery Unit,Exchange Rate,Updated\r\n"));
 }
@@ -413,8 +416,7 @@ TEST_F(ImportExportTest, aFileThatCannotBeWrittenIsNamed)
 {
     startProgram(tillRates());
     const QString path = dir.filePath(u"no such folder/rates.csv"_s);
-    fileAnswers.push_back(path);
-    trigger("mnuFileExportRates");
+    exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path))) << str(messages[0].prompt);
