@@ -2,6 +2,7 @@
 #include "data/RateImportNames.h"
 
 #include "data/Fields.h"
+#include "data/TextLimits.h"
 
 #include <QHash>
 
@@ -16,30 +17,6 @@ namespace {
 bool isPound(const FileRate& r)
 {
     return r.currencyCode == u"GBP";
-}
-
-// The table counts characters, not UTF-16 units: a pair of surrogates is one.
-qsizetype characters(const QString& text)
-{
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (!(text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate()))
-            ++n;
-    }
-    return n;
-}
-
-// Cut to at most max characters, never inside a surrogate pair.
-QString cut(const QString& text, qsizetype max)
-{
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text[i].isLowSurrogate() && i > 0 && text[i - 1].isHighSurrogate())
-            continue;
-        if (n++ == max)
-            return text.left(i);
-    }
-    return text;
 }
 
 } // namespace
@@ -153,14 +130,14 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
         // The pound is the pivot's currency: its rate is 1 by definition.
         if (taken[i] || isPound(r))
             continue;
-        if (characters(r.country) > CountryMaxLength) {
+        if (characterCount(r.country) > CountryMaxLength) {
             plan.skipped.append(u"Line %1: the country name '%2' is longer than %3 characters."_s.arg(r.line).arg(
                 r.country, QString::number(CountryMaxLength)));
             continue;
         }
         RateChange change;
         change.country = r.country;
-        change.unit = cut(r.unit, UnitMaxLength);
+        change.unit = cutToCharacters(r.unit, UnitMaxLength);
         change.newRate = r.rate;
         change.newDate = r.date;
         change.match = MatchKind::New;

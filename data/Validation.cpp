@@ -1,6 +1,7 @@
 #include "data/Validation.h"
 
 #include "data/NumberText.h"
+#include "data/TextLimits.h"
 
 #include <cmath>
 
@@ -18,18 +19,6 @@ Sql::Cell textValue(const QString& text)
     return cell;
 }
 
-// Code points, as SQLite's length() counts them, not UTF-16 units.
-qsizetype codePoints(const QString& text)
-{
-    qsizetype n = 0;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        if (text.at(i).isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate())
-            ++i;
-        ++n;
-    }
-    return n;
-}
-
 Sql::Cell textCell(const FieldDef& field, const QString& text)
 {
     if (field.required && text.isEmpty())
@@ -37,7 +26,7 @@ Sql::Cell textCell(const FieldDef& field, const QString& text)
     if (text.contains(QChar(u'\0')))
         fail(Err::MultipleStep,
              u"The text for '%1' contains a null character, which cannot be stored."_s.arg(field.name));
-    if (codePoints(text) > field.maxChars)
+    if (characterCount(text) > field.maxChars)
         fail(Err::MultipleStep, u"The text for '%1' is longer than %2 characters."_s.arg(field.name).arg(field.maxChars));
     return textValue(text);
 }

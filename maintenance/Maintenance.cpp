@@ -5,6 +5,7 @@
 #include "app/MsgBox.h"
 #include "app/Placement.h"
 #include "data/RecordStore.h"
+#include "data/TextLimits.h"
 
 #include <QBoxLayout>
 #include <QFrame>
@@ -48,11 +49,10 @@ void limitToCharacters(QLineEdit& box, int limit)
     // Qt's own limit counts UTF-16 units; twice the characters never cuts first.
     box.setMaxLength(2 * limit);
     QObject::connect(&box, &QLineEdit::textChanged, &box, [&box, limit](const QString& text) {
-        const QList<uint> characters = text.toUcs4();
-        if (characters.size() <= limit)
+        if (MOD_Data::characterCount(text) <= limit)
             return;
         const int cursor = box.cursorPosition();
-        box.setText(QString::fromUcs4(reinterpret_cast<const char32_t*>(characters.constData()), limit));
+        box.setText(MOD_Data::cutToCharacters(text, limit));
         box.setCursorPosition(std::min(cursor, int(box.text().size())));
     });
 }
