@@ -18,6 +18,8 @@ struct ExchangeInputs {
     QString targetRate;
     QString amount;
     QString commission;     // percent
+
+    bool operator==(const ExchangeInputs&) const = default;
 };
 
 enum class ExchangeInput { None, Amount, SourceRate, TargetRate, Commission };

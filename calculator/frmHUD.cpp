@@ -25,6 +25,7 @@
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QScopedValueRollback>
 
 using namespace Qt::StringLiterals;
 
@@ -165,6 +166,9 @@ frmHUD::frmHUD()
     txtCom->installEventFilter(this);
     MOD_Universe::validateOnLeaving(*txtCom, [this](bool& Cancel) { txtCom_Validate(Cancel); });
     connect(txtConvert, &QLineEdit::textChanged, this, &frmHUD::txtConvert_Change);
+    // Rates change by a choice, a refill or by hand: any of them voids the figures.
+    for (QLineEdit* box : {txtExchangeRate[0], txtExchangeRate[1], txtCom})
+        connect(box, &QLineEdit::textChanged, this, &frmHUD::inputsChanged);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
 
@@ -253,26 +257,53 @@ void frmHUD::clearSide(int Index)
 void frmHUD::refillKeepingSelection()
 {
     const std::array<QString, 2> chosen{selectedCountry(0), selectedCountry(1)};
-    fillCountryLists();
-    for (int i = 0; i < 2; ++i) {
-        if (chosen[i].isEmpty())
-            continue;  // nothing was chosen: the boxes keep what they show
-        const auto found = lstCountries[i]->findItems(chosen[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
-        if (found.isEmpty()) {
-            // Calculate must not pair the old rate with an unchosen side.
-            clearSide(i);
-            continue;
+    {
+        // Judged once the sides are chosen again, not on the way through an empty list.
+        const QScopedValueRollback refilling(refilling_, true);
+        fillCountryLists();
+        for (int i = 0; i < 2; ++i) {
+            if (chosen[i].isEmpty())
+                continue;  // nothing was chosen: the boxes keep what they show
+            const auto found = lstCountries[i]->findItems(chosen[i], Qt::MatchExactly | Qt::MatchCaseSensitive);
+            if (found.isEmpty()) {
+                // Calculate must not pair the old rate with an unchosen side.
+                clearSide(i);
+                continue;
+            }
+            if (lstCountries[i]->currentItem() == found.first() && found.first()->isSelected())
+                lstCountries_Click(i);  // the lists were not refilled: look the row up again all the same
+            else
+                lstCountries[i]->setCurrentItem(found.first());
         }
-        if (lstCountries[i]->currentItem() == found.first() && found.first()->isSelected())
-            lstCountries_Click(i);  // the lists were not refilled: look the row up again all the same
-        else
-            lstCountries[i]->setCurrentItem(found.first());
+        UpdateCalculateButton();
     }
-    UpdateCalculateButton();
+    inputsChanged();
+}
+
+MOD_Universe::ExchangeInputs frmHUD::exchangeInputs() const
+{
+    MOD_Universe::ExchangeInputs in;
+    in.sourceCountry = selectedCountry(0);
+    in.targetCountry = selectedCountry(1);
+    in.sourceRate = txtExchangeRate[0]->text();
+    in.targetRate = txtExchangeRate[1]->text();
+    in.amount = txtConvert->text();
+    in.commission = txtCom->text();
+    return in;
+}
+
+void frmHUD::inputsChanged()
+{
+    if (refilling_ || !figuresFrom_ || *figuresFrom_ == exchangeInputs())
+        return;
+    figuresFrom_.reset();
+    for (FigureLabel* figure : {lblExRes, lblComRes, lblTotalRes})
+        figure->setFigure(QString());
 }
 
 void frmHUD::lstCountries_Click(int Index)
 {
+    inputsChanged();
     const QString name = selectedCountry(Index);
     if (name.isEmpty())
         return;  // a refill clears the selection without a choice being made
@@ -319,6 +350,7 @@ void frmHUD::txtCom_KeyPress(int& KeyAscii)
 
 void frmHUD::txtConvert_Change()
 {
+    inputsChanged();
     UpdateCalculateButton();
 }
 
@@ -336,23 +368,18 @@ void frmHUD::cmdCalculate_Click()
 
 void frmHUD::CalculateExchange()
 {
-    MOD_Universe::ExchangeInputs in;
-    in.sourceCountry = selectedCountry(0);
-    in.targetCountry = selectedCountry(1);
-    in.sourceRate = txtExchangeRate[0]->text();
-    in.targetRate = txtExchangeRate[1]->text();
-    in.amount = txtConvert->text();
-    in.commission = txtCom->text();
-
+    const MOD_Universe::ExchangeInputs in = exchangeInputs();
     const MOD_Universe::ExchangeResult result = MOD_Universe::calculateExchange(in);
     switch (result.kind) {
     case MOD_Universe::ExchangeResult::Kind::SameCountry:
         lblExRes->setFigure(result.exchange);
+        figuresFrom_ = in;
         break;
     case MOD_Universe::ExchangeResult::Kind::Converted:
         lblExRes->setFigure(result.exchange);
         lblComRes->setFigure(result.commission);
         lblTotalRes->setFigure(result.total);
+        figuresFrom_ = in;
         break;
     case MOD_Universe::ExchangeResult::Kind::Failed:
         MsgBox(MOD_Universe::failureMessage(result), MsgBoxButtons::OK, MsgBoxIcon::Exclamation);

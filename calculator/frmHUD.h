@@ -10,11 +10,14 @@
 // Other parts of the program reach the window only through the few accessors
 // below; tests find its controls by object name (lstCountries_0, txtCom, ...).
 
+#include "calculator/Exchange.h"
+
 #include <QMainWindow>
 
 #include <array>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class FigureLabel;
 class QDate;
@@ -57,7 +60,8 @@ public:
     // Refills both country lists from the rates table and chooses again, by
     // exact name, the country each side had chosen, so its boxes show that row
     // as it stands now. A side whose country is gone is left unchosen with its
-    // boxes emptied. The result figures are not touched.
+    // boxes emptied. The result figures stay only if neither side's country
+    // nor rate changed.
     void refillKeepingSelection();
 
     // Runs the closing steps once, also when the application quits without a
@@ -105,6 +109,10 @@ private:
 
     void UpdateCalculateButton();
     void CalculateExchange();
+    MOD_Universe::ExchangeInputs exchangeInputs() const;
+    // Empties the three figures once any input differs from those they were
+    // computed from, so a till never reads a total beside other inputs.
+    void inputsChanged();
     void clearSide(int Index);
     bool filterNumericKey(QLineEdit* box, QKeyEvent* event);
 
@@ -120,4 +128,7 @@ private:
     FigureLabel* lblComRes = nullptr;
     FigureLabel* lblTotalRes = nullptr;
     bool unloaded_ = false;
+    // What the figures shown were computed from; none while they are empty.
+    std::optional<MOD_Universe::ExchangeInputs> figuresFrom_;
+    bool refilling_ = false;
 };

@@ -75,6 +75,8 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
                MsgBoxIcon::Exclamation, ImportRatesTitle);
         return;
     }
+    if (!mayChangeRates())
+        return;
 
     const QString start = lastFolders().imported.isEmpty() ? defaultImportFolder() : lastFolders().imported;
     const QString path = openFileName(

@@ -6,8 +6,10 @@
 #include "app/Placement.h"
 #include "data/RecordStore.h"
 #include "data/TextLimits.h"
+#include "data/WriteAccess.h"
 
 #include <QBoxLayout>
+#include <QDir>
 #include <QFrame>
 #include <QLineEdit>
 #include <QPushButton>
@@ -55,6 +57,36 @@ void limitToCharacters(QLineEdit& box, int limit)
         box.setText(MOD_Data::cutToCharacters(text, limit));
         box.setCursorPosition(std::min(cursor, int(box.text().size())));
     });
+}
+
+bool mayChangeRates()
+{
+    const std::optional<MOD_Data::WriteRefusal> refusal = MOD_Data::writeRefusal(MOD_Data::databasePath());
+    if (!refusal)
+        return true;
+    const QString where = u"'%1'"_s.arg(QDir::toNativeSeparators(refusal->path));
+    QString sentence;
+    if (!refusal->group.isEmpty()) {
+        sentence = u"You may not change the rates on this computer: ask the administrator to add you to the group "
+                   "%1, then log in again."_s.arg(refusal->group);
+    } else {
+        switch (refusal->kind) {
+        case MOD_Data::WriteRefusal::Kind::ReadOnlyDisk:
+            sentence = u"The rates cannot be changed because %1 is on a read-only disk: ask the administrator to "
+                       "make it writable."_s.arg(where);
+            break;
+        case MOD_Data::WriteRefusal::Kind::File:
+            sentence = u"The rates cannot be changed because the rates file %1 is read-only for you: ask the "
+                       "administrator to let you write to it."_s.arg(where);
+            break;
+        case MOD_Data::WriteRefusal::Kind::Folder:
+            sentence = u"The rates cannot be changed because the folder %1, where the rates file keeps its journal "
+                       "while saving, is read-only for you: ask the administrator to let you write to it."_s.arg(where);
+            break;
+        }
+    }
+    MsgBox(sentence, MsgBoxButtons::OK, MsgBoxIcon::Information);
+    return false;
 }
 
 void reportSaveError(long number, const QString& description) noexcept

@@ -58,6 +58,12 @@ void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText);
 // and a cut never splits one. Longer text, typed, pasted or set, is cut.
 void limitToCharacters(QLineEdit& box, int limit);
 
+// Whether this user may change the rates. When the file system would refuse
+// the save (a read-only file, folder or disk, or a group the user is not in),
+// says so in one sentence naming what to do and returns false: the rate
+// commands stop before any dialog, and converting goes on as before.
+bool mayChangeRates();
+
 // Shows the save failure ("Save Error", critical icon), then discards the
 // record set's pending changes. Never throws.
 void reportSaveError(long number, const QString& description) noexcept;

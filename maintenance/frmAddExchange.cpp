@@ -174,6 +174,8 @@ namespace MOD_Universe {
 
 void showAddRates(QWidget& owner, const RefillLists& refill)
 {
+    if (!mayChangeRates())
+        return;
     // Built afresh for each opening, modal over the main window, which may
     // delete it with itself before exec returns.
     QPointer<frmAddExchange> dialog = new frmAddExchange(&owner);

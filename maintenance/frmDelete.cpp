@@ -273,11 +273,15 @@ namespace MOD_Universe {
 
 void showDeleteRates(QWidget& owner, const RefillLists& refill)
 {
+    if (!mayChangeRates())
+        return;
     showDeleteDialog(owner, refill, DeleteCaption, false);
 }
 
 void showEditRates(QWidget& owner, const RefillLists& refill)
 {
+    if (!mayChangeRates())
+        return;
     showDeleteDialog(owner, refill, SaveCaption, true);
 }
 

@@ -10,12 +10,21 @@
 #include "maintenance/frmDelete.h"
 #include "tests/StoreFixtures.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
+#include <grp.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <optional>
+
 using namespace MaintenanceFixture;
 using AppFixture::choose;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -88,21 +97,96 @@ protected:
     }
 };
 
-TEST_F(UnwritableRates, aFileThisUserMayNotWriteFailsEachWriteWithTheSaveErrorAndLosesNothing)
+// A rates file this user may not write: each rate command says so in one
+// sentence before any dialog or file choice, and converting goes on.
+enum class Refused { File, Folder, OthersGroup };
+
+class RefusedRates : public UnwritableRates, public ::testing::WithParamInterface<Refused> {
+protected:
+    // Sets a path's owner and mode until the test ends; false when it cannot.
+    bool setModes(const QString& path, mode_t mode, std::optional<std::pair<uid_t, gid_t>> owner = std::nullopt)
+    {
+        const QByteArray native = QFile::encodeName(path);
+        struct stat st {};
+        if (::stat(native.constData(), &st) != 0)
+            return false;
+        restore.emplace_back([native, st] {
+            ::chown(native.constData(), st.st_uid, st.st_gid);
+            ::chmod(native.constData(), st.st_mode & 07777);
+        });
+        return (!owner || ::chown(native.constData(), owner->first, owner->second) == 0)
+            && ::chmod(native.constData(), mode) == 0;
+    }
+    void TearDown() override
+    {
+        modes.reset();
+        for (auto it = restore.rbegin(); it != restore.rend(); ++it)
+            (*it)();
+        UnwritableRates::TearDown();
+    }
+    // Triggers a command; true when it brought up a dialog (closed again at once).
+    bool opensADialog(const char* action)
+    {
+        bool opened = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, [&opened] {
+            if (QWidget* modal = QApplication::activeModalWidget()) {
+                opened = true;
+                modal->close();
+            }
+        });
+        watch.start(0);
+        trigger(action);
+        return opened;
+    }
+
+    std::vector<std::function<void()>> restore;
+    std::optional<StoreFixtures::ModesApply> modes;
+};
+
+TEST_P(RefusedRates, eachRateCommandSaysWhyAndWhatToDoBeforeAnyDialogAndConvertingGoesOn)
 {
     MOD_Data::createRatesFile(dbPath(), sampleRates());
     const QByteArray bytes = StoreFixtures::fileBytes(dbPath());
-    StoreFixtures::UnwritableFile guard(dbPath());
-    if (!guard.ok())
-        GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
+    std::string expected;
+    switch (GetParam()) {
+    case Refused::File:
+        ASSERT_TRUE(setModes(dbPath(), 0444));
+        expected = "the rates file '" + str(QDir::toNativeSeparators(dbPath())) + "' is read-only for you";
+        break;
+    case Refused::Folder:
+        ASSERT_TRUE(setModes(QFileInfo(dbPath()).absolutePath(), 0555));
+        expected = "the folder '" + str(QDir::toNativeSeparators(QFileInfo(dbPath()).absolutePath())) + "'";
+        break;
+    case Refused::OthersGroup: {
+        // The package's arrangement: the file belongs to a group this user is not in.
+        const group* daemon = getgrgid(1);
+        if (!daemon || ::geteuid() != 0)
+            GTEST_SKIP() << "needs root to give the file to another owner and group";
+        ASSERT_TRUE(setModes(dbPath(), 0664, std::pair<uid_t, gid_t>{1, 1}));
+        expected = std::string("ask the administrator to add you to the group ") + daemon->gr_name + ", then log in again.";
+        break;
+    }
+    }
+    modes.emplace();  // root writes through any mode unless told not to
     startProgram({}, false);
-    EXPECT_TRUE(messages.empty()) << "an unwritable file still opens: " << prompts().front();
+    ASSERT_TRUE(messages.empty()) << "an unwritable file still opens: " << prompts().front();
 
-    tryEveryWrite("read-only");
+    for (const char* command : {"mnuFileAddRates", "mnuFileEditRates", "mnuFileDeleteRates", "mnuFileImportRates"}) {
+        messages.clear();
+        EXPECT_FALSE(opensADialog(command)) << command;
+        ASSERT_EQ(messages.size(), 1u) << command;
+        EXPECT_NE(str(messages[0].prompt).find(expected), std::string::npos) << str(messages[0].prompt);
+        const QString& said = messages[0].prompt;
+        EXPECT_TRUE(said.endsWith(u'.') && !said.contains(u". "_s) && !said.contains(u'\n')) << "one sentence";
+        EXPECT_FALSE(said.contains(u"ERROR"_s));
+    }
     expectTheProgramGoesOn(4);
     frmHUD::instance().close();
     EXPECT_EQ(StoreFixtures::fileBytes(dbPath()), bytes);
 }
+
+INSTANTIATE_TEST_SUITE_P(Kinds, RefusedRates, ::testing::Values(Refused::File, Refused::Folder, Refused::OthersGroup));
 
 // Each locked write waits out the store's busy timeout, made short here: the
 // program's connection takes it when it opens.
@@ -128,21 +212,44 @@ TEST_F(UnwritableRates, aFileAnotherProgramIsWritingFailsEachWriteWithTheSaveErr
     expectTheProgramGoesOn(5);
 }
 
-// A failed delete is a failed write like any other: the Save Error message.
-TEST_F(UnwritableRates, aFailedDeleteGivesTheSaveErrorMessage)
+// Permission lost while a dialog is open is a failed write like any other: the
+// check before the dialog passed, so the Save Error reports it, and every row
+// stays as it was. The folder turns read-only, since the open file's own
+// handle would still write.
+TEST_F(UnwritableRates, aFolderThatBecomesReadOnlyUnderAnOpenDialogFailsEachWriteWithTheSaveError)
 {
-    MOD_Data::createRatesFile(dbPath(), sampleRates());
-    StoreFixtures::UnwritableFile guard(dbPath());
-    if (!guard.ok())
-        GTEST_SKIP() << "cannot make the file unwritable here: " << guard.why().toStdString();
-    startProgram({}, false);
+    startProgram();
+    const QByteArray folder = QFile::encodeName(QFileInfo(dbPath()).absolutePath());
+    std::optional<StoreFixtures::ModesApply> modes;
+    const auto readOnly = [&](bool on) {
+        ::chmod(folder.constData(), on ? 0555 : 0700);
+        modes.reset();
+        if (on)
+            modes.emplace();
+    };
+    const std::vector<std::string> before = storedRows();
+    withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
+        readOnly(true);
+        ctl(d).txtCountry->setText(QStringLiteral("Newland"));
+        ctl(d).txtExRate->setText(QStringLiteral("4"));
+        messages.clear();
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
+        ASSERT_EQ(messages.size(), 1u) << prompts().back();
+        expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
+        EXPECT_EQ(str(ctl(d).txtCountry->text()), "Newland") << "the boxes keep what the user typed";
+        readOnly(false);
+    });
     withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
+        readOnly(true);
         choose(ctl(d).lstCountries, QStringLiteral("Threeland"));
         messages.clear();
-        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
-        ASSERT_EQ(messages.size(), 2u);
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);  // confirmed with Yes
+        ASSERT_EQ(messages.size(), 2u) << prompts().back();
         expectSaveError(messages[1], MOD_Data::Err::CannotOpen);
+        readOnly(false);
     });
+    readOnly(false);
+    EXPECT_EQ(storedRows(), before);
 }
 
 } // namespace

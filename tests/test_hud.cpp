@@ -81,6 +81,56 @@ INSTANTIATE_TEST_SUITE_P(
                       // an exponent-form rate read back from the store
                       Conversion{"Zeroland", "Britain", "1", "0", {"100000000000000000000.00", ".00", "100000000000000000000.00"}}));
 
+// Figures never stand beside inputs they were not computed from: any change of
+// a side's country or rate, the amount or the commission empties all three,
+// for the eye and for a screen reader, until the next Calculate.
+struct InputChange {
+    const char* name;
+    std::function<void(const AppFixture::Hud&, frmHUD&)> change;
+    bool clears;
+    friend void PrintTo(const InputChange& c, std::ostream* os) { *os << c.name; }
+};
+
+class FiguresAfterAChange : public MainWindowTest, public ::testing::WithParamInterface<InputChange> {};
+
+TEST_P(FiguresAfterAChange, emptyUnlessTheInputsAreTheSame)
+{
+    const AppFixture::Hud c(*hud);
+    choose(c.lstCountries[0], QStringLiteral("Britain"));
+    choose(c.lstCountries[1], QStringLiteral("Testland"));
+    typeInto(c.txtConvert, QStringLiteral("100"));
+    typeInto(c.txtCom, QStringLiteral("2"));
+    QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+    const QStringList shown{QStringLiteral("150.00"), QStringLiteral("3.00"), QStringLiteral("147.00")};
+    ASSERT_EQ(c.figures(), shown);
+
+    GetParam().change(c, *hud);
+    const QStringList empty{QString(), QString(), QString()};
+    EXPECT_EQ(c.figures(), GetParam().clears ? empty : shown);
+    QAccessibleInterface* total = QAccessible::queryAccessibleInterface(c.lblTotalRes);
+    ASSERT_NE(total, nullptr);
+    EXPECT_EQ(total->text(QAccessible::Value), GetParam().clears ? QString() : shown[2]);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, FiguresAfterAChange,
+    ::testing::Values(
+        InputChange{"otherFromCountry", [](const auto& c, auto&) { choose(c.lstCountries[0], QStringLiteral("Twoland")); }, true},
+        InputChange{"otherToCountry", [](const auto& c, auto&) { choose(c.lstCountries[1], QStringLiteral("Threeland")); }, true},
+        InputChange{"amountTyped", [](const auto& c, auto&) { QTest::keyClick(c.txtConvert, Qt::Key_5); }, true},
+        InputChange{"commissionTyped", [](const auto& c, auto&) { QTest::keyClick(c.txtCom, Qt::Key_Backspace); }, true},
+        InputChange{"rateChangedInTheTable",
+                    [](const auto&, frmHUD& w) {
+                        MOD_Data::rsRates.FindCountry(QStringLiteral("Testland"));
+                        MOD_Data::rsRates.SetField(MOD_Data::FieldRate, QStringLiteral("1.6"));
+                        MOD_Data::rsRates.Update();
+                        w.refillKeepingSelection();
+                    },
+                    true},
+        InputChange{"refillChangingNothing", [](const auto&, frmHUD& w) { w.refillKeepingSelection(); }, false},
+        InputChange{"sameCountryChosenAgain", [](const auto& c, auto&) { choose(c.lstCountries[1], QStringLiteral("Testland")); }, false}),
+    [](const ::testing::TestParamInfo<InputChange>& info) { return std::string(info.param.name); });
+
 TEST_F(MainWindowTest, choosingACountryShowsItsUnitAndRate)
 {
     choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
@@ -118,14 +168,15 @@ TEST_F(MainWindowTest, sameCountryFormatsOnlyTheExchangeFigure)
     EXPECT_TRUE(messages.empty());
 }
 
-TEST_F(MainWindowTest, failedCalculationKeepsLabelsAndSaysWhy)
+TEST_F(MainWindowTest, failedCalculationShowsNoFiguresAndSaysWhy)
 {
     choose(ctl(*hud).lstCountries[0], QStringLiteral("Britain"));
     choose(ctl(*hud).lstCountries[1], QStringLiteral("Testland"));
     typeInto(ctl(*hud).txtConvert, QStringLiteral("10"));
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
-    const QStringList before = ctl(*hud).figures();
-    ASSERT_EQ(before.first(), QStringLiteral("15.00"));
+    ASSERT_EQ(ctl(*hud).figures().first(), QStringLiteral("15.00"));
+    // The old figures went with the old amount.
+    const QStringList before{QString(), QString(), QString()};
 
     typeInto(ctl(*hud).txtConvert, QStringLiteral("1.2.3"));
     QTest::mouseClick(ctl(*hud).cmdCalculate, Qt::LeftButton);
