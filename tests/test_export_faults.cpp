@@ -52,6 +52,11 @@ struct TinyDisk {
     const char* alsoSays;
 };
 
+void PrintTo(const TinyDisk& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
 // A 64 KB file system of the test's own, so filling it harms nothing else.
 class ExportOntoATinyDisk : public ::testing::TestWithParam<TinyDisk> {
 protected:
@@ -125,6 +130,11 @@ struct NotAFile {
     const char* name;
     int (*make)(const char* path);  // 0, or errno when this user cannot make it
 };
+
+void PrintTo(const NotAFile& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class ExportOntoNotAFile : public ::testing::TestWithParam<NotAFile> {};
 
