@@ -1,41 +1,26 @@
-// Export where the file cannot be written whole: a file system out of room, a
-// folder that allows no new file, a device or pipe at the name. The old export
-// must stay byte for byte, and the message must say why.
+// Export onto a file system of the test's own that runs out of room, or whose
+// folder allows no new file: the old export must stay byte for byte, nothing
+// may be left beside it, and the message must give the system's reason.
+
+#include "StoreFixtures.h"
 
 #include "data/RateImport.h"
 
-#include <gtest/gtest.h>
-
 #include <QDir>
-#include <QFile>
-#include <QTemporaryDir>
 
-#include <cerrno>
-#include <cstring>
-#include <sys/fsuid.h>
 #include <sys/mount.h>
-#include <sys/stat.h>
 #include <sys/statvfs.h>
-#include <sys/sysmacros.h>
-#include <unistd.h>
 
 using namespace Qt::StringLiterals;
-using namespace MOD_Data;
 
 namespace {
 
-std::vector<RateRow> manyRates(int count)
+std::vector<MOD_Data::RateRow> manyRates(int count)
 {
-    std::vector<RateRow> rows;
+    std::vector<MOD_Data::RateRow> rows;
     for (int i = 0; i < count; ++i)
         rows.push_back({u"Country %1"_s.arg(i), u"Unit"_s, 1.25 + i, QDate(2024, 5, 1)});
     return rows;
-}
-
-QByteArray bytesOf(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(unreadable)");
 }
 
 qint64 freeBytes(const QString& folder)
@@ -46,8 +31,8 @@ qint64 freeBytes(const QString& folder)
 
 struct TinyDisk {
     const char* name;
-    qint64 leftFree;      // bytes the file system still has when the export starts
-    bool folderReadOnly;  // and the export runs as a user who may not write in it
+    qint64 leftFree;      // when the export starts
+    bool folderReadOnly;  // and the modes apply even to root
     int error;            // the system's reason the message must give
     const char* alsoSays;
 };
@@ -57,7 +42,6 @@ void PrintTo(const TinyDisk& c, std::ostream* os)
     *os << c.name;
 }
 
-// A 64 KB file system of the test's own, so filling it harms nothing else.
 class ExportOntoATinyDisk : public ::testing::TestWithParam<TinyDisk> {
 protected:
     void SetUp() override
@@ -65,9 +49,8 @@ protected:
         if (::geteuid() != 0)
             GTEST_SKIP() << "mounting a small file system needs root";
         ASSERT_TRUE(dir.isValid());
-        mnt = dir.filePath(u"mnt"_s);
         ASSERT_TRUE(QDir().mkpath(mnt));
-        if (::mount("tmpfs", QFile::encodeName(mnt).constData(), "tmpfs", 0, "size=64k,mode=0777") != 0)
+        if (::mount("tmpfs", QFile::encodeName(mnt).constData(), "tmpfs", 0, "size=64k") != 0)
             GTEST_SKIP() << "could not mount a tmpfs: " << std::strerror(errno);
         mounted = true;
     }
@@ -79,7 +62,7 @@ protected:
     }
 
     QTemporaryDir dir;
-    QString mnt;
+    const QString mnt = dir.filePath(u"mnt"_s);
     bool mounted = false;
 };
 
@@ -87,31 +70,24 @@ TEST_P(ExportOntoATinyDisk, keepsTheOldExportAndSaysWhy)
 {
     const TinyDisk& c = GetParam();
     const QString path = mnt + u"/rates.csv"_s;
-    ASSERT_EQ(writeExportFile(path, manyRates(40)), QString());
-    const QByteArray old = bytesOf(path);
-
-    QFile fill(mnt + u"/fill"_s);
-    ASSERT_TRUE(fill.open(QIODevice::WriteOnly));
-    ASSERT_EQ(fill.write(QByteArray(freeBytes(mnt) - c.leftFree, '\0')), freeBytes(mnt) - c.leftFree);
-    ASSERT_TRUE(fill.flush());
-    fill.close();
+    ASSERT_EQ(MOD_Data::writeExportFile(path, manyRates(40)), QString());
+    const QByteArray old = StoreFixtures::fileBytes(path);
+    StoreFixtures::writeBytes(mnt + u"/fill"_s, QByteArray(freeBytes(mnt) - c.leftFree, '\0'));
     ASSERT_EQ(freeBytes(mnt), c.leftFree);
-    const std::vector<RateRow> rows = manyRates(300);
-    ASSERT_GT(exportCsv(rows).size(), c.leftFree);
+    const std::vector<MOD_Data::RateRow> rows = manyRates(300);
+    ASSERT_GT(MOD_Data::exportCsv(rows).size(), c.leftFree);
 
     QString error;
     if (c.folderReadOnly) {
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(mnt).constData(), 0555), 0);
-        ASSERT_EQ(::chmod(QFile::encodeName(dir.path()).constData(), 0755), 0);
-        ::setfsuid(65534);  // this thread's file access as nobody, the way a user's would be
-        error = writeExportFile(path, rows);
-        ::setfsuid(0);
+        const StoreFixtures::ModesApply modes;
+        error = MOD_Data::writeExportFile(path, rows);
     } else {
-        error = writeExportFile(path, rows);
+        error = MOD_Data::writeExportFile(path, rows);
     }
 
-    EXPECT_EQ(bytesOf(path).toStdString(), old.toStdString());
+    EXPECT_EQ(StoreFixtures::fileBytes(path).toStdString(), old.toStdString());
     EXPECT_EQ(QDir(mnt).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
               (QStringList{u"fill"_s, u"rates.csv"_s}));
     EXPECT_TRUE(error.startsWith(u"Could not write '%1': "_s.arg(path))) << error.toStdString();
@@ -125,42 +101,5 @@ INSTANTIATE_TEST_SUITE_P(
                       TinyDisk{"spaceForPartOfTheFile", 4096, false, ENOSPC, ""},
                       TinyDisk{"aFolderThatAllowsNoNewFile", 4096, true, EACCES, "allows no new file"}),
     [](const ::testing::TestParamInfo<TinyDisk>& info) { return std::string(info.param.name); });
-
-struct NotAFile {
-    const char* name;
-    int (*make)(const char* path);  // 0, or errno when this user cannot make it
-};
-
-void PrintTo(const NotAFile& c, std::ostream* os)
-{
-    *os << c.name;
-}
-
-class ExportOntoNotAFile : public ::testing::TestWithParam<NotAFile> {};
-
-// Replacing a pipe or a device with a plain file would break whatever uses it.
-TEST_P(ExportOntoNotAFile, isRefusedAndLeavesItAsItWas)
-{
-    QTemporaryDir dir;
-    const QByteArray path = QFile::encodeName(dir.filePath(u"rates.csv"_s));
-    if (const int error = GetParam().make(path.constData()))
-        GTEST_SKIP() << "cannot make one here: " << std::strerror(error);
-    struct stat before {};
-    ASSERT_EQ(::lstat(path.constData(), &before), 0);
-
-    const QString error = writeExportFile(QFile::decodeName(path), manyRates(3));
-    EXPECT_TRUE(error.contains(u"not an ordinary file"_s)) << error.toStdString();
-    struct stat after {};
-    ASSERT_EQ(::lstat(path.constData(), &after), 0);
-    EXPECT_EQ(after.st_mode & S_IFMT, before.st_mode & S_IFMT);
-    EXPECT_EQ(after.st_rdev, before.st_rdev);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Targets, ExportOntoNotAFile,
-    ::testing::Values(NotAFile{"aPipe", [](const char* p) { return ::mkfifo(p, 0666) == 0 ? 0 : errno; }},
-                      NotAFile{"aDevice",  // one like /dev/full, in the test's own folder
-                               [](const char* p) { return ::mknod(p, S_IFCHR | 0666, makedev(1, 7)) == 0 ? 0 : errno; }}),
-    [](const ::testing::TestParamInfo<NotAFile>& info) { return std::string(info.param.name); });
 
 } // namespace
