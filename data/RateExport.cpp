@@ -1,9 +1,9 @@
 #include "data/RateImport.h"
 
 #include "data/Csv.h"
+#include "data/DurableFile.h"
 
 #include <QLocale>
-#include <QSaveFile>
 
 using namespace Qt::StringLiterals;
 
@@ -23,15 +23,8 @@ QByteArray exportCsv(const std::vector<RateRow>& rows)
 
 QString writeExportFile(const QString& path, const std::vector<RateRow>& rows)
 {
-    // A failed write leaves whatever file was there untouched.
-    QSaveFile file(path);
-    const QString label = fileLabel(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return u"Could not write %1: %2"_s.arg(label, file.errorString());
-    const QByteArray bytes = exportCsv(rows);
-    if (file.write(bytes) != bytes.size() || !file.commit())
-        return u"Could not write %1: %2"_s.arg(label, file.errorString());
-    return {};
+    const QString reason = replaceFileDurably(path, exportCsv(rows));
+    return reason.isEmpty() ? QString() : u"Could not write %1: %2"_s.arg(fileLabel(path), reason);
 }
 
 QString suggestedExportName(const QDate& day)

@@ -139,8 +139,8 @@ void exportUnguarded(QWidget& owner)
         path += u".csv"_s;
     lastFolders().exported = QFileInfo(path).absolutePath();
 
-    const QFileInfo target(path);
-    if (target.exists() && !target.isDir()
+    // Only a file is replaced; for a device or pipe the refusal follows at once.
+    if (QFileInfo(path).isFile()
         && MsgBox(u"%1 already exists.\r\nDo you want to replace it?"_s.arg(MOD_Data::fileLabel(path)),
                   MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, ExportRatesTitle)
             != MsgBoxResult::Yes)

@@ -20,6 +20,8 @@
 #include <QMenuBar>
 #include <QTableWidget>
 
+#include <sys/stat.h>
+
 using namespace Qt::StringLiterals;
 using MaintenanceFixture::MaintenanceTest;
 using MaintenanceFixture::ctl;
@@ -421,6 +423,20 @@ TEST_F(ImportExportTest, aFileThatCannotBeWrittenIsNamed)
     EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path))) << str(messages[0].prompt);
     EXPECT_FALSE(QFileInfo::exists(path));
+}
+
+TEST_F(ImportExportTest, aPipeIsNotOfferedForReplacingAndIsKept)
+{
+    startProgram(tillRates());
+    const QString path = dir.filePath(u"rates.csv"_s);
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0666), 0);
+    exportThroughMenu(path);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(str(messages[0].prompt), "Could not write '" + str(QDir::toNativeSeparators(path))
+                                           + "': it is not an ordinary file (a device, a pipe or the like)\r\n"
+                                             "The rates were not exported.");
+    EXPECT_FALSE(QFileInfo(path).isFile());
 }
 
 // ------------------------------------------------------------------ dates
