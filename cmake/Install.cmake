@@ -24,9 +24,58 @@
 #                maintainer scripts create. Left out of a plain install.
 
 set(TALLYVANE_APP_ID com.fernwicksoftware.Tallyvane)
-# The day the release named by the project version was made; the metainfo,
-# the manual page and the Debian changelog carry it.
-set(TALLYVANE_RELEASE_DATE 2026-12-07)
+
+# The Debian changelog lists every release, newest first, each with the time it
+# was made. The project's version must have an entry there: the newest one, or
+# the one below a newest entry marked UNRELEASED (work towards the next
+# version). That entry's day is the release date the metainfo and the manual
+# page carry.
+set(_tallyvane_changelog ${PROJECT_SOURCE_DIR}/packaging/debian/changelog)
+set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS ${_tallyvane_changelog})
+file(STRINGS ${_tallyvane_changelog} _lines)
+set(_versions)
+set(_distributions)
+set(_dates)
+foreach(_line IN LISTS _lines)
+  if(_line MATCHES "^tallyvane \\(([^)]+)\\) ([^;]+);")
+    list(APPEND _versions ${CMAKE_MATCH_1})
+    list(APPEND _distributions ${CMAKE_MATCH_2})
+  elseif(_line MATCHES "^ -- .+>  (.+)$")
+    list(APPEND _dates "${CMAKE_MATCH_1}")
+  endif()
+endforeach()
+list(FIND _versions ${PROJECT_VERSION} _entry)
+list(LENGTH _versions _count)
+list(LENGTH _dates _dated)
+if(_entry EQUAL 1)
+  list(GET _distributions 0 _newest)
+endif()
+if(NOT _count EQUAL _dated OR _entry EQUAL -1 OR _entry GREATER 1
+   OR (_entry EQUAL 1 AND NOT _newest STREQUAL "UNRELEASED"))
+  message(FATAL_ERROR "packaging/debian/changelog: version ${PROJECT_VERSION} needs an entry, "
+    "newest or below an UNRELEASED one, each entry closed by a ' -- name <address>  date' line")
+endif()
+# The day as written in the entry, whatever the zone of the machine building.
+list(GET _dates ${_entry} _date)
+set(_months Jan Feb Mar Apr May Jun Jul Aug Sep Oct Nov Dec)
+set(_month -1)
+if(_date MATCHES "^[A-Z][a-z][a-z], ([0-9][0-9]?) ([A-Z][a-z][a-z]) ([0-9][0-9][0-9][0-9]) ")
+  set(_day ${CMAKE_MATCH_1})
+  set(_year ${CMAKE_MATCH_3})
+  list(FIND _months ${CMAKE_MATCH_2} _month)
+endif()
+if(_month EQUAL -1)
+  message(FATAL_ERROR "packaging/debian/changelog: '${_date}' is not a date such as 'Mon, 07 Dec 2026 17:00:50 +0000'")
+endif()
+math(EXPR _month "${_month} + 1")
+string(LENGTH ${_day} _len)
+if(_len EQUAL 1)
+  set(_day 0${_day})
+endif()
+if(_month LESS 10)
+  set(_month 0${_month})
+endif()
+set(TALLYVANE_RELEASE_DATE ${_year}-${_month}-${_day})
 # lib/, not lib/<multiarch>/: the program folder is the program's, not a library folder.
 set(TALLYVANE_PROGRAM_DIR lib/tallyvane)
 set(TALLYVANE_SEED_DIR ${CMAKE_INSTALL_DATADIR}/tallyvane)
@@ -48,16 +97,10 @@ add_custom_command(OUTPUT ${_tallyvane_seed_db}
   VERBATIM)
 
 # ---- Files made from templates: the version comes from project() only -----
-execute_process(
-  COMMAND date -u -R -d "${TALLYVANE_RELEASE_DATE} 12:00"
-  OUTPUT_VARIABLE TALLYVANE_RELEASE_DATE_RFC2822
-  OUTPUT_STRIP_TRAILING_WHITESPACE COMMAND_ERROR_IS_FATAL ANY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/${TALLYVANE_APP_ID}.metainfo.xml.in
   ${_tallyvane_gen}/${TALLYVANE_APP_ID}.metainfo.xml @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/tallyvane.1.in
   ${_tallyvane_gen}/tallyvane.1 @ONLY)
-configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/changelog.in
-  ${_tallyvane_gen}/changelog @ONLY)
 foreach(_script postinst postrm)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/${_script}.in
     ${_tallyvane_gen}/debian/${_script} @ONLY
@@ -66,10 +109,11 @@ foreach(_script postinst postrm)
 endforeach()
 
 # Compressed without a name or time stamp, so the same sources give the same bytes.
-foreach(_doc tallyvane.1 changelog)
-  add_custom_command(OUTPUT ${_tallyvane_gen}/${_doc}.gz
-    COMMAND gzip -9 -n -c ${_tallyvane_gen}/${_doc} > ${_tallyvane_gen}/${_doc}.gz
-    DEPENDS ${_tallyvane_gen}/${_doc}
+foreach(_doc ${_tallyvane_gen}/tallyvane.1 ${_tallyvane_changelog})
+  get_filename_component(_name ${_doc} NAME)
+  add_custom_command(OUTPUT ${_tallyvane_gen}/${_name}.gz
+    COMMAND gzip -9 -n -c ${_doc} > ${_tallyvane_gen}/${_name}.gz
+    DEPENDS ${_doc}
     VERBATIM)
 endforeach()
 add_custom_target(tallyvane_install_files ALL

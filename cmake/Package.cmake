@@ -40,7 +40,4 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${CMAKE_BINARY_DIR}/packaging/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
-# Resolve every symbol at start so the whole relocation table can be read-only.
-target_link_options(tallyvane PRIVATE LINKER:-z,relro,-z,now)
-
 include(CPack)

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Builds the Debian package in a build folder and checks it without installing
-# it: its name and control fields, lintian (errors and warnings fail), the
-# metainfo, desktop entry and manual page it carries, and its contents against
-# packaging/package-contents.txt.
+# it: its name and control fields, lintian (errors, warnings and hardening notes
+# fail), the hardening of the program it carries, its metainfo, desktop entry
+# and manual page, and its contents against packaging/package-contents.txt.
 #
 #   packaging/check-package.sh [BUILD]     (default: build)
 #
@@ -41,8 +41,22 @@ rc=0
 out=$(lintian --fail-on error,warning --display-info --pedantic "$deb" 2>&1) || rc=$?
 printf '%s\n' "$out" | grep -v '^running with root privileges' || true
 [ "$rc" -eq 0 ] || fail "lintian reports errors or warnings (above)"
+[[ $out != *hardening-* ]] || fail "lintian finds the program's hardening incomplete (above)"
 
 dpkg-deb -x "$deb" "$tmp/root"
+
+echo "-- hardening"
+# What Debian's hardening flags leave in the packaged program.
+elf=$(readelf --file-header --program-headers --dynamic --dyn-syms -W "$tmp/root/usr/lib/tallyvane/tallyvane")
+while IFS='|' read -r what pattern; do
+    grep -Eq -- "$pattern" <<<"$elf" || fail "the program has no $what"
+done <<'EOF'
+stack protector (__stack_chk_fail)| __stack_chk_fail@
+fortified libc functions (__*_chk)| __[a-z0-9_]+_chk@
+position-independent code (PIE)|Flags:.* PIE
+read-only relocations (RELRO)| GNU_RELRO 
+binding at start (BIND_NOW)|Flags:.* NOW
+EOF
 
 echo "-- appstreamcli, desktop-file-validate, man"
 out=$(appstreamcli validate --no-net "$tmp/root/usr/share/metainfo/$id.metainfo.xml" 2>&1) \

@@ -3,17 +3,22 @@
 # the rates live, has a user outside the group tallyvane fail to change a rate
 # and the same user, once added to the group, change one through
 # /usr/lib/tallyvane/Exchange.db; reinstalls, upgrades and removes (the rate is kept),
-# purges (it is gone). Leaves the machine as it found it: the package purged,
-# the test user deleted, the group deleted unless it was there before.
+# starts over from the sample rates while that user, now a group member, swaps
+# whatever appears in /var/lib/tallyvane for a link to a root-only file (which
+# must stay as it was), purges (the rates are gone). Leaves the machine as it
+# found it: the package purged, the test user deleted, the group deleted unless
+# it was there before.
 #
-#   packaging/system-test.sh PACKAGE.deb RATE_WRITER
+#   packaging/system-test.sh PACKAGE.deb RATE_WRITER [LINK_SWAPPER]
 #
-# RATE_WRITER is the build's tests/rate_writer. Needs root; skips otherwise,
-# and skips on a machine where Tallyvane is installed or has live rates.
+# RATE_WRITER is the build's tests/rate_writer, LINK_SWAPPER its
+# tests/link_swapper (by default the one beside RATE_WRITER). Needs root; skips
+# otherwise, and skips on a machine where Tallyvane is installed or has live rates.
 set -euo pipefail
 
 deb=$(realpath "$1")
 writer=$(realpath "$2")
+swapper=$(realpath "${3:-$(dirname "$2")/link_swapper}")
 state=/var/lib/tallyvane
 live=$state/Exchange.db
 link=/usr/lib/tallyvane/Exchange.db
@@ -35,9 +40,11 @@ getent group tallyvane >/dev/null && group_was_there=yes
 tmp=$(mktemp -d)
 chmod 0755 "$tmp"
 installed=no
+swapper_pid=
 
 cleanup() {
     set +e
+    [ -z "$swapper_pid" ] || { kill "$swapper_pid"; wait "$swapper_pid"; } 2>/dev/null
     if [ "$installed" = yes ]; then
         DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq tallyvane >/dev/null 2>&1 \
             || dpkg --purge tallyvane >/dev/null 2>&1
@@ -51,15 +58,26 @@ trap cleanup EXIT
 apt_install() {
     installed=yes
     # The libraries it needs are there on a machine that built it, so no download.
-    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "$@" >"$tmp/apt.log" 2>&1 \
+    # Another apt run on the machine is waited for rather than failed on.
+    DEBIAN_FRONTEND=noninteractive apt-get -o DPkg::Lock::Timeout=300 install -y -qq --no-install-recommends "$@" >"$tmp/apt.log" 2>&1 \
         || { cat "$tmp/apt.log"; fail "apt-get install $*"; }
 }
 as_user() { runuser -u "$user" -- "$@"; }
 rate() { as_user "$tmp/rate_writer" "$link" get Testland; }
 owner_mode() { stat -c '%U:%G %a' "$1"; }
 
-# The writer runs as the test user, who may not reach the build folder.
+# The helpers run as the test user, who may not reach the build folder.
 install -m 0755 "$writer" "$tmp/rate_writer"
+install -m 0755 "$swapper" "$tmp/link_swapper"
+
+# Waits until FILE has at least N lines, while the swapper runs, for up to 10 s.
+wait_lines() {
+    local deadline=$((SECONDS + 10))
+    while [ "$(wc -l <"$1")" -lt "$2" ]; do
+        [ "$SECONDS" -lt "$deadline" ] && kill -0 "$swapper_pid" 2>/dev/null || return 1
+        sleep 0.05
+    done
+}
 
 step "install"
 apt_install "$deb"
@@ -109,6 +127,43 @@ DEBIAN_FRONTEND=noninteractive apt-get remove -y -qq tallyvane >/dev/null 2>&1 |
 [ -f "$live" ] || fail "remove deleted $live"
 apt_install "$deb"
 [ "$(rate)" = "Crown 4.25" ] || fail "the rate did not survive remove and install"
+
+step "starting over while a group member swaps new entries for links leaves a root-only file alone"
+# The way to start over is to delete the live file and install again; any member
+# of the group may delete it too. Each round, root's script seeds a new file while
+# the member swaps whatever appears in $state for a link to the canary. The first
+# round reinstalls; the others run the installed script as dpkg does, which
+# takes a moment rather than seconds.
+canary=$tmp/canary
+printf 'only root may read or change this\n' >"$canary"
+chmod 0600 "$canary"
+cp -p "$canary" "$tmp/canary.orig"
+: >"$tmp/swaps"
+setpriv --reuid="$user" --regid="$(id -g "$user")" --init-groups \
+    "$tmp/link_swapper" "$state" "$canary" >"$tmp/swaps" 2>"$tmp/swapper.err" &
+swapper_pid=$!
+wait_lines "$tmp/swaps" 1 || fail "the swapper did not start: $(cat "$tmp/swapper.err")"
+version=$(dpkg-query -W -f='${Version}' tallyvane)
+configure() { /var/lib/dpkg/info/tallyvane.postinst configure "$version" || fail "postinst failed"; }
+for round in $(seq 10); do
+    rm -f "$live"
+    if [ "$round" -eq 1 ]; then apt_install --reinstall "$deb"; else configure; fi
+    # One swap per round shows the member really raced the script.
+    wait_lines "$tmp/swaps" $((round + 1)) \
+        || fail "round $round: the swapper swapped nothing: $(cat "$tmp/swapper.err")"
+    cmp -s "$canary" "$tmp/canary.orig" && [ "$(owner_mode "$canary")" = "root:root 600" ] \
+        || fail "round $round: root's script worked through the member's link ($(sed -n '$p' "$tmp/swaps")): the canary is now $(owner_mode "$canary") and reads '$(head -c 16 "$canary" | tr -c '[:print:]' '?')'"
+done
+kill "$swapper_pid"
+wait "$swapper_pid" 2>/dev/null || true
+swapper_pid=
+rm -f "$live"
+configure
+[ "$(owner_mode "$live")" = "root:tallyvane 664" ] || fail "$live is $(owner_mode "$live") after starting over"
+cmp -s "$live" /usr/share/tallyvane/Exchange.db || fail "starting over did not seed $live"
+[ "$(ls -A "$state")" = Exchange.db ] || fail "starting over left something in $state: $(ls -A "$state")"
+leftovers=$(find /var/lib -maxdepth 1 -name '.tallyvane*')
+[ -z "$leftovers" ] || fail "the package's script left $leftovers"
 
 step "purge deletes the live rates"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq tallyvane >/dev/null 2>&1 || fail "apt-get purge"
