@@ -168,6 +168,9 @@ void Connection::Open(const QString& path)
     if (keyDatabase(raw) != SQLITE_OK)
         fail(Err::CannotOpen, u"Could not open %1: the encryption could not be set up."_s.arg(quotedPath(path)));
     sqlite3_busy_timeout(raw, static_cast<int>(busyTimeout().count()));
+    rc = Sql::commitDurably(raw);
+    if (rc != SQLITE_OK)
+        fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
 
     // The key is only checked when a page is read; reading the schema proves
     // the file is an SQLCipher database with this key. Reading writes nothing.
