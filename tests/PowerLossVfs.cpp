@@ -18,12 +18,6 @@ constexpr qint64 kSector = 512;
 Recording* recording = nullptr;
 unsigned generation = 0;  // tells a handle's Recording from a later one
 
-sqlite3_vfs* realVfs()
-{
-    static sqlite3_vfs* const real = sqlite3_vfs_find(nullptr);
-    return real;
-}
-
 struct File {
     sqlite3_file base;
     sqlite3_file* real;
@@ -80,18 +74,18 @@ int fileTruncate(sqlite3_file* file, sqlite3_int64 size)
     return rc;
 }
 
-int fileSync(sqlite3_file* file, int flags)
+// The real disk never loses power, so syncs (a file's, and the folder's after
+// a deletion) are logged, not made: they would only cost time.
+int fileSync(sqlite3_file* file, int)
 {
-    const int rc = realOf(file)->pMethods->xSync(realOf(file), flags);
     File* self = fileOf(file);
-    if (Recording* logger = loggerOf(self); logger && rc == SQLITE_OK) {
+    if (Recording* logger = loggerOf(self)) {
         logger->log(Step{Step::Kind::Sync, self->id, {}, 0, {}});
         if (self->syncFolderOnFirstSync)
             logger->log(Step{Step::Kind::SyncFolder, -1, {}, 0, {}});
     }
-    if (rc == SQLITE_OK)
-        self->syncFolderOnFirstSync = false;
-    return rc;
+    self->syncFolderOnFirstSync = false;
+    return SQLITE_OK;
 }
 
 int fileSize(sqlite3_file* file, sqlite3_int64* size)
@@ -160,11 +154,31 @@ int fileUnfetch(sqlite3_file* file, sqlite3_int64 offset, void* page)
 }
 
 const sqlite3_io_methods fileMethods = {
-    3,           fileClose,       fileRead,    fileWrite,   fileTruncate,     fileSync,
-    fileSize,    fileLock,        fileUnlock,  fileCheckReservedLock, fileControl, fileSectorSize,
-    fileDeviceCharacteristics, fileShmMap, fileShmLock, fileShmBarrier, fileShmUnmap, fileFetch,
-    fileUnfetch,
+    .iVersion = 3,
+    .xClose = fileClose,
+    .xRead = fileRead,
+    .xWrite = fileWrite,
+    .xTruncate = fileTruncate,
+    .xSync = fileSync,
+    .xFileSize = fileSize,
+    .xLock = fileLock,
+    .xUnlock = fileUnlock,
+    .xCheckReservedLock = fileCheckReservedLock,
+    .xFileControl = fileControl,
+    .xSectorSize = fileSectorSize,
+    .xDeviceCharacteristics = fileDeviceCharacteristics,
+    .xShmMap = fileShmMap,
+    .xShmLock = fileShmLock,
+    .xShmBarrier = fileShmBarrier,
+    .xShmUnmap = fileShmUnmap,
+    .xFetch = fileFetch,
+    .xUnfetch = fileUnfetch,
 };
+
+sqlite3_vfs* realOfVfs(sqlite3_vfs* vfs)
+{
+    return static_cast<sqlite3_vfs*>(vfs->pAppData);
+}
 
 int vfsOpen(sqlite3_vfs* vfs, const char* path, sqlite3_file* file, int flags, int* outFlags)
 {
@@ -175,8 +189,7 @@ int vfsOpen(sqlite3_vfs* vfs, const char* path, sqlite3_file* file, int flags, i
     constexpr int journals = SQLITE_OPEN_MAIN_JOURNAL | SQLITE_OPEN_MASTER_JOURNAL | SQLITE_OPEN_WAL;
     self->syncFolderOnFirstSync = (flags & SQLITE_OPEN_CREATE) && (flags & journals);
 
-    sqlite3_vfs* real = static_cast<sqlite3_vfs*>(vfs->pAppData);
-    const int rc = real->xOpen(real, path, self->real, flags, outFlags);
+    const int rc = realOfVfs(vfs)->xOpen(realOfVfs(vfs), path, self->real, flags, outFlags);
     if (rc != SQLITE_OK) {
         self->base.pMethods = nullptr;
         return rc;
@@ -202,19 +215,13 @@ int vfsOpen(sqlite3_vfs* vfs, const char* path, sqlite3_file* file, int flags, i
 
 int vfsDelete(sqlite3_vfs* vfs, const char* path, int syncFolder)
 {
-    sqlite3_vfs* real = static_cast<sqlite3_vfs*>(vfs->pAppData);
-    const int rc = real->xDelete(real, path, syncFolder);
+    const int rc = realOfVfs(vfs)->xDelete(realOfVfs(vfs), path, 0);
     if (rc == SQLITE_OK && recording && recording->watches(QString::fromUtf8(path))) {
         recording->remove(nameOf(path));
         if (syncFolder & 1)
             recording->log(Step{Step::Kind::SyncFolder, -1, {}, 0, {}});
     }
     return rc;
-}
-
-sqlite3_vfs* realOfVfs(sqlite3_vfs* vfs)
-{
-    return static_cast<sqlite3_vfs*>(vfs->pAppData);
 }
 
 int vfsAccess(sqlite3_vfs* vfs, const char* path, int flags, int* out)
@@ -291,7 +298,7 @@ const char* vfsNextSystemCall(sqlite3_vfs* vfs, const char* name)
 void registerVfs()
 {
     static sqlite3_vfs vfs = [] {
-        sqlite3_vfs* real = realVfs();
+        sqlite3_vfs* real = sqlite3_vfs_find(nullptr);
         static_assert(sizeof(File) % 8 == 0, "the real file follows, aligned");
         sqlite3_vfs wrapper{};
         wrapper.iVersion = 3;
@@ -317,8 +324,11 @@ void registerVfs()
         wrapper.xNextSystemCall = vfsNextSystemCall;
         return wrapper;
     }();
-    static const bool registered = sqlite3_vfs_register(&vfs, 1) == SQLITE_OK;
-    assert(registered);
+    static const bool registered = [] {
+        if (sqlite3_vfs_register(&vfs, 1) != SQLITE_OK)
+            qFatal("cannot register the power-loss VFS");
+        return true;
+    }();
     (void)registered;
 }
 
