@@ -111,57 +111,59 @@ void firstLayoutFile(const QString& path)
 
 void noFile(const QString&) {}
 
-void add(const QString&, Connection& cn)
-{
+// The file the write goes to, opened as the windows open it unless the write
+// makes the file.
+struct Live {
+    QString path;
+    Connection cn;
     Recordset rs;
-    rs.Open(cn);
-    rs.AddNew();
-    rs.SetField(FieldCountry, QStringLiteral("Norway"));
-    rs.SetField(FieldUnit, QStringLiteral("Krone"));
-    rs.SetField(FieldRate, QStringLiteral("13.2"));
-    rs.Update();
+};
+
+void add(Live& live)
+{
+    live.rs.AddNew();
+    live.rs.SetField(FieldCountry, QStringLiteral("Norway"));
+    live.rs.SetField(FieldUnit, QStringLiteral("Krone"));
+    live.rs.SetField(FieldRate, QStringLiteral("13.2"));
+    live.rs.Update();
 }
 
-void edit(const QString&, Connection& cn)
+void edit(Live& live)
 {
-    Recordset rs;
-    rs.Open(cn);
-    rs.FindCountry(QStringLiteral("Japan"));
-    rs.SetField(FieldRate, QStringLiteral("190.25"));
-    rs.SetField(FieldUnit, QStringLiteral("Yen"));
-    rs.Update();
+    live.rs.FindCountry(QStringLiteral("Japan"));
+    live.rs.SetField(FieldRate, QStringLiteral("190.25"));
+    live.rs.SetField(FieldUnit, QStringLiteral("Yen"));
+    live.rs.Update();
 }
 
-void remove(const QString&, Connection& cn)
+void remove(Live& live)
 {
-    Recordset rs;
-    rs.Open(cn);
-    rs.FindCountry(QStringLiteral("France"));
-    rs.Delete();
+    live.rs.FindCountry(QStringLiteral("France"));
+    live.rs.Delete();
 }
 
 // Every change the monthly file proposes, ticked: updates and new countries.
-void importMonthly(const QString&, Connection& cn)
+void importMonthly(Live& live)
 {
     const RateFileResult file = readRateFile(QStringLiteral(TALLYVANE_IMPORT_DATA "/uk-monthly-2020-01.csv"));
     ASSERT_TRUE(file.ok()) << file.error.toStdString();
-    ImportPlan plan = planImport(*file.file, readAllRates(cn));
+    ImportPlan plan = planImport(*file.file, readAllRates(live.cn));
     for (RateChange& change : plan.changes)
         change.ticked = true;
-    applyRateWrites(cn, ratesToWrite(plan.changes));
+    applyRateWrites(live.cn, ratesToWrite(plan.changes));
 }
 
-void create(const QString& path, Connection&)
+void create(Live& live)
 {
-    createRatesFile(path, sampleRows());
+    createRatesFile(live.path, sampleRows());
 }
 
 struct Scenario {
     const char* name;
     void (*setUp)(const QString& path);  // taken as synced
-    void (*write)(const QString& path, Connection& cn);
-    // cn is left closed. The file is made at its name before it is written, so
-    // a cut before the report may leave it empty: that counts as no file.
+    void (*write)(Live& live);
+    // The file is made at its name before it is written, so a cut before the
+    // report may leave it empty: that counts as no file.
     bool makesFile;
 };
 
@@ -199,19 +201,21 @@ class PowerLoss : public ::testing::TestWithParam<Scenario> {};
 TEST_P(PowerLoss, everyCutLeavesTheTableAsBeforeOrAfterAndAfterOnceReported)
 {
     const Scenario& scenario = GetParam();
-    QTemporaryDir live, cut;
-    ASSERT_TRUE(live.isValid() && cut.isValid());
-    const QString path = live.filePath(QString::fromLatin1(DatabaseFileName));
+    QTemporaryDir folder, cut;
+    ASSERT_TRUE(folder.isValid() && cut.isValid());
+    const QString path = folder.filePath(QString::fromLatin1(DatabaseFileName));
     scenario.setUp(path);
     const QString before = stateOf(path);
 
-    ::PowerLoss::Recording recording(live.path());
+    ::PowerLoss::Recording recording(folder.path());
     std::size_t reported = 0;
     {
-        Connection cn;
-        if (!scenario.makesFile)
-            cn.Open(path);
-        scenario.write(path, cn);
+        Live store{path, {}, {}};
+        if (!scenario.makesFile) {
+            store.cn.Open(path);
+            store.rs.Open(store.cn);
+        }
+        scenario.write(store);
         reported = recording.steps().size();
     }
     recording.stop();
