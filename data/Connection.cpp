@@ -168,6 +168,9 @@ void Connection::Open(const QString& path)
     if (keyDatabase(raw) != SQLITE_OK)
         fail(Err::CannotOpen, u"Could not open %1: the encryption could not be set up."_s.arg(quotedPath(path)));
     sqlite3_busy_timeout(raw, static_cast<int>(busyTimeout().count()));
+    rc = Sql::commitDurably(raw);
+    if (rc != SQLITE_OK)
+        fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
 
     // The key is only checked when a page is read; reading the schema proves
     // the file is an SQLCipher database with this key. Reading writes nothing.
@@ -191,9 +194,12 @@ void Connection::Open(const QString& path)
     if (rc == SQLITE_OK)
         rc = readInt("PRAGMA user_version", layout);
     const int primary = rc & 0xff;
+    // Measured again: the first read rolls back a journal that a crash left,
+    // which may cut the file back to its size before that write.
+    const qint64 size = QFileInfo(path).size();
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT
         // A file cut short (a broken copy or download) may still read at first.
-        || (rc == SQLITE_OK && (pageSize <= 0 || info.size() % pageSize != 0 || info.size() < pageSize * pageCount)))
+        || (rc == SQLITE_OK && (pageSize <= 0 || size % pageSize != 0 || size < pageSize * pageCount)))
         fail(Err::CannotOpen, u"%1 is not a rates database, or it is damaged."_s.arg(quotedPath(path)));
     if (rc != SQLITE_OK)
         fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));

@@ -125,6 +125,16 @@ void exec(sqlite3* db, const char* sql)
         throw sqliteFailure(db, rc);
 }
 
+int commitDurably(sqlite3* db) noexcept
+{
+    // A commit ends by deleting the rollback journal. Under FULL that deletion
+    // may still sit in the folder's cache when COMMIT returns, and a power cut
+    // then brings the journal back to undo the commit; EXTRA syncs the folder
+    // first. The journal stays in DELETE mode: WAL would need every reader of
+    // a shared file to be able to write the -wal and -shm files beside it.
+    return sqlite3_exec(db, "PRAGMA synchronous = EXTRA", nullptr, nullptr, nullptr);
+}
+
 QByteArray quoted(QStringView name)
 {
     return '"' + name.toUtf8().replace('"', "\"\"") + '"';

@@ -17,9 +17,17 @@ stage() {
   echo "== $1"
 }
 
+# The power-loss test's count of the cuts it made, per write and in all (a
+# missing count stops the script: the test did not run).
+power_cuts() {
+  grep -h '^\[ power ' "$1/Testing/Temporary/LastTest.log" |
+    awk '{ print; n += $5 } END { print "[ power    ] " n " cuts in all" }'
+}
+
 stage "build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
+power_cuts build
 
 # The whole suite again, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # Leak checking stays on: on the offscreen platform Qt, fontconfig and SQLCipher
@@ -29,6 +37,7 @@ scripts/build.sh build-asan -DTALLYVANE_SANITIZE=ON -DTALLYVANE_BUILD_BENCH=OFF
 ASAN_OPTIONS=detect_leaks=1 \
 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 300
+power_cuts build-asan
 
 # The two fuzzers for a bounded time each: the number text for 60 s, then the
 # rate-file readers for FUZZ_RATEIMPORT_SECONDS (30 s by default). A failing
