@@ -8,11 +8,12 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QStyle>
-#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 using MOD_Data::MatchKind;
 using MOD_Data::RateChange;
+
+static_assert(frmImportRates::ColCountry == MOD_Universe::TickTable::TickColumn);
 
 namespace {
 
@@ -58,6 +59,7 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
     ui->setupUi(this);
     tblChanges = ui->tblChanges;
     cmdTickAll = ui->cmdTickAll;
+    cmdUntickAll = ui->cmdUntickAll;
     cmdImport = ui->cmdImport;
     cmdCancel = ui->cmdCancel;
 
@@ -77,6 +79,7 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
 
     connect(tblChanges, &QTableWidget::itemChanged, this, &frmImportRates::tblChanges_ItemChanged);
     connect(cmdTickAll, &QPushButton::clicked, this, &frmImportRates::cmdTickAll_Click);
+    connect(cmdUntickAll, &QPushButton::clicked, this, &frmImportRates::cmdUntickAll_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmImportRates::cmdImport_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmImportRates::cmdCancel_Click);
     updateCount();
@@ -140,7 +143,7 @@ std::vector<RateChange> frmImportRates::changes() const
     // The table is never sorted: row i shows changes_[i].
     std::vector<RateChange> out = changes_;
     for (int row = 0; row < tblChanges->rowCount(); ++row)
-        out[static_cast<std::size_t>(row)].ticked = tblChanges->item(row, ColCountry)->checkState() == Qt::Checked;
+        out[static_cast<std::size_t>(row)].ticked = tblChanges->isTicked(row);
     return out;
 }
 
@@ -156,11 +159,17 @@ std::vector<RateChange> frmImportRates::tickedChanges() const
 
 void frmImportRates::cmdTickAll_Click()
 {
-    {
-        const QSignalBlocker blocker(tblChanges);
-        for (int row = 0; row < tblChanges->rowCount(); ++row)
-            tblChanges->item(row, ColCountry)->setCheckState(Qt::Checked);
-    }
+    setAllTicked(true);
+}
+
+void frmImportRates::cmdUntickAll_Click()
+{
+    setAllTicked(false);
+}
+
+void frmImportRates::setAllTicked(bool ticked)
+{
+    tblChanges->setAllTicked(ticked);
     updateCount();
 }
 
@@ -185,7 +194,7 @@ void frmImportRates::updateCount()
 {
     int ticked = 0;
     for (int row = 0; row < tblChanges->rowCount(); ++row)
-        ticked += tblChanges->item(row, ColCountry)->checkState() == Qt::Checked ? 1 : 0;
+        ticked += tblChanges->isTicked(row) ? 1 : 0;
     ui->lblCount->setText(u"%1 of %2 ticked"_s.arg(ticked).arg(tblChanges->rowCount()));
     cmdImport->setEnabled(ticked > 0);
 }

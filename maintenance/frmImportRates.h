@@ -6,6 +6,7 @@
 // the close box return nothing.
 
 #include "data/RateImport.h"
+#include "maintenance/TickTable.h"
 
 #include <QDialog>
 
@@ -14,7 +15,6 @@
 #include <vector>
 
 class QPushButton;
-class QTableWidget;
 class QTableWidgetItem;
 
 namespace Ui {
@@ -35,12 +35,14 @@ public:
     std::vector<MOD_Data::RateChange> changes() const;
     std::vector<MOD_Data::RateChange> tickedChanges() const;
 
-    QTableWidget* tblChanges = nullptr;
+    MOD_Universe::TickTable* tblChanges = nullptr;
     QPushButton* cmdTickAll = nullptr;
+    QPushButton* cmdUntickAll = nullptr;
     QPushButton* cmdImport = nullptr;
     QPushButton* cmdCancel = nullptr;
 
     void cmdTickAll_Click();
+    void cmdUntickAll_Click();
     void cmdImport_Click();
     void cmdCancel_Click();
     void tblChanges_ItemChanged(QTableWidgetItem* item);
@@ -48,6 +50,7 @@ public:
 private:
     void fillTable();
     void updateCount();
+    void setAllTicked(bool ticked);
 
     std::unique_ptr<Ui::frmImportRates> ui;
     std::vector<MOD_Data::RateChange> changes_;
