@@ -63,15 +63,12 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
     cmdImport = ui->cmdImport;
     cmdCancel = ui->cmdCancel;
 
-    ui->lblFile->setText(u"File: %1 (%2)"_s.arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()),
-                                                  MOD_Data::formatName(file.format)));
-    ui->lblFile->setAccessibleName(u"File"_s);
+    // The labels have no accessible names of their own, so a screen reader reads their text.
+    ui->lblFile->setText(u"File: %1, %2"_s.arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()),
+                                               MOD_Data::formatName(file.format)));
     const QString period = MOD_Data::periodText(file);
     ui->lblPeriod->setText(period.isEmpty() ? u"Rates as of the date given on each row"_s
                                             : u"Rates of %1"_s.arg(period));
-    ui->lblPeriod->setAccessibleName(u"Date of the rates"_s);
-    ui->lblCount->setAccessibleName(u"Ticked changes"_s);
-    ui->lblSkipped->setAccessibleName(u"Rows left out"_s);
     ui->lblSkipped->setVisible(!plan.skipped.isEmpty());
     ui->lblSkipped->setText(u"Left out:\n"_s + plan.skipped.join(u'\n'));
 

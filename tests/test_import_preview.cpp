@@ -1,5 +1,5 @@
-// The import preview as a user meets it: the keyboard, the ticks as a screen
-// reader meets them, Untick all.
+// The import preview as a user meets it: the keyboard, what a screen reader is
+// told, Untick all.
 #include "maintenance/frmImportRates.h"
 
 #include <QAccessible>
@@ -77,6 +77,31 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<frmImportRates> dialog;
 };
+
+TEST_F(PreviewTest, fileLabelNamesTheFileAndItsKindInSingleBrackets)
+{
+    open();
+    EXPECT_EQ(str(qobject_cast<QLabel*>(child("lblFile"))->text()),
+              "File: exrates-monthly-0120.csv, UK monthly rates (CSV)");
+}
+
+class PreviewLabelTest : public PreviewTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(PreviewLabelTest, screenReaderHearsTheLabelsText)
+{
+    open();
+    QTest::mouseClick(qobject_cast<QPushButton*>(child("cmdTickAll")), Qt::LeftButton);  // a count of its own
+    auto* label = qobject_cast<QLabel*>(child(GetParam()));
+    ASSERT_TRUE(label);
+    ASSERT_FALSE(label->text().isEmpty());
+    QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(label);
+    ASSERT_TRUE(heard);
+    const QString said = heard->text(QAccessible::Name) + u'\n' + heard->text(QAccessible::Description);
+    EXPECT_TRUE(said.contains(label->text())) << str(said);
+}
+
+INSTANTIATE_TEST_SUITE_P(Labels, PreviewLabelTest, ::testing::Values("lblFile", "lblPeriod", "lblCount", "lblSkipped"),
+                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
 
 struct FocusWalk {
     const char* name;
