@@ -1,6 +1,8 @@
 #include "maintenance/frmImportRates.h"
 #include "ui_frmImportRates.h"
 
+#include "app/Placement.h"
+#include "app/UserSettings.h"
 #include "data/NumberText.h"
 
 #include <QDir>
@@ -16,6 +18,13 @@ using MOD_Data::RateChange;
 static_assert(frmImportRates::ColCountry == MOD_Universe::TickTable::TickColumn);
 
 namespace {
+
+constexpr int PreferredRows = 20;
+constexpr int MinimumRows = 4;
+
+// The user's size for the preview, in a group of its own beside the defaults.
+const QString PreviewGroup = u"ImportPreview"_s;
+const QString SizeKey = u"Size"_s;
 
 QString rateText(double rate)
 {
@@ -81,13 +90,12 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
     connect(cmdCancel, &QPushButton::clicked, this, &frmImportRates::cmdCancel_Click);
     updateCount();
 
-    // Wide enough for every column, tall enough for a dozen rows, from the font.
-    const int line = fontMetrics().height();
-    int width = tblChanges->verticalHeader()->width() + 2 * tblChanges->frameWidth() + 4 * line;
-    for (int c = 0; c < ColCount; ++c)
-        width += tblChanges->columnWidth(c);
-    tblChanges->setMinimumHeight(12 * line);
-    resize(qMin(width, 80 * line), 28 * line);
+    const int rowHeight = tblChanges->verticalHeader()->defaultSectionSize();
+    tblChanges->setMinimumHeight(tblChanges->horizontalHeader()->sizeHint().height() + MinimumRows * rowHeight
+                                 + 2 * tblChanges->frameWidth());
+    const QSize saved = MOD_Universe::UserSettings(PreviewGroup).value(SizeKey).toSize();
+    resize((saved.isEmpty() ? preferredSize() : saved).boundedTo(MOD_Universe::largestOnScreen(*this)));
+    MOD_Universe::centreOnScreenWhenShown(*this);
 }
 
 frmImportRates::~frmImportRates() = default;
@@ -133,6 +141,36 @@ void frmImportRates::fillTable()
     tblChanges->horizontalHeader()->setResizeContentsPrecision(200);
     tblChanges->resizeColumnsToContents();
     tblChanges->horizontalHeader()->setStretchLastSection(true);
+}
+
+QSize frmImportRates::preferredSize() const
+{
+    // Every column and twenty rows, the rest of the dialog as its layout asks.
+    const QHeaderView* header = tblChanges->horizontalHeader();
+    int width = 2 * tblChanges->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tblChanges);
+    for (int c = 0; c < ColCount; ++c)
+        width += tblChanges->columnWidth(c);
+    const int height = 2 * tblChanges->frameWidth() + header->sizeHint().height()
+        + PreferredRows * tblChanges->verticalHeader()->defaultSectionSize();
+    const QSize asked = layout()->sizeHint();
+    const QSize table = layout()->itemAt(layout()->indexOf(tblChanges))->sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    return {qMin(qMax(asked.width(), width + margins.left() + margins.right()), 80 * fontMetrics().height()),
+            asked.height() - table.height() + height};
+}
+
+void frmImportRates::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    shownSize_ = size();
+}
+
+void frmImportRates::done(int r)
+{
+    if (isVisible() && size() != shownSize_) {
+        MOD_Universe::UserSettings(PreviewGroup).setValue(SizeKey, size());
+    }
+    QDialog::done(r);
 }
 
 std::vector<RateChange> frmImportRates::changes() const

@@ -3,7 +3,8 @@
 // The preview of an import: every proposed change with a tick box, nothing
 // written. Updates come ticked, new countries not; a change of more than 25 %
 // carries a warning sign. Import returns the ticked changes; Cancel, Escape or
-// the close box return nothing.
+// the close box return nothing. It opens centred, sized for twenty rows where
+// the screen has room, and reopens at the size the user last gave it.
 
 #include "data/RateImport.h"
 #include "maintenance/TickTable.h"
@@ -47,13 +48,20 @@ public:
     void cmdCancel_Click();
     void tblChanges_ItemChanged(QTableWidgetItem* item);
 
+    void done(int r) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void fillTable();
     void updateCount();
     void setAllTicked(bool ticked);
+    QSize preferredSize() const;
 
     std::unique_ptr<Ui::frmImportRates> ui;
     std::vector<MOD_Data::RateChange> changes_;
+    QSize shownSize_;  // saved again only when the user changed it
 };
 
 // Shows the preview modal over owner. Returns the ticked changes (at least one:

@@ -1,11 +1,12 @@
-// The import preview as a user meets it: the keyboard, what a screen reader is
-// told, Untick all.
+// The import preview as a user meets it: its size and place on the screen, the
+// size it reopens at, the keyboard, what a screen reader is told, Untick all.
 #include "maintenance/frmImportRates.h"
 
 #include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSettings>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -23,6 +24,11 @@ namespace {
 std::string str(const QString& s)
 {
     return s.toStdString();
+}
+
+std::string str(const QRect& r)
+{
+    return QString::asprintf("%dx%d at %d,%d", r.width(), r.height(), r.x(), r.y()).toStdString();
 }
 
 class PreviewTest : public ::testing::Test {
@@ -216,6 +222,53 @@ TEST_F(PreviewTest, untickAllUnticksEveryRowByButtonAndAccessKey)
         keys << QKeySequence::mnemonic(button->text()).toString();
     keys.removeAll(QString());
     EXPECT_EQ(keys.removeDuplicates(), 0) << str(keys.join(u' '));
+}
+
+// Also run on a 1280x1024 screen at scale factors 1 and 2 (tests/CMakeLists.txt).
+TEST_F(PreviewTest, opensCentredWithinTheScreenAndTwentyRowsTallWhereThereIsRoom)
+{
+    frmImportRates& d = open(170);
+    const QRect room = d.screen()->availableGeometry();
+    const QRect frame = d.frameGeometry();
+    EXPECT_TRUE(room.contains(frame)) << str(frame) << " on " << str(room);
+    EXPECT_LE(std::abs(frame.center().x() - room.center().x()), 1) << str(frame) << " on " << str(room);
+    EXPECT_LE(std::abs(frame.center().y() - room.center().y()), 1) << str(frame) << " on " << str(room);
+    for (const char* name : {"cmdImport", "cmdCancel"}) {
+        const QWidget* button = child(name);
+        EXPECT_TRUE(room.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()))) << name;
+    }
+    const int rows = d.tblChanges->viewport()->height() / d.tblChanges->rowHeight(0);
+    EXPECT_TRUE(rows >= 20 || frame.height() > room.height() * 9 / 10)
+        << rows << " rows in " << str(frame) << " on " << str(room);
+}
+
+TEST_F(PreviewTest, reopensAtTheSizeTheUserGaveItAndAlwaysWithinTheScreen)
+{
+    const QString key = u"ImportPreview/Size"_s;
+    QSettings settings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s);
+    const QSize fresh = open().size();
+    close();
+    settings.sync();
+    EXPECT_FALSE(settings.contains(key)) << "a size the user never gave is not kept";
+
+    const QSize given = fresh - QSize(40, 30);
+    open().resize(given);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return dialog->size() == given; }));
+    close();
+    EXPECT_EQ(open().size(), given);
+    close();
+
+    // Another screen or a hand-edited file: never larger than the screen, nonsense ignored.
+    for (const QVariant& stored : {QVariant(QSize(100000, 100000)), QVariant(u"wide"_s), QVariant(QSize(0, 0))}) {
+        settings.setValue(key, stored);
+        settings.sync();
+        const frmImportRates& d = open();
+        EXPECT_TRUE(d.screen()->availableGeometry().contains(d.frameGeometry())) << str(stored.toString());
+        if (stored.typeId() != QMetaType::QSize || stored.toSize().isEmpty()) {
+            EXPECT_EQ(d.size(), fresh) << str(stored.toString());
+        }
+        close();
+    }
 }
 
 } // namespace
