@@ -84,30 +84,32 @@ protected:
     std::unique_ptr<frmImportRates> dialog;
 };
 
-TEST_F(PreviewTest, fileLabelNamesTheFileAndItsKindInSingleBrackets)
-{
-    open();
-    EXPECT_EQ(str(qobject_cast<QLabel*>(child("lblFile"))->text()),
-              "File: exrates-monthly-0120.csv, UK monthly rates (CSV)");
-}
+struct LabelText {
+    const char* label;
+    const char* text;
+};
 
-class PreviewLabelTest : public PreviewTest, public ::testing::WithParamInterface<const char*> {};
+class PreviewLabelTest : public PreviewTest, public ::testing::WithParamInterface<LabelText> {};
 
-TEST_P(PreviewLabelTest, screenReaderHearsTheLabelsText)
+TEST_P(PreviewLabelTest, showsItsTextAndAScreenReaderHearsIt)
 {
     open();
     QTest::mouseClick(qobject_cast<QPushButton*>(child("cmdTickAll")), Qt::LeftButton);  // a count of its own
-    auto* label = qobject_cast<QLabel*>(child(GetParam()));
+    auto* label = qobject_cast<QLabel*>(child(GetParam().label));
     ASSERT_TRUE(label);
-    ASSERT_FALSE(label->text().isEmpty());
+    EXPECT_EQ(str(label->text()), GetParam().text);
     QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(label);
     ASSERT_TRUE(heard);
     const QString said = heard->text(QAccessible::Name) + u'\n' + heard->text(QAccessible::Description);
     EXPECT_TRUE(said.contains(label->text())) << str(said);
 }
 
-INSTANTIATE_TEST_SUITE_P(Labels, PreviewLabelTest, ::testing::Values("lblFile", "lblPeriod", "lblCount", "lblSkipped"),
-                         [](const ::testing::TestParamInfo<const char*>& info) { return std::string(info.param); });
+INSTANTIATE_TEST_SUITE_P(
+    Labels, PreviewLabelTest,
+    ::testing::Values(LabelText{"lblFile", "File: exrates-monthly-0120.csv, UK monthly rates (CSV)"},
+                      LabelText{"lblPeriod", "Rates of 1 January 2020 to 31 January 2020"},
+                      LabelText{"lblCount", "3 of 3 ticked"}, LabelText{"lblSkipped", "Left out:\nLine 7: no rate"}),
+    [](const ::testing::TestParamInfo<LabelText>& info) { return std::string(info.param.label); });
 
 struct FocusWalk {
     const char* name;
