@@ -1,11 +1,11 @@
 #include "app/Universe.h"
 
+#include "app/UserSettings.h"
 #include "data/NumberText.h"
 #include "calculator/frmHUD.h"
 
 #include <QGuiApplication>
 #include <QScreen>
-#include <QSettings>
 
 #include <cmath>
 
@@ -13,20 +13,17 @@ using namespace Qt::StringLiterals;
 
 namespace MOD_Universe {
 
+UserSettings::UserSettings(const QString& group)
+    : QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s)
+{
+    beginGroup(group);
+}
+
 namespace {
 
 constexpr int TwipsPerPixel = 15;
 constexpr float DefaultEdge = 105.0f;
-
-// The per-user store: application "Tallyvane", section "Defaults".
-class DefaultsSettings : public QSettings {
-public:
-    DefaultsSettings()
-        : QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s)
-    {
-        beginGroup(u"Defaults"_s);
-    }
-};
+const QString Defaults = u"Defaults"_s;  // the section of the program's own settings
 
 // Values are text; a hand-edited file may hold a list or another type instead.
 QString textValue(const QSettings& settings, const QString& key)
@@ -52,7 +49,7 @@ float edgeValue(const QSettings& settings, const QString& key)
 
 void LoadSettings()
 {
-    DefaultsSettings settings;
+    UserSettings settings(Defaults);
     strConvertTo = textValue(settings, u"ConvertTo"_s);
     strConvertFrom = textValue(settings, u"ConvertFrom"_s);
     const ParsedNumber com = readNumber(textValue(settings, u"Com"_s));
@@ -78,7 +75,7 @@ void SaveSettings()
     if (!frmHUD::isLoaded())
         return;
     const frmHUD& hud = frmHUD::instance();
-    DefaultsSettings settings;
+    UserSettings settings(Defaults);
     const QString from = hud.selectedCountry(0);
     if (!from.isEmpty())
         settings.setValue(u"ConvertTo"_s, from);

@@ -1,6 +1,8 @@
 #include "maintenance/frmImportRates.h"
 #include "ui_frmImportRates.h"
 
+#include "app/Placement.h"
+#include "app/UserSettings.h"
 #include "data/NumberText.h"
 
 #include <QDir>
@@ -8,13 +10,21 @@
 #include <QHeaderView>
 #include <QPointer>
 #include <QStyle>
-#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 using MOD_Data::MatchKind;
 using MOD_Data::RateChange;
 
+static_assert(frmImportRates::ColCountry == MOD_Universe::TickTable::TickColumn);
+
 namespace {
+
+constexpr int PreferredRows = 20;
+constexpr int MinimumRows = 4;
+
+// The user's size for the preview, in a group of its own beside the defaults.
+const QString PreviewGroup = u"ImportPreview"_s;
+const QString SizeKey = u"Size"_s;
 
 QString rateText(double rate)
 {
@@ -58,18 +68,16 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
     ui->setupUi(this);
     tblChanges = ui->tblChanges;
     cmdTickAll = ui->cmdTickAll;
+    cmdUntickAll = ui->cmdUntickAll;
     cmdImport = ui->cmdImport;
     cmdCancel = ui->cmdCancel;
 
-    ui->lblFile->setText(u"File: %1 (%2)"_s.arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()),
-                                                  MOD_Data::formatName(file.format)));
-    ui->lblFile->setAccessibleName(u"File"_s);
+    // The labels have no accessible names of their own, so a screen reader reads their text.
+    ui->lblFile->setText(u"File: %1, %2"_s.arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()),
+                                               MOD_Data::formatName(file.format)));
     const QString period = MOD_Data::periodText(file);
     ui->lblPeriod->setText(period.isEmpty() ? u"Rates as of the date given on each row"_s
                                             : u"Rates of %1"_s.arg(period));
-    ui->lblPeriod->setAccessibleName(u"Date of the rates"_s);
-    ui->lblCount->setAccessibleName(u"Ticked changes"_s);
-    ui->lblSkipped->setAccessibleName(u"Rows left out"_s);
     ui->lblSkipped->setVisible(!plan.skipped.isEmpty());
     ui->lblSkipped->setText(u"Left out:\n"_s + plan.skipped.join(u'\n'));
 
@@ -77,17 +85,17 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
 
     connect(tblChanges, &QTableWidget::itemChanged, this, &frmImportRates::tblChanges_ItemChanged);
     connect(cmdTickAll, &QPushButton::clicked, this, &frmImportRates::cmdTickAll_Click);
+    connect(cmdUntickAll, &QPushButton::clicked, this, &frmImportRates::cmdUntickAll_Click);
     connect(cmdImport, &QPushButton::clicked, this, &frmImportRates::cmdImport_Click);
     connect(cmdCancel, &QPushButton::clicked, this, &frmImportRates::cmdCancel_Click);
     updateCount();
 
-    // Wide enough for every column, tall enough for a dozen rows, from the font.
-    const int line = fontMetrics().height();
-    int width = tblChanges->verticalHeader()->width() + 2 * tblChanges->frameWidth() + 4 * line;
-    for (int c = 0; c < ColCount; ++c)
-        width += tblChanges->columnWidth(c);
-    tblChanges->setMinimumHeight(12 * line);
-    resize(qMin(width, 80 * line), 28 * line);
+    const int rowHeight = tblChanges->verticalHeader()->defaultSectionSize();
+    tblChanges->setMinimumHeight(tblChanges->horizontalHeader()->sizeHint().height() + MinimumRows * rowHeight
+                                 + 2 * tblChanges->frameWidth());
+    const QSize saved = MOD_Universe::UserSettings(PreviewGroup).value(SizeKey).toSize();
+    resize((saved.isEmpty() ? preferredSize() : saved).boundedTo(MOD_Universe::largestOnScreen(*this)));
+    MOD_Universe::centreOnScreenWhenShown(*this);
 }
 
 frmImportRates::~frmImportRates() = default;
@@ -135,12 +143,42 @@ void frmImportRates::fillTable()
     tblChanges->horizontalHeader()->setStretchLastSection(true);
 }
 
+QSize frmImportRates::preferredSize() const
+{
+    // Every column and twenty rows, the rest of the dialog as its layout asks.
+    const QHeaderView* header = tblChanges->horizontalHeader();
+    int width = 2 * tblChanges->frameWidth() + style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, tblChanges);
+    for (int c = 0; c < ColCount; ++c)
+        width += tblChanges->columnWidth(c);
+    const int height = 2 * tblChanges->frameWidth() + header->sizeHint().height()
+        + PreferredRows * tblChanges->verticalHeader()->defaultSectionSize();
+    const QSize asked = layout()->sizeHint();
+    const QSize table = layout()->itemAt(layout()->indexOf(tblChanges))->sizeHint();
+    const QMargins margins = layout()->contentsMargins();
+    return {qMin(qMax(asked.width(), width + margins.left() + margins.right()), 80 * fontMetrics().height()),
+            asked.height() - table.height() + height};
+}
+
+void frmImportRates::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    shownSize_ = size();
+}
+
+void frmImportRates::done(int r)
+{
+    if (isVisible() && size() != shownSize_) {
+        MOD_Universe::UserSettings(PreviewGroup).setValue(SizeKey, size());
+    }
+    QDialog::done(r);
+}
+
 std::vector<RateChange> frmImportRates::changes() const
 {
     // The table is never sorted: row i shows changes_[i].
     std::vector<RateChange> out = changes_;
     for (int row = 0; row < tblChanges->rowCount(); ++row)
-        out[static_cast<std::size_t>(row)].ticked = tblChanges->item(row, ColCountry)->checkState() == Qt::Checked;
+        out[static_cast<std::size_t>(row)].ticked = tblChanges->isTicked(row);
     return out;
 }
 
@@ -156,11 +194,17 @@ std::vector<RateChange> frmImportRates::tickedChanges() const
 
 void frmImportRates::cmdTickAll_Click()
 {
-    {
-        const QSignalBlocker blocker(tblChanges);
-        for (int row = 0; row < tblChanges->rowCount(); ++row)
-            tblChanges->item(row, ColCountry)->setCheckState(Qt::Checked);
-    }
+    setAllTicked(true);
+}
+
+void frmImportRates::cmdUntickAll_Click()
+{
+    setAllTicked(false);
+}
+
+void frmImportRates::setAllTicked(bool ticked)
+{
+    tblChanges->setAllTicked(ticked);
     updateCount();
 }
 
@@ -185,7 +229,7 @@ void frmImportRates::updateCount()
 {
     int ticked = 0;
     for (int row = 0; row < tblChanges->rowCount(); ++row)
-        ticked += tblChanges->item(row, ColCountry)->checkState() == Qt::Checked ? 1 : 0;
+        ticked += tblChanges->isTicked(row) ? 1 : 0;
     ui->lblCount->setText(u"%1 of %2 ticked"_s.arg(ticked).arg(tblChanges->rowCount()));
     cmdImport->setEnabled(ticked > 0);
 }

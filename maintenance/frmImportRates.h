@@ -3,9 +3,11 @@
 // The preview of an import: every proposed change with a tick box, nothing
 // written. Updates come ticked, new countries not; a change of more than 25 %
 // carries a warning sign. Import returns the ticked changes; Cancel, Escape or
-// the close box return nothing.
+// the close box return nothing. It opens centred, sized for twenty rows where
+// the screen has room, and reopens at the size the user last gave it.
 
 #include "data/RateImport.h"
+#include "maintenance/TickTable.h"
 
 #include <QDialog>
 
@@ -14,7 +16,6 @@
 #include <vector>
 
 class QPushButton;
-class QTableWidget;
 class QTableWidgetItem;
 
 namespace Ui {
@@ -35,22 +36,32 @@ public:
     std::vector<MOD_Data::RateChange> changes() const;
     std::vector<MOD_Data::RateChange> tickedChanges() const;
 
-    QTableWidget* tblChanges = nullptr;
+    MOD_Universe::TickTable* tblChanges = nullptr;
     QPushButton* cmdTickAll = nullptr;
+    QPushButton* cmdUntickAll = nullptr;
     QPushButton* cmdImport = nullptr;
     QPushButton* cmdCancel = nullptr;
 
     void cmdTickAll_Click();
+    void cmdUntickAll_Click();
     void cmdImport_Click();
     void cmdCancel_Click();
     void tblChanges_ItemChanged(QTableWidgetItem* item);
 
+    void done(int r) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
 private:
     void fillTable();
     void updateCount();
+    void setAllTicked(bool ticked);
+    QSize preferredSize() const;
 
     std::unique_ptr<Ui::frmImportRates> ui;
     std::vector<MOD_Data::RateChange> changes_;
+    QSize shownSize_;  // saved again only when the user changed it
 };
 
 // Shows the preview modal over owner. Returns the ticked changes (at least one:
