@@ -81,13 +81,19 @@ struct CsvCase {
     QString text;
     std::vector<QStringList> records;
     std::vector<int> lines;
+    QChar separator = u',';
 };
+
+void PrintTo(const CsvCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CsvReadTest : public ::testing::TestWithParam<CsvCase> {};
 
 TEST_P(CsvReadTest, readsFieldsAndLines)
 {
-    const Csv::Result r = Csv::parse(GetParam().text);
+    const Csv::Result r = Csv::parse(GetParam().text, GetParam().separator);
     ASSERT_TRUE(r.ok()) << str(r.error);
     ASSERT_EQ(r.records.size(), GetParam().records.size());
     for (std::size_t i = 0; i < r.records.size(); ++i) {
@@ -107,7 +113,11 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"blankLinesAndEmptyCells", u"\n\na\n ,,\n\r\nb,\n"_s, {{u"a"_s}, {u"b"_s, u""_s}}, {3, 6}},
         CsvCase{"blanksAroundQuotes", u"  \"x\"  , y \n"_s, {{u"x"_s, u" y "_s}}, {1}},
         CsvCase{"loneCr", u"a\rb\r"_s, {{u"a"_s}, {u"b"_s}}, {1, 2}},
-        CsvCase{"emptyQuotedField", u"\"\",x"_s, {{u""_s, u"x"_s}}, {1}}),
+        CsvCase{"emptyQuotedField", u"\"\",x"_s, {{u""_s, u"x"_s}}, {1}},
+        CsvCase{"semicolons", u"a,b;\"c;d\";1,5\n"_s, {{u"a,b"_s, u"c;d"_s, u"1,5"_s}}, {1}, u';'},
+        // A tab after a closing quote separates; it is no blank to skip.
+        CsvCase{"tabs", u"\"x\"\t\ty \t\r\n \"a\tb\" \tc"_s, {{u"x"_s, u""_s, u"y "_s, u""_s}, {u"a\tb"_s, u"c"_s}},
+                {1, 2}, u'\t'}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Csv, malformedTextNamesTheLine)
