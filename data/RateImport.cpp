@@ -3,6 +3,7 @@
 
 #include "data/NumberText.h"
 #include "data/Csv.h"
+#include "data/Validation.h"
 
 #include <QDir>
 #include <QFile>
@@ -89,21 +90,33 @@ QString decodeText(const QByteArray& bytes, bool& utf8)
     return text;
 }
 
-// A rate as written: a plain decimal number above 0.
-double readRate(const QString& written, qint64 line, const QString& what = QString())
+// A fault in a rate; what, when given, names the rate's column or element.
+Bad badRate(const QString& what, const QString& why, qint64 line)
 {
-    const QString text = written.trimmed();
-    const QString where = what.isEmpty() ? QString() : what + u": "_s;
+    return Bad{what.isEmpty() ? why : what + u": "_s + why, line};
+}
+
+// A rate as written: a plain decimal number the table can hold.
+double readRate(QStringView written, qint64 line, const QString& what = QString())
+{
+    const QStringView text = written.trimmed();
     if (text.isEmpty())
-        throw Bad{where + u"the rate is missing."_s, line};
+        throw badRate(what, u"the rate is missing."_s, line);
     const MOD_Universe::ParsedNumber n = MOD_Universe::readNumber(text);
     if (n.status == MOD_Universe::NumberStatus::Overflow)
-        throw Bad{where + u"the rate %1 is too large."_s.arg(quoted(text)), line};
+        throw badRate(what, u"the rate %1 is too large."_s.arg(quoted(text.toString())), line);
     if (!n.ok())
-        throw Bad{where + u"the rate %1 is not a number."_s.arg(quoted(text)), line};
-    if (!(n.value > 0.0))
-        throw Bad{where + u"the rate %1 is not above 0."_s.arg(quoted(text)), line};
-    return n.value;
+        throw badRate(what, u"the rate %1 is not a number."_s.arg(quoted(text.toString())), line);
+    switch (rateFault(n.value, text)) {
+    case RateFault::None:
+        return n.value;
+    case RateFault::TooSmall:
+        throw badRate(what, u"the rate %1 is too small."_s.arg(quoted(text.toString())), line);
+    case RateFault::NotFinite:
+    case RateFault::NotAboveZero:
+        break;
+    }
+    throw badRate(what, u"the rate %1 is not above 0."_s.arg(quoted(text.toString())), line);
 }
 
 // Dates as the sources write them: 01/01/2020, 1/1/2020, 01/Jan/2020,
@@ -217,7 +230,7 @@ std::vector<FileRate> perPound(EuroDay day)
     if (!hasEuro)
         out.push_back(euro);
     for (FileRate& r : out) {
-        if (!std::isfinite(r.rate) || !(r.rate > 0.0))
+        if (rateFault(r.rate) != RateFault::None)
             throw Bad{u"the rate of %1 cannot be turned into a rate per pound."_s.arg(r.currencyCode), r.line};
         r.date = day.date;
         const EuroCurrency named = nameOfCurrency(r.currencyCode);

@@ -40,7 +40,7 @@ struct FileRate {
     QString unit;           // the currency's name; may be empty
     QString currencyCode;   // ISO 4217 in capitals; empty when the file has none
     QString territoryCode;  // ISO 3166 two letters when the file gives one
-    double rate = 0.0;      // units per pound, finite and above 0
+    double rate = 0.0;      // units per pound, finite, above 0 and normal
     QDate date;             // the day the rate applies from; null when unknown
     int line = 0;           // where it stands in the file
 };

@@ -33,11 +33,19 @@ Sql::Cell textCell(const FieldDef& field, const QString& text)
 
 Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
 {
-    if (!std::isfinite(value))
+    switch (rateFault(value, text)) {
+    case RateFault::None:
+        break;
+    case RateFault::NotFinite:
         fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
-    if (!(value > 0.0))
+    case RateFault::NotAboveZero:
         fail(Err::MultipleStep,
              u"'%1' is not a valid value for '%2': a rate must be greater than 0."_s.arg(shown(text), field.name));
+    case RateFault::TooSmall:
+        fail(Err::MultipleStep,
+             u"'%1' is too small for '%2': the smallest rate the table can hold is about 2.2E-308."_s.arg(
+                 shown(text), field.name));
+    }
     Sql::Cell cell;
     cell.type = Sql::CellType::Real;
     cell.real = value;
@@ -45,6 +53,26 @@ Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
 }
 
 } // namespace
+
+RateFault rateFault(double value, QStringView written)
+{
+    if (!std::isfinite(value))
+        return RateFault::NotFinite;
+    if (value > 0.0)
+        return std::isnormal(value) ? RateFault::None : RateFault::TooSmall;
+    if (value < 0.0)
+        return RateFault::NotAboveZero;
+    // Zero: written so, or too small to read as anything else.
+    if (written.trimmed().startsWith(u'-'))
+        return RateFault::NotAboveZero;
+    for (QChar c : written) {
+        if (c == u'e' || c == u'E')
+            break;
+        if (c >= u'1' && c <= u'9')
+            return RateFault::TooSmall;
+    }
+    return RateFault::NotAboveZero;
+}
 
 void fail(long number, const QString& description)
 {

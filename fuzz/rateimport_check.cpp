@@ -52,8 +52,8 @@ std::string checkPlan(const RateFile& file, const std::vector<RateRow>& table)
     for (const RateChange& c : plan.changes) {
         if (c.country == PivotCountry && !c.isNew())
             return "the pivot was proposed for a change";
-        if (!std::isfinite(c.newRate) || !(c.newRate > 0.0))
-            return "a proposed rate is not above 0";
+        if (!std::isnormal(c.newRate) || !(c.newRate > 0.0))
+            return "a proposed rate is not a normal number above 0";
         // New rows come unticked; updates ticked unless the file is older
         // than the rate it would replace.
         const bool older = c.newDate.isValid() && c.currentDate.isValid() && c.newDate < c.currentDate;
@@ -81,8 +81,8 @@ std::string check(const std::uint8_t* data, std::size_t size)
     if (file.rates.empty() && file.format != RateFileFormat::OwnExport)
         return "a file read with no rates";
     for (const FileRate& r : file.rates) {
-        if (!std::isfinite(r.rate) || !(r.rate > 0.0))
-            return "a rate read that is not above 0";
+        if (!std::isnormal(r.rate) || !(r.rate > 0.0))
+            return "a rate read that is not a normal number above 0";
         if (r.country.isEmpty())
             return "a row read without a country";
     }

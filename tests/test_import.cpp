@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -575,7 +576,7 @@ std::vector<RateRow> oddTable()
     return {
         {u"Britain"_s, u"Pound"_s, 1.0, {}},
         {u" Leading blank"_s, u"---------------------"_s, 0.1 + 0.2, QDate(2020, 1, 1)},
-        {u"Trailing blank "_s, u"a,b"_s, 5e-324, {}},
+        {u"Trailing blank "_s, u"a,b"_s, std::numeric_limits<double>::min(), {}},
         {u"Côte d'Ivoire"_s, u"Franc \"CFA\""_s, 655.957, QDate(1999, 12, 31)},
         {u"Two\nlines"_s, u""_s, 123456789.123456789, {}},
         {u"\U0001F4B0 money"_s, u"Unit"_s, 2.5, QDate(2026, 12, 7)},
@@ -653,6 +654,7 @@ QByteArray fixture(const QString& name)
 }
 
 const QByteArray UkHeader = "Country/Territories,Currency,Currency Code,Currency Units per \xC2\xA3" "1,Start date,End date\n";
+const QByteArray ExportHeader = "Country,Monetery Unit,Exchange Rate\n";
 
 class BadFileTest : public ::testing::TestWithParam<BadFile> {};
 
@@ -721,7 +723,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"exportBadDate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,2020-13-01\n", "not a date", 2},
         BadFile{"exportShortRow", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1\n", "expected 4 fields", 2},
         BadFile{"exportDuplicate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,\nX,Z,2,\n", "listed twice",
-                3}),
+                3},
+        // Rates no arithmetic can use.
+        BadFile{"rateSubnormal", UkHeader + "USA,Dollar,USD,1e-320,01/01/2020,31/01/2020\n", "'1e-320' is too small", 2},
+        BadFile{"rateUnderflowsToZero", ExportHeader + "X,Y,0." + QByteArray(400, '0') + "1\n", "is too small", 2},
+        BadFile{"exportSubnormal", ExportHeader + "X,Y,4.9406564584124654e-324\n", "is too small", 2},
+        BadFile{"dailySubnormalPerPound", "Date,USD,GBP\n29 April 2022,1e-300,1e10\n", "per pound", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RateFileRead, aMissingFileAFolderADeviceAndAHugeFileAreRefusedByName)
