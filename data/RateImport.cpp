@@ -13,6 +13,7 @@
 #include <QStringDecoder>
 #include <QXmlStreamReader>
 
+#include <charconv>
 #include <cmath>
 #include <utility>
 
@@ -203,6 +204,17 @@ struct EuroDay {
     std::vector<FileRate> rates;  // rate still per euro
 };
 
+// A quotient of rates published to five or six digits has no more than that:
+// the rest of a double's digits would be noise shown as precision.
+double toSixDigits(double value)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 5);
+    double rounded = value;
+    std::from_chars(text, written.ptr, rounded);
+    return rounded;
+}
+
 std::vector<FileRate> perPound(EuroDay day)
 {
     const FileRate* gbp = nullptr;
@@ -217,14 +229,14 @@ std::vector<FileRate> perPound(EuroDay day)
     const double pound = gbp->rate;
     FileRate euro;
     euro.currencyCode = u"EUR"_s;
-    euro.rate = 1.0 / pound;
+    euro.rate = toSixDigits(1.0 / pound);
     euro.line = day.line;
     std::vector<FileRate> out;
     out.reserve(day.rates.size() + 1);
     bool hasEuro = false;
     for (FileRate r : day.rates) {
         hasEuro = hasEuro || r.currencyCode == u"EUR";
-        r.rate = r.currencyCode == u"GBP" ? 1.0 : r.rate / pound;
+        r.rate = r.currencyCode == u"GBP" ? 1.0 : toSixDigits(r.rate / pound);
         out.push_back(std::move(r));
     }
     if (!hasEuro)

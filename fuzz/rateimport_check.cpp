@@ -80,9 +80,12 @@ std::string check(const std::uint8_t* data, std::size_t size)
     const RateFile& file = *result.file;
     if (file.rates.empty() && file.format != RateFileFormat::OwnExport)
         return "a file read with no rates";
+    const bool perEuro = file.format == RateFileFormat::EcbDailyCsv || file.format == RateFileFormat::EcbDailyXml;
     for (const FileRate& r : file.rates) {
         if (!std::isnormal(r.rate) || !(r.rate > 0.0))
             return "a rate read that is not a normal number above 0";
+        if (perEuro && QString::number(r.rate, 'g', 6).toDouble() != r.rate)
+            return "a rate turned into a rate per pound has more than six significant digits";
         if (r.country.isEmpty())
             return "a row read without a country";
     }

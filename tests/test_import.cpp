@@ -189,7 +189,6 @@ TEST(RateFileFormats, dailyXmlAndCsvAreTurnedIntoRatesPerPound)
     const RateFile csv = readOk(u"ecb-daily-2022-04-29.csv"_s);
     EXPECT_EQ(xml.format, RateFileFormat::EcbDailyXml);
     EXPECT_EQ(csv.format, RateFileFormat::EcbDailyCsv);
-    const double pound = 0.84365;
     for (const RateFile* f : {&xml, &csv}) {
         EXPECT_EQ(f->from, QDate(2022, 4, 29));
         EXPECT_EQ(periodText(*f), u"29 April 2022"_s);
@@ -200,9 +199,10 @@ TEST(RateFileFormats, dailyXmlAndCsvAreTurnedIntoRatesPerPound)
             EXPECT_EQ(r.date, QDate(2022, 4, 29));
             EXPECT_FALSE(r.country.isEmpty());
         }
-        EXPECT_EQ(byCode[u"USD"_s], 1.0540 / pound);
-        EXPECT_EQ(byCode[u"JPY"_s], 137.01 / pound);
-        EXPECT_EQ(byCode[u"EUR"_s], 1.0 / pound);
+        // Divided by the pound's 0.84365, to six significant digits.
+        EXPECT_EQ(byCode[u"USD"_s], 1.24933);  // 1.0540
+        EXPECT_EQ(byCode[u"JPY"_s], 162.401);  // 137.01
+        EXPECT_EQ(byCode[u"EUR"_s], 1.18533);
         EXPECT_EQ(byCode[u"GBP"_s], 1.0);
     }
     EXPECT_EQ(findRate(xml, u"Japan"_s)->unit, u"Yen"_s);
@@ -216,7 +216,7 @@ TEST(RateFileFormats, historyFilesTakeTheLatestDayAndSkipUnquotedCurrencies)
     ASSERT_TRUE(r.ok()) << str(r.error);
     EXPECT_EQ(r.file->from, QDate(2022, 4, 29));
     ASSERT_EQ(r.file->rates.size(), 3u);  // USD, GBP and the euro; no rouble that day
-    EXPECT_EQ(r.file->rates[0].rate, 1.0540 / 0.84365);
+    EXPECT_EQ(r.file->rates[0].rate, 1.24933);  // 1.0540 / 0.84365
 }
 
 TEST(RateFileFormats, headerWordingAndLetterCaseMayVary)
@@ -282,14 +282,14 @@ INSTANTIATE_TEST_SUITE_P(
                      RateFileFormat::UkMonthlyCsv, "Korea, South", 1520.1},
         DownloadCase{"dailyCsvCrLfTrailingSeparators",
                      "Date, USD, JPY, GBP, \r\n29 April 2022, 1.0540, 137.01, 0.84365, \r\n\r\n",
-                     RateFileFormat::EcbDailyCsv, "Japan", 137.01 / 0.84365},
+                     RateFileFormat::EcbDailyCsv, "Japan", 162.401},
         DownloadCase{"dailyXmlMarkCrLfSingleQuotes",
                      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gesmes:Envelope "
                      "xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
                      "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\r\n<Cube>\r\n"
                      "<Cube time='2022-04-29'>\r\n<Cube currency='USD' rate='1.0540'/>\r\n"
                      "<Cube currency='GBP' rate='0.84365'/>\r\n</Cube>\r\n</Cube>\r\n</gesmes:Envelope>\r\n",
-                     RateFileFormat::EcbDailyXml, "United States", 1.0540 / 0.84365},
+                     RateFileFormat::EcbDailyXml, "United States", 1.24933},
         DownloadCase{"monthlyXmlDeclaredLatinOne",
                      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<exchangeRateMonthList "
                      "Period=\"01/Jan/2020 to 31/Jan/2020\">\r\n<exchangeRate><countryName>Cura\xE7" "ao "
@@ -398,7 +398,7 @@ TEST(RateMatching, oneEuroRateUpdatesEveryEuroCountryAndThePivotStays)
         ASSERT_TRUE(c) << str(euroCountry);
         EXPECT_EQ(c->match, MatchKind::Currency);
         EXPECT_EQ(c->currencyCode, u"EUR"_s);
-        EXPECT_EQ(c->newRate, 1.0 / 0.84365);
+        EXPECT_EQ(c->newRate, 1.18533);  // 1 / 0.84365
         EXPECT_EQ(c->newDate, QDate(2022, 4, 29));
     }
     EXPECT_EQ(findChange(plan, u"United States"_s)->match, MatchKind::Name);
@@ -542,7 +542,7 @@ TEST(RateMatching, tickedChangesBecomeWrites)
     ASSERT_NE(at(u"Switzerland"_s), writes.end());
     EXPECT_TRUE(at(u"Switzerland"_s)->isNew);
     EXPECT_EQ(at(u"Switzerland"_s)->unit, u"Franc"_s);
-    EXPECT_EQ(at(u"Switzerland"_s)->rate, 1.0229 / 0.84365);
+    EXPECT_EQ(at(u"Switzerland"_s)->rate, 1.21247);  // 1.0229 / 0.84365
     EXPECT_EQ(at(u"France"_s), writes.end());
     ASSERT_NE(at(u"Germany"_s), writes.end());
     EXPECT_FALSE(at(u"Germany"_s)->isNew);
