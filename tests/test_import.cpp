@@ -183,6 +183,25 @@ TEST(RateFileFormats, monthlyCsvAndXmlAgreeRowForRow)
     EXPECT_EQ(findRate(xml, u"USA"_s)->territoryCode, u"US"_s);
 }
 
+TEST(RateFileFormats, spreadsheetSavesOfTheMonthlyCsvAgreeRowForRow)
+{
+    const RateFile csv = readOk(u"uk-monthly-2020-01.csv"_s);
+    for (const QString& name : {u"uk-monthly-2020-01-unicode-text.txt"_s, u"uk-monthly-2020-01-semicolon.csv"_s}) {
+        SCOPED_TRACE(str(name));
+        const RateFile saved = readOk(name);
+        EXPECT_EQ(saved.format, RateFileFormat::UkMonthlyCsv);
+        EXPECT_EQ(periodText(saved), periodText(csv));
+        ASSERT_EQ(saved.rates.size(), csv.rates.size());
+        for (std::size_t i = 0; i < csv.rates.size(); ++i) {
+            SCOPED_TRACE(str(csv.rates[i].country));
+            EXPECT_EQ(saved.rates[i].country, csv.rates[i].country);
+            EXPECT_EQ(saved.rates[i].unit, csv.rates[i].unit);
+            EXPECT_EQ(saved.rates[i].currencyCode, csv.rates[i].currencyCode);
+            EXPECT_EQ(saved.rates[i].rate, csv.rates[i].rate);
+        }
+    }
+}
+
 TEST(RateFileFormats, dailyXmlAndCsvAreTurnedIntoRatesPerPound)
 {
     const RateFile xml = readOk(u"ecb-daily-2022-04-29.xml"_s);
@@ -301,6 +320,32 @@ INSTANTIATE_TEST_SUITE_P(
                      "Period=\"01/Jan/2020 to 31/Jan/2020\">\n<exchangeRate><countryName>USA</countryName>"
                      "<rateNew>1.3071</rateNew></exchangeRate>\n</exchangeRateMonthList>\n",
                      RateFileFormat::UkMonthlyXml, "USA", 1.3071}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Text as Excel's "Unicode Text" holds it: UTF-16LE after its mark.
+QByteArray unicodeText(const char16_t* text)
+{
+    const QString s = QString::fromUtf16(text);
+    return QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SpreadsheetSaves, DownloadShapeTest,
+    ::testing::Values(
+        DownloadCase{"exportSemicolonsDecimalCommas",
+                     "Country;Monetery Unit;Exchange Rate;Updated;\r\n\"Britain\";\"Pound\";1;;\r\n"
+                     "\"France\";\"Euro\";1,17;2024-03-01;\r\n\"Korea, South\";\"Won\";1520,1;;\r\n"
+                     "\"Say \"\"Hi\"\"\";\"Unit\";1,23E-05;;\r\n;;;;",
+                     RateFileFormat::OwnExport, "France", 1.17},
+        DownloadCase{"exportSemicolonsDecimalPoints", "Country;Monetery Unit;Exchange Rate\nFrance;Euro;1.17\n",
+                     RateFileFormat::OwnExport, "France", 1.17},
+        DownloadCase{"exportUnicodeText",
+                     unicodeText(u"Country\tMonetery Unit\tExchange Rate\tUpdated\r\nKorea, South\tWon\t1520.1\t\r\n"
+                                 u"\"Say \"\"Hi\"\"\"\tUnit\t2.5\t2024-03-01\r\nC\u00F4te d'Ivoire\tFranc\t655.957\t\r\n"),
+                     RateFileFormat::OwnExport, "C\xC3\xB4te d'Ivoire", 655.957},
+        DownloadCase{"dailyCsvSemicolonsDecimalCommas",
+                     "Date;USD;JPY;GBP;\n29.04.2022;1,0540;137,01;0,84365;\n", RateFileFormat::EcbDailyCsv,
+                     "Japan", 162.401}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DateCase {
@@ -724,6 +769,17 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"exportShortRow", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1\n", "expected 4 fields", 2},
         BadFile{"exportDuplicate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,\nX,Z,2,\n", "listed twice",
                 3},
+        // Spreadsheet saves whose header is right but something else is not.
+        BadFile{"decimalCommaSplitsTheRow", ExportHeader + "France,Euro,1,17\n", "expected 3 fields, found 4 (separated by commas", 2},
+        BadFile{"decimalCommaInATabFile", "Country\tMonetery Unit\tExchange Rate\nFrance\tEuro\t1,17\n",
+                "read only in a file whose fields are separated by semicolons", 2},
+        BadFile{"thousandsSeparator", "Country;Monetery Unit;Exchange Rate\nIndonesia;Rupiah;18.234,56\n",
+                "thousands separators are not read", 2},
+        BadFile{"decimalMarksMixed", "Country;Monetery Unit;Exchange Rate\nFrance;Euro;1,17\nIndonesia;Rupiah;18.234\n",
+                "'18.234' has a decimal point where the rate on line 2 has a decimal comma", 3},
+        BadFile{"rowsNotSeparatedAsTheHeader", "Country;Monetery Unit;Exchange Rate\nFrance,Euro,1.17\n",
+                "expected 3 fields, found 1 (separated by semicolons", 2},
+        BadFile{"dailyCurrencyTwiceInHeader", "Date,USD,GBP,USD\n29 April 2022,1,0.8,1\n", "USD is listed twice", 1},
         // Rates no arithmetic can use.
         BadFile{"rateSubnormal", UkHeader + "USA,Dollar,USD,1e-320,01/01/2020,31/01/2020\n", "'1e-320' is too small", 2},
         BadFile{"rateUnderflowsToZero", ExportHeader + "X,Y,0." + QByteArray(400, '0') + "1\n", "is too small", 2},
