@@ -22,6 +22,7 @@
 #include <cstdio>
 #include <cstring>
 #include <functional>
+#include <limits>
 #include <vector>
 
 using namespace Qt::StringLiterals;
@@ -132,15 +133,18 @@ BENCHMARK(BM_Export)->Unit(benchmark::kMillisecond);
 
 // ------------------------------------------------------------------ at the cap
 
-// Rows of one shape, appended until the next would pass the limit.
-QByteArray fill(QByteArray out, const QByteArray& tail, qint64 limit, const std::function<QByteArray(int)>& row)
+// Rows of one shape, appended until the next would pass the limit or there are
+// rows enough.
+QByteArray fill(QByteArray out, const QByteArray& tail, qint64 limit, const std::function<QByteArray(int)>& row,
+                int rows = std::numeric_limits<int>::max())
 {
-    for (int i = 0;; ++i) {
+    for (int i = 0; i < rows; ++i) {
         const QByteArray next = row(i);
         if (out.size() + next.size() + tail.size() > limit)
-            return out + tail;
+            break;
         out += next;
     }
+    return out + tail;
 }
 
 const char* const EuroCodes[] = {"USD", "JPY", "BGN", "CZK", "DKK", "GBP", "HUF", "PLN", "RON", "SEK", "CHF",
@@ -181,6 +185,18 @@ QByteArray atCap(const QString& shape, qint64 limit)
                                    + QByteArray::number(0.5 + (i % 97 + c) / 10.0, 'f', 4) + "\"/>\n";
                         return day + "\t\t</Cube>\n";
                     });
+    // As many rates as a file may hold, each row padded to fill the file: names
+    // too long for the table, which the plan leaves out (all but the first, so
+    // there is a preview), or a sheet's empty cells.
+    const int padding = int(limit / MaxRatesPerFile) - 80;
+    if (shape == u"export-long-names")
+        return fill("Country,Monetery Unit,Exchange Rate\n", {}, limit, [padding](int i) {
+            return fileCountry(i).toUtf8() + QByteArray(i == 0 ? 0 : padding, 'x') + ",Unit,1.5\n";
+        }, MaxRatesPerFile);
+    if (shape == u"uk-empty-cells")
+        return fill(UkCsvHeader, {}, limit, [padding](int i) {
+            return ukCsvRow(i).chopped(2) + QByteArray(padding, ',') + "\r\n";
+        }, MaxRatesPerFile);
     if (shape == u"uk-utf16") {
         // A spreadsheet's "Unicode text": UTF-16 with its mark, tabs between fields.
         const QByteArray text = fill(QByteArray(UkCsvHeader).replace(',', '\t'), {}, limit / 2 - 1, [](int i) {
@@ -233,16 +249,17 @@ int readAsImportDoes(int argc, char** argv, const QString& path)
     const ImportPlan plan = planImport(*file.file, till);
     const qint64 planMs = timer.restart();
     qint64 dialogMs = 0;
-    {
+    // As Import Rates: a plan without changes is a message, not a preview.
+    if (!plan.empty()) {
         frmImportRates dialog(*file.file, plan);
         dialog.show();
         QApplication::processEvents();
         dialogMs = timer.restart();
     }
     const long after = peakKb();
-    std::printf("%6.1f MB, %7zu rates, %7zu changes: read %5lld ms, plan %4lld ms, preview %5lld ms, "
+    std::printf("%6.1f MB, %5zu rates, %5zu changes, %5lld left out: read %5lld ms, plan %4lld ms, preview %5lld ms, "
                 "total %5lld ms; peak RSS %6.1f MB, %6.1f MB above the start = %4.1f x the file\n",
-                fileMb, file.file->rates.size(), plan.changes.size(), readMs, planMs, dialogMs,
+                fileMb, file.file->rates.size(), plan.changes.size(), qint64(plan.skipped.size()), readMs, planMs, dialogMs,
                 readMs + planMs + dialogMs, after / 1024.0, (after - before) / 1024.0,
                 (after - before) / 1024.0 / fileMb);
     return 0;

@@ -202,6 +202,15 @@ QStringList withoutTrailingBlanks(QStringList fields, qsizetype keep = 0)
     return fields;
 }
 
+// count: the rates read so far, the one at line included.
+void checkRateCount(qsizetype count, qint64 line)
+{
+    if (count > MaxRatesPerFile)
+        throw Bad{u"holds more than %1 rates, more than this program takes from one file (a published file "
+                  u"holds a few hundred)."_s.arg(MaxRatesPerFile),
+                  line};
+}
+
 // Dates as the sources write them: 01/01/2020, 1/1/2020, 01/Jan/2020,
 // 01-Jan-2020, 29 April 2022, 2022-04-29, with English month names whatever the
 // user's language. Read by hand: Qt's date parser looks up the time zone on
@@ -336,6 +345,7 @@ std::vector<FileRate> perPound(EuroDay day)
 
 void addEuroRate(EuroDay& day, const QString& code, double rate, qint64 line)
 {
+    checkRateCount(qsizetype(day.rates.size()) + 1, line);
     FileRate r;
     r.currencyCode = code;
     r.rate = rate;
@@ -424,6 +434,7 @@ RateFile readEcbXml(QXmlStreamReader& xml, RateFile file)
 RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator, RateFile file)
 {
     QStringList codes = withoutTrailingBlanks(header.fields);
+    checkRateCount(codes.size() - 1, header.line);
     QSet<QString> seen;
     for (qsizetype i = 1; i < codes.size(); ++i) {
         codes[i] = codes[i].trimmed().toUpper();
@@ -524,6 +535,7 @@ RateFile readUkXml(QXmlStreamReader& xml, RateFile file)
             throw Bad{u"element <exchangeRate> has no <countryName>."_s, line};
         if (!hasRate)
             throw Bad{u"element <exchangeRate> of %1 has no <rateNew>."_s.arg(quoted(country)), line};
+        checkRateCount(qsizetype(file.rates.size()) + 1, line);
         FileRate r;
         r.country = country;
         r.unit = unit;
@@ -583,6 +595,7 @@ RateFile readUkCsv(Csv::Reader& csv, const UkColumns& cols, QChar separator, Rat
     while (csv.next(record)) {
         if (record.fields.size() < cols.needed())
             throw fieldCount(cols.needed(), record.fields.size(), separator, record.line);
+        checkRateCount(qsizetype(file.rates.size()) + 1, record.line);
         auto at = [&](int col) { return col < 0 ? QString() : record.fields[col].trimmed(); };
         FileRate r;
         r.country = at(cols.country);
@@ -637,6 +650,7 @@ RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFi
         const QStringList fields = withoutTrailingBlanks(std::move(record.fields), columns);
         if (fields.size() != columns)
             throw fieldCount(columns, fields.size(), separator, record.line);
+        checkRateCount(qsizetype(file.rates.size()) + 1, record.line);
         FileRate r;
         // Names exactly as the table holds them: blanks count there.
         r.country = fields[0];
@@ -697,7 +711,7 @@ RateFile readCsv(const QString& text, RateFile file)
 
 // utf8: the file as read when it was read as UTF-8, else null (the XML reader is
 // faster on bytes, and then follows the encoding the file declares).
-RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
+RateFile parseText(QString text, const QByteArray& utf8, RateFile file)
 {
     qsizetype first = 0;
     while (first < text.size() && text[first].isSpace())
@@ -707,10 +721,12 @@ RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
 
     if (text[first] == u'<') {
         QXmlStreamReader xml;
-        if (utf8.isNull())
+        if (utf8.isNull()) {
             xml.addData(text);
-        else
+        } else {
+            text.clear();  // twice the file's size, not needed again
             xml.addData(utf8);
+        }
         while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
         }
         if (xml.hasError())
@@ -744,8 +760,8 @@ RateFileResult parseRateFile(const QByteArray& bytes, const QString& path)
         RateFile file;
         file.path = path;
         bool utf8 = false;
-        const QString text = decodeText(bytes, utf8);
-        return RateFileResult{parseText(text, utf8 ? bytes : QByteArray(), std::move(file)), {}};
+        QString text = decodeText(bytes, utf8);
+        return RateFileResult{parseText(std::move(text), utf8 ? bytes : QByteArray(), std::move(file)), {}};
     } catch (const Bad& bad) {
         return failure(path, bad);
     }

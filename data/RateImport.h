@@ -61,8 +61,14 @@ struct RateFileResult {
     bool ok() const { return file.has_value(); }
 };
 
-// Larger files are refused unread: real rate files are a few kilobytes.
-inline constexpr qint64 MaxRateFileBytes = 32 * 1024 * 1024;
+// Larger files are refused unread. Published files are tens of kilobytes; the
+// largest the readers take, the central bank's whole history, a few megabytes
+// and growing by a fraction of one a year. The limit keeps reading and the
+// preview within a couple of seconds and a small multiple of the file's size.
+inline constexpr qint64 MaxRateFileBytes = 16 * 1024 * 1024;
+// A file with more rates is refused: published files hold a few hundred, and
+// each one becomes a row of the preview.
+inline constexpr qsizetype MaxRatesPerFile = 10000;
 
 RateFileResult readRateFile(const QString& path);
 // The same on bytes already read; path only names the file in messages.

@@ -80,6 +80,9 @@ std::string check(const std::uint8_t* data, std::size_t size)
     const RateFile& file = *result.file;
     if (file.rates.empty() && file.format != RateFileFormat::OwnExport)
         return "a file read with no rates";
+    // The euro may come on top of a full file of per-euro rates.
+    if (file.rates.size() > std::size_t(MaxRatesPerFile) + 1)
+        return "more rates read than a file may hold";
     const bool perEuro = file.format == RateFileFormat::EcbDailyCsv || file.format == RateFileFormat::EcbDailyXml;
     for (const FileRate& r : file.rates) {
         if (!std::isnormal(r.rate) || !(r.rate > 0.0))

@@ -541,11 +541,14 @@ TEST(RateMatching, longNamesAreLeftOutAndLongUnitsCut)
     // 26 characters, the last two outside the basic plane: cut to 25, the pair kept whole.
     const QString unit = QString(24, u'u') + u"\U0001F4B0\U0001F4B0"_s;
     file.rates.push_back({QString(50, u'y'), unit, {}, {}, 2.0, {}, 8});
+    file.rates.push_back({QString(100000, u'z'), u"Unit"_s, {}, {}, 2.0, {}, 9});
     const ImportPlan plan = planImport(file, {});
     ASSERT_EQ(plan.changes.size(), 1u);
     EXPECT_EQ(plan.changes[0].unit, QString(24, u'u') + u"\U0001F4B0"_s);
-    ASSERT_EQ(plan.skipped.size(), 1);
+    ASSERT_EQ(plan.skipped.size(), 2);
     EXPECT_TRUE(plan.skipped[0].contains(u"Line 7"_s));
+    // A name as long as a file allows is not repeated whole in the list.
+    EXPECT_LT(plan.skipped[1].size(), 200) << str(plan.skipped[1].left(200));
 }
 
 struct PercentCase {
@@ -701,6 +704,14 @@ QByteArray fixture(const QString& name)
 const QByteArray UkHeader = "Country/Territories,Currency,Currency Code,Currency Units per \xC2\xA3" "1,Start date,End date\n";
 const QByteArray ExportHeader = "Country,Monetery Unit,Exchange Rate\n";
 
+QByteArray exportRows(int n)
+{
+    QByteArray out = ExportHeader;
+    for (int i = 1; i <= n; ++i)
+        out += "Country " + QByteArray::number(i) + ",Unit,1.5\n";
+    return out;
+}
+
 class BadFileTest : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(BadFileTest, isAMessageNamingTheFileAndLine)
@@ -780,11 +791,12 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"rowsNotSeparatedAsTheHeader", "Country;Monetery Unit;Exchange Rate\nFrance,Euro,1.17\n",
                 "expected 3 fields, found 1 (separated by semicolons", 2},
         BadFile{"dailyCurrencyTwiceInHeader", "Date,USD,GBP,USD\n29 April 2022,1,0.8,1\n", "USD is listed twice", 1},
-        // Rates no arithmetic can use.
+        // Rates no arithmetic can use, and files too large to preview.
         BadFile{"rateSubnormal", UkHeader + "USA,Dollar,USD,1e-320,01/01/2020,31/01/2020\n", "'1e-320' is too small", 2},
         BadFile{"rateUnderflowsToZero", ExportHeader + "X,Y,0." + QByteArray(400, '0') + "1\n", "is too small", 2},
         BadFile{"exportSubnormal", ExportHeader + "X,Y,4.9406564584124654e-324\n", "is too small", 2},
-        BadFile{"dailySubnormalPerPound", "Date,USD,GBP\n29 April 2022,1e-300,1e10\n", "per pound", 2}),
+        BadFile{"dailySubnormalPerPound", "Date,USD,GBP\n29 April 2022,1e-300,1e10\n", "per pound", 2},
+        BadFile{"tooManyRates", exportRows(MaxRatesPerFile + 1), "more than 10000 rates", MaxRatesPerFile + 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RateFileRead, aMissingFileAFolderADeviceAndAHugeFileAreRefusedByName)
