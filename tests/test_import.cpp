@@ -661,6 +661,27 @@ TEST(RateExport, readBackIntoAnEmptyTableOffersEveryRowAsNew)
     EXPECT_EQ(ratesToWrite(plan.changes).size(), table.size());
 }
 
+// The older program's table as mdb-export writes it: every row comes in, each
+// rate the double the table held.
+TEST(RateExport, aTableExportedByMdbToolsImportsWhole)
+{
+    const RateFile file = readOk(u"mdb-export-tblExchanges.csv"_s);
+    EXPECT_EQ(file.format, RateFileFormat::OwnExport);
+    const std::vector<std::pair<QString, double>> expected{
+        {u"Britain"_s, 1.0},         {u"France"_s, 1.17},   {u"Korea, South"_s, 1520.1},
+        {u"Japan"_s, 188.5},         {u"United States"_s, 1.27}, {u"Kuwait"_s, 0.3857},
+        {u"Indonesia"_s, 18234.56},  {u"Zimbabwe"_s, 0.00001}, {u"Venezuela"_s, 12345678.9},
+        {u"Iran"_s, 52631.578947368}};
+    ImportPlan plan = planImport(file, {});
+    ASSERT_EQ(plan.changes.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(plan.changes[i].country, expected[i].first);
+        EXPECT_EQ(plan.changes[i].newRate, expected[i].second) << str(expected[i].first);
+        plan.changes[i].ticked = true;  // Tick all
+    }
+    EXPECT_EQ(ratesToWrite(plan.changes).size(), expected.size());
+}
+
 TEST(RateExport, writesTheFileAndReportsAFailure)
 {
     QTemporaryDir dir;

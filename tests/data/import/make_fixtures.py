@@ -171,6 +171,23 @@ def write_month_spreadsheet_saves():
         f.write("\n".join(lines).encode("utf-8"))
 
 
+# What mdb-export writes for the older program's table: the header unquoted,
+# text in double quotes, rates with every digit of the double (1.17 as
+# 1.1699999999999999).
+MDB_ROWS = [("Britain", "Pound", 1.0), ("France", "Euro", 1.17), ("Korea, South", "Won", 1520.1),
+            ("Japan", "Yen", 188.5), ("United States", "Dollar", 1.27), ("Kuwait", "Dinar", 0.3857),
+            ("Indonesia", "Rupiah", 18234.56), ("Zimbabwe", "Gold", 0.00001),
+            ("Venezuela", "Bolivar", 12345678.9), ("Iran", "Rial", 52631.578947368)]
+
+
+def write_mdb_export():
+    lines = ["Country,Monetery Unit,Exchange Rate"]
+    lines += ['"%s","%s",%.17g' % (country, unit, rate) for country, unit, rate in MDB_ROWS]
+    with open("mdb-export-tblExchanges.csv", "wb") as f:
+        f.write(("\n".join(lines) + "\n").encode("ascii"))
+
+
 write_month()
 write_day()
 write_month_spreadsheet_saves()
+write_mdb_export()
