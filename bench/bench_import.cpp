@@ -197,6 +197,9 @@ QByteArray atCap(const QString& shape, qint64 limit)
         return fill(UkCsvHeader, {}, limit, [padding](int i) {
             return ukCsvRow(i).chopped(2) + QByteArray(padding, ',') + "\r\n";
         }, MaxRatesPerFile);
+    // One line of nothing but separators, as wide as the file.
+    if (shape == u"export-wide-line")
+        return "Country,Monetery Unit,Exchange Rate\nFrance,Euro,1.17" + QByteArray(limit - 60, ',') + "\n";
     if (shape == u"uk-utf16") {
         // A spreadsheet's "Unicode text": UTF-16 with its mark, tabs between fields.
         const QByteArray text = fill(QByteArray(UkCsvHeader).replace(',', '\t'), {}, limit / 2 - 1, [](int i) {

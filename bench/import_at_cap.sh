@@ -15,7 +15,7 @@ bench=$(cd "${1:-$root/build}" && pwd)/bench/bench_import
 
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
-for shape in uk-csv uk-utf16 export export-long-names uk-empty-cells ecb-csv ecb-xml; do
+for shape in uk-csv uk-utf16 export export-long-names export-wide-line uk-empty-cells ecb-csv ecb-xml; do
   "$bench" --write-at-cap "$shape" "$work/$shape"
   printf '%-9s ' "$shape"
   "$bench" --read "$work/$shape" 2>/dev/null || true

@@ -101,6 +101,8 @@ bool Reader::readRecord(Record& record)
             record.fields.append(text_.sliced(start, i - start).toString());
         }
         if (i < n && text_[i] == separator_) {
+            if (record.fields.size() == MaxFields)
+                return failed(u"more than %1 fields on one line."_s.arg(MaxFields));
             ++i;
             continue;
         }

@@ -17,6 +17,10 @@
 
 namespace MOD_Data::Csv {
 
+// More fields on one line than a spreadsheet has columns is no table: such a
+// line is refused rather than held as millions of empty fields.
+inline constexpr qsizetype MaxFields = 16384;
+
 struct Record {
     int line = 0;  // where the record starts, from 1
     QStringList fields;

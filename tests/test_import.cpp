@@ -818,7 +818,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"rateUnderflowsToZero", ExportHeader + "X,Y,0." + QByteArray(400, '0') + "1\n", "is too small", 2},
         BadFile{"exportSubnormal", ExportHeader + "X,Y,4.9406564584124654e-324\n", "is too small", 2},
         BadFile{"dailySubnormalPerPound", "Date,USD,GBP\n29 April 2022,1e-300,1e10\n", "per pound", 2},
-        BadFile{"tooManyRates", exportRows(MaxRatesPerFile + 1), "more than 10000 rates", MaxRatesPerFile + 2}),
+        BadFile{"tooManyRates", exportRows(MaxRatesPerFile + 1), "more than 10000 rates", MaxRatesPerFile + 2},
+        BadFile{"lineTooWide", ExportHeader + "France,Euro,1.17" + QByteArray(Csv::MaxFields, ',') + "\n",
+                "more than 16384 fields", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RateFileRead, aMissingFileAFolderADeviceAndAHugeFileAreRefusedByName)
