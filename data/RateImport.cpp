@@ -3,7 +3,7 @@
 
 #include "data/NumberText.h"
 #include "data/Csv.h"
-#include "data/Validation.h"
+#include "data/RateValue.h"
 
 #include <QDir>
 #include <QFile>

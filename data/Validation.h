@@ -7,7 +7,6 @@
 
 #include <QDate>
 #include <QString>
-#include <QStringView>
 
 #include <optional>
 
@@ -26,13 +25,6 @@ QString duplicateMessage(const std::optional<QString>& country);
 // the field cannot hold it.
 Sql::Cell checkedValue(const FieldDef& field, const QString& text);
 Sql::Cell checkedRate(double value);
-
-// What keeps a number from being a rate: a rate is finite, above 0 and normal
-// (a subnormal loses its digits and its reciprocal is infinite). written is
-// the text it was read from, if any: a number written non-zero that read as 0
-// is too small rather than 0.
-enum class RateFault { None, NotFinite, NotAboveZero, TooSmall };
-RateFault rateFault(double value, QStringView written = {});
 Sql::Cell checkedDate(const QDate& date);  // a null date is NULL
 
 // The day text names when it is exactly YYYY-MM-DD, the stored form of a day
