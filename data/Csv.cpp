@@ -22,96 +22,113 @@ bool allBlank(const QStringList& fields)
     return true;
 }
 
+// A lone CR ends a line as LF and CR LF do.
+int lineBreaks(QStringView text)
+{
+    int n = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        if (text[i] == u'\n' || (text[i] == u'\r' && !(i + 1 < text.size() && text[i + 1] == u'\n')))
+            ++n;
+    }
+    return n;
+}
+
 } // namespace
 
-Result parse(QStringView text)
+Reader::Reader(QStringView text, QChar separator)
+    : text_(text.startsWith(QChar(0xFEFF)) ? text.mid(1) : text)
+    , separator_(separator)
 {
-    Result result;
-    if (text.startsWith(QChar(0xFEFF)))
-        text = text.mid(1);
+}
 
-    Record record;
-    QString fieldText;
-    bool quoted = false;     // inside "..."
-    bool wasQuoted = false;  // the current field was quoted; only blanks may follow
-    bool started = false;    // the current record has at least one character
-    int line = 1;
-    record.line = 1;
+bool Reader::failed(const QString& why)
+{
+    error_ = why;
+    errorLine_ = line_;
+    pos_ = text_.size();
+    return false;
+}
 
-    auto fail = [&](const QString& why) {
-        result.records.clear();
-        result.error = why;
-        result.errorLine = line;
-        return result;
-    };
-    auto endField = [&] {
-        record.fields.append(fieldText);
-        fieldText.clear();
-        wasQuoted = false;
-    };
-    auto endRecord = [&] {
-        if (started) {
-            endField();
-            if (!allBlank(record.fields))
-                result.records.push_back(std::move(record));
-        }
-        record = Record{};
-        started = false;
-    };
+bool Reader::next(Record& record)
+{
+    while (error_.isEmpty() && pos_ < text_.size()) {
+        if (!readRecord(record))
+            return false;
+        if (!allBlank(record.fields))
+            return true;
+    }
+    return false;
+}
 
-    const qsizetype n = text.size();
-    for (qsizetype i = 0; i < n; ++i) {
-        const QChar c = text[i];
-        if (quoted) {
-            if (c == u'"') {
-                if (i + 1 < n && text[i + 1] == u'"') {
-                    fieldText += u'"';
+bool Reader::readRecord(Record& record)
+{
+    record.fields.clear();
+    record.line = line_;
+    const qsizetype n = text_.size();
+    qsizetype i = pos_;
+    for (;;) {
+        const qsizetype start = i;
+        while (i < n && text_[i] != separator_ && text_[i] != u'\n' && text_[i] != u'\r' && text_[i] != u'"')
+            ++i;
+        if (i < n && text_[i] == u'"') {
+            for (QChar b : text_.sliced(start, i - start)) {
+                if (!isBlank(b))
+                    return failed(u"a quote inside an unquoted field."_s);
+            }
+            QString value;
+            ++i;
+            for (;;) {
+                const qsizetype quote = text_.indexOf(u'"', i);
+                const QStringView chunk = text_.sliced(i, (quote < 0 ? n : quote) - i);
+                line_ += lineBreaks(chunk);
+                if (quote < 0)
+                    return failed(u"a quoted field is not closed."_s);
+                value += chunk;
+                i = quote + 1;
+                if (i < n && text_[i] == u'"') {
+                    value += u'"';
                     ++i;
                 } else {
-                    quoted = false;
-                    wasQuoted = true;
+                    break;
                 }
-            } else {
-                if (c == u'\n' || (c == u'\r' && !(i + 1 < n && text[i + 1] == u'\n')))
-                    ++line;
-                fieldText += c;
             }
-            continue;
-        }
-        if (c == u'\r' && i + 1 < n && text[i + 1] == u'\n')
-            continue;
-        if (c == u'\n' || c == u'\r') {
-            endRecord();
-            ++line;
-            record.line = line;
-            continue;
-        }
-        if (!started) {
-            started = true;
-            record.line = line;
-        }
-        if (c == u',') {
-            endField();
-        } else if (c == u'"') {
-            if (wasQuoted)
-                return fail(u"text after a closing quote."_s);
-            bool onlyBlanks = true;
-            for (QChar b : fieldText)
-                onlyBlanks = onlyBlanks && isBlank(b);
-            if (!onlyBlanks)
-                return fail(u"a quote inside an unquoted field."_s);
-            fieldText.clear();
-            quoted = true;
-        } else if (wasQuoted) {
-            if (!isBlank(c))
-                return fail(u"text after a closing quote."_s);
+            while (i < n && isBlank(text_[i]) && text_[i] != separator_)
+                ++i;
+            if (i < n && text_[i] != separator_ && text_[i] != u'\n' && text_[i] != u'\r')
+                return failed(u"text after a closing quote."_s);
+            record.fields.append(value);
         } else {
-            fieldText += c;
+            record.fields.append(text_.sliced(start, i - start).toString());
         }
+        if (i < n && text_[i] == separator_) {
+            if (record.fields.size() == MaxFields)
+                return failed(u"more than %1 fields on one line."_s.arg(MaxFields));
+            ++i;
+            continue;
+        }
+        if (i < n) {
+            if (text_[i] == u'\r' && i + 1 < n && text_[i + 1] == u'\n')
+                ++i;
+            ++i;
+            ++line_;
+        }
+        pos_ = i;
+        return true;
     }
-    if (quoted)
-        return fail(u"a quoted field is not closed."_s);
-    endRecord();
+}
+
+Result parse(QStringView text, QChar separator)
+{
+    Result result;
+    Reader reader(text, separator);
+    Record record;
+    while (reader.next(record))
+        result.records.push_back(std::move(record));
+    if (!reader.error().isEmpty()) {
+        result.records.clear();
+        result.error = reader.error();
+        result.errorLine = reader.errorLine();
+    }
     return result;
 }
 

@@ -3,6 +3,7 @@
 
 #include "data/NumberText.h"
 #include "data/Csv.h"
+#include "data/RateValue.h"
 
 #include <QDir>
 #include <QFile>
@@ -10,9 +11,13 @@
 #include <QHash>
 #include <QLocale>
 #include <QStringDecoder>
+#include <QSet>
 #include <QXmlStreamReader>
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <tuple>
 #include <utility>
 
 using namespace Qt::StringLiterals;
@@ -89,21 +94,121 @@ QString decodeText(const QByteArray& bytes, bool& utf8)
     return text;
 }
 
-// A rate as written: a plain decimal number above 0.
-double readRate(const QString& written, qint64 line, const QString& what = QString())
+// A fault in a rate; what, when given, names the rate's column or element.
+Bad badRate(const QString& what, const QString& why, qint64 line)
 {
-    const QString text = written.trimmed();
-    const QString where = what.isEmpty() ? QString() : what + u": "_s;
+    return Bad{what.isEmpty() ? why : what + u": "_s + why, line};
+}
+
+// A rate as written: a plain decimal number the table can hold; with
+// decimalComma, a comma is its decimal point.
+double readRate(QStringView written, qint64 line, const QString& what = QString(), bool decimalComma = false)
+{
+    const QStringView text = written.trimmed();
     if (text.isEmpty())
-        throw Bad{where + u"the rate is missing."_s, line};
-    const MOD_Universe::ParsedNumber n = MOD_Universe::readNumber(text);
+        throw badRate(what, u"the rate is missing."_s, line);
+    const MOD_Universe::ParsedNumber n =
+        decimalComma ? MOD_Universe::readNumber(text.toString().replace(u',', u'.')) : MOD_Universe::readNumber(text);
     if (n.status == MOD_Universe::NumberStatus::Overflow)
-        throw Bad{where + u"the rate %1 is too large."_s.arg(quoted(text)), line};
+        throw badRate(what, u"the rate %1 is too large."_s.arg(quoted(text.toString())), line);
     if (!n.ok())
-        throw Bad{where + u"the rate %1 is not a number."_s.arg(quoted(text)), line};
-    if (!(n.value > 0.0))
-        throw Bad{where + u"the rate %1 is not above 0."_s.arg(quoted(text)), line};
-    return n.value;
+        throw badRate(what, u"the rate %1 is not a number."_s.arg(quoted(text.toString())), line);
+    switch (rateFault(n.value, text)) {
+    case RateFault::None:
+        return n.value;
+    case RateFault::TooSmall:
+        throw badRate(what, u"the rate %1 is too small."_s.arg(quoted(text.toString())), line);
+    case RateFault::NotFinite:
+    case RateFault::NotAboveZero:
+        break;
+    }
+    throw badRate(what, u"the rate %1 is not above 0."_s.arg(quoted(text.toString())), line);
+}
+
+QString separatorName(QChar separator)
+{
+    return separator == u';' ? u"semicolons"_s : separator == u'\t' ? u"tabs"_s : u"commas"_s;
+}
+
+// Rates as a CSV file writes them. Where semicolons separate the fields, as
+// spreadsheets in comma locales save, a comma in a rate is its decimal point;
+// a point may be one too (a file of this program's, saved again), but a file
+// that uses both may hold thousands separators, which would misread a figure.
+class CsvRates {
+public:
+    explicit CsvRates(QChar separator)
+        : separator_(separator)
+    {
+    }
+
+    double read(QStringView written, qint64 line, const QString& what = QString())
+    {
+        const QStringView text = written.trimmed();
+        const bool comma = text.contains(u',');
+        if (separator_ != u';') {
+            if (comma)
+                throw badRate(what,
+                              u"the rate %1 is not a number: a decimal comma is read only in a file whose fields "
+                              u"are separated by semicolons."_s.arg(quoted(text.toString())),
+                              line);
+            return readRate(text, line, what);
+        }
+        const bool point = text.contains(u'.');
+        if (comma && point)
+            throw badRate(what,
+                          u"the rate %1 holds both '.' and ',': thousands separators are not read, so write the "
+                          u"rate without them."_s.arg(quoted(text.toString())),
+                          line);
+        if (comma || point) {
+            const QChar mark = comma ? u',' : u'.';
+            if (markLine_ == 0) {
+                mark_ = mark;
+                markLine_ = line;
+            } else if (mark != mark_) {
+                throw badRate(what,
+                              u"the rate %1 has a decimal %2 where the rate on line %3 has a decimal %4: thousands "
+                              u"separators are not read, so the rates of a file use one decimal mark."_s
+                                  .arg(quoted(text.toString()), markName(mark))
+                                  .arg(markLine_)
+                                  .arg(markName(mark_)),
+                              line);
+            }
+        }
+        return readRate(text, line, what, comma);
+    }
+
+private:
+    static QString markName(QChar mark) { return mark == u',' ? u"comma"_s : u"point"_s; }
+
+    QChar separator_;
+    QChar mark_;
+    qint64 markLine_ = 0;
+};
+
+// A record with fewer or more fields than the header promised.
+Bad fieldCount(qsizetype expected, qsizetype found, QChar separator, qint64 line)
+{
+    return Bad{u"expected %1 fields, found %2 (separated by %3, as on the first line)."_s.arg(expected)
+                   .arg(found)
+                   .arg(separatorName(separator)),
+               line};
+}
+
+// Spreadsheets add separators after the last cell of a sheet's widest row.
+QStringList withoutTrailingBlanks(QStringList fields, qsizetype keep = 0)
+{
+    while (fields.size() > keep && fields.back().trimmed().isEmpty())
+        fields.removeLast();
+    return fields;
+}
+
+// count: the rates read so far, the one at line included.
+void checkRateCount(qsizetype count, qint64 line)
+{
+    if (count > MaxRatesPerFile)
+        throw Bad{u"holds more than %1 rates, more than this program takes from one file (a published file "
+                  u"holds a few hundred)."_s.arg(MaxRatesPerFile),
+                  line};
 }
 
 // Dates as the sources write them: 01/01/2020, 1/1/2020, 01/Jan/2020,
@@ -190,6 +295,17 @@ struct EuroDay {
     std::vector<FileRate> rates;  // rate still per euro
 };
 
+// A quotient of rates published to five or six digits has no more than that:
+// the rest of a double's digits would be noise shown as precision.
+double toSixDigits(double value)
+{
+    char text[32];
+    const auto written = std::to_chars(text, text + sizeof text, value, std::chars_format::scientific, 5);
+    double rounded = value;
+    std::from_chars(text, written.ptr, rounded);
+    return rounded;
+}
+
 std::vector<FileRate> perPound(EuroDay day)
 {
     const FileRate* gbp = nullptr;
@@ -204,20 +320,20 @@ std::vector<FileRate> perPound(EuroDay day)
     const double pound = gbp->rate;
     FileRate euro;
     euro.currencyCode = u"EUR"_s;
-    euro.rate = 1.0 / pound;
+    euro.rate = toSixDigits(1.0 / pound);
     euro.line = day.line;
     std::vector<FileRate> out;
     out.reserve(day.rates.size() + 1);
     bool hasEuro = false;
     for (FileRate r : day.rates) {
         hasEuro = hasEuro || r.currencyCode == u"EUR";
-        r.rate = r.currencyCode == u"GBP" ? 1.0 : r.rate / pound;
+        r.rate = r.currencyCode == u"GBP" ? 1.0 : toSixDigits(r.rate / pound);
         out.push_back(std::move(r));
     }
     if (!hasEuro)
         out.push_back(euro);
     for (FileRate& r : out) {
-        if (!std::isfinite(r.rate) || !(r.rate > 0.0))
+        if (rateFault(r.rate) != RateFault::None)
             throw Bad{u"the rate of %1 cannot be turned into a rate per pound."_s.arg(r.currencyCode), r.line};
         r.date = day.date;
         const EuroCurrency named = nameOfCurrency(r.currencyCode);
@@ -229,15 +345,44 @@ std::vector<FileRate> perPound(EuroDay day)
 
 void addEuroRate(EuroDay& day, const QString& code, double rate, qint64 line)
 {
-    for (const FileRate& r : day.rates) {
-        if (r.currencyCode == code)
-            throw Bad{u"the currency %1 is listed twice for %2."_s.arg(code, dateText(day.date)), line};
-    }
+    checkRateCount(qsizetype(day.rates.size()) + 1, line);
     FileRate r;
     r.currencyCode = code;
     r.rate = rate;
     r.line = static_cast<int>(line);
     day.rates.push_back(std::move(r));
+}
+
+// Checked once a day is complete: a set per day would cost a history file more
+// than all its reading.
+void checkNoDuplicateCurrencies(const EuroDay& day)
+{
+    std::vector<const FileRate*> byCode;
+    byCode.reserve(day.rates.size());
+    for (const FileRate& r : day.rates)
+        byCode.push_back(&r);
+    std::sort(byCode.begin(), byCode.end(), [](const FileRate* a, const FileRate* b) {
+        return std::tie(a->currencyCode, a->line) < std::tie(b->currencyCode, b->line);
+    });
+    const FileRate* second = nullptr;
+    for (std::size_t i = 1; i < byCode.size(); ++i) {
+        if (byCode[i]->currencyCode == byCode[i - 1]->currencyCode && (!second || byCode[i]->line < second->line))
+            second = byCode[i];
+    }
+    if (second)
+        throw Bad{u"the currency %1 is listed twice for %2."_s.arg(second->currencyCode, dateText(day.date)),
+                  second->line};
+}
+
+// A file of many days (a history): the latest day with rates counts, the first
+// of equal days.
+void keepLatest(std::optional<EuroDay>& latest, std::optional<EuroDay>& day)
+{
+    if (day)
+        checkNoDuplicateCurrencies(*day);
+    if (day && !day->rates.empty() && (!latest || day->date > latest->date))
+        latest = std::move(day);
+    day.reset();
 }
 
 bool isCurrencyCode(const QString& text)
@@ -253,7 +398,7 @@ bool isCurrencyCode(const QString& text)
 
 RateFile readEcbXml(QXmlStreamReader& xml, RateFile file)
 {
-    std::vector<EuroDay> days;
+    std::optional<EuroDay> latest, day;
     while (!xml.atEnd()) {
         if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"Cube")
             continue;
@@ -264,68 +409,80 @@ RateFile readEcbXml(QXmlStreamReader& xml, RateFile file)
             const QDate date = QDate::fromString(time, Qt::ISODate);
             if (!date.isValid())
                 throw Bad{u"element <Cube>: time %1 is not a date."_s.arg(quoted(time)), line};
-            days.push_back(EuroDay{date, line, {}});
+            keepLatest(latest, day);
+            day = EuroDay{date, line, {}};
         } else if (attrs.hasAttribute(u"currency"_s)) {
             const QString code = attrs.value(u"currency"_s).trimmed().toString().toUpper();
             if (!isCurrencyCode(code))
                 throw Bad{u"element <Cube>: %1 is not a currency code."_s.arg(quoted(code)), line};
-            if (days.empty())
+            if (!day)
                 throw Bad{u"element <Cube>: a rate without a date."_s, line};
-            addEuroRate(days.back(), code, readRate(attrs.value(u"rate"_s).toString(), line, u"element <Cube>"_s),
-                        line);
+            addEuroRate(*day, code, readRate(attrs.value(u"rate"_s).toString(), line, u"element <Cube>"_s), line);
         }
     }
     if (xml.hasError())
         throw Bad{u"the XML is malformed or cut short: %1"_s.arg(xml.errorString()), xml.lineNumber()};
-    // A file of many days (a history): the latest one counts.
-    const EuroDay* latest = nullptr;
-    for (const EuroDay& day : days) {
-        if (!day.rates.empty() && (!latest || day.date > latest->date))
-            latest = &day;
-    }
+    keepLatest(latest, day);
     if (!latest)
         throw Bad{u"holds no rates."_s};
     file.format = RateFileFormat::EcbDailyXml;
     file.from = file.to = latest->date;
-    file.rates = perPound(*latest);
+    file.rates = perPound(std::move(*latest));
     return file;
 }
 
-RateFile readEcbCsv(const std::vector<Csv::Record>& records, RateFile file)
+RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator, RateFile file)
 {
-    QStringList codes = records.front().fields;
-    while (!codes.isEmpty() && codes.back().trimmed().isEmpty())
-        codes.removeLast();
+    QStringList codes = withoutTrailingBlanks(header.fields);
+    checkRateCount(codes.size() - 1, header.line);
+    QSet<QString> seen;
     for (qsizetype i = 1; i < codes.size(); ++i) {
         codes[i] = codes[i].trimmed().toUpper();
         if (!isCurrencyCode(codes[i]))
             throw Bad{u"column %1 of the header: %2 is not a currency code."_s.arg(i + 1).arg(quoted(codes[i])),
-                      records.front().line};
+                      header.line};
+        if (seen.contains(codes[i]))
+            throw Bad{u"column %1 of the header: the currency %2 is listed twice."_s.arg(i + 1).arg(codes[i]),
+                      header.line};
+        seen.insert(codes[i]);
     }
-    std::optional<EuroDay> latest;
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const Csv::Record& record = records[i];
-        QStringList fields = record.fields;
-        while (fields.size() > codes.size() && fields.back().trimmed().isEmpty())
-            fields.removeLast();
-        if (fields.size() != codes.size())
-            throw Bad{u"expected %1 fields, found %2."_s.arg(codes.size()).arg(fields.size()), record.line};
-        EuroDay day{requireDate(fields[0], record.line, u"the day"_s), record.line, {}};
+    // Every day's rates are read, so a damaged file is refused whole; only the
+    // latest day's are kept.
+    CsvRates rates(separator);
+    const auto readDay = [&](const QStringList& fields, qint64 line, EuroDay* day) {
         for (qsizetype c = 1; c < fields.size(); ++c) {
-            const QString value = fields[c].trimmed();
+            const QStringView value = QStringView(fields[c]).trimmed();
             // A currency the bank did not quote that day.
             if (value.isEmpty() || value.compare(u"N/A", Qt::CaseInsensitive) == 0)
                 continue;
-            addEuroRate(day, codes[c], readRate(value, record.line, codes[c]), record.line);
+            const double rate = rates.read(value, line, codes[c]);
+            if (day)
+                addEuroRate(*day, codes[c], rate, line);
         }
-        if (!latest || day.date > latest->date)
-            latest = std::move(day);
+    };
+    Csv::Record record, latest;
+    QDate latestDate;
+    while (csv.next(record)) {
+        record.fields = withoutTrailingBlanks(std::move(record.fields), codes.size());
+        if (record.fields.size() != codes.size())
+            throw fieldCount(codes.size(), record.fields.size(), separator, record.line);
+        const QDate date = requireDate(record.fields[0], record.line, u"the day"_s);
+        readDay(record.fields, record.line, nullptr);
+        if (!latestDate.isValid() || date > latestDate) {
+            latestDate = date;
+            latest = std::move(record);
+        }
     }
-    if (!latest || latest->rates.empty())
+    if (!csv.error().isEmpty())
+        throw Bad{csv.error(), csv.errorLine()};
+    // Its currencies were checked for twins in the header.
+    EuroDay day{latestDate, latest.line, {}};
+    readDay(latest.fields, latest.line, &day);
+    if (day.rates.empty())
         throw Bad{u"holds no rates."_s};
     file.format = RateFileFormat::EcbDailyCsv;
-    file.from = file.to = latest->date;
-    file.rates = perPound(std::move(*latest));
+    file.from = file.to = day.date;
+    file.rates = perPound(std::move(day));
     return file;
 }
 
@@ -378,6 +535,7 @@ RateFile readUkXml(QXmlStreamReader& xml, RateFile file)
             throw Bad{u"element <exchangeRate> has no <countryName>."_s, line};
         if (!hasRate)
             throw Bad{u"element <exchangeRate> of %1 has no <rateNew>."_s.arg(quoted(country)), line};
+        checkRateCount(qsizetype(file.rates.size()) + 1, line);
         FileRate r;
         r.country = country;
         r.unit = unit;
@@ -430,12 +588,14 @@ UkColumns ukColumns(const QStringList& header)
     return cols;
 }
 
-RateFile readUkCsv(const std::vector<Csv::Record>& records, const UkColumns& cols, RateFile file)
+RateFile readUkCsv(Csv::Reader& csv, const UkColumns& cols, QChar separator, RateFile file)
 {
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const Csv::Record& record = records[i];
+    CsvRates rates(separator);
+    Csv::Record record;
+    while (csv.next(record)) {
         if (record.fields.size() < cols.needed())
-            throw Bad{u"expected %1 fields, found %2."_s.arg(cols.needed()).arg(record.fields.size()), record.line};
+            throw fieldCount(cols.needed(), record.fields.size(), separator, record.line);
+        checkRateCount(qsizetype(file.rates.size()) + 1, record.line);
         auto at = [&](int col) { return col < 0 ? QString() : record.fields[col].trimmed(); };
         FileRate r;
         r.country = at(cols.country);
@@ -443,7 +603,7 @@ RateFile readUkCsv(const std::vector<Csv::Record>& records, const UkColumns& col
             throw Bad{u"the country is missing."_s, record.line};
         r.unit = at(cols.unit);
         r.currencyCode = at(cols.code).toUpper();
-        r.rate = readRate(at(cols.rate), record.line);
+        r.rate = rates.read(at(cols.rate), record.line);
         r.line = record.line;
         if (cols.start >= 0) {
             r.date = requireDate(at(cols.start), record.line, u"the start date"_s);
@@ -457,6 +617,8 @@ RateFile readUkCsv(const std::vector<Csv::Record>& records, const UkColumns& col
         }
         file.rates.push_back(std::move(r));
     }
+    if (!csv.error().isEmpty())
+        throw Bad{csv.error(), csv.errorLine()};
     if (file.rates.empty())
         throw Bad{u"holds no rates."_s};
     if (!file.to.isValid())
@@ -480,22 +642,24 @@ bool isExportHeader(const QStringList& header)
     return true;
 }
 
-RateFile readExport(const std::vector<Csv::Record>& records, RateFile file)
+RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFile file)
 {
-    const qsizetype columns = records.front().fields.size();
-    for (std::size_t i = 1; i < records.size(); ++i) {
-        const Csv::Record& record = records[i];
-        if (record.fields.size() != columns)
-            throw Bad{u"expected %1 fields, found %2."_s.arg(columns).arg(record.fields.size()), record.line};
+    CsvRates rates(separator);
+    Csv::Record record;
+    while (csv.next(record)) {
+        const QStringList fields = withoutTrailingBlanks(std::move(record.fields), columns);
+        if (fields.size() != columns)
+            throw fieldCount(columns, fields.size(), separator, record.line);
+        checkRateCount(qsizetype(file.rates.size()) + 1, record.line);
         FileRate r;
         // Names exactly as the table holds them: blanks count there.
-        r.country = record.fields[0];
+        r.country = fields[0];
         if (r.country.trimmed().isEmpty())
             throw Bad{u"the country is missing."_s, record.line};
-        r.unit = record.fields[1];
-        r.rate = readRate(record.fields[2], record.line);
+        r.unit = fields[1];
+        r.rate = rates.read(fields[2], record.line);
         if (columns == 4) {
-            const QString day = record.fields[3].trimmed();
+            const QString day = fields[3].trimmed();
             if (!day.isEmpty()) {
                 r.date = QDate::fromString(day, Qt::ISODate);
                 if (!r.date.isValid())
@@ -505,6 +669,8 @@ RateFile readExport(const std::vector<Csv::Record>& records, RateFile file)
         r.line = record.line;
         file.rates.push_back(std::move(r));
     }
+    if (!csv.error().isEmpty())
+        throw Bad{csv.error(), csv.errorLine()};
     checkNoDuplicateCountries(file.rates);
     file.format = RateFileFormat::OwnExport;
     return file;
@@ -512,9 +678,40 @@ RateFile readExport(const std::vector<Csv::Record>& records, RateFile file)
 
 // ---------------------------------------------------------------- recognising
 
+// A CSV file's kind and separator come from its first line: the separator is
+// the one (comma, semicolon or tab) that makes it a header this program knows.
+RateFile readCsv(const QString& text, RateFile file)
+{
+    std::optional<Bad> commaFault;
+    for (const QChar separator : {u',', u';', u'\t'}) {
+        Csv::Reader csv(text, separator);
+        Csv::Record header;
+        if (!csv.next(header)) {
+            if (!csv.error().isEmpty()) {
+                if (separator == u',')
+                    commaFault = Bad{csv.error(), csv.errorLine()};
+                continue;
+            }
+            throw Bad{u"is empty."_s};
+        }
+        const QStringList words = withoutTrailingBlanks(header.fields);
+        if (isExportHeader(words))
+            return readExport(csv, words.size(), separator, std::move(file));
+        if (header.fields.front().trimmed().compare(u"Date", Qt::CaseInsensitive) == 0 && words.size() > 1)
+            return readEcbCsv(csv, header, separator, std::move(file));
+        if (const UkColumns cols = ukColumns(header.fields); cols.found())
+            return readUkCsv(csv, cols, separator, std::move(file));
+        if (separator == u',')
+            commaFault = Bad{u"is not a rate file this program knows: its first line is neither the header of "
+                             u"published rates nor that of an export."_s,
+                             header.line};
+    }
+    throw *commaFault;
+}
+
 // utf8: the file as read when it was read as UTF-8, else null (the XML reader is
 // faster on bytes, and then follows the encoding the file declares).
-RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
+RateFile parseText(QString text, const QByteArray& utf8, RateFile file)
 {
     qsizetype first = 0;
     while (first < text.size() && text[first].isSpace())
@@ -524,10 +721,12 @@ RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
 
     if (text[first] == u'<') {
         QXmlStreamReader xml;
-        if (utf8.isNull())
+        if (utf8.isNull()) {
             xml.addData(text);
-        else
+        } else {
+            text.clear();  // twice the file's size, not needed again
             xml.addData(utf8);
+        }
         while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
         }
         if (xml.hasError())
@@ -538,23 +737,7 @@ RateFile parseText(const QString& text, const QByteArray& utf8, RateFile file)
             return readEcbXml(xml, std::move(file));
         throw Bad{u"is not a rate file this program knows: its XML starts with <%1>."_s.arg(xml.qualifiedName())};
     }
-
-    const Csv::Result csv = Csv::parse(text);
-    if (!csv.ok())
-        throw Bad{csv.error, csv.errorLine};
-    if (csv.records.empty())
-        throw Bad{u"is empty."_s};
-    const QStringList& header = csv.records.front().fields;
-    if (isExportHeader(header))
-        return readExport(csv.records, std::move(file));
-    if (header.front().trimmed().compare(u"Date", Qt::CaseInsensitive) == 0 && header.size() > 1)
-        return readEcbCsv(csv.records, std::move(file));
-    const UkColumns cols = ukColumns(header);
-    if (cols.found())
-        return readUkCsv(csv.records, cols, std::move(file));
-    throw Bad{u"is not a rate file this program knows: its first line is neither the header of published "
-              u"rates nor that of an export."_s,
-              csv.records.front().line};
+    return readCsv(text, std::move(file));
 }
 
 RateFileResult failure(const QString& path, const Bad& bad)
@@ -577,8 +760,8 @@ RateFileResult parseRateFile(const QByteArray& bytes, const QString& path)
         RateFile file;
         file.path = path;
         bool utf8 = false;
-        const QString text = decodeText(bytes, utf8);
-        return RateFileResult{parseText(text, utf8 ? bytes : QByteArray(), std::move(file)), {}};
+        QString text = decodeText(bytes, utf8);
+        return RateFileResult{parseText(std::move(text), utf8 ? bytes : QByteArray(), std::move(file)), {}};
     } catch (const Bad& bad) {
         return failure(path, bad);
     }

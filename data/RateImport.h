@@ -6,8 +6,10 @@
 //     recognised by content (the UK tax authority's monthly rates as CSV or XML,
 //     the European Central Bank's daily reference rates as XML or CSV, or this
 //     program's own export), every rate converted to units per pound, and the
-//     file's date or period kept. Any fault is a message naming the file and,
-//     where there is one, the line; nothing is ever thrown.
+//     file's date or period kept. A CSV file may come as a spreadsheet saves it:
+//     separated by semicolons (with decimal commas) or tabs, in UTF-16. Any
+//     fault is a message naming the file and, where there is one, the line;
+//     nothing is ever thrown.
 //  2. planImport compares the file with the table's rows and proposes changes:
 //     a file row updates the table row of the same name; table rows no name
 //     matched take the file row of their country's currency (from the locale
@@ -40,7 +42,7 @@ struct FileRate {
     QString unit;           // the currency's name; may be empty
     QString currencyCode;   // ISO 4217 in capitals; empty when the file has none
     QString territoryCode;  // ISO 3166 two letters when the file gives one
-    double rate = 0.0;      // units per pound, finite and above 0
+    double rate = 0.0;      // units per pound, finite, above 0 and normal
     QDate date;             // the day the rate applies from; null when unknown
     int line = 0;           // where it stands in the file
 };
@@ -59,8 +61,14 @@ struct RateFileResult {
     bool ok() const { return file.has_value(); }
 };
 
-// Larger files are refused unread: real rate files are a few kilobytes.
-inline constexpr qint64 MaxRateFileBytes = 32 * 1024 * 1024;
+// Larger files are refused unread. Published files are tens of kilobytes; the
+// largest the readers take, the central bank's whole history, a few megabytes
+// and growing by a fraction of one a year. The limit keeps reading and the
+// preview within a couple of seconds and a small multiple of the file's size.
+inline constexpr qint64 MaxRateFileBytes = 16 * 1024 * 1024;
+// A file with more rates is refused: published files hold a few hundred, and
+// each one becomes a row of the preview.
+inline constexpr qsizetype MaxRatesPerFile = 10000;
 
 RateFileResult readRateFile(const QString& path);
 // The same on bytes already read; path only names the file in messages.

@@ -132,7 +132,7 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
             continue;
         if (characterCount(r.country) > CountryMaxLength) {
             plan.skipped.append(u"Line %1: the country name '%2' is longer than %3 characters."_s.arg(r.line).arg(
-                r.country, QString::number(CountryMaxLength)));
+                cutToCharacters(r.country, CountryMaxLength) + u"..."_s, QString::number(CountryMaxLength)));
             continue;
         }
         RateChange change;

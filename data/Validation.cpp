@@ -1,6 +1,7 @@
 #include "data/Validation.h"
 
 #include "data/NumberText.h"
+#include "data/RateValue.h"
 #include "data/TextLimits.h"
 
 #include <cmath>
@@ -33,11 +34,19 @@ Sql::Cell textCell(const FieldDef& field, const QString& text)
 
 Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
 {
-    if (!std::isfinite(value))
+    switch (rateFault(value, text)) {
+    case RateFault::None:
+        break;
+    case RateFault::NotFinite:
         fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
-    if (!(value > 0.0))
+    case RateFault::NotAboveZero:
         fail(Err::MultipleStep,
              u"'%1' is not a valid value for '%2': a rate must be greater than 0."_s.arg(shown(text), field.name));
+    case RateFault::TooSmall:
+        fail(Err::MultipleStep,
+             u"'%1' is too small for '%2': the smallest rate the table can hold is about 2.2E-308."_s.arg(
+                 shown(text), field.name));
+    }
     Sql::Cell cell;
     cell.type = Sql::CellType::Real;
     cell.real = value;

@@ -52,8 +52,8 @@ std::string checkPlan(const RateFile& file, const std::vector<RateRow>& table)
     for (const RateChange& c : plan.changes) {
         if (c.country == PivotCountry && !c.isNew())
             return "the pivot was proposed for a change";
-        if (!std::isfinite(c.newRate) || !(c.newRate > 0.0))
-            return "a proposed rate is not above 0";
+        if (!std::isnormal(c.newRate) || !(c.newRate > 0.0))
+            return "a proposed rate is not a normal number above 0";
         // New rows come unticked; updates ticked unless the file is older
         // than the rate it would replace.
         const bool older = c.newDate.isValid() && c.currentDate.isValid() && c.newDate < c.currentDate;
@@ -80,9 +80,15 @@ std::string check(const std::uint8_t* data, std::size_t size)
     const RateFile& file = *result.file;
     if (file.rates.empty() && file.format != RateFileFormat::OwnExport)
         return "a file read with no rates";
+    // The euro may come on top of a full file of per-euro rates.
+    if (file.rates.size() > std::size_t(MaxRatesPerFile) + 1)
+        return "more rates read than a file may hold";
+    const bool perEuro = file.format == RateFileFormat::EcbDailyCsv || file.format == RateFileFormat::EcbDailyXml;
     for (const FileRate& r : file.rates) {
-        if (!std::isfinite(r.rate) || !(r.rate > 0.0))
-            return "a rate read that is not above 0";
+        if (!std::isnormal(r.rate) || !(r.rate > 0.0))
+            return "a rate read that is not a normal number above 0";
+        if (perEuro && QString::number(r.rate, 'g', 6).toDouble() != r.rate)
+            return "a rate turned into a rate per pound has more than six significant digits";
         if (r.country.isEmpty())
             return "a row read without a country";
     }

@@ -19,6 +19,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <limits>
 #include <map>
 
 using namespace Qt::StringLiterals;
@@ -58,6 +59,20 @@ const RateChange* findChange(const ImportPlan& plan, const QString& country)
     return nullptr;
 }
 
+// Row for row the same rates, as two shapes of one file must give.
+void expectSameRates(const RateFile& file, const RateFile& expected)
+{
+    ASSERT_EQ(file.rates.size(), expected.rates.size());
+    for (std::size_t i = 0; i < expected.rates.size(); ++i) {
+        SCOPED_TRACE(str(expected.rates[i].country));
+        EXPECT_EQ(file.rates[i].country, expected.rates[i].country);
+        EXPECT_EQ(file.rates[i].unit, expected.rates[i].unit);
+        EXPECT_EQ(file.rates[i].currencyCode, expected.rates[i].currencyCode);
+        EXPECT_EQ(file.rates[i].rate, expected.rates[i].rate);
+        EXPECT_EQ(file.rates[i].date, expected.rates[i].date);
+    }
+}
+
 // A table as people keep it: the pivot, names that differ from the files'.
 std::vector<RateRow> sampleTable()
 {
@@ -81,13 +96,19 @@ struct CsvCase {
     QString text;
     std::vector<QStringList> records;
     std::vector<int> lines;
+    QChar separator = u',';
 };
+
+void PrintTo(const CsvCase& c, std::ostream* os)
+{
+    *os << c.name;
+}
 
 class CsvReadTest : public ::testing::TestWithParam<CsvCase> {};
 
 TEST_P(CsvReadTest, readsFieldsAndLines)
 {
-    const Csv::Result r = Csv::parse(GetParam().text);
+    const Csv::Result r = Csv::parse(GetParam().text, GetParam().separator);
     ASSERT_TRUE(r.ok()) << str(r.error);
     ASSERT_EQ(r.records.size(), GetParam().records.size());
     for (std::size_t i = 0; i < r.records.size(); ++i) {
@@ -107,7 +128,11 @@ INSTANTIATE_TEST_SUITE_P(
         CsvCase{"blankLinesAndEmptyCells", u"\n\na\n ,,\n\r\nb,\n"_s, {{u"a"_s}, {u"b"_s, u""_s}}, {3, 6}},
         CsvCase{"blanksAroundQuotes", u"  \"x\"  , y \n"_s, {{u"x"_s, u" y "_s}}, {1}},
         CsvCase{"loneCr", u"a\rb\r"_s, {{u"a"_s}, {u"b"_s}}, {1, 2}},
-        CsvCase{"emptyQuotedField", u"\"\",x"_s, {{u""_s, u"x"_s}}, {1}}),
+        CsvCase{"emptyQuotedField", u"\"\",x"_s, {{u""_s, u"x"_s}}, {1}},
+        CsvCase{"semicolons", u"a,b;\"c;d\";1,5\n"_s, {{u"a,b"_s, u"c;d"_s, u"1,5"_s}}, {1}, u';'},
+        // A tab after a closing quote separates; it is no blank to skip.
+        CsvCase{"tabs", u"\"x\"\t\ty \t\r\n \"a\tb\" \tc"_s, {{u"x"_s, u""_s, u"y "_s, u""_s}, {u"a\tb"_s, u"c"_s}},
+                {1, 2}, u'\t'}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Csv, malformedTextNamesTheLine)
@@ -150,15 +175,9 @@ TEST(RateFileFormats, monthlyCsvAndXmlAgreeRowForRow)
         EXPECT_EQ(f->to, QDate(2020, 1, 31));
         EXPECT_EQ(periodText(*f), u"1 January 2020 to 31 January 2020"_s);
     }
-    for (std::size_t i = 0; i < csv.rates.size(); ++i) {
-        SCOPED_TRACE(str(csv.rates[i].country));
-        EXPECT_EQ(csv.rates[i].country, xml.rates[i].country);
-        EXPECT_EQ(csv.rates[i].unit, xml.rates[i].unit);
-        EXPECT_EQ(csv.rates[i].currencyCode, xml.rates[i].currencyCode);
-        EXPECT_EQ(csv.rates[i].rate, xml.rates[i].rate);
-        EXPECT_EQ(csv.rates[i].date, QDate(2020, 1, 1));
-        EXPECT_EQ(xml.rates[i].date, QDate(2020, 1, 1));
-    }
+    expectSameRates(xml, csv);
+    EXPECT_TRUE(std::all_of(csv.rates.begin(), csv.rates.end(),
+                            [](const FileRate& r) { return r.date == QDate(2020, 1, 1); }));
     // Quoted names, trailing blanks, an escaped ampersand.
     const FileRate* korea = findRate(csv, u"Korea, South"_s);
     ASSERT_TRUE(korea);
@@ -172,13 +191,24 @@ TEST(RateFileFormats, monthlyCsvAndXmlAgreeRowForRow)
     EXPECT_EQ(findRate(xml, u"USA"_s)->territoryCode, u"US"_s);
 }
 
+TEST(RateFileFormats, spreadsheetSavesOfTheMonthlyCsvAgreeRowForRow)
+{
+    const RateFile csv = readOk(u"uk-monthly-2020-01.csv"_s);
+    for (const QString& name : {u"uk-monthly-2020-01-unicode-text.txt"_s, u"uk-monthly-2020-01-semicolon.csv"_s}) {
+        SCOPED_TRACE(str(name));
+        const RateFile saved = readOk(name);
+        EXPECT_EQ(saved.format, RateFileFormat::UkMonthlyCsv);
+        EXPECT_EQ(periodText(saved), periodText(csv));
+        expectSameRates(saved, csv);
+    }
+}
+
 TEST(RateFileFormats, dailyXmlAndCsvAreTurnedIntoRatesPerPound)
 {
     const RateFile xml = readOk(u"ecb-daily-2022-04-29.xml"_s);
     const RateFile csv = readOk(u"ecb-daily-2022-04-29.csv"_s);
     EXPECT_EQ(xml.format, RateFileFormat::EcbDailyXml);
     EXPECT_EQ(csv.format, RateFileFormat::EcbDailyCsv);
-    const double pound = 0.84365;
     for (const RateFile* f : {&xml, &csv}) {
         EXPECT_EQ(f->from, QDate(2022, 4, 29));
         EXPECT_EQ(periodText(*f), u"29 April 2022"_s);
@@ -189,9 +219,10 @@ TEST(RateFileFormats, dailyXmlAndCsvAreTurnedIntoRatesPerPound)
             EXPECT_EQ(r.date, QDate(2022, 4, 29));
             EXPECT_FALSE(r.country.isEmpty());
         }
-        EXPECT_EQ(byCode[u"USD"_s], 1.0540 / pound);
-        EXPECT_EQ(byCode[u"JPY"_s], 137.01 / pound);
-        EXPECT_EQ(byCode[u"EUR"_s], 1.0 / pound);
+        // Divided by the pound's 0.84365, to six significant digits.
+        EXPECT_EQ(byCode[u"USD"_s], 1.24933);  // 1.0540
+        EXPECT_EQ(byCode[u"JPY"_s], 162.401);  // 137.01
+        EXPECT_EQ(byCode[u"EUR"_s], 1.18533);
         EXPECT_EQ(byCode[u"GBP"_s], 1.0);
     }
     EXPECT_EQ(findRate(xml, u"Japan"_s)->unit, u"Yen"_s);
@@ -205,7 +236,7 @@ TEST(RateFileFormats, historyFilesTakeTheLatestDayAndSkipUnquotedCurrencies)
     ASSERT_TRUE(r.ok()) << str(r.error);
     EXPECT_EQ(r.file->from, QDate(2022, 4, 29));
     ASSERT_EQ(r.file->rates.size(), 3u);  // USD, GBP and the euro; no rouble that day
-    EXPECT_EQ(r.file->rates[0].rate, 1.0540 / 0.84365);
+    EXPECT_EQ(r.file->rates[0].rate, 1.24933);  // 1.0540 / 0.84365
 }
 
 TEST(RateFileFormats, headerWordingAndLetterCaseMayVary)
@@ -271,14 +302,14 @@ INSTANTIATE_TEST_SUITE_P(
                      RateFileFormat::UkMonthlyCsv, "Korea, South", 1520.1},
         DownloadCase{"dailyCsvCrLfTrailingSeparators",
                      "Date, USD, JPY, GBP, \r\n29 April 2022, 1.0540, 137.01, 0.84365, \r\n\r\n",
-                     RateFileFormat::EcbDailyCsv, "Japan", 137.01 / 0.84365},
+                     RateFileFormat::EcbDailyCsv, "Japan", 162.401},
         DownloadCase{"dailyXmlMarkCrLfSingleQuotes",
                      "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<gesmes:Envelope "
                      "xmlns:gesmes=\"http://www.gesmes.org/xml/2002-08-01\" "
                      "xmlns=\"http://www.ecb.int/vocabulary/2002-08-01/eurofxref\">\r\n<Cube>\r\n"
                      "<Cube time='2022-04-29'>\r\n<Cube currency='USD' rate='1.0540'/>\r\n"
                      "<Cube currency='GBP' rate='0.84365'/>\r\n</Cube>\r\n</Cube>\r\n</gesmes:Envelope>\r\n",
-                     RateFileFormat::EcbDailyXml, "United States", 1.0540 / 0.84365},
+                     RateFileFormat::EcbDailyXml, "United States", 1.24933},
         DownloadCase{"monthlyXmlDeclaredLatinOne",
                      "<?xml version=\"1.0\" encoding=\"ISO-8859-1\"?>\r\n<exchangeRateMonthList "
                      "Period=\"01/Jan/2020 to 31/Jan/2020\">\r\n<exchangeRate><countryName>Cura\xE7" "ao "
@@ -290,6 +321,32 @@ INSTANTIATE_TEST_SUITE_P(
                      "Period=\"01/Jan/2020 to 31/Jan/2020\">\n<exchangeRate><countryName>USA</countryName>"
                      "<rateNew>1.3071</rateNew></exchangeRate>\n</exchangeRateMonthList>\n",
                      RateFileFormat::UkMonthlyXml, "USA", 1.3071}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Text as Excel's "Unicode Text" holds it: UTF-16LE after its mark.
+QByteArray unicodeText(const char16_t* text)
+{
+    const QString s = QString::fromUtf16(text);
+    return QByteArray("\xFF\xFE", 2) + QByteArray(reinterpret_cast<const char*>(s.utf16()), s.size() * 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    SpreadsheetSaves, DownloadShapeTest,
+    ::testing::Values(
+        DownloadCase{"exportSemicolonsDecimalCommas",
+                     "Country;Monetery Unit;Exchange Rate;Updated;\r\n\"Britain\";\"Pound\";1;;\r\n"
+                     "\"France\";\"Euro\";1,17;2024-03-01;\r\n\"Korea, South\";\"Won\";1520,1;;\r\n"
+                     "\"Say \"\"Hi\"\"\";\"Unit\";1,23E-05;;\r\n;;;;",
+                     RateFileFormat::OwnExport, "France", 1.17},
+        DownloadCase{"exportSemicolonsDecimalPoints", "Country;Monetery Unit;Exchange Rate\nFrance;Euro;1.17\n",
+                     RateFileFormat::OwnExport, "France", 1.17},
+        DownloadCase{"exportUnicodeText",
+                     unicodeText(u"Country\tMonetery Unit\tExchange Rate\tUpdated\r\nKorea, South\tWon\t1520.1\t\r\n"
+                                 u"\"Say \"\"Hi\"\"\"\tUnit\t2.5\t2024-03-01\r\nC\u00F4te d'Ivoire\tFranc\t655.957\t\r\n"),
+                     RateFileFormat::OwnExport, "C\xC3\xB4te d'Ivoire", 655.957},
+        DownloadCase{"dailyCsvSemicolonsDecimalCommas",
+                     "Date;USD;JPY;GBP;\n29.04.2022;1,0540;137,01;0,84365;\n", RateFileFormat::EcbDailyCsv,
+                     "Japan", 162.401}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct DateCase {
@@ -387,7 +444,7 @@ TEST(RateMatching, oneEuroRateUpdatesEveryEuroCountryAndThePivotStays)
         ASSERT_TRUE(c) << str(euroCountry);
         EXPECT_EQ(c->match, MatchKind::Currency);
         EXPECT_EQ(c->currencyCode, u"EUR"_s);
-        EXPECT_EQ(c->newRate, 1.0 / 0.84365);
+        EXPECT_EQ(c->newRate, 1.18533);  // 1 / 0.84365
         EXPECT_EQ(c->newDate, QDate(2022, 4, 29));
     }
     EXPECT_EQ(findChange(plan, u"United States"_s)->match, MatchKind::Name);
@@ -485,11 +542,14 @@ TEST(RateMatching, longNamesAreLeftOutAndLongUnitsCut)
     // 26 characters, the last two outside the basic plane: cut to 25, the pair kept whole.
     const QString unit = QString(24, u'u') + u"\U0001F4B0\U0001F4B0"_s;
     file.rates.push_back({QString(50, u'y'), unit, {}, {}, 2.0, {}, 8});
+    file.rates.push_back({QString(100000, u'z'), u"Unit"_s, {}, {}, 2.0, {}, 9});
     const ImportPlan plan = planImport(file, {});
     ASSERT_EQ(plan.changes.size(), 1u);
     EXPECT_EQ(plan.changes[0].unit, QString(24, u'u') + u"\U0001F4B0"_s);
-    ASSERT_EQ(plan.skipped.size(), 1);
+    ASSERT_EQ(plan.skipped.size(), 2);
     EXPECT_TRUE(plan.skipped[0].contains(u"Line 7"_s));
+    // A name as long as a file allows is not repeated whole in the list.
+    EXPECT_LT(plan.skipped[1].size(), 200) << str(plan.skipped[1].left(200));
 }
 
 struct PercentCase {
@@ -531,7 +591,7 @@ TEST(RateMatching, tickedChangesBecomeWrites)
     ASSERT_NE(at(u"Switzerland"_s), writes.end());
     EXPECT_TRUE(at(u"Switzerland"_s)->isNew);
     EXPECT_EQ(at(u"Switzerland"_s)->unit, u"Franc"_s);
-    EXPECT_EQ(at(u"Switzerland"_s)->rate, 1.0229 / 0.84365);
+    EXPECT_EQ(at(u"Switzerland"_s)->rate, 1.21247);  // 1.0229 / 0.84365
     EXPECT_EQ(at(u"France"_s), writes.end());
     ASSERT_NE(at(u"Germany"_s), writes.end());
     EXPECT_FALSE(at(u"Germany"_s)->isNew);
@@ -565,7 +625,7 @@ std::vector<RateRow> oddTable()
     return {
         {u"Britain"_s, u"Pound"_s, 1.0, {}},
         {u" Leading blank"_s, u"---------------------"_s, 0.1 + 0.2, QDate(2020, 1, 1)},
-        {u"Trailing blank "_s, u"a,b"_s, 5e-324, {}},
+        {u"Trailing blank "_s, u"a,b"_s, std::numeric_limits<double>::min(), {}},
         {u"Côte d'Ivoire"_s, u"Franc \"CFA\""_s, 655.957, QDate(1999, 12, 31)},
         {u"Two\nlines"_s, u""_s, 123456789.123456789, {}},
         {u"\U0001F4B0 money"_s, u"Unit"_s, 2.5, QDate(2026, 12, 7)},
@@ -600,6 +660,27 @@ TEST(RateExport, readBackIntoAnEmptyTableOffersEveryRowAsNew)
         c.ticked = true;  // as Tick all does
     }
     EXPECT_EQ(ratesToWrite(plan.changes).size(), table.size());
+}
+
+// The older program's table as mdb-export writes it: every row comes in, each
+// rate the double the table held.
+TEST(RateExport, aTableExportedByMdbToolsImportsWhole)
+{
+    const RateFile file = readOk(u"mdb-export-tblExchanges.csv"_s);
+    EXPECT_EQ(file.format, RateFileFormat::OwnExport);
+    const std::vector<std::pair<QString, double>> expected{
+        {u"Britain"_s, 1.0},         {u"France"_s, 1.17},   {u"Korea, South"_s, 1520.1},
+        {u"Japan"_s, 188.5},         {u"United States"_s, 1.27}, {u"Kuwait"_s, 0.3857},
+        {u"Indonesia"_s, 18234.56},  {u"Zimbabwe"_s, 0.00001}, {u"Venezuela"_s, 12345678.9},
+        {u"Iran"_s, 52631.578947368}};
+    ImportPlan plan = planImport(file, {});
+    ASSERT_EQ(plan.changes.size(), expected.size());
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        EXPECT_EQ(plan.changes[i].country, expected[i].first);
+        EXPECT_EQ(plan.changes[i].newRate, expected[i].second) << str(expected[i].first);
+        plan.changes[i].ticked = true;  // Tick all
+    }
+    EXPECT_EQ(ratesToWrite(plan.changes).size(), expected.size());
 }
 
 TEST(RateExport, writesTheFileAndReportsAFailure)
@@ -643,6 +724,15 @@ QByteArray fixture(const QString& name)
 }
 
 const QByteArray UkHeader = "Country/Territories,Currency,Currency Code,Currency Units per \xC2\xA3" "1,Start date,End date\n";
+const QByteArray ExportHeader = "Country,Monetery Unit,Exchange Rate\n";
+
+QByteArray exportRows(int n)
+{
+    QByteArray out = ExportHeader;
+    for (int i = 1; i <= n; ++i)
+        out += "Country " + QByteArray::number(i) + ",Unit,1.5\n";
+    return out;
+}
 
 class BadFileTest : public ::testing::TestWithParam<BadFile> {};
 
@@ -711,7 +801,26 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"exportBadDate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,2020-13-01\n", "not a date", 2},
         BadFile{"exportShortRow", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1\n", "expected 4 fields", 2},
         BadFile{"exportDuplicate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,\nX,Z,2,\n", "listed twice",
-                3}),
+                3},
+        // Spreadsheet saves whose header is right but something else is not.
+        BadFile{"decimalCommaSplitsTheRow", ExportHeader + "France,Euro,1,17\n", "expected 3 fields, found 4 (separated by commas", 2},
+        BadFile{"decimalCommaInATabFile", "Country\tMonetery Unit\tExchange Rate\nFrance\tEuro\t1,17\n",
+                "read only in a file whose fields are separated by semicolons", 2},
+        BadFile{"thousandsSeparator", "Country;Monetery Unit;Exchange Rate\nIndonesia;Rupiah;18.234,56\n",
+                "thousands separators are not read", 2},
+        BadFile{"decimalMarksMixed", "Country;Monetery Unit;Exchange Rate\nFrance;Euro;1,17\nIndonesia;Rupiah;18.234\n",
+                "'18.234' has a decimal point where the rate on line 2 has a decimal comma", 3},
+        BadFile{"rowsNotSeparatedAsTheHeader", "Country;Monetery Unit;Exchange Rate\nFrance,Euro,1.17\n",
+                "expected 3 fields, found 1 (separated by semicolons", 2},
+        BadFile{"dailyCurrencyTwiceInHeader", "Date,USD,GBP,USD\n29 April 2022,1,0.8,1\n", "USD is listed twice", 1},
+        // Rates no arithmetic can use, and files too large to preview.
+        BadFile{"rateSubnormal", UkHeader + "USA,Dollar,USD,1e-320,01/01/2020,31/01/2020\n", "'1e-320' is too small", 2},
+        BadFile{"rateUnderflowsToZero", ExportHeader + "X,Y,0." + QByteArray(400, '0') + "1\n", "is too small", 2},
+        BadFile{"exportSubnormal", ExportHeader + "X,Y,4.9406564584124654e-324\n", "is too small", 2},
+        BadFile{"dailySubnormalPerPound", "Date,USD,GBP\n29 April 2022,1e-300,1e10\n", "per pound", 2},
+        BadFile{"tooManyRates", exportRows(MaxRatesPerFile + 1), "more than 10000 rates", MaxRatesPerFile + 2},
+        BadFile{"lineTooWide", ExportHeader + "France,Euro,1.17" + QByteArray(Csv::MaxFields, ',') + "\n",
+                "more than 16384 fields", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(RateFileRead, aMissingFileAFolderADeviceAndAHugeFileAreRefusedByName)

@@ -129,6 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
         FailingList{"rateZero", {update("Japan", 2), update("France", 0)}, Err::MultipleStep},
         FailingList{"rateNotANumber", {update("Japan", 2), update("France", std::nan(""))}, Err::MultipleStep},
         FailingList{"rateInfinite", {update("Japan", 2), update("France", HUGE_VAL)}, Err::MultipleStep},
+        FailingList{"rateSubnormal", {update("Japan", 2), update("France", 1e-320)}, Err::MultipleStep},
         FailingList{"newCountryEmpty", {update("Japan", 2), insert("", "Peso", 3)}, Err::MultipleStep},
         FailingList{"newCountryTooLong",
                     {update("Japan", 2), insert("123456789012345678901234567890123456789012345678901", "u", 3)},

@@ -400,6 +400,9 @@ INSTANTIATE_TEST_SUITE_P(
                       BadValue{"rateNegative", FieldRate, QStringLiteral("-1"), Err::MultipleStep},
                       BadValue{"rateOverflow", FieldRate, QStringLiteral("1e999"), Err::MultipleStep},
                       BadValue{"rateUnderflowsToZero", FieldRate, QStringLiteral("1e-999"), Err::MultipleStep},
+                      // What the Add dialog's rate box lets through: 0.000...0001, a subnormal.
+                      BadValue{"rateSubnormal", FieldRate, QStringLiteral("0.") + QString(320, u'0') + u'1',
+                               Err::MultipleStep},
                       BadValue{"duplicateByRename", FieldCountry, QStringLiteral("France"), Err::CannotOpen},
                       BadValue{"dateWithoutLeadingZeros", FieldUpdated, QStringLiteral("2020-1-5"), Err::MultipleStep},
                       BadValue{"dateNotInTheCalendar", FieldUpdated, QStringLiteral("2021-02-29"), Err::MultipleStep},

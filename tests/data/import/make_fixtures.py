@@ -144,5 +144,50 @@ def write_day():
         f.write((header + "\n" + row + "\n").encode("ascii"))
 
 
+def write_month_spreadsheet_saves():
+    """The monthly CSV as spreadsheets save it again: Excel's "Unicode Text"
+    (UTF-16LE with its mark, tabs, CR LF, quoted only where a field needs it)
+    and LibreOffice's CSV in a comma locale (semicolons, decimal commas, text
+    cells quoted, no line end after the last row)."""
+    def tab_field(text):
+        return '"' + text.replace('"', '""') + '"' if any(c in text for c in '\t"\r\n') else text
+
+    header = ["Country/Territories", "Currency", "Currency Code", "Currency Units per \u00a31", "Start date",
+              "End date"]
+    lines = ["\t".join(header)]
+    for i, (country, unit, code) in enumerate(MONTH):
+        row = [country, unit, code, str(month_rate(i)), "01/01/2020", "31/01/2020"]
+        # A stray cell far right in one row gives every row a trailing tab.
+        lines.append("\t".join(tab_field(f) for f in row) + "\t")
+    text = "\r\n".join(lines) + "\r\n"
+    with open("uk-monthly-2020-01-unicode-text.txt", "wb") as f:
+        f.write(b"\xff\xfe" + text.encode("utf-16-le"))
+
+    lines = [";".join('"' + h + '"' for h in header)]
+    for i, (country, unit, code) in enumerate(MONTH):
+        rate = str(month_rate(i)).replace(".", ",")
+        lines.append(f'"{country}";"{unit}";"{code}";{rate};01/01/2020;31/01/2020')
+    with open("uk-monthly-2020-01-semicolon.csv", "wb") as f:
+        f.write("\n".join(lines).encode("utf-8"))
+
+
+# What mdb-export writes for the older program's table: the header unquoted,
+# text in double quotes, rates with every digit of the double (1.17 as
+# 1.1699999999999999).
+MDB_ROWS = [("Britain", "Pound", 1.0), ("France", "Euro", 1.17), ("Korea, South", "Won", 1520.1),
+            ("Japan", "Yen", 188.5), ("United States", "Dollar", 1.27), ("Kuwait", "Dinar", 0.3857),
+            ("Indonesia", "Rupiah", 18234.56), ("Zimbabwe", "Gold", 0.00001),
+            ("Venezuela", "Bolivar", 12345678.9), ("Iran", "Rial", 52631.578947368)]
+
+
+def write_mdb_export():
+    lines = ["Country,Monetery Unit,Exchange Rate"]
+    lines += ['"%s","%s",%.17g' % (country, unit, rate) for country, unit, rate in MDB_ROWS]
+    with open("mdb-export-tblExchanges.csv", "wb") as f:
+        f.write(("\n".join(lines) + "\n").encode("ascii"))
+
+
 write_month()
 write_day()
+write_month_spreadsheet_saves()
+write_mdb_export()
