@@ -7,9 +7,11 @@
 #include "data/Database.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QIcon>
 #include <QSettings>
 #include <QSocketNotifier>
+#include <QTimer>
 
 #include <csignal>
 #include <sys/socket.h>
@@ -67,6 +69,25 @@ bool Start()
     return true;
 }
 
+void closeForTerminationSignal()
+{
+    if (QWidget* modal = QApplication::activeModalWidget()) {
+        // A dialog's exec() runs inside the main window's menu handler: closing
+        // the window now would delete it under that handler. Cancel the dialog
+        // (a Yes/No box answers No) and come back once its loop has returned.
+        if (auto* dialog = qobject_cast<QDialog*>(modal))
+            dialog->reject();
+        else
+            modal->close();
+        QTimer::singleShot(10, qApp, &closeForTerminationSignal);
+        return;
+    }
+    if (frmHUD::isLoaded())
+        frmHUD::instance().close();
+    else
+        QCoreApplication::quit();
+}
+
 namespace {
 
 int signalPipe[2] = {-1, -1};
@@ -87,10 +108,7 @@ void closeOnTerminationSignals(QApplication& app)
     QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
         char byte = 0;
         [[maybe_unused]] const auto n = ::read(signalPipe[0], &byte, 1);
-        if (frmHUD::isLoaded())
-            frmHUD::instance().close();
-        else
-            QCoreApplication::quit();
+        closeForTerminationSignal();
     });
     struct sigaction action = {};
     action.sa_handler = onTerminationSignal;

@@ -30,6 +30,12 @@ void initApplication(QApplication& app);
 // to go on after a failed start-up; the caller then ends at once.
 bool Start();
 
+// What a termination signal (logout, shutdown, Ctrl+C) does: any open dialog
+// or message box is cancelled first, and the main window closes the ordinary
+// way (settings saved) once the handler that opened the dialog has returned,
+// never from under it.
+void closeForTerminationSignal();
+
 void LoadSettings();
 void SaveSettings();
 void SelectCountry(const QString& name, int index);

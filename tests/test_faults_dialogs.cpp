@@ -11,6 +11,7 @@
 #include "tests/StoreFixtures.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -24,6 +25,7 @@
 
 using namespace MaintenanceFixture;
 using AppFixture::choose;
+using AppFixture::typeInto;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -249,6 +251,43 @@ TEST_F(UnwritableRates, aFolderThatBecomesReadOnlyUnderAnOpenDialogFailsEachWrit
         readOnly(false);
     });
     readOnly(false);
+    EXPECT_EQ(storedRows(), before);
+}
+
+// A logout or Ctrl+C while a rate dialog is open: the dialog is cancelled
+// (nothing typed is saved), then the main window closes the ordinary way and
+// saves the settings. Closing it from inside the dialog's loop would delete
+// the window under the menu handler that runs the dialog.
+TEST_F(MaintenanceTest, aTerminationSignalUnderAnOpenDialogCancelsItThenClosesTheProgram)
+{
+    startProgram();
+    typeInto(ctl(frmHUD::instance()).txtCom, QStringLiteral("7"));
+    const std::vector<std::string> before = storedRows();
+    // The signal arrives in the dialog's own event loop, as a real one does.
+    bool signalled = false;
+    QTimer signal;
+    QObject::connect(&signal, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<frmAddExchange*>(QApplication::activeModalWidget());
+        if (!dialog || signalled)
+            return;
+        signalled = true;
+        ctl(*dialog).txtCountry->setText(QStringLiteral("Newland"));
+        ctl(*dialog).txtExRate->setText(QStringLiteral("4"));
+        MOD_Universe::closeForTerminationSignal();
+        // Not yet: the handler that runs the dialog is still on the stack.
+        EXPECT_TRUE(frmHUD::isLoaded() && frmHUD::instance().isVisible());
+    });
+    signal.start(0);
+    // Inside an event loop, as the menu command runs in the program.
+    QEventLoop loop;
+    QTimer::singleShot(0, qApp, [&] {
+        trigger("mnuFileAddRates");
+        loop.quit();
+    });
+    loop.exec();
+    EXPECT_TRUE(signalled);
+    EXPECT_TRUE(QTest::qWaitFor([] { return !frmHUD::isLoaded(); }, 5000));
+    EXPECT_EQ(savedSetting(QStringLiteral("Com")).toString(), QStringLiteral("7"));
     EXPECT_EQ(storedRows(), before);
 }
 
