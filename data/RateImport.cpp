@@ -130,10 +130,11 @@ QString separatorName(QChar separator)
     return separator == u';' ? u"semicolons"_s : separator == u'\t' ? u"tabs"_s : u"commas"_s;
 }
 
-// Rates as a CSV file writes them. Where semicolons separate the fields, as
-// spreadsheets in comma locales save, a comma in a rate is its decimal point;
-// a point may be one too (a file of this program's, saved again), but a file
-// that uses both may hold thousands separators, which would misread a figure.
+// Rates as a CSV file writes them. Where semicolons or tabs separate the
+// fields, as spreadsheets in comma locales save ("Unicode Text" is tabbed), a
+// comma in a rate is its decimal point; a point may be one too (a file of this
+// program's, saved again), but a file that uses both may hold thousands
+// separators, which would misread a figure.
 class CsvRates {
 public:
     explicit CsvRates(QChar separator)
@@ -145,11 +146,11 @@ public:
     {
         const QStringView text = written.trimmed();
         const bool comma = text.contains(u',');
-        if (separator_ != u';') {
+        if (separator_ == u',') {
             if (comma)
                 throw badRate(what,
                               u"the rate %1 is not a number: a decimal comma is read only in a file whose fields "
-                              u"are separated by semicolons."_s.arg(quoted(text.toString())),
+                              u"are separated by semicolons or tabs."_s.arg(quoted(text.toString())),
                               line);
             return readRate(text, line, what);
         }
@@ -661,9 +662,15 @@ RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFi
         if (columns == 4) {
             const QString day = fields[3].trimmed();
             if (!day.isEmpty()) {
+                // Spreadsheets in comma locales save the day as 01.03.2024;
+                // with slashes day and month cannot be told apart.
                 r.date = QDate::fromString(day, Qt::ISODate);
                 if (!r.date.isValid())
-                    throw Bad{u"the date %1 is not a date (YYYY-MM-DD)."_s.arg(quoted(day)), record.line};
+                    r.date = QDate::fromString(day, u"d.M.yyyy"_s);
+                if (!r.date.isValid())
+                    throw Bad{u"the date %1 is not a date (YYYY-MM-DD, or DD.MM.YYYY as spreadsheets save it)."_s.arg(
+                                  quoted(day)),
+                              record.line};
             }
         }
         r.line = record.line;

@@ -58,12 +58,9 @@ QString nothingToImport(const MOD_Data::RateFile& file, const MOD_Data::ImportPl
     QStringList lines{u"%1 has nothing to change: the rates table already holds every rate it gives."_s.arg(
         MOD_Data::fileLabel(file.path))};
     if (!plan.skipped.isEmpty()) {
-        constexpr qsizetype MostShown = 10;
         lines << (plan.skipped.size() == 1 ? u"1 row of the file was left out:"_s
                                            : u"%1 rows of the file were left out:"_s.arg(plan.skipped.size()));
-        lines << plan.skipped.mid(0, MostShown);
-        if (plan.skipped.size() > MostShown)
-            lines << u"... and %1 more."_s.arg(plan.skipped.size() - MostShown);
+        lines << firstSkipped(plan.skipped);
     }
     return lines.join(u"\r\n"_s);
 }

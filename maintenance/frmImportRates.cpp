@@ -79,7 +79,7 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
     ui->lblPeriod->setText(period.isEmpty() ? u"Rates as of the date given on each row"_s
                                             : u"Rates of %1"_s.arg(period));
     ui->lblSkipped->setVisible(!plan.skipped.isEmpty());
-    ui->lblSkipped->setText(u"Left out:\n"_s + plan.skipped.join(u'\n'));
+    ui->lblSkipped->setText(u"Left out:\n"_s + firstSkipped(plan.skipped).join(u'\n'));
 
     fillTable();
 
@@ -232,6 +232,15 @@ void frmImportRates::updateCount()
         ticked += tblChanges->isTicked(row) ? 1 : 0;
     ui->lblCount->setText(u"%1 of %2 ticked"_s.arg(ticked).arg(tblChanges->rowCount()));
     cmdImport->setEnabled(ticked > 0);
+}
+
+QStringList firstSkipped(const QStringList& skipped)
+{
+    constexpr qsizetype MostShown = 10;
+    QStringList lines = skipped.mid(0, MostShown);
+    if (skipped.size() > MostShown)
+        lines << u"... and %1 more."_s.arg(skipped.size() - MostShown);
+    return lines;
 }
 
 std::optional<std::vector<RateChange>> showImportRates(QWidget* owner, const MOD_Data::RateFile& file,

@@ -64,6 +64,10 @@ private:
     QSize shownSize_;  // saved again only when the user changed it
 };
 
+// The first rows left out, and how many more there are: a file of thousands
+// must not make a box or a label taller than the screen.
+QStringList firstSkipped(const QStringList& skipped);
+
 // Shows the preview modal over owner. Returns the ticked changes (at least one:
 // Import is enabled only while one is ticked), or nothing when cancelled.
 std::optional<std::vector<MOD_Data::RateChange>> showImportRates(QWidget* owner, const MOD_Data::RateFile& file,

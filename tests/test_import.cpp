@@ -344,6 +344,11 @@ INSTANTIATE_TEST_SUITE_P(
                      unicodeText(u"Country\tMonetery Unit\tExchange Rate\tUpdated\r\nKorea, South\tWon\t1520.1\t\r\n"
                                  u"\"Say \"\"Hi\"\"\"\tUnit\t2.5\t2024-03-01\r\nC\u00F4te d'Ivoire\tFranc\t655.957\t\r\n"),
                      RateFileFormat::OwnExport, "C\xC3\xB4te d'Ivoire", 655.957},
+        // As a spreadsheet in a comma locale saves "Unicode Text".
+        DownloadCase{"exportUnicodeTextDecimalCommas",
+                     unicodeText(u"Country\tMonetery Unit\tExchange Rate\tUpdated\r\nFrance\tEuro\t1,17\t01.03.2024\r\n"
+                                 u"Korea, South\tWon\t1520,1\t\r\n"),
+                     RateFileFormat::OwnExport, "France", 1.17},
         DownloadCase{"dailyCsvSemicolonsDecimalCommas",
                      "Date;USD;JPY;GBP;\n29.04.2022;1,0540;137,01;0,84365;\n", RateFileFormat::EcbDailyCsv,
                      "Japan", 162.401}),
@@ -799,13 +804,16 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"dailyOverflowsPerPound", "Date,USD,GBP\n29 April 2022,1e300,1e-300\n", "per pound", 2},
         BadFile{"dailyBadDay", "Date,USD,GBP\nyesterday,1,0.8\n", "'yesterday' is not a date", 2},
         BadFile{"exportBadDate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,2020-13-01\n", "not a date", 2},
+        // 01/03/2024 is the first of March in one locale and January the third in another.
+        BadFile{"exportSlashedDate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,01/03/2024\n",
+                "not a date (YYYY-MM-DD, or DD.MM.YYYY", 2},
         BadFile{"exportShortRow", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1\n", "expected 4 fields", 2},
         BadFile{"exportDuplicate", "Country,Monetery Unit,Exchange Rate,Updated\nX,Y,1,\nX,Z,2,\n", "listed twice",
                 3},
         // Spreadsheet saves whose header is right but something else is not.
         BadFile{"decimalCommaSplitsTheRow", ExportHeader + "France,Euro,1,17\n", "expected 3 fields, found 4 (separated by commas", 2},
-        BadFile{"decimalCommaInATabFile", "Country\tMonetery Unit\tExchange Rate\nFrance\tEuro\t1,17\n",
-                "read only in a file whose fields are separated by semicolons", 2},
+        BadFile{"decimalMarksMixedInATabFile", "Country\tMonetery Unit\tExchange Rate\nFrance\tEuro\t1,17\nX\tY\t2.5\n",
+                "has a decimal point where the rate on line 2 has a decimal comma", 3},
         BadFile{"thousandsSeparator", "Country;Monetery Unit;Exchange Rate\nIndonesia;Rupiah;18.234,56\n",
                 "thousands separators are not read", 2},
         BadFile{"decimalMarksMixed", "Country;Monetery Unit;Exchange Rate\nFrance;Euro;1,17\nIndonesia;Rupiah;18.234\n",

@@ -40,7 +40,7 @@ protected:
     }
 
     // France and Holland ticked, Ecuador (new) not, then extra new countries.
-    frmImportRates& open(int extra = 0)
+    frmImportRates& open(int extra = 0, int skipped = 1)
     {
         RateFile f;
         f.path = u"/home/user/Downloads/exrates-monthly-0120.csv"_s;
@@ -60,6 +60,8 @@ protected:
             p.changes.push_back({name, u"Unit"_s, 0.0, {}, 2.0, day, MatchKind::New, name, u"XTS"_s, false});
         }
         p.skipped = QStringList{u"Line 7: no rate"_s};
+        for (int i = 1; i < skipped; ++i)
+            p.skipped << u"Line %1: no rate"_s.arg(7 + i);
         dialog = std::make_unique<frmImportRates>(f, p);
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
@@ -110,6 +112,16 @@ INSTANTIATE_TEST_SUITE_P(
                       LabelText{"lblPeriod", "Rates of 1 January 2020 to 31 January 2020"},
                       LabelText{"lblCount", "3 of 3 ticked"}, LabelText{"lblSkipped", "Left out:\nLine 7: no rate"}),
     [](const ::testing::TestParamInfo<LabelText>& info) { return std::string(info.param.label); });
+
+// Thousands of rows left out must not make the dialog taller than a screen.
+TEST_F(PreviewTest, aLongListOfRowsLeftOutIsCutWithACount)
+{
+    open(0, 25);
+    const QStringList lines = qobject_cast<QLabel*>(child("lblSkipped"))->text().split(u'\n');
+    ASSERT_EQ(lines.size(), 12);
+    EXPECT_EQ(str(lines[10]), "Line 16: no rate");
+    EXPECT_EQ(str(lines[11]), "... and 15 more.");
+}
 
 struct FocusWalk {
     const char* name;
