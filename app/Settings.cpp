@@ -1,6 +1,6 @@
 #include "app/Universe.h"
 
-#include "app/UserSettings.h"
+#include "ui/UserSettings.h"
 #include "data/NumberText.h"
 #include "calculator/frmHUD.h"
 

@@ -1,10 +1,10 @@
 #include "app/Universe.h"
 
 #include "app/FirstPaintStamp.h"
-#include "app/LastWindow.h"
+#include "ui/LastWindow.h"
 #include "data/NumberText.h"
 #include "calculator/frmHUD.h"
-#include "data/Database.h"
+#include "app/Database.h"
 
 #include <QApplication>
 #include <QDialog>

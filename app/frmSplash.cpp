@@ -2,7 +2,7 @@
 #include "ui_frmSplash.h"
 
 #include "app/AOT_MOD.h"
-#include "app/LastWindow.h"
+#include "ui/LastWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>

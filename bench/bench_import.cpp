@@ -8,7 +8,7 @@
 // and the peak resident memory beside the file's size. One read per process
 // (bench/import_at_cap.sh runs them): peak memory only ever grows.
 
-#include "data/RateImport.h"
+#include "ratefiles/RateImport.h"
 #include "maintenance/frmImportRates.h"
 
 #include <QApplication>

@@ -1,10 +1,10 @@
 // Filling the main window's two country lists from the shared record set, on
 // tables of 200 and 10,000 rows (target: under 100 ms at 10,000), offscreen.
 
-#include "app/MsgBox.h"
+#include "ui/MsgBox.h"
 #include "app/Universe.h"
 #include "calculator/frmHUD.h"
-#include "data/Database.h"
+#include "app/Database.h"
 #include "data/RatesFile.h"
 #include "data/RecordStore.h"
 

@@ -1,6 +1,6 @@
 #include "data/RatesFile.h"
 
-#include "data/Csv.h"
+#include "ratefiles/Csv.h"
 #include "data/Layout.h"
 #include "data/NumberText.h"
 #include "data/RecordStore.h"

@@ -1,8 +1,8 @@
 #include "fuzz/rateimport_check.h"
 
-#include "data/Csv.h"
+#include "ratefiles/Csv.h"
 #include "data/Fields.h"
-#include "data/RateImport.h"
+#include "ratefiles/RateImport.h"
 
 #include <QSet>
 

@@ -1,8 +1,8 @@
 #include "info/frmAbout.h"
 #include "ui_frmAbout.h"
 
-#include "app/Placement.h"
-#include "app/LastWindow.h"
+#include "ui/Placement.h"
+#include "ui/LastWindow.h"
 #include "info/Links.h"
 
 #include <QAccessible>

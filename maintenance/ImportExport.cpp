@@ -1,9 +1,9 @@
 #include "maintenance/ImportExport.h"
 
-#include "app/Failure.h"
-#include "app/FileDialog.h"
-#include "app/MsgBox.h"
-#include "data/RateImport.h"
+#include "ui/Failure.h"
+#include "ui/FileDialog.h"
+#include "ui/MsgBox.h"
+#include "ratefiles/RateImport.h"
 #include "data/RateWrites.h"
 #include "data/RecordStore.h"
 #include "maintenance/frmImportRates.h"

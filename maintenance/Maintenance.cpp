@@ -1,9 +1,9 @@
 #include "maintenance/Maintenance.h"
 
-#include "app/Failure.h"
-#include "app/KeyInput.h"
-#include "app/MsgBox.h"
-#include "app/Placement.h"
+#include "ui/Failure.h"
+#include "ui/KeyInput.h"
+#include "ui/MsgBox.h"
+#include "ui/Placement.h"
 #include "data/RecordStore.h"
 #include "data/TextLimits.h"
 #include "data/WriteAccess.h"

@@ -1,9 +1,9 @@
 #include "maintenance/frmAddExchange.h"
 #include "ui_frmAddExchange.h"
 
-#include "app/Failure.h"
-#include "app/KeyInput.h"
-#include "app/MsgBox.h"
+#include "ui/Failure.h"
+#include "ui/KeyInput.h"
+#include "ui/MsgBox.h"
 #include "data/RecordStore.h"
 
 #include <QDate>

@@ -1,10 +1,10 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
-#include "app/Failure.h"
-#include "app/KeyInput.h"
-#include "app/MsgBox.h"
-#include "data/CountryList.h"
+#include "ui/Failure.h"
+#include "ui/KeyInput.h"
+#include "ui/MsgBox.h"
+#include "ui/CountryList.h"
 #include "data/RecordStore.h"
 
 #include <QDate>

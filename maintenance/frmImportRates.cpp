@@ -1,8 +1,8 @@
 #include "maintenance/frmImportRates.h"
 #include "ui_frmImportRates.h"
 
-#include "app/Placement.h"
-#include "app/UserSettings.h"
+#include "ui/Placement.h"
+#include "ui/UserSettings.h"
 #include "data/NumberText.h"
 
 #include <QDir>

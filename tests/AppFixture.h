@@ -5,7 +5,7 @@
 // windows' controls found by object name; and, for the maintenance dialogs,
 // helpers to drive them from the event loop their modal runs.
 
-#include "app/MsgBox.h"
+#include "ui/MsgBox.h"
 #include "app/Universe.h"
 #include "app/frmSplash.h"
 #include "calculator/frmHUD.h"

@@ -4,7 +4,7 @@
 
 #include "StoreFixtures.h"
 
-#include "data/RateImport.h"
+#include "ratefiles/RateImport.h"
 
 #include <QDir>
 

@@ -3,7 +3,7 @@
 #include "AppFixture.h"
 #include "calculator/FigureLabel.h"
 
-#include "data/Database.h"
+#include "app/Database.h"
 
 #include <QAccessible>
 #include <QAction>

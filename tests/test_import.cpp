@@ -1,8 +1,8 @@
 // Rates from files: the CSV reader, every file format (download-shaped files in
 // tests/data/import), the matching of file rows to the table, the export and its
 // round trip, bad files, the preview dialog's ticks, and the fuzz inputs replayed.
-#include "data/Csv.h"
-#include "data/RateImport.h"
+#include "ratefiles/Csv.h"
+#include "ratefiles/RateImport.h"
 #include "fuzz/rateimport_check.h"
 #include "tests/FuzzReplay.h"
 #include "maintenance/frmImportRates.h"

@@ -5,9 +5,9 @@
 #include "AppFixture.h"
 #include "StoreFixtures.h"
 
-#include "app/FileDialog.h"
+#include "ui/FileDialog.h"
 #include "data/NumberText.h"
-#include "data/RateImport.h"
+#include "ratefiles/RateImport.h"
 #include "data/RateWrites.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/frmImportRates.h"

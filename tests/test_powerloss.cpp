@@ -3,7 +3,7 @@
 // and holds exactly what it held before the write or after it; after it
 // whenever the write had been reported done.
 
-#include "data/RateImport.h"
+#include "ratefiles/RateImport.h"
 #include "data/RateWrites.h"
 #include "tests/PowerLossVfs.h"
 #include "tests/StoreFixtures.h"

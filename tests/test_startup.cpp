@@ -2,7 +2,7 @@
 
 #include "AppFixture.h"
 
-#include "data/Database.h"
+#include "app/Database.h"
 #include "tests/StoreFixtures.h"
 
 #include <QElapsedTimer>

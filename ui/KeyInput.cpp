@@ -1,6 +1,6 @@
-#include "app/KeyInput.h"
+#include "ui/KeyInput.h"
 
-#include "app/EventHook.h"
+#include "ui/EventHook.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>

@@ -1,4 +1,4 @@
-#include "app/LastWindow.h"
+#include "ui/LastWindow.h"
 
 #include <QCoreApplication>
 #include <QWidget>

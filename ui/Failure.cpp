@@ -1,6 +1,6 @@
-#include "app/Failure.h"
+#include "ui/Failure.h"
 
-#include "app/MsgBox.h"
+#include "ui/MsgBox.h"
 #include "data/RecordStore.h"
 
 #include <QStringList>

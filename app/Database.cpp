@@ -1,9 +1,9 @@
-#include "data/Database.h"
+#include "app/Database.h"
 
-#include "app/Failure.h"
-#include "app/MsgBox.h"
+#include "ui/Failure.h"
+#include "ui/MsgBox.h"
 #include "app/frmSplash.h"
-#include "data/CountryList.h"
+#include "ui/CountryList.h"
 #include "data/RecordStore.h"
 
 #include <QDir>

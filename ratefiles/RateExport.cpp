@@ -1,7 +1,7 @@
-#include "data/RateImport.h"
+#include "ratefiles/RateImport.h"
 
-#include "data/Csv.h"
-#include "data/DurableFile.h"
+#include "ratefiles/Csv.h"
+#include "ratefiles/DurableFile.h"
 
 #include <QLocale>
 

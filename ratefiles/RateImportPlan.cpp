@@ -1,5 +1,5 @@
-#include "data/RateImport.h"
-#include "data/RateImportNames.h"
+#include "ratefiles/RateImport.h"
+#include "ratefiles/RateImportNames.h"
 
 #include "data/Fields.h"
 #include "data/TextLimits.h"

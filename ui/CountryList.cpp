@@ -1,8 +1,8 @@
-#include "data/CountryList.h"
+#include "ui/CountryList.h"
 
-#include "app/EventHook.h"
-#include "app/Failure.h"
-#include "app/MsgBox.h"
+#include "ui/EventHook.h"
+#include "ui/Failure.h"
+#include "ui/MsgBox.h"
 #include "data/RecordStore.h"
 
 #include <QCollator>

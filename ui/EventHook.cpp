@@ -1,4 +1,4 @@
-#include "app/EventHook.h"
+#include "ui/EventHook.h"
 
 namespace MOD_Universe {
 

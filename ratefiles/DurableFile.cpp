@@ -1,4 +1,4 @@
-#include "data/DurableFile.h"
+#include "ratefiles/DurableFile.h"
 
 #include <QFile>
 #include <QFileInfo>

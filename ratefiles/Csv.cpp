@@ -1,4 +1,4 @@
-#include "data/Csv.h"
+#include "ratefiles/Csv.h"
 
 using namespace Qt::StringLiterals;
 

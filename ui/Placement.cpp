@@ -1,6 +1,6 @@
-#include "app/Placement.h"
+#include "ui/Placement.h"
 
-#include "app/EventHook.h"
+#include "ui/EventHook.h"
 
 #include <QApplication>
 #include <QEvent>

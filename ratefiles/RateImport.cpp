@@ -1,8 +1,8 @@
-#include "data/RateImport.h"
-#include "data/RateImportNames.h"
+#include "ratefiles/RateImport.h"
+#include "ratefiles/RateImportNames.h"
 
 #include "data/NumberText.h"
-#include "data/Csv.h"
+#include "ratefiles/Csv.h"
 #include "data/RateValue.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "data/RateImportNames.h"
+#include "ratefiles/RateImportNames.h"
 
 #include <QHash>
 
