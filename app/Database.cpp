@@ -3,7 +3,6 @@
 #include "ui/Failure.h"
 #include "ui/MsgBox.h"
 #include "app/frmSplash.h"
-#include "ui/CountryList.h"
 #include "data/RecordStore.h"
 
 #include <QDir>
@@ -82,27 +81,6 @@ void CloseDatabase()
     } catch (...) {
         // A farewell window that cannot be shown is no reason to stop closing.
     }
-}
-
-void FillCountryLists(QListWidget& first, QListWidget& second)
-{
-    const QString failed = u"There were errors while trying to fill the countries lists."_s;
-    if (!rsRates.isOpen()) {
-        MsgBox(failed);
-        return;
-    }
-    // An empty table empties both lists: they must not offer a name that is gone.
-    QStringList names;
-    bool ok = true;
-    try {
-        readCountries(names);
-    } catch (const DbError&) {
-        ok = false;  // the names read before the failure stay listed
-    }
-    for (QListWidget* list : {&first, &second})
-        fillSortedList(*list, names);
-    if (!ok)
-        MsgBox(failed);
 }
 
 } // namespace MOD_Data

@@ -1,9 +1,7 @@
 #pragma once
 
-// Opening and closing the rates database with the program's dialogs, and filling
-// the main window's country lists from the shared record set.
-
-class QListWidget;
+// Opening and closing the rates database with the program's dialogs, at
+// start-up and shut-down.
 
 namespace MOD_Data {
 
@@ -15,10 +13,5 @@ bool OpenDatabase();
 // Closes and releases rsRates and cnRates, ignoring every failure, then shows the
 // closing splash window.
 void CloseDatabase();
-
-// Rebuilds both country lists of the main window from rsRates, sorted for
-// people; reports a failure in a message box. An empty table empties both lists.
-// Nothing is chosen afterwards and no choice is reported.
-void FillCountryLists(QListWidget& first, QListWidget& second);
 
 } // namespace MOD_Data

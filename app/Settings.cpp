@@ -13,12 +13,6 @@ using namespace Qt::StringLiterals;
 
 namespace MOD_Universe {
 
-UserSettings::UserSettings(const QString& group)
-    : QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s)
-{
-    beginGroup(group);
-}
-
 namespace {
 
 constexpr int TwipsPerPixel = 15;

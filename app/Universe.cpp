@@ -54,6 +54,7 @@ bool Start()
     if (!MOD_Data::OpenDatabase())
         return false;
     frmHUD& hud = frmHUD::instance();
+    frmHUD::setQueryUnloadHook(&MOD_Data::CloseDatabase);
     frmHUD::setUnloadHook(&SaveSettings);
     hud.fillCountryLists();
     LoadSettings();

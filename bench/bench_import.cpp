@@ -8,7 +8,9 @@
 // and the peak resident memory beside the file's size. One read per process
 // (bench/import_at_cap.sh runs them): peak memory only ever grows.
 
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportPlan.h"
 #include "maintenance/frmImportRates.h"
 
 #include <QApplication>

@@ -7,8 +7,7 @@
 #include "calculator/FigureLabel.h"
 #include "ui/CountryList.h"
 #include "data/NumberText.h"
-#include "ratefiles/RateImport.h"
-#include "app/Database.h"
+#include "ui/RateFileWords.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
@@ -32,6 +31,7 @@ using namespace Qt::StringLiterals;
 namespace {
 
 frmHUD* s_instance = nullptr;
+std::function<void()> s_queryUnloadHook;
 std::function<void()> s_unloadHook;
 
 // The filter of the amount and commission boxes: '.', backspace and whatever
@@ -210,7 +210,8 @@ void frmHUD::Form_QueryUnload(bool& Cancel, int UnloadMode)
 {
     Q_UNUSED(Cancel);
     Q_UNUSED(UnloadMode);
-    MOD_Data::CloseDatabase();
+    if (s_queryUnloadHook)
+        s_queryUnloadHook();
 }
 
 void frmHUD::Form_Unload(bool& Cancel)
@@ -218,6 +219,11 @@ void frmHUD::Form_Unload(bool& Cancel)
     Q_UNUSED(Cancel);
     if (s_unloadHook)
         s_unloadHook();
+}
+
+void frmHUD::setQueryUnloadHook(std::function<void()> hook)
+{
+    s_queryUnloadHook = std::move(hook);
 }
 
 void frmHUD::setUnloadHook(std::function<void()> hook)

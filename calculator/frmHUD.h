@@ -67,9 +67,10 @@ public:
     // Runs the closing steps once, also when the application quits without a
     // close request (session end).
     void unloadOnce();
-    // The last closing step, after the database is closed: start-up installs
-    // the saving of the settings, which read the window, so the window need
-    // not know them.
+    // The closing steps, which start-up installs so that the window need not
+    // know them: first the closing of the database (with the farewell splash),
+    // then the saving of the settings, which read the window.
+    static void setQueryUnloadHook(std::function<void()> hook);
     static void setUnloadHook(std::function<void()> hook);
 
 protected:

@@ -3,11 +3,8 @@
 // Reading the whole rates table, and writing many rows at once (an import):
 // all of them in one transaction, or none.
 
-#include "data/RatesFile.h"
+#include "data/RateRow.h"
 #include "data/RecordStore.h"
-
-#include <QDate>
-#include <QString>
 
 #include <vector>
 
@@ -18,14 +15,6 @@ namespace MOD_Data {
 // a rate that is not a number is 0, a date that is not YYYY-MM-DD is null.
 // Throws DbError (Err::ObjectClosed when the connection is not open).
 std::vector<RateRow> readAllRates(Connection& connection);
-
-struct RateWrite {
-    QString country;
-    QString unit;
-    double rate = 0.0;
-    QDate updated = {};  // null: the date is unknown (stored as NULL)
-    bool isNew = false;
-};
 
 // isNew: inserts country, unit, rate and updated as a new row; otherwise sets
 // the rate and updated of the row whose Country equals country exactly (its

@@ -1,8 +1,6 @@
 #include "data/RatesFile.h"
 
-#include "ratefiles/Csv.h"
 #include "data/Layout.h"
-#include "data/NumberText.h"
 #include "data/RecordStore.h"
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
@@ -95,38 +93,6 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
     if (crc != SQLITE_OK)
         throw DbError(Err::CannotOpen, u"Could not finish writing %1."_s.arg(quotedPath(path)));
     cleanup.keep();
-}
-
-std::vector<RateRow> readSeedCsv(const QString& path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DbError(Err::CannotOpen, u"Could not read %1: %2"_s.arg(quotedPath(path), file.errorString()));
-    const QString text = QString::fromUtf8(file.readAll());
-
-    const Csv::Result csv = Csv::parse(text);
-    if (!csv.ok())
-        throw DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(csv.errorLine).arg(quotedPath(path), csv.error));
-    const QStringList header = {FieldCountry.toString(), FieldUnit.toString(), FieldRate.toString()};
-    if (csv.records.empty() || csv.records.front().fields != header)
-        throw DbError(Err::CannotOpen,
-                      u"%1 must start with the line: Country,Monetery Unit,Exchange Rate"_s.arg(quotedPath(path)));
-
-    std::vector<RateRow> rows;
-    rows.reserve(csv.records.size() - 1);
-    for (std::size_t i = 1; i < csv.records.size(); ++i) {
-        const Csv::Record& record = csv.records[i];
-        auto bad = [&](const QString& why) {
-            return DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(record.line).arg(quotedPath(path), why));
-        };
-        if (record.fields.size() != 3)
-            throw bad(u"expected 3 fields, found %1."_s.arg(record.fields.size()));
-        const MOD_Universe::ParsedNumber rate = MOD_Universe::readNumber(record.fields[2].trimmed());
-        if (!rate.ok() || !(rate.value > 0.0))
-            throw bad(u"'%1' is not a rate above 0."_s.arg(record.fields[2]));
-        rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value, {}});
-    }
-    return rows;
 }
 
 } // namespace MOD_Data

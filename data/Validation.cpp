@@ -90,6 +90,16 @@ QString duplicateMessage(const std::optional<QString>& country)
     return u"The change would give two rows the same country; each country can appear only once."_s;
 }
 
+std::size_t requireField(QStringView name)
+{
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        if (name.compare(Fields[i].name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    fail(Err::NotFound, u"Item cannot be found in the collection corresponding to the requested name or ordinal."_s);
+}
+
+
 Sql::Cell checkedValue(const FieldDef& field, const QString& text)
 {
     switch (field.kind) {

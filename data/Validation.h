@@ -21,6 +21,10 @@ QString quotedPath(const QString& path);
 QString shown(const QString& text);
 QString duplicateMessage(const std::optional<QString>& country);
 
+// The index in Fields of the field called name, letter case aside, as the old
+// engine found fields; Err::NotFound when there is none.
+std::size_t requireField(QStringView name);
+
 // The value text assigns to field, as it will be stored; Err::MultipleStep when
 // the field cannot hold it.
 Sql::Cell checkedValue(const FieldDef& field, const QString& text);

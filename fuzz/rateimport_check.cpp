@@ -2,7 +2,9 @@
 
 #include "ratefiles/Csv.h"
 #include "data/Fields.h"
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportPlan.h"
 
 #include <QSet>
 

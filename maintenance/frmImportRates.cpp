@@ -2,6 +2,7 @@
 #include "ui_frmImportRates.h"
 
 #include "ui/Placement.h"
+#include "ui/RateFileWords.h"
 #include "ui/UserSettings.h"
 #include "data/NumberText.h"
 

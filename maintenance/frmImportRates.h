@@ -6,7 +6,7 @@
 // the close box return nothing. It opens centred, sized for twenty rows where
 // the screen has room, and reopens at the size the user last gave it.
 
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateImportPlan.h"
 #include "maintenance/TickTable.h"
 
 #include <QDialog>

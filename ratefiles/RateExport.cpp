@@ -1,7 +1,9 @@
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateExport.h"
 
 #include "ratefiles/Csv.h"
 #include "ratefiles/DurableFile.h"
+#include "ratefiles/ExportHeader.h"
+#include "ratefiles/RateFile.h"
 
 #include <QLocale>
 
@@ -9,9 +11,13 @@ using namespace Qt::StringLiterals;
 
 namespace MOD_Data {
 
+// A row is written field by field in the header's order.
+static_assert(Fields.size() == 4 && fieldIndexOf(FieldCountry) == 0 && fieldIndexOf(FieldUnit) == 1
+              && fieldIndexOf(FieldRate) == 2 && fieldIndexOf(FieldUpdated) == 3);
+
 QByteArray exportCsv(const std::vector<RateRow>& rows)
 {
-    QString text = Csv::line({u"Country"_s, u"Monetery Unit"_s, u"Exchange Rate"_s, u"Updated"_s}) + u"\r\n"_s;
+    QString text = Csv::line(exportHeader()) + u"\r\n"_s;
     for (const RateRow& row : rows) {
         // The shortest text that reads back as the very same double.
         const QString rate = QString::number(row.rate, 'g', QLocale::FloatingPointShortest);

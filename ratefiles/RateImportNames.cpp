@@ -171,6 +171,11 @@ QStringList currenciesOfTerritory(QLocale::Territory territory)
     return index().currencies.value(int(territory));
 }
 
+QString currencyOfCountry(const QString& name)
+{
+    return currenciesOfTerritory(territoryOfName(name)).value(0);
+}
+
 EuroCurrency nameOfCurrency(const QString& code)
 {
     struct Named {

@@ -18,6 +18,11 @@ QLocale::Territory territoryOfName(const QString& name);
 // any that replaced it since (Croatia's euro).
 QStringList currenciesOfTerritory(QLocale::Territory territory);
 
+// The ISO 4217 code of a country's currency as the locale data knows it, the
+// country named as people write it ("USA", "Holland", "Korea (South)"); empty
+// when the name is not a known country.
+QString currencyOfCountry(const QString& name);
+
 // A country and unit name for a currency the per-euro files list by code only.
 struct EuroCurrency {
     QString country;

@@ -1,4 +1,4 @@
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateImportPlan.h"
 #include "ratefiles/RateImportNames.h"
 
 #include "data/Fields.h"
@@ -32,11 +32,6 @@ bool RateChange::bigChange() const
 {
     const std::optional<double> p = changePercent();
     return p && std::abs(*p) > 25.0;
-}
-
-QString currencyOfCountry(const QString& name)
-{
-    return currenciesOfTerritory(territoryOfName(name)).value(0);
 }
 
 ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)

@@ -4,7 +4,7 @@
 
 #include "StoreFixtures.h"
 
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateExport.h"
 
 #include <QDir>
 

@@ -2,7 +2,11 @@
 // tests/data/import), the matching of file rows to the table, the export and its
 // round trip, bad files, the preview dialog's ticks, and the fuzz inputs replayed.
 #include "ratefiles/Csv.h"
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportNames.h"
+#include "ratefiles/RateImportPlan.h"
+#include "ui/RateFileWords.h"
 #include "fuzz/rateimport_check.h"
 #include "tests/FuzzReplay.h"
 #include "maintenance/frmImportRates.h"

@@ -7,7 +7,9 @@
 
 #include "ui/FileDialog.h"
 #include "data/NumberText.h"
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateImportPlan.h"
+#include "ui/RateFileWords.h"
 #include "data/RateWrites.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/frmImportRates.h"

@@ -3,7 +3,9 @@
 // and holds exactly what it held before the write or after it; after it
 // whenever the write had been reported done.
 
-#include "ratefiles/RateImport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportPlan.h"
+#include "ratefiles/SeedFile.h"
 #include "data/RateWrites.h"
 #include "tests/PowerLossVfs.h"
 #include "tests/StoreFixtures.h"

@@ -1,5 +1,7 @@
 #include "StoreFixtures.h"
 
+#include "ratefiles/SeedFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>

@@ -7,6 +7,7 @@
 
 #include "data/RatesFile.h"
 #include "data/RecordStore.h"
+#include "ratefiles/SeedFile.h"
 
 #include <QFileInfo>
 #include <QString>

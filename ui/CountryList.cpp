@@ -83,4 +83,25 @@ void showChosenRow(const QString& name, const std::function<void()>& show, const
         });
 }
 
+void FillCountryLists(QListWidget& first, QListWidget& second)
+{
+    const QString failed = u"There were errors while trying to fill the countries lists."_s;
+    if (!rsRates.isOpen()) {
+        MsgBox(failed);
+        return;
+    }
+    // An empty table empties both lists: they must not offer a name that is gone.
+    QStringList names;
+    bool ok = true;
+    try {
+        readCountries(names);
+    } catch (const DbError&) {
+        ok = false;  // the names read before the failure stay listed
+    }
+    for (QListWidget* list : {&first, &second})
+        fillSortedList(*list, names);
+    if (!ok)
+        MsgBox(failed);
+}
+
 } // namespace MOD_Data

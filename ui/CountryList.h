@@ -32,4 +32,9 @@ void readCountries(QStringList& names);
 // a message box; nothing thrown gets out.
 void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear);
 
+// Rebuilds both country lists of the main window from rsRates, sorted for
+// people; reports a failure in a message box. An empty table empties both lists.
+// Nothing is chosen afterwards and no choice is reported.
+void FillCountryLists(QListWidget& first, QListWidget& second);
+
 } // namespace MOD_Data
