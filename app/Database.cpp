@@ -1,9 +1,9 @@
 #include "app/Database.h"
 
-#include "ui/Failure.h"
-#include "ui/MsgBox.h"
 #include "app/frmSplash.h"
 #include "data/RecordStore.h"
+#include "ui/Failure.h"
+#include "ui/MsgBox.h"
 
 #include <QDir>
 
@@ -15,11 +15,15 @@ namespace MOD_Data {
 
 namespace {
 
-using MOD_Universe::SaveErrorTitle;
+using ui::MsgBox;
+using ui::MsgBoxButtons;
+using ui::MsgBoxIcon;
+using ui::MsgBoxResult;
+using ui::SaveErrorTitle;
 
 QString errorLines(const DbError& e)
 {
-    return MOD_Universe::errorLines(e.Number(), e.Description());
+    return ui::errorLines(e.Number(), e.Description());
 }
 
 void showConnectionDialog(const DbError& e)
@@ -58,7 +62,7 @@ bool OpenDatabase()
         try {
             step();
         } catch (const DbError& e) {
-            if (e.Number() == Err::CannotOpen) {
+            if (e.Value() == Err::CannotOpen) {
                 showConnectionDialog(e);
                 return true;
             }

@@ -50,7 +50,7 @@ void frmSplash::showSplash()
 {
     if (!s_splash) {
         s_splash = new frmSplash;
-        MOD_Universe::trackWindow(s_splash);
+        ui::trackWindow(s_splash);
     }
     s_splash->show();
 }

@@ -8,6 +8,7 @@
 #include <array>
 
 using namespace MOD_Universe;
+using namespace data;
 using namespace Qt::StringLiterals;
 
 namespace {

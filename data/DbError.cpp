@@ -2,8 +2,8 @@
 
 namespace MOD_Data {
 
-DbError::DbError(long number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description)
+DbError::DbError(ErrorValue value, const QString& description)
+    : std::runtime_error(description.toStdString()), value_(value), description_(description)
 {
 }
 

@@ -36,17 +36,15 @@ private:
     bool kept_ = false;
 };
 
-} // namespace
-
-void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
+void create(const QString& path, const std::vector<RateRow>& rows)
 {
     // Made exclusively, so an existing file (or one appearing meanwhile) is never touched.
     {
         QFile file(path);
         if (QFileInfo(path).isSymLink() || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
-                throw DbError(Err::CannotOpen, u"%1 already exists; it is left as it is."_s.arg(quotedPath(path)));
-            throw DbError(Err::CannotOpen,
+                throw DbError(Err::WriteFailed, u"%1 already exists; it is left as it is."_s.arg(quotedPath(path)));
+            throw DbError(Err::WriteFailed,
                           u"Could not create %1: %2"_s.arg(quotedPath(path), file.errorString()));
         }
     }
@@ -59,7 +57,7 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
         throw sqliteFailure(raw, rc);
     sqlite3_extended_result_codes(raw, 1);
     if (keyDatabase(raw) != SQLITE_OK)
-        throw DbError(Err::CannotOpen, u"Could not set up the encryption of %1."_s.arg(quotedPath(path)));
+        throw DbError(Err::WriteFailed, u"Could not set up the encryption of %1."_s.arg(quotedPath(path)));
     if (const int src = Sql::commitDurably(raw); src != SQLITE_OK)
         throw sqliteFailure(raw, src);
 
@@ -81,7 +79,7 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
                     why = u"a value breaks a rule of the table (country 1 to %1 characters, unit at most %2, "
                           u"rate a number above 0, date YYYY-MM-DD)."_s.arg(CountryMaxLength)
                               .arg(UnitMaxLength);
-                throw DbError(Err::CannotOpen,
+                throw DbError(Err::WriteFailed,
                               u"Row %1 ('%2') cannot be stored: %3"_s.arg(number).arg(row.country, why));
             }
         }
@@ -91,8 +89,15 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
 
     const int crc = sqlite3_close(db.release());
     if (crc != SQLITE_OK)
-        throw DbError(Err::CannotOpen, u"Could not finish writing %1."_s.arg(quotedPath(path)));
+        throw DbError(Err::WriteFailed, u"Could not finish writing %1."_s.arg(quotedPath(path)));
     cleanup.keep();
+}
+
+} // namespace
+
+void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
+{
+    asWrite([&] { create(path, rows); });
 }
 
 } // namespace MOD_Data

@@ -15,7 +15,7 @@ namespace MOD_Data {
 // layout, with the table tblExchanges and its constraints (data/Fields.h: Country
 // unique, exact, 1..50 characters; unit at most 25; rate a finite number above 0;
 // Updated a YYYY-MM-DD date or NULL), holding rows in the given order.
-// Throws DbError; never overwrites an existing file.
+// Throws DbError (Err::WriteFailed); never overwrites an existing file.
 void createRatesFile(const QString& path, const std::vector<RateRow>& rows);
 
 } // namespace MOD_Data

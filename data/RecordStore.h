@@ -10,7 +10,9 @@
 // it was and discards every pending change, so no later move can commit half of
 // them. Every value is a bound parameter, so a name with a quote is just a name.
 //
-// Failures are DbError exceptions carrying the engine's number and a description.
+// Failures are DbError exceptions carrying an error value and a description; a
+// write that fails, for whatever reason but a value its field cannot hold
+// (Err::MultipleStep), reports Err::WriteFailed.
 //
 // Where things are: the fields are described once in Fields.h; the layout SQL
 // and its upgrade in Layout.*; value checks in Validation.*; the owners of
@@ -200,7 +202,8 @@ QString databasePath();  // programFolder() + "/Exchange.db"
 // Keys a freshly opened handle with the database password. Returns an SQLite code.
 int keyDatabase(sqlite3* db) noexcept;
 // A DbError(Err::CannotOpen) describing the failed SQLite call rc on db in plain
-// words (locked, read-only, disk full, damaged file, ...).
+// words (locked, read-only, disk full, damaged file, ...); a write reports it as
+// Err::WriteFailed.
 DbError sqliteFailure(sqlite3* db, int rc);
 
 } // namespace MOD_Data

@@ -56,7 +56,7 @@ QString cellText(const FieldDef& field, const Sql::Cell& cell)
     case Sql::CellType::Text:
         return cell.text;
     case Sql::CellType::Real:
-        return MOD_Universe::numberText(cell.real);
+        return data::numberText(cell.real);
     case Sql::CellType::Integer:
         return QString::number(cell.integer);
     case Sql::CellType::Null:

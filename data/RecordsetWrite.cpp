@@ -119,11 +119,11 @@ std::int64_t Recordset::writePending(sqlite3* db)
     const int rc = stmt.tryStep();
     if (rc != SQLITE_DONE) {
         if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
-            fail(Err::CannotOpen, duplicateMessage(country));
+            fail(Err::WriteFailed, duplicateMessage(country));
         throw sqliteFailure(db, rc);
     }
     if (editing_ == Editing::Edit && sqlite3_changes(db) == 0)
-        fail(Err::CannotOpen, u"The row could not be found for updating; another program may have deleted it."_s);
+        fail(Err::WriteFailed, u"The row could not be found for updating; another program may have deleted it."_s);
     return editing_ == Editing::AddNew ? sqlite3_last_insert_rowid(db) : current_.rowid;
 }
 
@@ -139,14 +139,17 @@ void Recordset::Update()
     try {
         for (std::size_t i = 0; i < Fields.size() && editing_ == Editing::AddNew; ++i) {
             if (Fields[i].required && !pending_[i])
-                fail(Err::CannotOpen, u"The new row has no value for '%1'."_s.arg(Fields[i].name));
+                fail(Err::WriteFailed, u"The new row has no value for '%1'."_s.arg(Fields[i].name));
         }
         // An older layout is brought up to date by the same transaction as the
         // write: both or neither reach the file.
-        Sql::Transaction transaction(db);
-        Layout::bringUpToDate(db);
-        rowid = writePending(db);
-        transaction.commit();
+        rowid = asWrite([this, db] {
+            Sql::Transaction transaction(db);
+            Layout::bringUpToDate(db);
+            const std::int64_t written = writePending(db);
+            transaction.commit();
+            return written;
+        });
     } catch (const DbError&) {
         discardPending();
         throw;
@@ -187,13 +190,15 @@ void Recordset::Delete()
     discardPending();
     dropAhead();
     sqlite3* db = conn_->handle();
-    Sql::Transaction transaction(db);
-    Layout::bringUpToDate(db);
-    Sql::Statement stmt(db, "DELETE FROM " + Sql::quoted(TableName) + " WHERE rowid = ?1");
-    stmt.bindInt(1, current_.rowid);
-    stmt.step();
-    stmt.reset();
-    transaction.commit();
+    asWrite([this, db] {
+        Sql::Transaction transaction(db);
+        Layout::bringUpToDate(db);
+        Sql::Statement stmt(db, "DELETE FROM " + Sql::quoted(TableName) + " WHERE rowid = ?1");
+        stmt.bindInt(1, current_.rowid);
+        stmt.step();
+        stmt.reset();
+        transaction.commit();
+    });
     // The row id stays so MoveNext goes on to the row after it.
     position_ = Position::Deleted;
 }

@@ -55,9 +55,9 @@ Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
 
 } // namespace
 
-void fail(long number, const QString& description)
+void fail(ErrorValue value, const QString& description)
 {
-    throw DbError(number, description);
+    throw DbError(value, description);
 }
 
 void failClosed()
@@ -106,8 +106,8 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
     case FieldKind::Text:
         return textCell(field, text);
     case FieldKind::Rate: {
-        const MOD_Universe::ParsedNumber number = MOD_Universe::readNumber(text);
-        if (number.status == MOD_Universe::NumberStatus::Overflow)
+        const data::ParsedNumber number = data::readNumber(text);
+        if (number.status == data::NumberStatus::Overflow)
             fail(Err::MultipleStep, u"'%1' is too large for '%2'."_s.arg(shown(text), field.name));
         if (!number.ok())
             fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
@@ -127,7 +127,7 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
 
 Sql::Cell checkedRate(double value)
 {
-    return rateCell(fieldDef(FieldRate), value, MOD_Universe::numberText(value));
+    return rateCell(fieldDef(FieldRate), value, data::numberText(value));
 }
 
 Sql::Cell checkedDate(const QDate& date)

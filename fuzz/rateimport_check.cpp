@@ -1,7 +1,7 @@
 #include "fuzz/rateimport_check.h"
 
-#include "ratefiles/Csv.h"
 #include "data/Fields.h"
+#include "ratefiles/Csv.h"
 #include "ratefiles/RateExport.h"
 #include "ratefiles/RateFile.h"
 #include "ratefiles/RateImportPlan.h"
@@ -12,6 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace MOD_Data;
+using namespace ratefiles;
 
 namespace RateImportCheck {
 

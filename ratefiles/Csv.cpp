@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data::Csv {
+namespace ratefiles::Csv {
 
 namespace {
 
@@ -156,4 +156,4 @@ QString line(const QStringList& fields)
     return out;
 }
 
-} // namespace MOD_Data::Csv
+} // namespace ratefiles::Csv

@@ -15,7 +15,7 @@
 
 #include <vector>
 
-namespace MOD_Data::Csv {
+namespace ratefiles::Csv {
 
 // More fields on one line than a spreadsheet has columns is no table: such a
 // line is refused rather than held as millions of empty fields.
@@ -66,4 +66,4 @@ QString field(const QString& value);
 // Fields joined by commas, without a line end.
 QString line(const QStringList& fields);
 
-} // namespace MOD_Data::Csv
+} // namespace ratefiles::Csv

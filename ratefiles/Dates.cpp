@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 QDate readDate(const QString& written)
 {
@@ -59,4 +59,4 @@ QDate readDate(const QString& written)
     return QDate(y, m, d);
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -5,7 +5,7 @@
 #include <QDate>
 #include <QString>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // Dates as the sources write them: 01/01/2020, 1/1/2020, 01/Jan/2020,
 // 01-Jan-2020, 29 April 2022, 2022-04-29, with English month names whatever the
@@ -14,4 +14,4 @@ namespace MOD_Data {
 // A null date when written is none of these.
 QDate readDate(const QString& written);
 
-} // namespace MOD_Data
+} // namespace ratefiles

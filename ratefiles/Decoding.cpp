@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -65,4 +65,4 @@ QString decodeText(const QByteArray& bytes, bool& utf8)
     return text;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

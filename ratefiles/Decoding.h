@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // Text from the file's bytes: UTF-8 (byte-order mark or not), UTF-16 with its
 // mark, and, for older downloads saved by spreadsheets, Windows-1252 when the
@@ -12,4 +12,4 @@ namespace MOD_Data {
 // Throws FileFault for bytes that are no text.
 QString decodeText(const QByteArray& bytes, bool& utf8);
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -14,7 +14,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -136,4 +136,4 @@ QString fileLabel(const QString& path)
     return quoted(QDir::toNativeSeparators(path));
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

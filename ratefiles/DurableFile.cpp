@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -179,4 +179,4 @@ QString replaceFileDurably(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -5,7 +5,7 @@
 #include <QByteArray>
 #include <QString>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // Puts bytes at path: they are written to a new file made beside it, synced,
 // and only then renamed over the old file, and the folder is synced after the
@@ -16,4 +16,4 @@ namespace MOD_Data {
 // failure no new file is left behind and an old one is as it was.
 QString replaceFileDurably(const QString& path, const QByteArray& bytes);
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // The central bank's daily (or history) CSV: a header "Date, USD, JPY, ..."
 // and a line of rates per euro for each day.
@@ -66,4 +66,4 @@ RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator
     return file;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -7,7 +7,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // The central bank's daily (or history) XML: <Cube time="..."> days holding
 // <Cube currency="..." rate="..."> rates per euro.
@@ -46,4 +46,4 @@ RateFile readEcbXml(QXmlStreamReader& xml, RateFile file)
     return file;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

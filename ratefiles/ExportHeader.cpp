@@ -1,6 +1,8 @@
 #include "ratefiles/ExportHeader.h"
 
-namespace MOD_Data {
+using MOD_Data::Fields;
+
+namespace ratefiles {
 
 // Fields only ever come after the first layout's, so its columns are a prefix.
 static_assert([] {
@@ -30,4 +32,4 @@ bool isExportHeader(const QStringList& header)
     return true;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -11,22 +11,22 @@
 
 #include <QStringList>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // How many fields the first layout has: those that came with it.
 constexpr qsizetype firstLayoutColumns()
 {
     qsizetype n = 0;
-    for (const FieldDef& field : Fields)
+    for (const MOD_Data::FieldDef& field : MOD_Data::Fields)
         n += field.since == 1 ? 1 : 0;
     return n;
 }
 
 // The first columns of the header; all of them by default.
-QStringList exportHeader(qsizetype columns = qsizetype(Fields.size()));
+QStringList exportHeader(qsizetype columns = qsizetype(MOD_Data::Fields.size()));
 
 // Whether header is an export's, of the first layout or a later one: each
 // name as the field table has it, blanks around it and letter case aside.
 bool isExportHeader(const QStringList& header);
 
-} // namespace MOD_Data
+} // namespace ratefiles

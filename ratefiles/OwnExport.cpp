@@ -4,8 +4,13 @@
 #include "ratefiles/Reading.h"
 
 using namespace Qt::StringLiterals;
+using MOD_Data::FieldCountry;
+using MOD_Data::FieldRate;
+using MOD_Data::FieldUnit;
+using MOD_Data::FieldUpdated;
+using MOD_Data::fieldIndexOf;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -63,4 +68,4 @@ RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFi
     return file;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -11,8 +11,10 @@
 #include <tuple>
 
 using namespace Qt::StringLiterals;
+using MOD_Data::RateFault;
+using MOD_Data::rateFault;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -123,4 +125,4 @@ bool isCurrencyCode(const QString& text)
     return true;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -12,7 +12,7 @@
 #include <optional>
 #include <vector>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 struct EuroDay {
     QDate date;
@@ -33,4 +33,4 @@ void keepLatest(std::optional<EuroDay>& latest, std::optional<EuroDay>& day);
 // Three capital letters.
 bool isCurrencyCode(const QString& text);
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -8,8 +8,15 @@
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
+using MOD_Data::FieldCountry;
+using MOD_Data::FieldRate;
+using MOD_Data::FieldUnit;
+using MOD_Data::FieldUpdated;
+using MOD_Data::Fields;
+using MOD_Data::RateRow;
+using MOD_Data::fieldIndexOf;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // A row is written field by field in the header's order.
 static_assert(Fields.size() == 4 && fieldIndexOf(FieldCountry) == 0 && fieldIndexOf(FieldUnit) == 1
@@ -38,4 +45,4 @@ QString suggestedExportName(const QDate& day)
     return u"Tallyvane rates %1.csv"_s.arg(day.toString(Qt::ISODate));
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

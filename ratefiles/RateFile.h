@@ -35,7 +35,7 @@
 #include <optional>
 #include <vector>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 enum class RateFileFormat { UkMonthlyCsv, UkMonthlyXml, EcbDailyXml, EcbDailyCsv, OwnExport };
 
@@ -80,4 +80,4 @@ RateFileResult parseRateFile(const QByteArray& bytes, const QString& path);
 // A file as the messages name it: '/path/to/rates.csv'.
 QString fileLabel(const QString& path);
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -221,4 +221,4 @@ EuroCurrency nameOfCurrency(const QString& code)
     return {code, code};
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

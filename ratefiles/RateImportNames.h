@@ -7,7 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // The country a name stands for: Qt's English territory names and the usual
 // variants ("USA", "Holland", "Korea (South)", "Congo, Democratic Republic of
@@ -30,4 +30,4 @@ struct EuroCurrency {
 };
 EuroCurrency nameOfCurrency(const QString& code);
 
-} // namespace MOD_Data
+} // namespace ratefiles

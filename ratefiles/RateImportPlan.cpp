@@ -9,8 +9,15 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
+using MOD_Data::CountryMaxLength;
+using MOD_Data::PivotCountry;
+using MOD_Data::RateRow;
+using MOD_Data::RateWrite;
+using MOD_Data::UnitMaxLength;
+using MOD_Data::characterCount;
+using MOD_Data::cutToCharacters;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -154,4 +161,4 @@ std::vector<RateWrite> ratesToWrite(const std::vector<RateChange>& changes)
     return writes;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

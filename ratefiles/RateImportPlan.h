@@ -13,7 +13,7 @@
 #include <optional>
 #include <vector>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 enum class MatchKind {
     Name,      // the same country name
@@ -47,9 +47,9 @@ struct ImportPlan {
     bool empty() const { return changes.empty(); }
 };
 
-ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table);
+ImportPlan planImport(const RateFile& file, const std::vector<MOD_Data::RateRow>& table);
 
 // What the store writes (applyRateWrites) for the ticked changes.
-std::vector<RateWrite> ratesToWrite(const std::vector<RateChange>& changes);
+std::vector<MOD_Data::RateWrite> ratesToWrite(const std::vector<RateChange>& changes);
 
-} // namespace MOD_Data
+} // namespace ratefiles

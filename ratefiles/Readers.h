@@ -13,7 +13,7 @@
 
 class QXmlStreamReader;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // XML, the reader standing on the root element.
 RateFile readUkXml(QXmlStreamReader& xml, RateFile file);
@@ -34,4 +34,4 @@ RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator
 // columns: the export header's (ExportHeader.h), trailing blanks left out.
 RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFile file);
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -7,8 +7,10 @@
 #include <QHash>
 
 using namespace Qt::StringLiterals;
+using MOD_Data::RateFault;
+using MOD_Data::rateFault;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -35,9 +37,9 @@ double readRate(QStringView written, qint64 line, const QString& what, bool deci
     const QStringView text = written.trimmed();
     if (text.isEmpty())
         throw badRate(what, u"the rate is missing."_s, line);
-    const MOD_Universe::ParsedNumber n =
-        decimalComma ? MOD_Universe::readNumber(text.toString().replace(u',', u'.')) : MOD_Universe::readNumber(text);
-    if (n.status == MOD_Universe::NumberStatus::Overflow)
+    const data::ParsedNumber n =
+        decimalComma ? data::readNumber(text.toString().replace(u',', u'.')) : data::readNumber(text);
+    if (n.status == data::NumberStatus::Overflow)
         throw badRate(what, u"the rate %1 is too large."_s.arg(quoted(text.toString())), line);
     if (!n.ok())
         throw badRate(what, u"the rate %1 is not a number."_s.arg(quoted(text.toString())), line);
@@ -137,4 +139,4 @@ void checkNoDuplicateCountries(const std::vector<FileRate>& rates)
     }
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -12,7 +12,7 @@
 
 #include <vector>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // A fault in the file: why, and where (0 when it is the file as a whole).
 // Thrown by the readers and turned into a RateFileResult's error at the end.
@@ -65,4 +65,4 @@ QDate requireDate(const QString& written, qint64 line, const QString& what);
 
 void checkNoDuplicateCountries(const std::vector<FileRate>& rates);
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -9,8 +9,11 @@
 #include <QFile>
 
 using namespace Qt::StringLiterals;
+using MOD_Data::DbError;
+using MOD_Data::RateRow;
+namespace Err = MOD_Data::Err;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 std::vector<RateRow> readSeedCsv(const QString& path)
 {
@@ -36,7 +39,7 @@ std::vector<RateRow> readSeedCsv(const QString& path)
         };
         if (record.fields.size() != header.size())
             throw bad(u"expected %1 fields, found %2."_s.arg(header.size()).arg(record.fields.size()));
-        const MOD_Universe::ParsedNumber rate = MOD_Universe::readNumber(record.fields[2].trimmed());
+        const data::ParsedNumber rate = data::readNumber(record.fields[2].trimmed());
         if (!rate.ok() || !(rate.value > 0.0))
             throw bad(u"'%1' is not a rate above 0."_s.arg(record.fields[2]));
         rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value, {}});
@@ -44,4 +47,4 @@ std::vector<RateRow> readSeedCsv(const QString& path)
     return rows;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

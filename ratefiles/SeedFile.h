@@ -8,12 +8,12 @@
 
 #include <vector>
 
-namespace MOD_Data {
+namespace ratefiles {
 
 // Reads the seed file: UTF-8 CSV with the header of the first layout,
 // Country,Monetery Unit,Exchange Rate (ExportHeader.h); fields may be quoted
 // with "..." ("" for a quote). Throws DbError naming the line on a malformed
 // line.
-std::vector<RateRow> readSeedCsv(const QString& path);
+std::vector<MOD_Data::RateRow> readSeedCsv(const QString& path);
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -4,7 +4,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 UkColumns ukColumns(const QStringList& header)
 {
@@ -73,4 +73,4 @@ RateFile readUkCsv(Csv::Reader& csv, const UkColumns& cols, QChar separator, Rat
     return file;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -6,7 +6,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ratefiles {
 
 namespace {
 
@@ -81,4 +81,4 @@ RateFile readUkXml(QXmlStreamReader& xml, RateFile file)
     return file;
 }
 
-} // namespace MOD_Data
+} // namespace ratefiles

@@ -1,9 +1,9 @@
 #include "ui/CountryList.h"
 
+#include "data/RecordStore.h"
 #include "ui/EventHook.h"
 #include "ui/Failure.h"
 #include "ui/MsgBox.h"
-#include "data/RecordStore.h"
 
 #include <QCollator>
 #include <QKeyEvent>
@@ -13,8 +13,9 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
+using MOD_Data::rsRates;
 
-namespace MOD_Data {
+namespace ui {
 
 void sortForPeople(QStringList& names)
 {
@@ -39,16 +40,16 @@ void fillSortedList(QListWidget& list, QStringList names)
 
 void selectFirstOnFirstArrow(QListWidget& list)
 {
-    MOD_Universe::hookEvents(list, [&list](QEvent* event) {
+    hookEvents(list, [&list](QEvent* event) {
         if (event->type() != QEvent::KeyPress)
-            return MOD_Universe::HookResult{};
+            return HookResult{};
         const auto* key = static_cast<QKeyEvent*>(event);
         const bool arrow = key->key() == Qt::Key_Down || key->key() == Qt::Key_Up;
         if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || list.count() == 0
             || !list.selectedItems().isEmpty())
-            return MOD_Universe::HookResult{};
+            return HookResult{};
         list.setCurrentRow(0);
-        return MOD_Universe::HookResult{true, false};
+        return HookResult{true, false};
     });
 }
 
@@ -58,14 +59,14 @@ void readCountries(QStringList& names)
         return;
     rsRates.MoveFirst();
     while (!rsRates.isEOF()) {
-        names.append(rsRates.Field(FieldCountry));
+        names.append(rsRates.Field(MOD_Data::FieldCountry));
         rsRates.MoveNext();
     }
 }
 
 void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear)
 {
-    MOD_Universe::runGuarded(
+    runGuarded(
         [&] {
             rsRates.FindCountry(name);
             if (rsRates.isEOF()) {
@@ -79,29 +80,33 @@ void showChosenRow(const QString& name, const std::function<void()>& show, const
         [&](long number, const QString& description) {
             // The boxes must not go on showing another country's row.
             clear();
-            MOD_Universe::reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
+            reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
         });
 }
+
+} // namespace ui
+
+namespace MOD_Data {
 
 void FillCountryLists(QListWidget& first, QListWidget& second)
 {
     const QString failed = u"There were errors while trying to fill the countries lists."_s;
     if (!rsRates.isOpen()) {
-        MsgBox(failed);
+        ui::MsgBox(failed);
         return;
     }
     // An empty table empties both lists: they must not offer a name that is gone.
     QStringList names;
     bool ok = true;
     try {
-        readCountries(names);
+        ui::readCountries(names);
     } catch (const DbError&) {
         ok = false;  // the names read before the failure stay listed
     }
     for (QListWidget* list : {&first, &second})
-        fillSortedList(*list, names);
+        ui::fillSortedList(*list, names);
     if (!ok)
-        MsgBox(failed);
+        ui::MsgBox(failed);
 }
 
 } // namespace MOD_Data

@@ -6,7 +6,7 @@
 
 class QListWidget;
 
-namespace MOD_Data {
+namespace ui {
 
 // Sorts names as people read them in the user's locale: letter case and
 // accents count as that locale counts them ("Côte d'Ivoire" before "Czech
@@ -31,6 +31,10 @@ void readCountries(QStringList& names);
 // gone, or that fails to be found or read, runs clear and is then reported in
 // a message box; nothing thrown gets out.
 void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear);
+
+} // namespace ui
+
+namespace MOD_Data {
 
 // Rebuilds both country lists of the main window from rsRates, sorted for
 // people; reports a failure in a message box. An empty table empties both lists.

@@ -1,6 +1,6 @@
 #include "ui/EventHook.h"
 
-namespace MOD_Universe {
+namespace ui {
 
 namespace {
 
@@ -40,4 +40,4 @@ void hookEvents(QObject& owner, const QList<QObject*>& targets, std::function<Ho
         target->installEventFilter(filter);
 }
 
-} // namespace MOD_Universe
+} // namespace ui

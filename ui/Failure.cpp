@@ -1,7 +1,7 @@
 #include "ui/Failure.h"
 
+#include "data/DbError.h"
 #include "ui/MsgBox.h"
-#include "data/RecordStore.h"
 
 #include <QStringList>
 
@@ -9,7 +9,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Universe {
+namespace ui {
 
 QString errorLines(long number, const QString& description)
 {
@@ -55,4 +55,4 @@ void runGuarded(const std::function<void()>& body,
     }
 }
 
-} // namespace MOD_Universe
+} // namespace ui

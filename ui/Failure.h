@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace MOD_Universe {
+namespace ui {
 
 inline const QString SaveErrorTitle = QStringLiteral("Save Error");
 
@@ -30,4 +30,4 @@ void reportFailure(const QString& firstLine, long number, const QString& descrip
 void runGuarded(const std::function<void()>& body,
                 const std::function<void(long number, const QString& description)>& onFailure) noexcept;
 
-} // namespace MOD_Universe
+} // namespace ui

@@ -2,6 +2,8 @@
 
 #include <QFileDialog>
 
+namespace ui {
+
 namespace {
 
 // Tests replace these to answer without a dialog.
@@ -42,3 +44,5 @@ void setSaveFileNameHandler(FileDialogHandler handler)
 {
     handlers().save = std::move(handler);
 }
+
+} // namespace ui

@@ -10,6 +10,8 @@
 
 class QWidget;
 
+namespace ui {
+
 struct FileDialogRequest {
     QString title;      // "Import Rates", "Export Rates"
     QString path;       // the folder to start in, or a suggested file path (save)
@@ -28,3 +30,5 @@ QString saveFileName(QWidget* owner, const FileDialogRequest& request);
 // Replace the implementations (tests); an empty handler restores the real dialogs.
 void setOpenFileNameHandler(FileDialogHandler handler);
 void setSaveFileNameHandler(FileDialogHandler handler);
+
+} // namespace ui

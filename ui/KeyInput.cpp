@@ -9,12 +9,14 @@
 #include <QKeySequence>
 #include <QLineEdit>
 #include <QLocale>
+#include <QMenu>
+#include <QMenuBar>
 
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Universe {
+namespace ui {
 
 namespace {
 
@@ -80,6 +82,18 @@ bool isDisabledAccessKey(const QWidget& window, const QKeyEvent* event)
     });
 }
 
+// Every command of the menus, sub-menus included.
+QList<const QAction*> menuCommands(const QList<QAction*>& actions)
+{
+    QList<const QAction*> commands;
+    for (const QAction* action : actions) {
+        commands << action;
+        if (const QMenu* menu = action->menu())
+            commands << menuCommands(menu->actions());
+    }
+    return commands;
+}
+
 } // namespace
 
 void ignoreDisabledAccessKeys(QWidget& window)
@@ -96,37 +110,40 @@ void ignoreDisabledAccessKeys(QWidget& window)
     });
 }
 
-bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<void(int& KeyAscii)>& keyPress)
+bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<bool(int KeyAscii)>& keyPress)
 {
     if (isDialogKey(event))
         return false;  // Enter still reaches the default button
     if (typesDecimalPoint(event)) {
-        int KeyAscii = '.';
-        keyPress(KeyAscii);
-        if (KeyAscii != 0)
+        if (keyPress('.'))
             box.insert(u"."_s);
         return true;
     }
     const int code = keyAscii(event);
     if (code < 0)
         return false;  // navigation and editing keys
-    int KeyAscii = code;
-    keyPress(KeyAscii);
-    return KeyAscii == 0;
+    return !keyPress(code);
 }
 
-void validateOnLeaving(QLineEdit& box, std::function<void(bool& Cancel)> validate)
+bool isMenuShortcut(const QMenuBar& menus, const QKeyEvent& key)
+{
+    const QKeySequence pressed(key.keyCombination());
+    const QList<const QAction*> commands = menuCommands(menus.actions());
+    return std::any_of(commands.begin(), commands.end(), [&pressed](const QAction* action) {
+        return !action->shortcut().isEmpty() && action->shortcut() == pressed;
+    });
+}
+
+void validateOnLeaving(QLineEdit& box, std::function<void()> validate)
 {
     hookEvents(box, [validate = std::move(validate)](QEvent* event) {
         if (event->type() == QEvent::FocusOut) {
             const auto reason = static_cast<QFocusEvent*>(event)->reason();
-            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason) {
-                bool Cancel = false;  // the focus is never held back
-                validate(Cancel);
-            }
+            if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+                validate();
         }
         return HookResult{};
     });
 }
 
-} // namespace MOD_Universe
+} // namespace ui

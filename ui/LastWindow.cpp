@@ -5,7 +5,7 @@
 
 #include <vector>
 
-namespace MOD_Universe {
+namespace ui {
 
 namespace {
 std::vector<QObject*> trackedWindows;
@@ -21,4 +21,4 @@ void trackWindow(QWidget* window)
     });
 }
 
-} // namespace MOD_Universe
+} // namespace ui

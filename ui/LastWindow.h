@@ -5,10 +5,10 @@
 
 class QWidget;
 
-namespace MOD_Universe {
+namespace ui {
 
 // Windows whose end may end the program: when the last of them is gone after
 // start-up, the event loop quits.
 void trackWindow(QWidget* window);
 
-} // namespace MOD_Universe
+} // namespace ui

@@ -5,6 +5,8 @@
 
 using namespace Qt::StringLiterals;
 
+namespace ui {
+
 namespace {
 
 MsgBoxHandler& handler()
@@ -59,3 +61,5 @@ void setMsgBoxHandler(MsgBoxHandler h)
 {
     handler() = std::move(h);
 }
+
+} // namespace ui

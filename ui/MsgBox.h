@@ -9,6 +9,8 @@
 
 class QWidget;
 
+namespace ui {
+
 enum class MsgBoxButtons { OK, YesNo };
 enum class MsgBoxIcon { None, Critical, Exclamation, Information };
 enum class MsgBoxResult { OK, Yes, No };
@@ -31,3 +33,5 @@ MsgBoxResult MsgBox(const QString& prompt, MsgBoxButtons buttons = MsgBoxButtons
 
 // Replaces the implementation (tests); an empty handler restores the real boxes.
 void setMsgBoxHandler(MsgBoxHandler handler);
+
+} // namespace ui

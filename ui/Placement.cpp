@@ -9,7 +9,7 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace MOD_Universe {
+namespace ui {
 
 QScreen* workScreen(const QWidget& window)
 {
@@ -56,4 +56,4 @@ QSize largestOnScreen(const QWidget& window)
     return screen->availableGeometry().size().shrunkBy(frame);
 }
 
-} // namespace MOD_Universe
+} // namespace ui

@@ -4,7 +4,7 @@ class QScreen;
 class QSize;
 class QWidget;
 
-namespace MOD_Universe {
+namespace ui {
 
 // The screen the user works on: the main window's when there is one, else the
 // primary.
@@ -17,4 +17,4 @@ void centreOnScreenWhenShown(QWidget& window);
 // available area of workScreen.
 QSize largestOnScreen(const QWidget& window);
 
-} // namespace MOD_Universe
+} // namespace ui

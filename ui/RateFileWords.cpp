@@ -4,16 +4,16 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace ui {
 
-QString formatName(RateFileFormat format)
+QString formatName(ratefiles::RateFileFormat format)
 {
     switch (format) {
-    case RateFileFormat::UkMonthlyCsv: return u"UK monthly rates (CSV)"_s;
-    case RateFileFormat::UkMonthlyXml: return u"UK monthly rates (XML)"_s;
-    case RateFileFormat::EcbDailyXml: return u"European Central Bank daily rates (XML)"_s;
-    case RateFileFormat::EcbDailyCsv: return u"European Central Bank daily rates (CSV)"_s;
-    case RateFileFormat::OwnExport: return u"Tallyvane export"_s;
+    case ratefiles::RateFileFormat::UkMonthlyCsv: return u"UK monthly rates (CSV)"_s;
+    case ratefiles::RateFileFormat::UkMonthlyXml: return u"UK monthly rates (XML)"_s;
+    case ratefiles::RateFileFormat::EcbDailyXml: return u"European Central Bank daily rates (XML)"_s;
+    case ratefiles::RateFileFormat::EcbDailyCsv: return u"European Central Bank daily rates (CSV)"_s;
+    case ratefiles::RateFileFormat::OwnExport: return u"Tallyvane export"_s;
     }
     return {};
 }
@@ -24,7 +24,7 @@ QString dateText(const QDate& date)
     return date.isValid() ? QLocale::c().toString(date, u"d MMMM yyyy"_s) : QString();
 }
 
-QString periodText(const RateFile& file)
+QString periodText(const ratefiles::RateFile& file)
 {
     if (!file.from.isValid())
         return {};
@@ -33,4 +33,4 @@ QString periodText(const RateFile& file)
     return u"%1 to %2"_s.arg(dateText(file.from), dateText(file.to));
 }
 
-} // namespace MOD_Data
+} // namespace ui

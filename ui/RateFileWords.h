@@ -9,12 +9,12 @@
 #include <QDate>
 #include <QString>
 
-namespace MOD_Data {
+namespace ui {
 
-QString formatName(RateFileFormat format);  // "UK monthly rates (CSV)", ...
+QString formatName(ratefiles::RateFileFormat format);  // "UK monthly rates (CSV)", ...
 // "1 January 2020 to 31 January 2020", "29 April 2022", or empty when the file
 // has no date of its own (an export: each row has its own).
-QString periodText(const RateFile& file);
+QString periodText(const ratefiles::RateFile& file);
 QString dateText(const QDate& date);  // "1 January 2020"; empty for a null date
 
-} // namespace MOD_Data
+} // namespace ui

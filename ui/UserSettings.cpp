@@ -2,7 +2,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Universe {
+namespace ui {
 
 UserSettings::UserSettings(const QString& group)
     : QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s)
@@ -10,4 +10,4 @@ UserSettings::UserSettings(const QString& group)
     beginGroup(group);
 }
 
-} // namespace MOD_Universe
+} // namespace ui
