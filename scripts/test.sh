@@ -24,6 +24,10 @@ power_cuts() {
     awk '{ print; n += $5 } END { print "[ power    ] " n " cuts in all" }'
 }
 
+# Includes run only downwards between the product folders, without cycles.
+stage "layers"
+scripts/check-layers.sh
+
 stage "build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
