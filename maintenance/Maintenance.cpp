@@ -128,10 +128,23 @@ RateDialog::RateDialog(QWidget* parent, Qt::WindowFlags flags)
 {
 }
 
-void RateDialog::finishSetup()
+void RateDialog::finishSetup(QLineEdit& txtDenom, QPushButton& cmdFinished)
 {
+    txtDenom_ = &txtDenom;
+    ui::validateOnLeaving(txtDenom, [this] { txtDenom_Validate(); });
+    connect(&cmdFinished, &QPushButton::clicked, this, &RateDialog::cmdFinished_Click);
     ui::ignoreDisabledAccessKeys(*this);
     ui::centreOnScreenWhenShown(*this);
+}
+
+void RateDialog::txtDenom_Validate()
+{
+    putPlaceholderIfEmpty(*txtDenom_);
+}
+
+void RateDialog::cmdFinished_Click()
+{
+    close();
 }
 
 void RateDialog::done(int r)

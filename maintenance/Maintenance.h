@@ -94,12 +94,19 @@ public:
     void setRefill(RefillLists refill) { refill_ = std::move(refill); }
 
 protected:
-    // Run after setupUi: the parts every rate dialog has.
-    void finishSetup();
+    // Run after setupUi: the parts every rate dialog has, its unit box and its
+    // Finished button among them.
+    void finishSetup(QLineEdit& txtDenom, QPushButton& cmdFinished);
+
+    // The handlers both dialogs have: the unit box left empty gets the
+    // placeholder; Finished closes the dialog.
+    void txtDenom_Validate();
+    void cmdFinished_Click();
 
 private:
     void Form_QueryUnload();
 
+    QLineEdit* txtDenom_ = nullptr;
     RefillLists refill_;
     bool unloaded_ = false;
 };

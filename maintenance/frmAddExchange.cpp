@@ -56,12 +56,10 @@ frmAddExchange::frmAddExchange(QWidget* parent)
 
     for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate})
         connect(box, &QLineEdit::textChanged, this, &frmAddExchange::UpdateSaveButton);
-    ui::validateOnLeaving(*ui->txtDenom, [this] { txtDenom_Validate(); });
     ui->txtExRate->installEventFilter(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmAddExchange::cmdSave_Click);
-    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmAddExchange::cmdFinished_Click);
 
-    finishSetup();
+    finishSetup(*ui->txtDenom, *ui->cmdFinished);
 
     ui->cmdFinished->setFocus();
     Form_Load();
@@ -111,11 +109,6 @@ void frmAddExchange::UpdateSaveButton()
     ui->cmdSave->setEnabled(maintenance::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
 }
 
-void frmAddExchange::txtDenom_Validate()
-{
-    maintenance::putPlaceholderIfEmpty(*ui->txtDenom);
-}
-
 bool frmAddExchange::txtExRate_KeyPress(int KeyAscii)
 {
     return maintenance::exchangeRateKeyAccepted(KeyAscii, ui->txtExRate->text());
@@ -151,11 +144,6 @@ void frmAddExchange::SaveNewRate()
     rsRates.SetField(MOD_Data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
     rsRates.Update();
     ui::MsgBox(u"The New Exchange Rate has been saved successfuly"_s);
-}
-
-void frmAddExchange::cmdFinished_Click()
-{
-    close();
 }
 
 bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)

@@ -28,11 +28,9 @@ protected:
 
 private:
     void Form_Load();
-    void txtDenom_Validate();
     // Whether the rate box takes a typed character.
     bool txtExRate_KeyPress(int KeyAscii);
     void cmdSave_Click();
-    void cmdFinished_Click();
     void UpdateSaveButton();
     void SaveNewRate();
     void applyDesignMetrics();

@@ -51,10 +51,8 @@ frmDelete::frmDelete(Mode mode, QWidget* parent)
         box->installEventFilter(this);
     }
     connect(ui->cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
-    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
 
-    ui::validateOnLeaving(*ui->txtDenom, [this] { txtDenom_Validate(); });
-    finishSetup();
+    finishSetup(*ui->txtDenom, *ui->cmdFinished);
 
     ui->lstCountries->setFocus();
     Form_Load();
@@ -147,11 +145,6 @@ void frmDelete::txtBox_Change()
         UpdateDelButton();
 }
 
-void frmDelete::txtDenom_Validate()
-{
-    maintenance::putPlaceholderIfEmpty(*ui->txtDenom);
-}
-
 void frmDelete::cmdDel_Click()
 {
     if (mode_ == Mode::Edit)
@@ -241,11 +234,6 @@ void frmDelete::SaveRate()
     ui->txtExRate->clear();
     ui->txtDenom->setText(DenominationPlaceholder);
     UpdateDelButton();
-}
-
-void frmDelete::cmdFinished_Click()
-{
-    close();
 }
 
 bool frmDelete::eventFilter(QObject* watched, QEvent* event)

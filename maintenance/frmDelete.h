@@ -42,9 +42,7 @@ private:
     // The three boxes share their Click and Change handling.
     void txtBox_Click();
     void txtBox_Change();
-    void txtDenom_Validate();
     void cmdDel_Click();
-    void cmdFinished_Click();
     void LoadCountryList();
     void UpdateDelButton();
     void DeleteRate();
