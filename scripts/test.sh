@@ -43,10 +43,10 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 300
 power_cuts build-asan
 
-# The two fuzzers for a bounded time each: the number text for 60 s, then the
-# rate-file readers for FUZZ_RATEIMPORT_SECONDS (30 s by default). A failing
-# input lands in fuzz/regressions/ or fuzz/regressions-rateimport/, which
-# arithmetic_tests and import_tests replay from then on.
+# The two fuzzers for a bounded time each, side by side: the number text for
+# 60 s and the rate-file readers for FUZZ_RATEIMPORT_SECONDS (30 s by default).
+# A failing input lands in fuzz/regressions/ or fuzz/regressions-rateimport/,
+# which arithmetic_tests and import_tests replay from then on.
 stage "fuzz (number text 60 s, rate files ${FUZZ_RATEIMPORT_SECONDS:-30} s)"
 fuzz/run.sh 60
 
