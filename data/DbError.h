@@ -25,9 +25,11 @@ struct ErrorValue {
 };
 
 namespace Err {
-// E_FAIL: the file is missing, not a database, has another key, cannot be read or is locked.
+// E_FAIL: the file is missing, not a database, has another key, cannot be
+// read or is locked.
 inline constexpr ErrorValue CannotOpen{-2147467259, 1};
-// E_FAIL as well: a write failed (a country already there, a row gone, a locked, read-only or full file).
+// E_FAIL as well: a write failed (a country already there, a row gone, a
+// locked, read-only or full file).
 inline constexpr ErrorValue WriteFailed{-2147467259, 2};
 inline constexpr ErrorValue NoTable{-2147217865, 3};       // tblExchanges not in the file
 inline constexpr ErrorValue BadField{-2147217904, 4};      // a field of tblExchanges is missing

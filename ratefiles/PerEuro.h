@@ -20,8 +20,8 @@ struct EuroDay {
     std::vector<FileRate> rates;  // rate still per euro
 };
 
-// The day's rates in units per pound, named by their currencies; FileFault when the
-// day has no pound or a rate cannot be turned.
+// The day's rates in units per pound, named by their currencies; FileFault
+// when the day has no pound or a rate cannot be turned.
 std::vector<FileRate> perPound(EuroDay day);
 
 void addEuroRate(EuroDay& day, const QString& code, double rate, qint64 line);

@@ -2,20 +2,21 @@
 
 // Rates from files, without widgets. Reading a rate file goes in three steps:
 //
-//  1. readRateFile / parseRateFile (this header) turn the bytes into a RateFile: the format is
-//     recognised by content (the UK tax authority's monthly rates as CSV or XML,
-//     the European Central Bank's daily reference rates as XML or CSV, or this
-//     program's own export), every rate converted to units per pound, and the
-//     file's date or period kept. A CSV file may come as a spreadsheet saves it:
-//     separated by semicolons (with decimal commas) or tabs, in UTF-16. Any
-//     fault is a message naming the file and, where there is one, the line;
-//     nothing is ever thrown.
-//  2. planImport (RateImportPlan.h) compares the file with the table's rows and proposes changes:
-//     a file row updates the table row of the same name; table rows no name
-//     matched take the file row of their country's currency (from the locale
-//     data, knowing the usual variants of country names), so one euro rate
-//     updates every euro country; "Britain", the pivot, is never changed, no row
-//     is ever deleted, and file rows nothing took are offered as new countries.
+//  1. readRateFile / parseRateFile (this header) turn the bytes into a
+//     RateFile: the format is recognised by content (the UK tax authority's
+//     monthly rates as CSV or XML, the European Central Bank's daily reference
+//     rates as XML or CSV, or this program's own export), every rate converted
+//     to units per pound, and the file's date or period kept. A CSV file may
+//     come as a spreadsheet saves it: separated by semicolons (with decimal
+//     commas) or tabs, in UTF-16. Any fault is a message naming the file and,
+//     where there is one, the line; nothing is ever thrown.
+//  2. planImport (RateImportPlan.h) compares the file with the table's rows
+//     and proposes changes: a file row updates the table row of the same name;
+//     table rows no name matched take the file row of their country's currency
+//     (from the locale data, knowing the usual variants of country names), so
+//     one euro rate updates every euro country; "Britain", the pivot, is never
+//     changed, no row is ever deleted, and file rows nothing took are offered
+//     as new countries.
 //  3. The caller shows the plan, and writes the ticked changes (ratesToWrite) in
 //     one transaction.
 //
