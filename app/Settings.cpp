@@ -1,8 +1,8 @@
 #include "app/Universe.h"
 
-#include "app/UserSettings.h"
-#include "data/NumberText.h"
 #include "calculator/frmHUD.h"
+#include "data/NumberText.h"
+#include "ui/UserSettings.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -12,12 +12,6 @@
 using namespace Qt::StringLiterals;
 
 namespace MOD_Universe {
-
-UserSettings::UserSettings(const QString& group)
-    : QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s)
-{
-    beginGroup(group);
-}
 
 namespace {
 
@@ -39,7 +33,7 @@ float edgeValue(const QSettings& settings, const QString& key)
 {
     if (!settings.contains(key))
         return DefaultEdge;
-    const ParsedNumber n = readNumber(textValue(settings, key));
+    const data::ParsedNumber n = data::readNumber(textValue(settings, key));
     if (!n.ok() || !std::isfinite(static_cast<float>(n.value)) || std::fabs(n.value) > 1.0e8)
         return DefaultEdge;
     return static_cast<float>(n.value);
@@ -49,10 +43,10 @@ float edgeValue(const QSettings& settings, const QString& key)
 
 void LoadSettings()
 {
-    UserSettings settings(Defaults);
-    strConvertTo = textValue(settings, u"ConvertTo"_s);
-    strConvertFrom = textValue(settings, u"ConvertFrom"_s);
-    const ParsedNumber com = readNumber(textValue(settings, u"Com"_s));
+    ui::UserSettings settings(Defaults);
+    strFromCountry = textValue(settings, u"ConvertTo"_s);
+    strToCountry = textValue(settings, u"ConvertFrom"_s);
+    const data::ParsedNumber com = data::readNumber(textValue(settings, u"Com"_s));
     dblCom = com.ok() ? com.value : 0.0;
 
     const float top = edgeValue(settings, u"Top"_s);
@@ -75,7 +69,7 @@ void SaveSettings()
     if (!frmHUD::isLoaded())
         return;
     const frmHUD& hud = frmHUD::instance();
-    UserSettings settings(Defaults);
+    ui::UserSettings settings(Defaults);
     const QString from = hud.selectedCountry(0);
     if (!from.isEmpty())
         settings.setValue(u"ConvertTo"_s, from);

@@ -1,10 +1,10 @@
 #include "app/Universe.h"
 
+#include "app/Database.h"
 #include "app/FirstPaintStamp.h"
-#include "app/LastWindow.h"
-#include "data/NumberText.h"
 #include "calculator/frmHUD.h"
-#include "data/Database.h"
+#include "data/NumberText.h"
+#include "ui/LastWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -28,8 +28,8 @@ static void initTallyvaneResources()
 
 namespace MOD_Universe {
 
-QString strConvertTo;
-QString strConvertFrom;
+QString strFromCountry;
+QString strToCountry;
 double dblCom = 0.0;
 
 void initApplication(QApplication& app)
@@ -54,15 +54,15 @@ bool Start()
     if (!MOD_Data::OpenDatabase())
         return false;
     frmHUD& hud = frmHUD::instance();
-    frmHUD::setUnloadHook(&SaveSettings);
+    frmHUD::setClosingSteps(&MOD_Data::CloseDatabase, &SaveSettings);
     hud.fillCountryLists();
     LoadSettings();
-    if (!strConvertTo.isEmpty())
-        SelectCountry(strConvertTo, 0);
-    if (!strConvertFrom.isEmpty())
-        SelectCountry(strConvertFrom, 1);
-    hud.setCommissionText(numberText(dblCom));
-    trackWindow(&hud);
+    if (!strFromCountry.isEmpty())
+        SelectCountry(strFromCountry, 0);
+    if (!strToCountry.isEmpty())
+        SelectCountry(strToCountry, 1);
+    hud.setCommissionText(data::numberText(dblCom));
+    ui::trackWindow(&hud);
     if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
         hud.installEventFilter(new FirstPaintStamp(&hud));
     hud.show();

@@ -14,10 +14,11 @@ class QApplication;
 
 namespace MOD_Universe {
 
-// Set by LoadSettings, used once by Start. "ConvertTo" holds the Convert From
-// list's country and "ConvertFrom" the Convert To list's.
-extern QString strConvertTo;
-extern QString strConvertFrom;
+// Set by LoadSettings, used once by Start: the countries of the Convert From
+// and Convert To lists. They are saved under the keys "ConvertTo" and
+// "ConvertFrom" respectively, names files of earlier versions rely on.
+extern QString strFromCountry;
+extern QString strToCountry;
 extern double dblCom;
 
 // The program's entry: an application, Start, the event loop.

@@ -2,7 +2,7 @@
 #include "ui_frmSplash.h"
 
 #include "app/AOT_MOD.h"
-#include "app/LastWindow.h"
+#include "ui/LastWindow.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -50,7 +50,7 @@ void frmSplash::showSplash()
 {
     if (!s_splash) {
         s_splash = new frmSplash;
-        MOD_Universe::trackWindow(s_splash);
+        ui::trackWindow(s_splash);
     }
     s_splash->show();
 }

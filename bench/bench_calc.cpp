@@ -8,29 +8,22 @@
 #include <array>
 
 using namespace MOD_Universe;
+using namespace data;
 using namespace Qt::StringLiterals;
 
 namespace {
 
-void BM_CalculateExchange_ThroughPivot(benchmark::State& state)
+void BM_CalculateExchange(benchmark::State& state, const ExchangeInputs& in)
 {
-    const ExchangeInputs in{u"Japan"_s, u"United States"_s, u"188.23"_s, u"1.2701"_s, u"25000"_s, u"2.5"_s};
     for (auto _ : state) {
         ExchangeResult r = calculateExchange(in);
         benchmark::DoNotOptimize(r);
     }
 }
-BENCHMARK(BM_CalculateExchange_ThroughPivot);
-
-void BM_CalculateExchange_FromPivot(benchmark::State& state)
-{
-    const ExchangeInputs in{u"Britain"_s, u"Euro Area"_s, u"1"_s, u"1.1712"_s, u"100"_s, u"2"_s};
-    for (auto _ : state) {
-        ExchangeResult r = calculateExchange(in);
-        benchmark::DoNotOptimize(r);
-    }
-}
-BENCHMARK(BM_CalculateExchange_FromPivot);
+BENCHMARK_CAPTURE(BM_CalculateExchange, ThroughPivot,
+                  ExchangeInputs{u"Japan"_s, u"United States"_s, u"188.23"_s, u"1.2701"_s, u"25000"_s, u"2.5"_s});
+BENCHMARK_CAPTURE(BM_CalculateExchange, FromPivot,
+                  ExchangeInputs{u"Britain"_s, u"Euro Area"_s, u"1"_s, u"1.1712"_s, u"100"_s, u"2"_s});
 
 void BM_ReadNumber(benchmark::State& state)
 {
@@ -43,27 +36,19 @@ void BM_ReadNumber(benchmark::State& state)
 }
 BENCHMARK(BM_ReadNumber);
 
-void BM_NumberText(benchmark::State& state)
+// A text routine on each of a few values in turn.
+template <typename Routine>
+void BM_Text(benchmark::State& state, Routine routine, std::array<double, 4> values)
 {
-    const std::array values{1.5, 188.23, 0.1 + 0.2, 1.5e20};
     std::size_t i = 0;
     for (auto _ : state) {
-        QString s = numberText(values[i++ % values.size()]);
+        QString s = routine(values[i++ % values.size()]);
         benchmark::DoNotOptimize(s);
     }
 }
-BENCHMARK(BM_NumberText);
-
-void BM_FormatMoney(benchmark::State& state)
-{
-    const std::array values{234.5, 31755.4, 0.125, -50.0};  // 0.125 takes the exact-half path
-    std::size_t i = 0;
-    for (auto _ : state) {
-        QString s = formatMoney(values[i++ % values.size()]);
-        benchmark::DoNotOptimize(s);
-    }
-}
-BENCHMARK(BM_FormatMoney);
+BENCHMARK_CAPTURE(BM_Text, NumberText, &numberText, std::array{1.5, 188.23, 0.1 + 0.2, 1.5e20});
+// 0.125 takes the exact-half path.
+BENCHMARK_CAPTURE(BM_Text, FormatMoney, &formatMoney, std::array{234.5, 31755.4, 0.125, -50.0});
 
 void BM_FormatMoney_Huge(benchmark::State& state)
 {

@@ -8,8 +8,10 @@
 // and the peak resident memory beside the file's size. One read per process
 // (bench/import_at_cap.sh runs them): peak memory only ever grows.
 
-#include "data/RateImport.h"
 #include "maintenance/frmImportRates.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportPlan.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -27,6 +29,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace MOD_Data;
+using namespace ratefiles;
 
 namespace {
 

@@ -1,12 +1,12 @@
 // Filling the main window's two country lists from the shared record set, on
 // tables of 200 and 10,000 rows (target: under 100 ms at 10,000), offscreen.
 
-#include "app/MsgBox.h"
+#include "app/Database.h"
 #include "app/Universe.h"
 #include "calculator/frmHUD.h"
-#include "data/Database.h"
 #include "data/RatesFile.h"
 #include "data/RecordStore.h"
+#include "ui/MsgBox.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -47,7 +47,7 @@ int main(int argc, char** argv)
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
     MOD_Universe::initApplication(app);
-    setMsgBoxHandler([](const MsgBoxRequest&) { return MsgBoxResult::OK; });
+    ui::setMsgBoxHandler([](const ui::MsgBoxRequest&) { return ui::MsgBoxResult::OK; });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

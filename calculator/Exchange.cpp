@@ -23,13 +23,13 @@ public:
     {
         if (hasFailed())
             return std::nullopt;
-        const ParsedNumber number = readNumber(text);
+        const data::ParsedNumber number = data::readNumber(text);
         switch (number.status) {
-        case NumberStatus::Ok:
+        case data::NumberStatus::Ok:
             return number.value;
-        case NumberStatus::NotANumber:
+        case data::NumberStatus::NotANumber:
             return fail(ExchangeFailure::NotANumber, input);
-        case NumberStatus::Overflow:
+        case data::NumberStatus::Overflow:
             return fail(ExchangeFailure::Overflow, input);
         }
         return fail(ExchangeFailure::NotANumber, input);
@@ -114,7 +114,7 @@ ExchangeResult calculateExchange(const ExchangeInputs& in)
     if (in.targetCountry == in.sourceCountry) {
         ExchangeResult result;
         result.kind = ExchangeResult::Kind::SameCountry;
-        result.exchange = formatMoneyText(in.amount);
+        result.exchange = data::formatMoneyText(in.amount);
         return result;
     }
 
@@ -129,9 +129,9 @@ ExchangeResult calculateExchange(const ExchangeInputs& in)
 
     ExchangeResult result;
     result.kind = ExchangeResult::Kind::Converted;
-    result.exchange = formatMoney(*exchange);
-    result.commission = formatMoney(*commission);
-    result.total = formatMoney(*total);
+    result.exchange = data::formatMoney(*exchange);
+    result.commission = data::formatMoney(*commission);
+    result.total = data::formatMoney(*total);
     return result;
 }
 

@@ -1,19 +1,18 @@
 #include "calculator/frmHUD.h"
 #include "ui_frmHUD.h"
 
-#include "app/KeyInput.h"
-#include "app/MsgBox.h"
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
-#include "data/CountryList.h"
 #include "data/NumberText.h"
-#include "data/RateImport.h"
-#include "data/Database.h"
 #include "data/RecordStore.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/Maintenance.h"
+#include "ui/CountryList.h"
+#include "ui/KeyInput.h"
+#include "ui/MsgBox.h"
+#include "ui/RateFileWords.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -21,7 +20,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
-#include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -32,30 +30,17 @@ using namespace Qt::StringLiterals;
 namespace {
 
 frmHUD* s_instance = nullptr;
-std::function<void()> s_unloadHook;
+// The closing steps start-up installs: Form_QueryUnload's, then Form_Unload's.
+std::function<void()> s_queryUnloadStep;
+std::function<void()> s_unloadStep;
 
 // The filter of the amount and commission boxes: '.', backspace and whatever
-// reads as a number on its own (the digits); every other code becomes 0.
-void numericKeyFilter(int& KeyAscii)
+// reads as a number on its own (the digits) are accepted.
+bool numericKeyAccepted(int KeyAscii)
 {
     if (KeyAscii == '.' || KeyAscii == '\b')
-        return;
-    if (KeyAscii > 0 && KeyAscii <= 0xFFFF
-        && MOD_Universe::readNumber(QString(QChar(char16_t(KeyAscii)))).ok())
-        return;
-    KeyAscii = 0;
-}
-
-// Every command of the menus, sub-menus included.
-QList<const QAction*> menuCommands(const QList<QAction*>& actions)
-{
-    QList<const QAction*> commands;
-    for (const QAction* action : actions) {
-        commands << action;
-        if (const QMenu* menu = action->menu())
-            commands << menuCommands(menu->actions());
-    }
-    return commands;
+        return true;
+    return KeyAscii > 0 && KeyAscii <= 0xFFFF && data::readNumber(QString(QChar(char16_t(KeyAscii)))).ok();
 }
 
 } // namespace
@@ -108,7 +93,7 @@ void frmHUD::setCommissionText(const QString& text)
 
 void frmHUD::setRateDate(int Index, const QDate& date)
 {
-    txtExchangeRate[Index]->setToolTip(date.isValid() ? u"Rate of "_s + MOD_Data::dateText(date) : QString());
+    txtExchangeRate[Index]->setToolTip(date.isValid() ? u"Rate of "_s + ui::dateText(date) : QString());
 }
 
 frmHUD::frmHUD()
@@ -138,7 +123,7 @@ frmHUD::frmHUD()
     lblTotalRes = ui->lblTotalRes;
     ui->lblConvert->setBuddy(txtConvert);
     ui->lblCom->setBuddy(txtCom);
-    ui->mnuHelpRatesRate->setText(MOD_Universe::ratesSiteMenuCaption());
+    ui->mnuHelpRatesRate->setText(info::ratesSiteMenuCaption());
 
     // Sizes follow the font, so the window keeps its proportions on any DPI.
     const QFontMetrics fm = fontMetrics();
@@ -158,13 +143,13 @@ frmHUD::frmHUD()
 
     for (int i = 0; i < 2; ++i) {
         connect(lstCountries[i], &QListWidget::itemSelectionChanged, this, [this, i] { lstCountries_Click(i); });
-        MOD_Data::selectFirstOnFirstArrow(*lstCountries[i]);
+        ui::selectFirstOnFirstArrow(*lstCountries[i]);
         txtDenomination[i]->installEventFilter(this);
         txtExchangeRate[i]->installEventFilter(this);
     }
     txtConvert->installEventFilter(this);
     txtCom->installEventFilter(this);
-    MOD_Universe::validateOnLeaving(*txtCom, [this](bool& Cancel) { txtCom_Validate(Cancel); });
+    ui::validateOnLeaving(*txtCom, [this] { txtCom_Validate(); });
     connect(txtConvert, &QLineEdit::textChanged, this, &frmHUD::txtConvert_Change);
     // Rates change by a choice, a refill or by hand: any of them voids the figures.
     for (QLineEdit* box : {txtExchangeRate[0], txtExchangeRate[1], txtCom})
@@ -172,20 +157,24 @@ frmHUD::frmHUD()
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
 
-    connect(ui->mnuFileAddRates, &QAction::triggered, this, &frmHUD::mnuFileAddRates_Click);
-    connect(ui->mnuFileEditRates, &QAction::triggered, this, &frmHUD::mnuFileEditRates_Click);
-    connect(ui->mnuFileDeleteRates, &QAction::triggered, this, &frmHUD::mnuFileDeleteRates_Click);
-    connect(ui->mnuFileImportRates, &QAction::triggered, this, &frmHUD::mnuFileImportRates_Click);
-    connect(ui->mnuFileExportRates, &QAction::triggered, this, &frmHUD::mnuFileExportRates_Click);
-    connect(ui->mnuFileExit, &QAction::triggered, this, &frmHUD::mnuFileExit_Click);
-    connect(ui->mnuHelpAbout, &QAction::triggered, this, &frmHUD::mnuHelpAbout_Click);
-    connect(ui->mnuHelpURL, &QAction::triggered, this, &frmHUD::mnuHelpURL_Click);
-    connect(ui->mnuHelpCommunity, &QAction::triggered, this, &frmHUD::mnuHelpCommunity_Click);
-    connect(ui->mnuHelpEMail, &QAction::triggered, this, &frmHUD::mnuHelpEMail_Click);
-    connect(ui->mnuHelpRatesRevenue, &QAction::triggered, this, &frmHUD::mnuHelpRatesRevenue_Click);
-    connect(ui->mnuHelpRatesRate, &QAction::triggered, this, &frmHUD::mnuHelpRatesRate_Click);
+    const std::pair<QAction*, void (frmHUD::*)()> commands[] = {
+        {ui->mnuFileAddRates, &frmHUD::mnuFileAddRates_Click},
+        {ui->mnuFileEditRates, &frmHUD::mnuFileEditRates_Click},
+        {ui->mnuFileDeleteRates, &frmHUD::mnuFileDeleteRates_Click},
+        {ui->mnuFileImportRates, &frmHUD::mnuFileImportRates_Click},
+        {ui->mnuFileExportRates, &frmHUD::mnuFileExportRates_Click},
+        {ui->mnuFileExit, &frmHUD::mnuFileExit_Click},
+        {ui->mnuHelpAbout, &frmHUD::mnuHelpAbout_Click},
+        {ui->mnuHelpURL, &frmHUD::mnuHelpURL_Click},
+        {ui->mnuHelpCommunity, &frmHUD::mnuHelpCommunity_Click},
+        {ui->mnuHelpEMail, &frmHUD::mnuHelpEMail_Click},
+        {ui->mnuHelpRatesRevenue, &frmHUD::mnuHelpRatesRevenue_Click},
+        {ui->mnuHelpRatesRate, &frmHUD::mnuHelpRatesRate_Click},
+    };
+    for (const auto& [action, handler] : commands)
+        connect(action, &QAction::triggered, this, handler);
 
-    MOD_Universe::ignoreDisabledAccessKeys(*this);
+    ui::ignoreDisabledAccessKeys(*this);
 
     // Fixed border: the layout decides the size once.
     adjustSize();
@@ -206,23 +195,22 @@ void frmHUD::Form_Load()
     UpdateCalculateButton();
 }
 
-void frmHUD::Form_QueryUnload(bool& Cancel, int UnloadMode)
+void frmHUD::Form_QueryUnload()
 {
-    Q_UNUSED(Cancel);
-    Q_UNUSED(UnloadMode);
-    MOD_Data::CloseDatabase();
+    if (s_queryUnloadStep)
+        s_queryUnloadStep();
 }
 
-void frmHUD::Form_Unload(bool& Cancel)
+void frmHUD::Form_Unload()
 {
-    Q_UNUSED(Cancel);
-    if (s_unloadHook)
-        s_unloadHook();
+    if (s_unloadStep)
+        s_unloadStep();
 }
 
-void frmHUD::setUnloadHook(std::function<void()> hook)
+void frmHUD::setClosingSteps(std::function<void()> queryUnload, std::function<void()> unload)
 {
-    s_unloadHook = std::move(hook);
+    s_queryUnloadStep = std::move(queryUnload);
+    s_unloadStep = std::move(unload);
 }
 
 void frmHUD::unloadOnce()
@@ -230,9 +218,8 @@ void frmHUD::unloadOnce()
     if (unloaded_)
         return;
     unloaded_ = true;
-    bool cancel = false;
-    Form_QueryUnload(cancel, 0);
-    Form_Unload(cancel);
+    Form_QueryUnload();
+    Form_Unload();
 }
 
 void frmHUD::closeEvent(QCloseEvent* event)
@@ -307,7 +294,7 @@ void frmHUD::lstCountries_Click(int Index)
     const QString name = selectedCountry(Index);
     if (name.isEmpty())
         return;  // a refill clears the selection without a choice being made
-    MOD_Data::showChosenRow(
+    ui::showChosenRow(
         name,
         [this, Index] {
             const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
@@ -338,14 +325,14 @@ void frmHUD::txtExchangeRate_Click(int Index)
     lstCountries[Index]->setFocus(Qt::MouseFocusReason);
 }
 
-void frmHUD::txtConvert_KeyPress(int& KeyAscii)
+bool frmHUD::txtConvert_KeyPress(int KeyAscii)
 {
-    numericKeyFilter(KeyAscii);
+    return numericKeyAccepted(KeyAscii);
 }
 
-void frmHUD::txtCom_KeyPress(int& KeyAscii)
+bool frmHUD::txtCom_KeyPress(int KeyAscii)
 {
-    numericKeyFilter(KeyAscii);
+    return numericKeyAccepted(KeyAscii);
 }
 
 void frmHUD::txtConvert_Change()
@@ -354,9 +341,8 @@ void frmHUD::txtConvert_Change()
     UpdateCalculateButton();
 }
 
-void frmHUD::txtCom_Validate(bool& Cancel)
+void frmHUD::txtCom_Validate()
 {
-    Q_UNUSED(Cancel);
     if (txtCom->text().isEmpty())
         txtCom->setText(u"0"_s);
 }
@@ -382,7 +368,7 @@ void frmHUD::CalculateExchange()
         figuresFrom_ = in;
         break;
     case MOD_Universe::ExchangeResult::Kind::Failed:
-        MsgBox(MOD_Universe::failureMessage(result), MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+        ui::MsgBox(MOD_Universe::failureMessage(result), ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
         break;
     }
 }
@@ -399,59 +385,57 @@ void frmHUD::mnuFileExit_Click()
 
 void frmHUD::mnuFileAddRates_Click()
 {
-    MOD_Universe::showAddRates(*this, [this] { refillKeepingSelection(); });
+    maintenance::showAddRates(*this, [this] { refillKeepingSelection(); });
 }
 
 void frmHUD::mnuFileEditRates_Click()
 {
-    MOD_Universe::showEditRates(*this, [this] { refillKeepingSelection(); });
+    maintenance::showEditRates(*this, [this] { refillKeepingSelection(); });
 }
 
 void frmHUD::mnuFileDeleteRates_Click()
 {
-    MOD_Universe::showDeleteRates(*this, [this] { refillKeepingSelection(); });
+    maintenance::showDeleteRates(*this, [this] { refillKeepingSelection(); });
 }
 
 void frmHUD::mnuFileImportRates_Click()
 {
-    MOD_Universe::importRates(*this, [this] { refillKeepingSelection(); });
+    maintenance::importRates(*this, [this] { refillKeepingSelection(); });
 }
 
 void frmHUD::mnuFileExportRates_Click()
 {
-    MOD_Universe::exportRates(*this);
+    maintenance::exportRates(*this);
 }
 
 void frmHUD::mnuHelpAbout_Click()
 {
-    MOD_Universe::showAbout();
+    info::showAbout();
 }
-
-// The Help menu's links, each opened from the main window.
 
 void frmHUD::mnuHelpURL_Click()
 {
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkMakerSite, MOD_Universe::SW_SHOWMAXIMIZED);
+    MOD_Universe::OpenLink(info::LinkMakerSite);
 }
 
 void frmHUD::mnuHelpCommunity_Click()
 {
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkCommunity, MOD_Universe::SW_SHOWMAXIMIZED);
+    MOD_Universe::OpenLink(info::LinkCommunity);
 }
 
 void frmHUD::mnuHelpEMail_Click()
 {
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
+    MOD_Universe::OpenLink(info::LinkSupportMail);
 }
 
 void frmHUD::mnuHelpRatesRevenue_Click()
 {
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRevenueRates, MOD_Universe::SW_SHOWMAXIMIZED);
+    MOD_Universe::OpenLink(info::LinkRevenueRates);
 }
 
 void frmHUD::mnuHelpRatesRate_Click()
 {
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkRatesSiteRates, MOD_Universe::SW_SHOWMAXIMIZED);
+    MOD_Universe::OpenLink(info::LinkRatesSiteRates);
 }
 
 void frmHUD::keyPressEvent(QKeyEvent* event)
@@ -473,11 +457,8 @@ void frmHUD::keyPressEvent(QKeyEvent* event)
 bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
 {
     // Enter reaches the window, which presses Calculate; Tab moves the focus.
-    return MOD_Universe::filterTypedKey(*box, event, [this, box](int& KeyAscii) {
-        if (box == txtConvert)
-            txtConvert_KeyPress(KeyAscii);
-        else
-            txtCom_KeyPress(KeyAscii);
+    return ui::filterTypedKey(*box, event, [this, box](int KeyAscii) {
+        return box == txtConvert ? txtConvert_KeyPress(KeyAscii) : txtCom_KeyPress(KeyAscii);
     });
 }
 
@@ -488,19 +469,14 @@ bool frmHUD::eventFilter(QObject* watched, QEvent* event)
         return QMainWindow::eventFilter(watched, event);
 
     switch (event->type()) {
-    case QEvent::ShortcutOverride: {
+    case QEvent::ShortcutOverride:
         // Every menu command's shortcut wins over the text boxes' own (Ctrl+X is
         // Exit, Ctrl+A Add Rates), so a new command's shortcut cannot lose.
-        auto* key = static_cast<QKeyEvent*>(event);
-        const QKeySequence pressed(key->keyCombination());
-        for (const QAction* action : menuCommands(menuBar()->actions())) {
-            if (!action->shortcut().isEmpty() && action->shortcut() == pressed) {
-                event->ignore();
-                return true;
-            }
+        if (ui::isMenuShortcut(*menuBar(), *static_cast<QKeyEvent*>(event))) {
+            event->ignore();
+            return true;
         }
         break;
-    }
     case QEvent::KeyPress:
         if (box == txtConvert || box == txtCom)
             return filterNumericKey(box, static_cast<QKeyEvent*>(event));

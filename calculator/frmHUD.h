@@ -67,10 +67,10 @@ public:
     // Runs the closing steps once, also when the application quits without a
     // close request (session end).
     void unloadOnce();
-    // The last closing step, after the database is closed: start-up installs
-    // the saving of the settings, which read the window, so the window need
-    // not know them.
-    static void setUnloadHook(std::function<void()> hook);
+    // The closing steps, which start-up installs so that the window need not
+    // know them: queryUnload closes the database (and shows the farewell
+    // splash), then unload saves the settings, which read the window.
+    static void setClosingSteps(std::function<void()> queryUnload, std::function<void()> unload);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,16 +81,17 @@ private:
     frmHUD();
 
     void Form_Load();
-    void Form_QueryUnload(bool& Cancel, int UnloadMode);
-    void Form_Unload(bool& Cancel);
+    void Form_QueryUnload();
+    void Form_Unload();
 
     void lstCountries_Click(int Index);
     void txtDenomination_Click(int Index);
     void txtExchangeRate_Click(int Index);
-    void txtConvert_KeyPress(int& KeyAscii);
-    void txtCom_KeyPress(int& KeyAscii);
+    // Whether the box takes a typed character.
+    bool txtConvert_KeyPress(int KeyAscii);
+    bool txtCom_KeyPress(int KeyAscii);
     void txtConvert_Change();
-    void txtCom_Validate(bool& Cancel);
+    void txtCom_Validate();
     void cmdCalculate_Click();
     void cmdExit_Click();
 

@@ -48,11 +48,6 @@ std::chrono::milliseconds busyTimeout()
     return busyTimeoutSetting();
 }
 
-DbError::DbError(long number, const QString& description)
-    : std::runtime_error(description.toStdString()), number_(number), description_(description)
-{
-}
-
 int keyDatabase(sqlite3* db) noexcept
 {
     int rc = sqlite3_key(db, kDatabasePassword, static_cast<int>(sizeof kDatabasePassword - 1));

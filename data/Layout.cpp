@@ -1,6 +1,6 @@
 #include "data/Layout.h"
 
-#include "data/RatesFile.h"
+#include "data/RateRow.h"
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
 

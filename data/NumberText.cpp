@@ -7,7 +7,7 @@
 #include <string_view>
 #include <system_error>
 
-namespace MOD_Universe {
+namespace data {
 
 namespace {
 
@@ -223,4 +223,4 @@ QString formatMoneyText(const QString& text)
     return number.ok() ? formatMoney(number.value) : text;
 }
 
-} // namespace MOD_Universe
+} // namespace data

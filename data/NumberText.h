@@ -6,7 +6,7 @@
 // Numbers travel between the boxes, the store and the arithmetic as text, always
 // with '.' as the decimal separator whatever the locale: the input boxes accept no
 // other separator, so reading and writing must agree on it.
-namespace MOD_Universe {
+namespace data {
 
 enum class NumberStatus {
     Ok,          // value holds the number
@@ -48,4 +48,4 @@ QString formatMoney(double value);
 // other text comes back unchanged.
 QString formatMoneyText(const QString& text);
 
-} // namespace MOD_Universe
+} // namespace data

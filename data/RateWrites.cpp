@@ -25,7 +25,7 @@ QString textOf(const Sql::Statement& stmt, int column)
     case SQLITE_NULL:
         return QString();
     case SQLITE_FLOAT:
-        return MOD_Universe::numberText(stmt.columnDouble(column));
+        return data::numberText(stmt.columnDouble(column));
     default:
         return stmt.columnText(column);
     }
@@ -38,7 +38,7 @@ double rateOf(const Sql::Statement& stmt, int column)
     case SQLITE_INTEGER:
         return stmt.columnDouble(column);
     case SQLITE_TEXT: {
-        const MOD_Universe::ParsedNumber number = MOD_Universe::readNumber(stmt.columnText(column));
+        const data::ParsedNumber number = data::readNumber(stmt.columnText(column));
         return number.ok() ? number.value : 0.0;
     }
     default:
@@ -90,12 +90,12 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
         checkedRate(write.rate);
         checkedDate(write.updated);
         if (!named.insert(write.country).second)
-            fail(Err::CannotOpen,
+            fail(Err::WriteFailed,
                  u"The country '%1' is named twice in the rates to write; each country can appear only once."_s
                      .arg(shown(write.country)));
     }
 
-    {
+    asWrite([&writes, db] {
         Sql::Transaction transaction(db);
         Layout::bringUpToDate(db);
         Sql::Statement find(db, "SELECT rowid FROM " + Sql::quoted(TableName) + " WHERE "
@@ -116,11 +116,11 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
             if (write.isNew) {
                 // Checked here too: a table made by another tool may lack the unique rule.
                 if (rowid)
-                    fail(Err::CannotOpen, duplicateMessage(write.country));
+                    fail(Err::WriteFailed, duplicateMessage(write.country));
                 Layout::bindRow(insert, RateRow{write.country, write.unit, write.rate, write.updated});
             } else {
                 if (!rowid)
-                    fail(Err::CannotOpen,
+                    fail(Err::WriteFailed,
                          u"The country '%1' is not in the rates table, so its rate cannot be changed."_s.arg(
                              shown(write.country)));
                 update.bind(1, write.rate);
@@ -129,7 +129,7 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
             }
             const int rc = stmt.tryStep();
             if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
-                fail(Err::CannotOpen, duplicateMessage(write.country));
+                fail(Err::WriteFailed, duplicateMessage(write.country));
             if (rc != SQLITE_DONE)
                 throw sqliteFailure(db, rc);
         }
@@ -137,7 +137,7 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
         insert.reset();
         update.reset();
         transaction.commit();
-    }
+    });
     connection.resyncRecordsets();
 }
 

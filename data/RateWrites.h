@@ -3,11 +3,8 @@
 // Reading the whole rates table, and writing many rows at once (an import):
 // all of them in one transaction, or none.
 
-#include "data/RatesFile.h"
+#include "data/RateRow.h"
 #include "data/RecordStore.h"
-
-#include <QDate>
-#include <QString>
 
 #include <vector>
 
@@ -19,23 +16,15 @@ namespace MOD_Data {
 // Throws DbError (Err::ObjectClosed when the connection is not open).
 std::vector<RateRow> readAllRates(Connection& connection);
 
-struct RateWrite {
-    QString country;
-    QString unit;
-    double rate = 0.0;
-    QDate updated = {};  // null: the date is unknown (stored as NULL)
-    bool isNew = false;
-};
-
 // isNew: inserts country, unit, rate and updated as a new row; otherwise sets
 // the rate and updated of the row whose Country equals country exactly (its
 // unit is left as it is). A missing row, a country already there or named
-// twice in the list, a value its field cannot hold: DbError, and the table is
-// exactly as before. All in one transaction, which also brings an older
-// layout up to date. Afterwards the connection's record sets (rsRates) drop
-// the rows they had read ahead and re-read their current row, so they show
-// the new values; a current row that can no longer be read leaves no current
-// row until the next move.
+// twice in the list (Err::WriteFailed), a value its field cannot hold
+// (Err::MultipleStep): DbError, and the table is exactly as before. All in
+// one transaction, which also brings an older layout up to date. Afterwards
+// the connection's record sets (rsRates) drop the rows they had read ahead and
+// re-read their current row, so they show the new values; a current row that
+// can no longer be read leaves no current row until the next move.
 void applyRateWrites(Connection& connection, const std::vector<RateWrite>& writes);
 
 } // namespace MOD_Data

@@ -1,8 +1,6 @@
 #include "data/RatesFile.h"
 
-#include "data/Csv.h"
 #include "data/Layout.h"
-#include "data/NumberText.h"
 #include "data/RecordStore.h"
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
@@ -38,17 +36,15 @@ private:
     bool kept_ = false;
 };
 
-} // namespace
-
-void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
+void create(const QString& path, const std::vector<RateRow>& rows)
 {
     // Made exclusively, so an existing file (or one appearing meanwhile) is never touched.
     {
         QFile file(path);
         if (QFileInfo(path).isSymLink() || !file.open(QIODevice::WriteOnly | QIODevice::NewOnly)) {
             if (QFileInfo::exists(path) || QFileInfo(path).isSymLink())
-                throw DbError(Err::CannotOpen, u"%1 already exists; it is left as it is."_s.arg(quotedPath(path)));
-            throw DbError(Err::CannotOpen,
+                throw DbError(Err::WriteFailed, u"%1 already exists; it is left as it is."_s.arg(quotedPath(path)));
+            throw DbError(Err::WriteFailed,
                           u"Could not create %1: %2"_s.arg(quotedPath(path), file.errorString()));
         }
     }
@@ -61,7 +57,7 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
         throw sqliteFailure(raw, rc);
     sqlite3_extended_result_codes(raw, 1);
     if (keyDatabase(raw) != SQLITE_OK)
-        throw DbError(Err::CannotOpen, u"Could not set up the encryption of %1."_s.arg(quotedPath(path)));
+        throw DbError(Err::WriteFailed, u"Could not set up the encryption of %1."_s.arg(quotedPath(path)));
     if (const int src = Sql::commitDurably(raw); src != SQLITE_OK)
         throw sqliteFailure(raw, src);
 
@@ -83,7 +79,7 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
                     why = u"a value breaks a rule of the table (country 1 to %1 characters, unit at most %2, "
                           u"rate a number above 0, date YYYY-MM-DD)."_s.arg(CountryMaxLength)
                               .arg(UnitMaxLength);
-                throw DbError(Err::CannotOpen,
+                throw DbError(Err::WriteFailed,
                               u"Row %1 ('%2') cannot be stored: %3"_s.arg(number).arg(row.country, why));
             }
         }
@@ -93,40 +89,15 @@ void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
 
     const int crc = sqlite3_close(db.release());
     if (crc != SQLITE_OK)
-        throw DbError(Err::CannotOpen, u"Could not finish writing %1."_s.arg(quotedPath(path)));
+        throw DbError(Err::WriteFailed, u"Could not finish writing %1."_s.arg(quotedPath(path)));
     cleanup.keep();
 }
 
-std::vector<RateRow> readSeedCsv(const QString& path)
+} // namespace
+
+void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        throw DbError(Err::CannotOpen, u"Could not read %1: %2"_s.arg(quotedPath(path), file.errorString()));
-    const QString text = QString::fromUtf8(file.readAll());
-
-    const Csv::Result csv = Csv::parse(text);
-    if (!csv.ok())
-        throw DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(csv.errorLine).arg(quotedPath(path), csv.error));
-    const QStringList header = {FieldCountry.toString(), FieldUnit.toString(), FieldRate.toString()};
-    if (csv.records.empty() || csv.records.front().fields != header)
-        throw DbError(Err::CannotOpen,
-                      u"%1 must start with the line: Country,Monetery Unit,Exchange Rate"_s.arg(quotedPath(path)));
-
-    std::vector<RateRow> rows;
-    rows.reserve(csv.records.size() - 1);
-    for (std::size_t i = 1; i < csv.records.size(); ++i) {
-        const Csv::Record& record = csv.records[i];
-        auto bad = [&](const QString& why) {
-            return DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(record.line).arg(quotedPath(path), why));
-        };
-        if (record.fields.size() != 3)
-            throw bad(u"expected 3 fields, found %1."_s.arg(record.fields.size()));
-        const MOD_Universe::ParsedNumber rate = MOD_Universe::readNumber(record.fields[2].trimmed());
-        if (!rate.ok() || !(rate.value > 0.0))
-            throw bad(u"'%1' is not a rate above 0."_s.arg(record.fields[2]));
-        rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value, {}});
-    }
-    return rows;
+    asWrite([&] { create(path, rows); });
 }
 
 } // namespace MOD_Data

@@ -10,15 +10,18 @@
 // it was and discards every pending change, so no later move can commit half of
 // them. Every value is a bound parameter, so a name with a quote is just a name.
 //
-// Failures are DbError exceptions carrying the engine's number and a description.
-// No message here ever contains the database password.
+// Failures are DbError exceptions carrying an error value and a description; a
+// write that fails, for whatever reason but a value its field cannot hold
+// (Err::MultipleStep), reports Err::WriteFailed.
 //
 // Where things are: the fields are described once in Fields.h; the layout SQL
 // and its upgrade in Layout.*; value checks in Validation.*; the owners of
 // SQLCipher's handles (statements, Transaction) in SqliteOwners.*; the
-// connection in Connection.cpp and the cursor in Recordset.cpp; whole-table
-// reads and many-row writes in RateWrites.*; making a new file in RatesFile.*.
+// connection in Connection.cpp, the cursor in Recordset.cpp and its writes in
+// RecordsetWrite.cpp; whole-table reads and many-row writes in RateWrites.*;
+// making a new file in RatesFile.*; DbError and the error values in DbError.h.
 
+#include "data/DbError.h"
 #include "data/Fields.h"
 
 #include <QString>
@@ -28,7 +31,6 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <stdexcept>
 #include <vector>
 
 struct sqlite3;
@@ -58,29 +60,6 @@ struct Row {
     std::array<Cell, Fields.size()> cells;  // in the order of Fields
 };
 } // namespace Sql
-
-// Error numbers users of the old engine knew.
-namespace Err {
-inline constexpr long CannotOpen = -2147467259;        // E_FAIL: file missing, not a database, wrong key, I/O, locked
-inline constexpr long NoTable = -2147217865;           // tblExchanges not in the file
-inline constexpr long BadField = -2147217904;          // a field of tblExchanges is missing
-inline constexpr long MultipleStep = -2147217887;      // a value cannot be stored in its field
-inline constexpr long NoCurrentRow = 3021;
-inline constexpr long NotFound = 3265;                 // no field of that name
-inline constexpr long ObjectClosed = 3704;
-inline constexpr long InvalidUseOfNull = 94;
-} // namespace Err
-
-class DbError : public std::runtime_error {
-public:
-    DbError(long number, const QString& description);
-    long Number() const noexcept { return number_; }
-    const QString& Description() const noexcept { return description_; }
-
-private:
-    long number_;
-    QString description_;
-};
 
 inline constexpr const char* DatabaseFileName = "Exchange.db";
 
@@ -223,7 +202,8 @@ QString databasePath();  // programFolder() + "/Exchange.db"
 // Keys a freshly opened handle with the database password. Returns an SQLite code.
 int keyDatabase(sqlite3* db) noexcept;
 // A DbError(Err::CannotOpen) describing the failed SQLite call rc on db in plain
-// words (locked, read-only, disk full, damaged file, ...).
+// words (locked, read-only, disk full, damaged file, ...); a write reports it as
+// Err::WriteFailed.
 DbError sqliteFailure(sqlite3* db, int rc);
 
 } // namespace MOD_Data

@@ -56,7 +56,7 @@ QString cellText(const FieldDef& field, const Sql::Cell& cell)
     case Sql::CellType::Text:
         return cell.text;
     case Sql::CellType::Real:
-        return MOD_Universe::numberText(cell.real);
+        return data::numberText(cell.real);
     case Sql::CellType::Integer:
         return QString::number(cell.integer);
     case Sql::CellType::Null:
@@ -65,33 +65,6 @@ QString cellText(const FieldDef& field, const Sql::Cell& cell)
     if (field.nullReadsEmpty)
         return QString();
     fail(Err::InvalidUseOfNull, u"Invalid use of Null"_s);
-}
-
-std::size_t fieldIndex(QStringView name)
-{
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-        if (name.compare(Fields[i].name, Qt::CaseInsensitive) == 0)
-            return i;
-    }
-    fail(Err::NotFound, u"Item cannot be found in the collection corresponding to the requested name or ordinal."_s);
-}
-
-void bindCell(Sql::Statement& stmt, int index, const Sql::Cell& cell)
-{
-    switch (cell.type) {
-    case Sql::CellType::Real:
-        stmt.bind(index, cell.real);
-        break;
-    case Sql::CellType::Text:
-        stmt.bind(index, cell.text);
-        break;
-    case Sql::CellType::Integer:
-        stmt.bindInt(index, cell.integer);
-        break;
-    case Sql::CellType::Null:
-        stmt.bindNull(index);
-        break;
-    }
 }
 
 } // namespace
@@ -342,181 +315,13 @@ void Recordset::FindCountry(const QString& name)
 QString Recordset::Field(QStringView name) const
 {
     requireOpen();
-    const std::size_t index = fieldIndex(name);
+    const std::size_t index = requireField(name);
     requireRow();
     if (pending_[index])
         return cellText(Fields[index], *pending_[index]);
     if (editing_ == Editing::AddNew)
         return cellText(Fields[index], Sql::Cell{});  // an unassigned field of a new row is Null
     return cellText(Fields[index], current_.cells[index]);
-}
-
-void Recordset::SetField(QStringView name, const QString& text)
-{
-    requireOpen();
-    try {
-        const std::size_t index = fieldIndex(name);
-        requireRow();
-        Sql::Cell cell = checkedValue(Fields[index], text);
-        if (editing_ == Editing::None)
-            editing_ = Editing::Edit;
-        pending_[index] = std::move(cell);
-    } catch (const DbError&) {
-        // Nothing half-assigned may be committed by a later move.
-        discardPending();
-        throw;
-    }
-}
-
-void Recordset::AddNew()
-{
-    requireOpen();
-    commitIfPending();
-    savedPosition_ = position_;
-    savedRow_ = current_;
-    pending_ = {};
-    editing_ = Editing::AddNew;
-}
-
-void Recordset::discardPending() noexcept
-{
-    if (editing_ == Editing::AddNew) {
-        position_ = savedPosition_;
-        current_ = std::move(savedRow_);
-        savedRow_ = Sql::Row{};
-    }
-    editing_ = Editing::None;
-    pending_ = {};
-}
-
-void Recordset::CancelUpdate()
-{
-    requireOpen();
-    discardPending();
-}
-
-std::int64_t Recordset::writePending(sqlite3* db)
-{
-    const std::optional<QString> country =
-        pending_[0] ? std::optional<QString>(pending_[0]->text) : std::nullopt;
-
-    // Only the assigned fields, as ?N for field N; the names come from the
-    // field table, never from callers.
-    QByteArray sql;
-    if (editing_ == Editing::AddNew) {
-        QByteArray columns, values;
-        for (std::size_t i = 0; i < Fields.size(); ++i) {
-            if (!pending_[i])
-                continue;
-            if (!columns.isEmpty()) {
-                columns += ", ";
-                values += ", ";
-            }
-            columns += Sql::quoted(Fields[i].name);
-            values += '?' + QByteArray::number(static_cast<int>(i) + 1);
-        }
-        sql = "INSERT INTO " + Sql::quoted(TableName) + " (" + columns + ") VALUES (" + values + ")";
-    } else {
-        QByteArray sets;
-        for (std::size_t i = 0; i < Fields.size(); ++i) {
-            if (!pending_[i])
-                continue;
-            if (!sets.isEmpty())
-                sets += ", ";
-            sets += Sql::quoted(Fields[i].name) + " = ?" + QByteArray::number(static_cast<int>(i) + 1);
-        }
-        sql = "UPDATE " + Sql::quoted(TableName) + " SET " + sets + " WHERE rowid = ?"
-            + QByteArray::number(static_cast<int>(Fields.size()) + 1);
-    }
-
-    Sql::Statement stmt(db, sql);
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-        if (pending_[i])
-            bindCell(stmt, static_cast<int>(i) + 1, *pending_[i]);
-    }
-    if (editing_ == Editing::Edit)
-        stmt.bindInt(static_cast<int>(Fields.size()) + 1, current_.rowid);
-
-    const int rc = stmt.tryStep();
-    if (rc != SQLITE_DONE) {
-        if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
-            fail(Err::CannotOpen, duplicateMessage(country));
-        throw sqliteFailure(db, rc);
-    }
-    if (editing_ == Editing::Edit && sqlite3_changes(db) == 0)
-        fail(Err::CannotOpen, u"The row could not be found for updating; another program may have deleted it."_s);
-    return editing_ == Editing::AddNew ? sqlite3_last_insert_rowid(db) : current_.rowid;
-}
-
-void Recordset::Update()
-{
-    requireOpen();
-    if (editing_ == Editing::None)
-        return;
-    sqlite3* db = conn_->handle();
-    dropAhead();  // rows read ahead may no longer be what the file holds
-
-    std::int64_t rowid = 0;
-    try {
-        for (std::size_t i = 0; i < Fields.size() && editing_ == Editing::AddNew; ++i) {
-            if (Fields[i].required && !pending_[i])
-                fail(Err::CannotOpen, u"The new row has no value for '%1'."_s.arg(Fields[i].name));
-        }
-        // An older layout is brought up to date by the same transaction as the
-        // write: both or neither reach the file.
-        Sql::Transaction transaction(db);
-        Layout::bringUpToDate(db);
-        rowid = writePending(db);
-        transaction.commit();
-    } catch (const DbError&) {
-        discardPending();
-        throw;
-    }
-
-    // Stored: show the row as the file now holds it (its affinity may have
-    // turned a value into another type).
-    Sql::Row written;
-    written.rowid = rowid;
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-        if (pending_[i])
-            written.cells[i] = *pending_[i];
-        else if (editing_ == Editing::Edit)
-            written.cells[i] = current_.cells[i];
-    }
-    editing_ = Editing::None;
-    pending_ = {};
-    savedRow_ = Sql::Row{};
-    position_ = Position::OnRow;
-    current_ = std::move(written);
-    try {
-        refreshLayout();
-        fetchById(rowid);
-    } catch (const DbError&) {
-        // The write is done; the values just written stand in for the re-read.
-    }
-}
-
-void Recordset::Delete()
-{
-    requireOpen();
-    if (editing_ == Editing::AddNew) {
-        // The new row was never stored: deleting it means dropping it.
-        discardPending();
-        return;
-    }
-    requireRow();
-    discardPending();
-    dropAhead();
-    sqlite3* db = conn_->handle();
-    Sql::Transaction transaction(db);
-    Layout::bringUpToDate(db);
-    Sql::Statement stmt(db, "DELETE FROM " + Sql::quoted(TableName) + " WHERE rowid = ?1");
-    stmt.bindInt(1, current_.rowid);
-    stmt.step();
-    stmt.reset();
-    transaction.commit();
-    // The row id stays so MoveNext goes on to the row after it.
-    position_ = Position::Deleted;
 }
 
 } // namespace MOD_Data

@@ -20,15 +20,21 @@ Statement::Statement(sqlite3* db, const QByteArray& sql) : db_(db)
     }
 }
 
+void Statement::checkBind(int rc) const
+{
+    if (rc != SQLITE_OK)
+        throw sqliteFailure(db_, rc);
+}
+
 void Statement::bind(int index, const QString& text)
 {
     const QByteArray utf8 = text.toUtf8();
-    sqlite3_bind_text(stmt_.get(), index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT);
+    checkBind(sqlite3_bind_text(stmt_.get(), index, utf8.constData(), static_cast<int>(utf8.size()), SQLITE_TRANSIENT));
 }
 
 void Statement::bind(int index, double value)
 {
-    sqlite3_bind_double(stmt_.get(), index, value);
+    checkBind(sqlite3_bind_double(stmt_.get(), index, value));
 }
 
 void Statement::bind(int index, const QDate& day)
@@ -41,12 +47,12 @@ void Statement::bind(int index, const QDate& day)
 
 void Statement::bindInt(int index, std::int64_t value)
 {
-    sqlite3_bind_int64(stmt_.get(), index, value);
+    checkBind(sqlite3_bind_int64(stmt_.get(), index, value));
 }
 
 void Statement::bindNull(int index)
 {
-    sqlite3_bind_null(stmt_.get(), index);
+    checkBind(sqlite3_bind_null(stmt_.get(), index));
 }
 
 bool Statement::step()

@@ -30,6 +30,9 @@ public:
     explicit operator bool() const noexcept { return stmt_ != nullptr; }
     void reset() noexcept { stmt_.reset(); }
 
+    // Each bind throws the DbError of sqliteFailure when SQLite refuses it (a
+    // value over the length limit, no memory): a parameter left unbound would
+    // be written as NULL.
     void bind(int index, const QString& text);
     void bind(int index, double value);
     // YYYY-MM-DD, the stored form of a day; NULL for a null date.
@@ -53,6 +56,8 @@ public:
     QString columnText(int column) const;
 
 private:
+    void checkBind(int rc) const;
+
     sqlite3* db_ = nullptr;
     std::unique_ptr<sqlite3_stmt, FinalizeStmt> stmt_;
 };

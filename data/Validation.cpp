@@ -55,9 +55,9 @@ Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
 
 } // namespace
 
-void fail(long number, const QString& description)
+void fail(ErrorValue value, const QString& description)
 {
-    throw DbError(number, description);
+    throw DbError(value, description);
 }
 
 void failClosed()
@@ -90,14 +90,24 @@ QString duplicateMessage(const std::optional<QString>& country)
     return u"The change would give two rows the same country; each country can appear only once."_s;
 }
 
+std::size_t requireField(QStringView name)
+{
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        if (name.compare(Fields[i].name, Qt::CaseInsensitive) == 0)
+            return i;
+    }
+    fail(Err::NotFound, u"Item cannot be found in the collection corresponding to the requested name or ordinal."_s);
+}
+
+
 Sql::Cell checkedValue(const FieldDef& field, const QString& text)
 {
     switch (field.kind) {
     case FieldKind::Text:
         return textCell(field, text);
     case FieldKind::Rate: {
-        const MOD_Universe::ParsedNumber number = MOD_Universe::readNumber(text);
-        if (number.status == MOD_Universe::NumberStatus::Overflow)
+        const data::ParsedNumber number = data::readNumber(text);
+        if (number.status == data::NumberStatus::Overflow)
             fail(Err::MultipleStep, u"'%1' is too large for '%2'."_s.arg(shown(text), field.name));
         if (!number.ok())
             fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
@@ -117,7 +127,7 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
 
 Sql::Cell checkedRate(double value)
 {
-    return rateCell(fieldDef(FieldRate), value, MOD_Universe::numberText(value));
+    return rateCell(fieldDef(FieldRate), value, data::numberText(value));
 }
 
 Sql::Cell checkedDate(const QDate& date)

@@ -12,14 +12,33 @@
 
 namespace MOD_Data {
 
-[[noreturn]] void fail(long number, const QString& description);
+[[noreturn]] void fail(ErrorValue value, const QString& description);
 // Err::ObjectClosed: a record set or connection that is not open was used.
 [[noreturn]] void failClosed();
+
+// Runs a write. A failure of the file under it (locked, read-only, full,
+// damaged) is a failed write, Err::WriteFailed, rather than a file that cannot
+// be opened; the other values pass unchanged.
+template <typename Write>
+auto asWrite(Write&& write) -> decltype(write())
+{
+    try {
+        return write();
+    } catch (const DbError& e) {
+        if (e.Value() == Err::CannotOpen)
+            throw DbError(Err::WriteFailed, e.Description());
+        throw;
+    }
+}
 
 QString quotedPath(const QString& path);
 // A user's text inside a message, cut short if pasted text is very long.
 QString shown(const QString& text);
 QString duplicateMessage(const std::optional<QString>& country);
+
+// The index in Fields of the field called name, letter case aside, as the old
+// engine found fields; Err::NotFound when there is none.
+std::size_t requireField(QStringView name);
 
 // The value text assigns to field, as it will be stored; Err::MultipleStep when
 // the field cannot hold it.

@@ -20,6 +20,7 @@ namespace NumberTextCheck {
 namespace {
 
 using namespace MOD_Universe;
+using namespace data;
 
 locale_t cLocale()
 {

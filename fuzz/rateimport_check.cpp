@@ -1,8 +1,10 @@
 #include "fuzz/rateimport_check.h"
 
-#include "data/Csv.h"
 #include "data/Fields.h"
-#include "data/RateImport.h"
+#include "ratefiles/Csv.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportPlan.h"
 
 #include <QSet>
 
@@ -10,6 +12,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace MOD_Data;
+using namespace ratefiles;
 
 namespace RateImportCheck {
 

@@ -1,7 +1,8 @@
 #!/bin/sh
 # Builds the libFuzzer targets in their own clang build folder and runs each for
-# a bounded time: the number text for [seconds] (default 60), then the rate-file
-# readers for FUZZ_RATEIMPORT_SECONDS (default 30).
+# a bounded time, side by side (libFuzzer runs on one core): the number text for
+# [seconds] (default 60) and the rate-file readers for FUZZ_RATEIMPORT_SECONDS
+# (default 30). Each one's output follows once both are done.
 # Usage: fuzz/run.sh [seconds] [extra libFuzzer options...]
 # (FUZZ_BUILD_DIR overrides the build folder, default build-fuzz).
 # New inputs go to the build folder's corpora; fuzz/corpus and
@@ -38,7 +39,18 @@ fuzz() {
     "$build/fuzz-$corpus" "$here/$corpus"
 }
 
-fuzz fuzz_numbertext "$seconds" corpus regressions -max_len=4096 "$@"
+fuzz fuzz_numbertext "$seconds" corpus regressions -max_len=4096 "$@" >"$build/fuzz_numbertext.log" 2>&1 &
+numbertext=$!
 # Rate files are longer than numbers; the seeds are small real-shaped files.
 fuzz fuzz_rateimport "$rateimport_seconds" corpus-rateimport regressions-rateimport \
-  -max_len=16384 -rss_limit_mb=2048 "$@"
+  -max_len=16384 -rss_limit_mb=2048 "$@" >"$build/fuzz_rateimport.log" 2>&1 &
+rateimport=$!
+
+status=0
+wait "$numbertext" || status=1
+wait "$rateimport" || status=1
+for name in fuzz_numbertext fuzz_rateimport; do
+  echo "-- $name"
+  cat "$build/$name.log"
+done
+exit "$status"

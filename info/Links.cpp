@@ -5,7 +5,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Universe {
+namespace info {
 
 const QString SupportAddress = u"support@fernwicksoftware.com"_s;
 const QString LinkMakerSite = u"https://www.fernwicksoftware.com/"_s;
@@ -20,12 +20,12 @@ QString ratesSiteMenuCaption()
     return u'&' + RatesSiteDomain;
 }
 
-void OpenLink(QWidget& window, const QString& target, int showCommand)
+} // namespace info
+
+namespace MOD_Universe {
+
+void OpenLink(const QString& target)
 {
-    // The desktop has no counterpart for an owner window or a "maximised" hint:
-    // the browser or mail client places its own window. Both are dropped here.
-    Q_UNUSED(window);
-    Q_UNUSED(showCommand);
     // Whether a handler took the link is deliberately ignored; with none
     // registered the command just ends, without a message of ours.
     QDesktopServices::openUrl(QUrl(target));

@@ -2,10 +2,8 @@
 
 #include <QString>
 
-class QWidget;
-
 // Links handed to the desktop's default web browser or mail client.
-namespace MOD_Universe {
+namespace info {
 
 // The program's fixed links. The mail link serves both Help > E-Mail and the
 // About box's address label, so the two can never drift apart.
@@ -17,14 +15,17 @@ extern const QString LinkRevenueRates;    // Help > Exchange Rates > Inland Reve
 extern const QString RatesSiteDomain;     // the public rates site
 extern const QString LinkRatesSiteRates;  // Help > Exchange Rates > that site
 
-// Show command every link is requested with: open the handler's window maximised.
-inline constexpr int SW_SHOWMAXIMIZED = 3;
-
 // Caption of the Help > Exchange Rates item for the public rates site: its
 // domain name, access key on the first letter.
 QString ratesSiteMenuCaption();
 
+} // namespace info
+
+namespace MOD_Universe {
+
 // Hands target to the desktop; the outcome is neither tested nor reported.
-void OpenLink(QWidget& window, const QString& target, int showCommand);
+// The desktop places the handler's window itself, so no owner window and no
+// show command are passed.
+void OpenLink(const QString& target);
 
 } // namespace MOD_Universe

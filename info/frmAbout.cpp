@@ -1,9 +1,9 @@
 #include "info/frmAbout.h"
 #include "ui_frmAbout.h"
 
-#include "app/Placement.h"
-#include "app/LastWindow.h"
 #include "info/Links.h"
+#include "ui/LastWindow.h"
+#include "ui/Placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -104,7 +104,7 @@ frmAbout& frmAbout::instance()
     if (!s_about) {
         s_about = new frmAbout;
         // The box may be the program's last window once the main window has gone.
-        MOD_Universe::trackWindow(s_about);
+        ui::trackWindow(s_about);
     }
     return *s_about;
 }
@@ -133,7 +133,7 @@ frmAbout::frmAbout()
     lblFree = ui->lblFree;
     Image1 = ui->Image1;
 
-    lblEMail->setText(MOD_Universe::SupportAddress);
+    lblEMail->setText(info::SupportAddress);
     const QFont textFont = aboutTextFont();
     lblFree->setFont(textFont);
     QFont linkFont = textFont;
@@ -165,7 +165,7 @@ frmAbout::frmAbout()
 
     adjustSize();
     cmdOK->setFocus();
-    MOD_Universe::centreOnScreenWhenShown(*this);
+    ui::centreOnScreenWhenShown(*this);
 }
 
 frmAbout::~frmAbout()
@@ -189,10 +189,10 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblEMail_Click()
 {
-    MOD_Universe::OpenLink(*this, MOD_Universe::LinkSupportMail, MOD_Universe::SW_SHOWMAXIMIZED);
+    MOD_Universe::OpenLink(info::LinkSupportMail);
 }
 
-namespace MOD_Universe {
+namespace info {
 
 void showAbout()
 {
@@ -204,4 +204,4 @@ void showAbout()
     about.activateWindow();
 }
 
-} // namespace MOD_Universe
+} // namespace info

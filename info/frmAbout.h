@@ -34,10 +34,10 @@ private:
     bool pressed_ = false;
 };
 
-namespace MOD_Universe {
+namespace info {
 // Help > About: shows the one About box, creating it when none is open.
 void showAbout();
-} // namespace MOD_Universe
+} // namespace info
 
 // Tests find its controls by object name (cmdOK, lblEMail, lblFree, Image1).
 class frmAbout : public QWidget {

@@ -1,12 +1,14 @@
 #include "maintenance/ImportExport.h"
 
-#include "app/Failure.h"
-#include "app/FileDialog.h"
-#include "app/MsgBox.h"
-#include "data/RateImport.h"
 #include "data/RateWrites.h"
 #include "data/RecordStore.h"
 #include "maintenance/frmImportRates.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportPlan.h"
+#include "ui/Failure.h"
+#include "ui/FileDialog.h"
+#include "ui/MsgBox.h"
 
 #include <QDate>
 #include <QDir>
@@ -15,8 +17,12 @@
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
+using ui::MsgBox;
+using ui::MsgBoxButtons;
+using ui::MsgBoxIcon;
+using ui::MsgBoxResult;
 
-namespace MOD_Universe {
+namespace maintenance {
 
 namespace {
 
@@ -53,10 +59,10 @@ bool databaseOpen()
 
 // A file that changes nothing, and the rows it left out: a long list is cut,
 // the preview is not shown, and the box must stay on the screen.
-QString nothingToImport(const MOD_Data::RateFile& file, const MOD_Data::ImportPlan& plan)
+QString nothingToImport(const ratefiles::RateFile& file, const ratefiles::ImportPlan& plan)
 {
     QStringList lines{u"%1 has nothing to change: the rates table already holds every rate it gives."_s.arg(
-        MOD_Data::fileLabel(file.path))};
+        ratefiles::fileLabel(file.path))};
     if (!plan.skipped.isEmpty()) {
         lines << (plan.skipped.size() == 1 ? u"1 row of the file was left out:"_s
                                            : u"%1 rows of the file were left out:"_s.arg(plan.skipped.size()));
@@ -76,40 +82,40 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
         return;
 
     const QString start = lastFolders().imported.isEmpty() ? defaultImportFolder() : lastFolders().imported;
-    const QString path = openFileName(
+    const QString path = ui::openFileName(
         &owner, {ImportRatesTitle, start, u"Rate files (*.csv *.xml);;All files (*)"_s});
     if (path.isEmpty())
         return;
     lastFolders().imported = QFileInfo(path).absolutePath();
 
-    const MOD_Data::RateFileResult read = MOD_Data::readRateFile(path);
+    const ratefiles::RateFileResult read = ratefiles::readRateFile(path);
     if (!read.ok()) {
         MsgBox(read.error + u"\r\nNothing was imported."_s, MsgBoxButtons::OK, MsgBoxIcon::Exclamation,
                ImportRatesTitle);
         return;
     }
-    const MOD_Data::RateFile& file = *read.file;
-    const MOD_Data::ImportPlan plan = MOD_Data::planImport(file, MOD_Data::readAllRates(MOD_Data::cnRates));
+    const ratefiles::RateFile& file = *read.file;
+    const ratefiles::ImportPlan plan = ratefiles::planImport(file, MOD_Data::readAllRates(MOD_Data::cnRates));
     if (plan.empty()) {
         MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, ImportRatesTitle);
         return;
     }
 
-    const std::optional<std::vector<MOD_Data::RateChange>> ticked = showImportRates(&owner, file, plan);
+    const std::optional<std::vector<ratefiles::RateChange>> ticked = showImportRates(&owner, file, plan);
     if (!ticked || ticked->empty())
         return;
 
     bool written = false;
-    runGuarded(
+    ui::runGuarded(
         [&ticked, &written] {
-            MOD_Data::applyRateWrites(MOD_Data::cnRates, MOD_Data::ratesToWrite(*ticked));
+            MOD_Data::applyRateWrites(MOD_Data::cnRates, ratefiles::ratesToWrite(*ticked));
             written = true;
         },
         reportSaveError);
     // After a failure too: the lists then show the table as it still is. The
     // refill reports its own failures.
     if (refill)
-        runGuarded(refill, [](long, const QString&) {});
+        ui::runGuarded(refill, [](long, const QString&) {});
     if (written)
         MsgBox(u"%1 imported from %2."_s.arg(rateCount(ticked->size()), QFileInfo(path).fileName()),
                MsgBoxButtons::OK, MsgBoxIcon::Information, ImportRatesTitle);
@@ -126,8 +132,8 @@ void exportUnguarded(QWidget& owner)
     const std::vector<MOD_Data::RateRow> rows = MOD_Data::readAllRates(MOD_Data::cnRates);
 
     const QString folder = lastFolders().exported.isEmpty() ? defaultExportFolder() : lastFolders().exported;
-    QString path = saveFileName(&owner, {ExportRatesTitle,
-                                         QDir(folder).filePath(MOD_Data::suggestedExportName(QDate::currentDate())),
+    QString path = ui::saveFileName(&owner, {ExportRatesTitle,
+                                         QDir(folder).filePath(ratefiles::suggestedExportName(QDate::currentDate())),
                                          u"CSV files (*.csv);;All files (*)"_s});
     if (path.isEmpty())
         return;
@@ -138,18 +144,18 @@ void exportUnguarded(QWidget& owner)
 
     // Only a file is replaced; for a device or pipe the refusal follows at once.
     if (QFileInfo(path).isFile()
-        && MsgBox(u"%1 already exists.\r\nDo you want to replace it?"_s.arg(MOD_Data::fileLabel(path)),
+        && MsgBox(u"%1 already exists.\r\nDo you want to replace it?"_s.arg(ratefiles::fileLabel(path)),
                   MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, ExportRatesTitle)
             != MsgBoxResult::Yes)
         return;
 
-    const QString error = MOD_Data::writeExportFile(path, rows);
+    const QString error = ratefiles::writeExportFile(path, rows);
     if (!error.isEmpty()) {
         MsgBox(error + u"\r\nThe rates were not exported."_s, MsgBoxButtons::OK, MsgBoxIcon::Critical,
                ExportRatesTitle);
         return;
     }
-    MsgBox(u"%1 exported to %2."_s.arg(rateCount(rows.size()), MOD_Data::fileLabel(path)), MsgBoxButtons::OK,
+    MsgBox(u"%1 exported to %2."_s.arg(rateCount(rows.size()), ratefiles::fileLabel(path)), MsgBoxButtons::OK,
            MsgBoxIcon::Information, ExportRatesTitle);
 }
 
@@ -173,18 +179,18 @@ void forgetRateFileFolders()
 
 void importRates(QWidget& owner, const RefillLists& refill)
 {
-    runGuarded([&owner, &refill] { importUnguarded(owner, refill); },
+    ui::runGuarded([&owner, &refill] { importUnguarded(owner, refill); },
                [](long number, const QString& description) {
-                   reportFailure(u"The rates could not be imported."_s, number, description);
+                   ui::reportFailure(u"The rates could not be imported."_s, number, description);
                });
 }
 
 void exportRates(QWidget& owner)
 {
-    runGuarded([&owner] { exportUnguarded(owner); },
+    ui::runGuarded([&owner] { exportUnguarded(owner); },
                [](long number, const QString& description) {
-                   reportFailure(u"The rates could not be exported."_s, number, description);
+                   ui::reportFailure(u"The rates could not be exported."_s, number, description);
                });
 }
 
-} // namespace MOD_Universe
+} // namespace maintenance

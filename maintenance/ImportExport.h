@@ -1,7 +1,7 @@
 #pragma once
 
 // The File menu's Import Rates and Export Rates commands. Import asks for a
-// rate file, reads and matches it (data/RateImport.h), shows the proposed
+// rate file, reads and matches it (ratefiles/RateFile.h), shows the proposed
 // changes and writes the ticked ones in one transaction, then has the main
 // window refill its lists. Export writes the whole table as CSV that Import
 // reads back unchanged. Both report every failure in a message box; no
@@ -11,7 +11,7 @@
 
 class QWidget;
 
-namespace MOD_Universe {
+namespace maintenance {
 
 inline const QString ImportRatesTitle = QStringLiteral("Import Rates");
 inline const QString ExportRatesTitle = QStringLiteral("Export Rates");
@@ -27,4 +27,4 @@ QString defaultExportFolder();
 // Forgets the folders this session's file dialogs last used (tests).
 void forgetRateFileFolders();
 
-} // namespace MOD_Universe
+} // namespace maintenance

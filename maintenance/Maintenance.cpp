@@ -1,12 +1,12 @@
 #include "maintenance/Maintenance.h"
 
-#include "app/Failure.h"
-#include "app/KeyInput.h"
-#include "app/MsgBox.h"
-#include "app/Placement.h"
 #include "data/RecordStore.h"
 #include "data/TextLimits.h"
 #include "data/WriteAccess.h"
+#include "ui/Failure.h"
+#include "ui/KeyInput.h"
+#include "ui/MsgBox.h"
+#include "ui/Placement.h"
 
 #include <QBoxLayout>
 #include <QDir>
@@ -19,7 +19,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Universe {
+namespace maintenance {
 
 void putPlaceholderIfEmpty(QLineEdit& denomination)
 {
@@ -32,18 +32,14 @@ bool rateBoxesFilled(const QString& country, const QString& denomination, const 
     return !country.isEmpty() && !denomination.isEmpty() && !rate.isEmpty();
 }
 
-void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText)
+bool exchangeRateKeyAccepted(int KeyAscii, const QString& boxText)
 {
     if (KeyAscii == '\b')
-        return;
-    if (KeyAscii == '.') {
-        // The selection is not looked at: a '.' over a selected '.' is refused too.
-        if (boxText.contains(u'.'))
-            KeyAscii = 0;
-        return;
-    }
-    if (KeyAscii < '0' || KeyAscii > '9')
-        KeyAscii = 0;
+        return true;
+    // The selection is not looked at: a '.' over a selected '.' is refused too.
+    if (KeyAscii == '.')
+        return !boxText.contains(u'.');
+    return KeyAscii >= '0' && KeyAscii <= '9';
 }
 
 void limitToCharacters(QLineEdit& box, int limit)
@@ -85,15 +81,15 @@ bool mayChangeRates()
             break;
         }
     }
-    MsgBox(sentence, MsgBoxButtons::OK, MsgBoxIcon::Information);
+    ui::MsgBox(sentence, ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Information);
     return false;
 }
 
 void reportSaveError(long number, const QString& description) noexcept
 {
     try {
-        MsgBox(failureReport(u"There was a problem saving the data."_s, number, description), MsgBoxButtons::OK,
-               MsgBoxIcon::Critical, SaveErrorTitle);
+        ui::MsgBox(ui::failureReport(u"There was a problem saving the data."_s, number, description),
+                   ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Critical, ui::SaveErrorTitle);
     } catch (...) {
         // A box that cannot be shown must not stop the clean-up below.
     }
@@ -132,30 +128,40 @@ RateDialog::RateDialog(QWidget* parent, Qt::WindowFlags flags)
 {
 }
 
-void RateDialog::finishSetup()
+void RateDialog::finishSetup(QLineEdit& txtDenom, QPushButton& cmdFinished)
 {
-    ignoreDisabledAccessKeys(*this);
-    centreOnScreenWhenShown(*this);
+    txtDenom_ = &txtDenom;
+    ui::validateOnLeaving(txtDenom, [this] { txtDenom_Validate(); });
+    connect(&cmdFinished, &QPushButton::clicked, this, &RateDialog::cmdFinished_Click);
+    ui::ignoreDisabledAccessKeys(*this);
+    ui::centreOnScreenWhenShown(*this);
+}
+
+void RateDialog::txtDenom_Validate()
+{
+    putPlaceholderIfEmpty(*txtDenom_);
+}
+
+void RateDialog::cmdFinished_Click()
+{
+    close();
 }
 
 void RateDialog::done(int r)
 {
     if (!unloaded_) {
         unloaded_ = true;
-        bool Cancel = false;
-        Form_QueryUnload(Cancel, 0);
+        Form_QueryUnload();
     }
     QDialog::done(r);
 }
 
-void RateDialog::Form_QueryUnload(bool& Cancel, int UnloadMode)
+void RateDialog::Form_QueryUnload()
 {
-    Q_UNUSED(Cancel);
-    Q_UNUSED(UnloadMode);
     if (!refill_)
         return;
     // Closing goes on whatever the refill meets; the lists keep what they showed.
-    runGuarded(refill_, [](long, const QString&) {});
+    ui::runGuarded(refill_, [](long, const QString&) {});
 }
 
-} // namespace MOD_Universe
+} // namespace maintenance

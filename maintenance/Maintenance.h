@@ -3,13 +3,13 @@
 // What the two rate-maintenance dialogs share: how they are shown and closed
 // (RateDialog), the denomination placeholder, the rule that enables their
 // action button, the rate box's key filter, character limits, the save
-// failure report, their design sizes and the delete-and-edit dialog's mode.
+// failure report and their design sizes.
 //
 // Both dialogs are modal over the main window and work on MOD_Data::rsRates
 // directly, committing each change at once. Each opening builds the dialog
 // afresh; closing it, by any route, runs its Form_QueryUnload exactly once,
 // which hands the main window's refill to whoever opened it. No exception
-// leaves one of their handlers (MOD_Universe::runGuarded).
+// leaves one of their handlers (ui::runGuarded).
 
 #include <QDialog>
 #include <QString>
@@ -22,7 +22,7 @@ class QLineEdit;
 class QPushButton;
 class QSpacerItem;
 
-namespace MOD_Universe {
+namespace maintenance {
 
 // What the opener wants done when a dialog closes: refill its country lists.
 using RefillLists = std::function<void()>;
@@ -32,11 +32,6 @@ using RefillLists = std::function<void()>;
 void showAddRates(QWidget& owner, const RefillLists& refill);
 void showDeleteRates(QWidget& owner, const RefillLists& refill);
 void showEditRates(QWidget& owner, const RefillLists& refill);
-
-// Which command opened the delete-and-edit dialog: false for Delete Rates,
-// true for Edit Rates. Only those two commands write it; the dialog's
-// text-box handlers read it.
-inline bool blnEditMode = false;
 
 // Stands in the unit box whenever no unit is given, and is stored when left there.
 inline const QString DenominationPlaceholder = QStringLiteral("---------------------");
@@ -48,10 +43,10 @@ void putPlaceholderIfEmpty(QLineEdit& denomination);
 // text; the placeholder counts as text.
 bool rateBoxesFilled(const QString& country, const QString& denomination, const QString& rate);
 
-// The add dialog's rate filter on one typed character code: backspace passes,
-// '.' only while boxText holds none yet (whatever is selected), the ten digits
-// pass; anything else becomes 0.
-void exchangeRateKeyFilter(int& KeyAscii, const QString& boxText);
+// The add dialog's rate filter on one typed character code: backspace, '.'
+// only while boxText holds none yet (whatever is selected), and the ten digits
+// are accepted.
+bool exchangeRateKeyAccepted(int KeyAscii, const QString& boxText);
 
 // Limits a box to a number of characters as the table counts them: a
 // character outside the Basic Multilingual Plane is one, not two UTF-16 units,
@@ -99,14 +94,21 @@ public:
     void setRefill(RefillLists refill) { refill_ = std::move(refill); }
 
 protected:
-    // Run after setupUi: the parts every rate dialog has.
-    void finishSetup();
+    // Run after setupUi: the parts every rate dialog has, its unit box and its
+    // Finished button among them.
+    void finishSetup(QLineEdit& txtDenom, QPushButton& cmdFinished);
+
+    // The handlers both dialogs have: the unit box left empty gets the
+    // placeholder; Finished closes the dialog.
+    void txtDenom_Validate();
+    void cmdFinished_Click();
 
 private:
-    void Form_QueryUnload(bool& Cancel, int UnloadMode);
+    void Form_QueryUnload();
 
+    QLineEdit* txtDenom_ = nullptr;
     RefillLists refill_;
     bool unloaded_ = false;
 };
 
-} // namespace MOD_Universe
+} // namespace maintenance

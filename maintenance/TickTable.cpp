@@ -8,7 +8,7 @@
 #include <QKeyEvent>
 #include <QPointer>
 
-namespace MOD_Universe {
+namespace maintenance {
 
 namespace {
 
@@ -378,4 +378,4 @@ void TickTable::announceTick(int row)
     QAccessible::updateAccessibility(&event);
 }
 
-} // namespace MOD_Universe
+} // namespace maintenance

@@ -8,7 +8,7 @@
 
 #include <QTableWidget>
 
-namespace MOD_Universe {
+namespace maintenance {
 
 class TickTable : public QTableWidget {
     Q_OBJECT
@@ -32,4 +32,4 @@ private:
     void announceTick(int row);
 };
 
-} // namespace MOD_Universe
+} // namespace maintenance

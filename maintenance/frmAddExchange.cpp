@@ -1,10 +1,10 @@
 #include "maintenance/frmAddExchange.h"
 #include "ui_frmAddExchange.h"
 
-#include "app/Failure.h"
-#include "app/KeyInput.h"
-#include "app/MsgBox.h"
 #include "data/RecordStore.h"
+#include "ui/Failure.h"
+#include "ui/KeyInput.h"
+#include "ui/MsgBox.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 using MOD_Data::rsRates;
-using MOD_Universe::DenominationPlaceholder;
+using maintenance::DenominationPlaceholder;
 
 namespace {
 
@@ -47,8 +47,8 @@ frmAddExchange::frmAddExchange(QWidget* parent)
 {
     ui->setupUi(this);
 
-    MOD_Universe::limitToCharacters(*ui->txtCountry, MOD_Data::CountryMaxLength);
-    MOD_Universe::limitToCharacters(*ui->txtDenom, MOD_Data::UnitMaxLength);
+    maintenance::limitToCharacters(*ui->txtCountry, MOD_Data::CountryMaxLength);
+    maintenance::limitToCharacters(*ui->txtDenom, MOD_Data::UnitMaxLength);
 
     ui->imgCoins->lower();  // behind the boxes it overlaps
     ui->imgCoins->installEventFilter(this);
@@ -56,12 +56,10 @@ frmAddExchange::frmAddExchange(QWidget* parent)
 
     for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate})
         connect(box, &QLineEdit::textChanged, this, &frmAddExchange::UpdateSaveButton);
-    MOD_Universe::validateOnLeaving(*ui->txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
     ui->txtExRate->installEventFilter(this);
     connect(ui->cmdSave, &QPushButton::clicked, this, &frmAddExchange::cmdSave_Click);
-    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmAddExchange::cmdFinished_Click);
 
-    finishSetup();
+    finishSetup(*ui->txtDenom, *ui->cmdFinished);
 
     ui->cmdFinished->setFocus();
     Form_Load();
@@ -72,7 +70,7 @@ frmAddExchange::~frmAddExchange() = default;
 // Places the controls as designed, measured in the dialog's font.
 void frmAddExchange::applyDesignMetrics()
 {
-    const MOD_Universe::TwipScale tw(*this);
+    const maintenance::TwipScale tw(*this);
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(75), tw(90));
 
@@ -96,7 +94,7 @@ void frmAddExchange::applyDesignMetrics()
     ui->lblInfo->setMinimumHeight(qMax(tw(390), ui->lblInfo->heightForWidth(contentWidth)));
 
     ui->infoGap->changeSize(0, tw(330), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    MOD_Universe::layOutButtonStrip(tw, 75, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
+    maintenance::layOutButtonStrip(tw, 75, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
                                     *ui->cmdSave, *ui->cmdFinished);
 }
 
@@ -108,30 +106,24 @@ void frmAddExchange::Form_Load()
 
 void frmAddExchange::UpdateSaveButton()
 {
-    ui->cmdSave->setEnabled(MOD_Universe::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
+    ui->cmdSave->setEnabled(maintenance::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
 }
 
-void frmAddExchange::txtDenom_Validate(bool& Cancel)
+bool frmAddExchange::txtExRate_KeyPress(int KeyAscii)
 {
-    Q_UNUSED(Cancel);  // the focus is never held back
-    MOD_Universe::putPlaceholderIfEmpty(*ui->txtDenom);
-}
-
-void frmAddExchange::txtExRate_KeyPress(int& KeyAscii)
-{
-    MOD_Universe::exchangeRateKeyFilter(KeyAscii, ui->txtExRate->text());
+    return maintenance::exchangeRateKeyAccepted(KeyAscii, ui->txtExRate->text());
 }
 
 void frmAddExchange::cmdSave_Click()
 {
-    MOD_Universe::runGuarded(
+    ui::runGuarded(
         [this] {
             const QString name = ui->txtCountry->text();
             // An empty table has nothing to compare with.
             if (!(rsRates.isBOF() && rsRates.isEOF())) {
                 rsRates.FindCountry(name);
                 if (!rsRates.isEOF()) {
-                    MsgBox(name + u" already exists."_s);
+                    ui::MsgBox(name + u" already exists."_s);
                     return;
                 }
             }
@@ -140,7 +132,7 @@ void frmAddExchange::cmdSave_Click()
             ui->txtDenom->setText(DenominationPlaceholder);
             ui->txtExRate->clear();
         },
-        MOD_Universe::reportSaveError);
+        maintenance::reportSaveError);
 }
 
 void frmAddExchange::SaveNewRate()
@@ -151,12 +143,7 @@ void frmAddExchange::SaveNewRate()
     rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
     rsRates.SetField(MOD_Data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
     rsRates.Update();
-    MsgBox(u"The New Exchange Rate has been saved successfuly"_s);
-}
-
-void frmAddExchange::cmdFinished_Click()
-{
-    close();
+    ui::MsgBox(u"The New Exchange Rate has been saved successfuly"_s);
 }
 
 bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)
@@ -164,13 +151,13 @@ bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->imgCoins && event->type() == QEvent::Resize)
         paintCoins(*ui->imgCoins);
     if (watched == ui->txtExRate && event->type() == QEvent::KeyPress) {
-        return MOD_Universe::filterTypedKey(*ui->txtExRate, static_cast<QKeyEvent*>(event),
-                                            [this](int& KeyAscii) { txtExRate_KeyPress(KeyAscii); });
+        return ui::filterTypedKey(*ui->txtExRate, static_cast<QKeyEvent*>(event),
+                                  [this](int KeyAscii) { return txtExRate_KeyPress(KeyAscii); });
     }
     return RateDialog::eventFilter(watched, event);
 }
 
-namespace MOD_Universe {
+namespace maintenance {
 
 void showAddRates(QWidget& owner, const RefillLists& refill)
 {
@@ -184,4 +171,4 @@ void showAddRates(QWidget& owner, const RefillLists& refill)
     delete dialog;
 }
 
-} // namespace MOD_Universe
+} // namespace maintenance

@@ -15,7 +15,7 @@ namespace Ui {
 class frmAddExchange;
 }
 
-class frmAddExchange : public MOD_Universe::RateDialog {
+class frmAddExchange : public maintenance::RateDialog {
     Q_OBJECT
 
 public:
@@ -28,10 +28,9 @@ protected:
 
 private:
     void Form_Load();
-    void txtDenom_Validate(bool& Cancel);
-    void txtExRate_KeyPress(int& KeyAscii);
+    // Whether the rate box takes a typed character.
+    bool txtExRate_KeyPress(int KeyAscii);
     void cmdSave_Click();
-    void cmdFinished_Click();
     void UpdateSaveButton();
     void SaveNewRate();
     void applyDesignMetrics();

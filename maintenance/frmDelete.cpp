@@ -1,11 +1,11 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
-#include "app/Failure.h"
-#include "app/KeyInput.h"
-#include "app/MsgBox.h"
-#include "data/CountryList.h"
 #include "data/RecordStore.h"
+#include "ui/CountryList.h"
+#include "ui/Failure.h"
+#include "ui/KeyInput.h"
+#include "ui/MsgBox.h"
 
 #include <QDate>
 #include <QListWidget>
@@ -14,49 +14,45 @@
 
 using namespace Qt::StringLiterals;
 using MOD_Data::rsRates;
-using MOD_Universe::DenominationPlaceholder;
+using maintenance::DenominationPlaceholder;
 
 namespace {
 
 constexpr Qt::WindowFlags SizableDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 
-const QString DeleteCaption = u"&Delete"_s;
-const QString SaveCaption = u"&Save"_s;
-
-void showDeleteDialog(QWidget& owner, const MOD_Universe::RefillLists& refill, const QString& caption,
-                      bool editMode)
+void showDeleteDialog(QWidget& owner, const maintenance::RefillLists& refill, frmDelete::Mode mode)
 {
+    if (!maintenance::mayChangeRates())
+        return;
     // Built afresh for each opening (which fills its list), modal over the
     // main window, which may delete it with itself before exec returns.
-    QPointer<frmDelete> dialog = new frmDelete(&owner);
+    QPointer<frmDelete> dialog = new frmDelete(mode, &owner);
     dialog->setRefill(refill);
-    dialog->setActionCaption(caption);
-    MOD_Universe::blnEditMode = editMode;
     dialog->exec();
     delete dialog;
 }
 
 } // namespace
 
-frmDelete::frmDelete(QWidget* parent)
+frmDelete::frmDelete(Mode mode, QWidget* parent)
     : RateDialog(parent, SizableDialogFlags)
+    , mode_(mode)
     , ui(std::make_unique<Ui::frmDelete>())
 {
     ui->setupUi(this);
+    ui->cmdDel->setText(mode_ == Mode::Edit ? u"&Save"_s : u"&Delete"_s);
     applyDesignMetrics();
 
     connect(ui->lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
-    MOD_Data::selectFirstOnFirstArrow(*ui->lstCountries);
+    ui::selectFirstOnFirstArrow(*ui->lstCountries);
     for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate}) {
         connect(box, &QLineEdit::textChanged, this, &frmDelete::txtBox_Change);
         box->installEventFilter(this);
     }
     connect(ui->cmdDel, &QPushButton::clicked, this, &frmDelete::cmdDel_Click);
-    connect(ui->cmdFinished, &QPushButton::clicked, this, &frmDelete::cmdFinished_Click);
 
-    MOD_Universe::validateOnLeaving(*ui->txtDenom, [this](bool& Cancel) { txtDenom_Validate(Cancel); });
-    finishSetup();
+    finishSetup(*ui->txtDenom, *ui->cmdFinished);
 
     ui->lstCountries->setFocus();
     Form_Load();
@@ -67,7 +63,7 @@ frmDelete::~frmDelete() = default;
 // Places the controls as designed, measured in the dialog's font.
 void frmDelete::applyDesignMetrics()
 {
-    const MOD_Universe::TwipScale tw(*this);
+    const maintenance::TwipScale tw(*this);
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(90), tw(75));
     ui->lstCountries->setMinimumSize(tw(1695), tw(1815));
@@ -85,7 +81,7 @@ void frmDelete::applyDesignMetrics()
     ui->lblInfo->setMinimumWidth(contentWidth);
     ui->lblInfo->setMinimumHeight(qMax(tw(375), ui->lblInfo->heightForWidth(contentWidth)));
     ui->infoGap->changeSize(0, tw(225), QSizePolicy::Minimum, QSizePolicy::Fixed);
-    MOD_Universe::layOutButtonStrip(tw, 105, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
+    maintenance::layOutButtonStrip(tw, 105, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
                                     *ui->cmdDel, *ui->cmdFinished);
 
     // Opens at the designed size, which is also the smallest it can be made.
@@ -99,27 +95,20 @@ void frmDelete::Form_Load()
     ui->txtDenom->setText(DenominationPlaceholder);
 }
 
-void frmDelete::setActionCaption(const QString& caption)
-{
-    ui->cmdDel->setText(caption);
-}
-
 void frmDelete::LoadCountryList()
 {
     // An empty table empties the list too: it must not offer a deleted name.
     QStringList names;
-    MOD_Universe::runGuarded([&names] { MOD_Data::readCountries(names); },
-                             [](long number, const QString& description) {
-                                 MOD_Universe::reportFailure(u"The list of countries could not be read."_s, number,
-                                                             description);
-                             });
-    MOD_Data::fillSortedList(*ui->lstCountries, names);
+    ui::runGuarded([&names] { ui::readCountries(names); }, [](long number, const QString& description) {
+        ui::reportFailure(u"The list of countries could not be read."_s, number, description);
+    });
+    ui::fillSortedList(*ui->lstCountries, names);
     selectedCountry_.reset();
 }
 
 void frmDelete::UpdateDelButton()
 {
-    ui->cmdDel->setEnabled(MOD_Universe::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
+    ui->cmdDel->setEnabled(maintenance::rateBoxesFilled(ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()));
 }
 
 void frmDelete::lstCountries_Click()
@@ -128,7 +117,7 @@ void frmDelete::lstCountries_Click()
     if (selected.isEmpty())
         return;  // a refill clears the selection without a choice being made
     const QString name = selected.first()->text();
-    MOD_Data::showChosenRow(
+    ui::showChosenRow(
         name,
         [this] {
             // Read all three before showing any, so a failure leaves no mixture.
@@ -146,55 +135,47 @@ void frmDelete::lstCountries_Click()
 
 void frmDelete::txtBox_Click()
 {
-    if (!MOD_Universe::blnEditMode)
+    if (mode_ == Mode::Delete)
         ui->lstCountries->setFocus(Qt::MouseFocusReason);
 }
 
 void frmDelete::txtBox_Change()
 {
-    if (MOD_Universe::blnEditMode)
+    if (mode_ == Mode::Edit)
         UpdateDelButton();
-}
-
-void frmDelete::txtDenom_Validate(bool& Cancel)
-{
-    Q_UNUSED(Cancel);  // the focus is never held back
-    MOD_Universe::putPlaceholderIfEmpty(*ui->txtDenom);
 }
 
 void frmDelete::cmdDel_Click()
 {
-    // The caption, set by the menu handler, tells the two commands apart.
-    const QString caption = ui->cmdDel->text();
-    if (caption == DeleteCaption)
-        DeleteRate();
-    else if (caption == SaveCaption)
+    if (mode_ == Mode::Edit)
         SaveRate();
+    else
+        DeleteRate();
 }
 
 void frmDelete::DeleteRate()
 {
     // The name comes from the box, which may have been typed into.
     const QString name = ui->txtCountry->text();
-    if (MsgBox(u"Are you sure you want to delete "_s + name + u"?"_s, MsgBoxButtons::YesNo, MsgBoxIcon::None,
-               u"Confirm Delete"_s)
-        != MsgBoxResult::Yes)
+    if (ui::MsgBox(u"Are you sure you want to delete "_s + name + u"?"_s, ui::MsgBoxButtons::YesNo,
+                   ui::MsgBoxIcon::None, u"Confirm Delete"_s)
+        != ui::MsgBoxResult::Yes)
         return;
 
     bool deleted = false;
-    MOD_Universe::runGuarded(
+    ui::runGuarded(
         [&name, &deleted] {
             rsRates.FindCountry(name);
             if (rsRates.isEOF()) {
-                MsgBox(u"\"%1\" is not in the rates table, so nothing was deleted."_s.arg(name), MsgBoxButtons::OK,
-                       MsgBoxIcon::Exclamation);
+                ui::MsgBox(u"\"%1\" is not in the rates table, so nothing was deleted."_s.arg(name),
+                           ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
                 return;
             }
             rsRates.Delete();
             deleted = true;
             rsRates.Update();
         },
-        [](long number, const QString& description) { MOD_Universe::reportSaveError(number, description); });
+        [](long number, const QString& description) { maintenance::reportSaveError(number, description); });
     if (!deleted)
         return;
 
@@ -208,8 +189,8 @@ void frmDelete::DeleteRate()
 void frmDelete::SaveRate()
 {
     if (!selectedCountry_) {
-        MsgBox(u"Choose the country to change from the list first. Nothing was saved."_s, MsgBoxButtons::OK,
-               MsgBoxIcon::Exclamation);
+        ui::MsgBox(u"Choose the country to change from the list first. Nothing was saved."_s, ui::MsgBoxButtons::OK,
+                   ui::MsgBoxIcon::Exclamation);
         return;
     }
     const QString original = *selectedCountry_;
@@ -217,13 +198,13 @@ void frmDelete::SaveRate()
 
     bool saved = false;
     bool gone = false;
-    MOD_Universe::runGuarded(
+    ui::runGuarded(
         [&] {
             // Two rows with one name would leave one of them unreachable.
             if (name != original) {
                 rsRates.FindCountry(name);
                 if (!rsRates.isEOF()) {
-                    MsgBox(name + u" already exists."_s);
+                    ui::MsgBox(name + u" already exists."_s);
                     return;
                 }
             }
@@ -231,8 +212,8 @@ void frmDelete::SaveRate()
             rsRates.FindCountry(original);
             if (rsRates.isEOF()) {
                 gone = true;
-                MsgBox(u"\"%1\" is no longer in the rates table, so nothing was saved."_s.arg(original),
-                       MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
+                ui::MsgBox(u"\"%1\" is no longer in the rates table, so nothing was saved."_s.arg(original),
+                           ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
                 return;
             }
             rsRates.SetField(MOD_Data::FieldCountry, name);
@@ -242,7 +223,7 @@ void frmDelete::SaveRate()
             rsRates.Update();
             saved = true;
         },
-        MOD_Universe::reportSaveError);
+        maintenance::reportSaveError);
     if (gone)
         LoadCountryList();
     if (!saved)
@@ -255,11 +236,6 @@ void frmDelete::SaveRate()
     UpdateDelButton();
 }
 
-void frmDelete::cmdFinished_Click()
-{
-    close();
-}
-
 bool frmDelete::eventFilter(QObject* watched, QEvent* event)
 {
     const bool box = watched == ui->txtCountry || watched == ui->txtDenom || watched == ui->txtExRate;
@@ -269,20 +245,16 @@ bool frmDelete::eventFilter(QObject* watched, QEvent* event)
     return RateDialog::eventFilter(watched, event);
 }
 
-namespace MOD_Universe {
+namespace maintenance {
 
 void showDeleteRates(QWidget& owner, const RefillLists& refill)
 {
-    if (!mayChangeRates())
-        return;
-    showDeleteDialog(owner, refill, DeleteCaption, false);
+    showDeleteDialog(owner, refill, frmDelete::Mode::Delete);
 }
 
 void showEditRates(QWidget& owner, const RefillLists& refill)
 {
-    if (!mayChangeRates())
-        return;
-    showDeleteDialog(owner, refill, SaveCaption, true);
+    showDeleteDialog(owner, refill, frmDelete::Mode::Edit);
 }
 
-} // namespace MOD_Universe
+} // namespace maintenance

@@ -1,9 +1,10 @@
 #include "maintenance/frmImportRates.h"
 #include "ui_frmImportRates.h"
 
-#include "app/Placement.h"
-#include "app/UserSettings.h"
 #include "data/NumberText.h"
+#include "ui/Placement.h"
+#include "ui/RateFileWords.h"
+#include "ui/UserSettings.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -12,10 +13,10 @@
 #include <QStyle>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::MatchKind;
-using MOD_Data::RateChange;
+using ratefiles::MatchKind;
+using ratefiles::RateChange;
 
-static_assert(frmImportRates::ColCountry == MOD_Universe::TickTable::TickColumn);
+static_assert(frmImportRates::ColCountry == maintenance::TickTable::TickColumn);
 
 namespace {
 
@@ -28,7 +29,7 @@ const QString SizeKey = u"Size"_s;
 
 QString rateText(double rate)
 {
-    return MOD_Universe::numberText(rate);
+    return data::numberText(rate);
 }
 
 QString changeText(const RateChange& change)
@@ -60,7 +61,7 @@ QTableWidgetItem* cell(const QString& text, Qt::Alignment align = Qt::AlignLeft 
 
 } // namespace
 
-frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::ImportPlan& plan, QWidget* parent)
+frmImportRates::frmImportRates(const ratefiles::RateFile& file, const ratefiles::ImportPlan& plan, QWidget* parent)
     : QDialog(parent)
     , ui(std::make_unique<Ui::frmImportRates>())
     , changes_(plan.changes)
@@ -74,12 +75,12 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
 
     // The labels have no accessible names of their own, so a screen reader reads their text.
     ui->lblFile->setText(u"File: %1, %2"_s.arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()),
-                                               MOD_Data::formatName(file.format)));
-    const QString period = MOD_Data::periodText(file);
+                                               ui::formatName(file.format)));
+    const QString period = ui::periodText(file);
     ui->lblPeriod->setText(period.isEmpty() ? u"Rates as of the date given on each row"_s
                                             : u"Rates of %1"_s.arg(period));
     ui->lblSkipped->setVisible(!plan.skipped.isEmpty());
-    ui->lblSkipped->setText(u"Left out:\n"_s + firstSkipped(plan.skipped).join(u'\n'));
+    ui->lblSkipped->setText(u"Left out:\n"_s + maintenance::firstSkipped(plan.skipped).join(u'\n'));
 
     fillTable();
 
@@ -93,9 +94,9 @@ frmImportRates::frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::I
     const int rowHeight = tblChanges->verticalHeader()->defaultSectionSize();
     tblChanges->setMinimumHeight(tblChanges->horizontalHeader()->sizeHint().height() + MinimumRows * rowHeight
                                  + 2 * tblChanges->frameWidth());
-    const QSize saved = MOD_Universe::UserSettings(PreviewGroup).value(SizeKey).toSize();
-    resize((saved.isEmpty() ? preferredSize() : saved).boundedTo(MOD_Universe::largestOnScreen(*this)));
-    MOD_Universe::centreOnScreenWhenShown(*this);
+    const QSize saved = ui::UserSettings(PreviewGroup).value(SizeKey).toSize();
+    resize((saved.isEmpty() ? preferredSize() : saved).boundedTo(ui::largestOnScreen(*this)));
+    ui::centreOnScreenWhenShown(*this);
 }
 
 frmImportRates::~frmImportRates() = default;
@@ -120,9 +121,9 @@ void frmImportRates::fillTable()
         tblChanges->setItem(row, ColCountry, country);
         tblChanges->setItem(row, ColUnit, cell(change.unit));
         tblChanges->setItem(row, ColCurrent, cell(change.isNew() ? QString() : rateText(change.currentRate), right));
-        tblChanges->setItem(row, ColCurrentDate, cell(MOD_Data::dateText(change.currentDate)));
+        tblChanges->setItem(row, ColCurrentDate, cell(ui::dateText(change.currentDate)));
         tblChanges->setItem(row, ColNew, cell(rateText(change.newRate), right));
-        tblChanges->setItem(row, ColNewDate, cell(MOD_Data::dateText(change.newDate)));
+        tblChanges->setItem(row, ColNewDate, cell(ui::dateText(change.newDate)));
         auto* percent = cell(changeText(change), right);
         if (change.bigChange()) {
             // Marked by a sign and weight, not by colour alone.
@@ -168,7 +169,7 @@ void frmImportRates::showEvent(QShowEvent* event)
 void frmImportRates::done(int r)
 {
     if (isVisible() && size() != shownSize_) {
-        MOD_Universe::UserSettings(PreviewGroup).setValue(SizeKey, size());
+        ui::UserSettings(PreviewGroup).setValue(SizeKey, size());
     }
     QDialog::done(r);
 }
@@ -234,6 +235,8 @@ void frmImportRates::updateCount()
     cmdImport->setEnabled(ticked > 0);
 }
 
+namespace maintenance {
+
 QStringList firstSkipped(const QStringList& skipped)
 {
     constexpr qsizetype MostShown = 10;
@@ -243,8 +246,8 @@ QStringList firstSkipped(const QStringList& skipped)
     return lines;
 }
 
-std::optional<std::vector<RateChange>> showImportRates(QWidget* owner, const MOD_Data::RateFile& file,
-                                                       const MOD_Data::ImportPlan& plan)
+std::optional<std::vector<RateChange>> showImportRates(QWidget* owner, const ratefiles::RateFile& file,
+                                                       const ratefiles::ImportPlan& plan)
 {
     QPointer<frmImportRates> dialog = new frmImportRates(file, plan, owner);
     const int result = dialog->exec();
@@ -254,3 +257,5 @@ std::optional<std::vector<RateChange>> showImportRates(QWidget* owner, const MOD
     delete dialog;
     return ticked;
 }
+
+} // namespace maintenance

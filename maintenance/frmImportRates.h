@@ -6,8 +6,8 @@
 // the close box return nothing. It opens centred, sized for twenty rows where
 // the screen has room, and reopens at the size the user last gave it.
 
-#include "data/RateImport.h"
 #include "maintenance/TickTable.h"
+#include "ratefiles/RateImportPlan.h"
 
 #include <QDialog>
 
@@ -29,14 +29,14 @@ public:
     // Columns of tblChanges; the tick box sits in the country's cell.
     enum Column { ColCountry, ColUnit, ColCurrent, ColCurrentDate, ColNew, ColNewDate, ColChange, ColMatch, ColCount };
 
-    frmImportRates(const MOD_Data::RateFile& file, const MOD_Data::ImportPlan& plan, QWidget* parent = nullptr);
+    frmImportRates(const ratefiles::RateFile& file, const ratefiles::ImportPlan& plan, QWidget* parent = nullptr);
     ~frmImportRates() override;
 
     // The plan's changes with the ticks as they stand, and only the ticked ones.
-    std::vector<MOD_Data::RateChange> changes() const;
-    std::vector<MOD_Data::RateChange> tickedChanges() const;
+    std::vector<ratefiles::RateChange> changes() const;
+    std::vector<ratefiles::RateChange> tickedChanges() const;
 
-    MOD_Universe::TickTable* tblChanges = nullptr;
+    maintenance::TickTable* tblChanges = nullptr;
     QPushButton* cmdTickAll = nullptr;
     QPushButton* cmdUntickAll = nullptr;
     QPushButton* cmdImport = nullptr;
@@ -60,9 +60,11 @@ private:
     QSize preferredSize() const;
 
     std::unique_ptr<Ui::frmImportRates> ui;
-    std::vector<MOD_Data::RateChange> changes_;
+    std::vector<ratefiles::RateChange> changes_;
     QSize shownSize_;  // saved again only when the user changed it
 };
+
+namespace maintenance {
 
 // The first rows left out, and how many more there are: a file of thousands
 // must not make a box or a label taller than the screen.
@@ -70,5 +72,7 @@ QStringList firstSkipped(const QStringList& skipped);
 
 // Shows the preview modal over owner. Returns the ticked changes (at least one:
 // Import is enabled only while one is ticked), or nothing when cancelled.
-std::optional<std::vector<MOD_Data::RateChange>> showImportRates(QWidget* owner, const MOD_Data::RateFile& file,
-                                                                 const MOD_Data::ImportPlan& plan);
+std::optional<std::vector<ratefiles::RateChange>> showImportRates(QWidget* owner, const ratefiles::RateFile& file,
+                                                                 const ratefiles::ImportPlan& plan);
+
+} // namespace maintenance

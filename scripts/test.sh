@@ -24,6 +24,10 @@ power_cuts() {
     awk '{ print; n += $5 } END { print "[ power    ] " n " cuts in all" }'
 }
 
+# Includes run only downwards between the product folders, without cycles.
+stage "layers"
+scripts/check-layers.sh
+
 stage "build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300
@@ -39,10 +43,10 @@ UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir build-asan --output-on-failure --parallel "$jobs" --timeout 300
 power_cuts build-asan
 
-# The two fuzzers for a bounded time each: the number text for 60 s, then the
-# rate-file readers for FUZZ_RATEIMPORT_SECONDS (30 s by default). A failing
-# input lands in fuzz/regressions/ or fuzz/regressions-rateimport/, which
-# arithmetic_tests and import_tests replay from then on.
+# The two fuzzers for a bounded time each, side by side: the number text for
+# 60 s and the rate-file readers for FUZZ_RATEIMPORT_SECONDS (30 s by default).
+# A failing input lands in fuzz/regressions/ or fuzz/regressions-rateimport/,
+# which arithmetic_tests and import_tests replay from then on.
 stage "fuzz (number text 60 s, rate files ${FUZZ_RATEIMPORT_SECONDS:-30} s)"
 fuzz/run.sh 60
 

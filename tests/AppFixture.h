@@ -5,7 +5,6 @@
 // windows' controls found by object name; and, for the maintenance dialogs,
 // helpers to drive them from the event loop their modal runs.
 
-#include "app/MsgBox.h"
 #include "app/Universe.h"
 #include "app/frmSplash.h"
 #include "calculator/frmHUD.h"
@@ -14,6 +13,7 @@
 #include "maintenance/Maintenance.h"
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
+#include "ui/MsgBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -131,14 +131,14 @@ protected:
         ASSERT_TRUE(dir.isValid());
         MOD_Data::setProgramFolder(dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-        MOD_Universe::strConvertTo.clear();
-        MOD_Universe::strConvertFrom.clear();
+        MOD_Universe::strFromCountry.clear();
+        MOD_Universe::strToCountry.clear();
         MOD_Universe::dblCom = 0;
-        setMsgBoxHandler([this](const MsgBoxRequest& r) {
+        ui::setMsgBoxHandler([this](const ui::MsgBoxRequest& r) {
             messages.push_back(r);
             if (answers.empty())
-                return r.buttons == MsgBoxButtons::YesNo ? MsgBoxResult::Yes : MsgBoxResult::OK;
-            const MsgBoxResult a = answers.front();
+                return r.buttons == ui::MsgBoxButtons::YesNo ? ui::MsgBoxResult::Yes : ui::MsgBoxResult::OK;
+            const ui::MsgBoxResult a = answers.front();
             answers.pop_front();
             return a;
         });
@@ -153,7 +153,7 @@ protected:
             delete w;
         MOD_Data::rsRates.Close();
         MOD_Data::cnRates.Close();
-        setMsgBoxHandler({});
+        ui::setMsgBoxHandler({});
         QCoreApplication::processEvents();
     }
 
@@ -190,8 +190,8 @@ protected:
     }
 
     QTemporaryDir dir;
-    std::vector<MsgBoxRequest> messages;
-    std::deque<MsgBoxResult> answers;
+    std::vector<ui::MsgBoxRequest> messages;
+    std::deque<ui::MsgBoxResult> answers;
 };
 
 } // namespace AppFixture
@@ -273,7 +273,6 @@ protected:
     void SetUp() override
     {
         ProgramTest::SetUp();
-        MOD_Universe::blnEditMode = false;
     }
 
     // Starts the program as Main does, on a file holding rows (none: no file at all).
@@ -349,7 +348,7 @@ protected:
     std::vector<std::string> prompts() const
     {
         std::vector<std::string> texts;
-        for (const MsgBoxRequest& r : messages)
+        for (const ui::MsgBoxRequest& r : messages)
             texts.push_back(str(r.prompt));
         return texts;
     }
@@ -357,7 +356,7 @@ protected:
     int countOf(const QString& prompt) const
     {
         int n = 0;
-        for (const MsgBoxRequest& r : messages)
+        for (const ui::MsgBoxRequest& r : messages)
             n += r.prompt == prompt ? 1 : 0;
         return n;
     }
@@ -367,7 +366,7 @@ inline const QString FillListsFailed = QStringLiteral("There were errors while t
 
 // Checks a failure report line by line: the fixed first two lines, the number,
 // and a description of the store's own.
-inline void expectFailureReport(const MsgBoxRequest& r, const QString& firstLine, long number)
+inline void expectFailureReport(const ui::MsgBoxRequest& r, const QString& firstLine, long number)
 {
     const QStringList lines = r.prompt.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4) << str(r.prompt);
@@ -378,11 +377,11 @@ inline void expectFailureReport(const MsgBoxRequest& r, const QString& firstLine
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("ERROR  :")) && lines[3].size() > 8) << str(lines[3]);
 }
 
-inline void expectSaveError(const MsgBoxRequest& r, long number)
+inline void expectSaveError(const ui::MsgBoxRequest& r, long number)
 {
     EXPECT_EQ(str(r.title), "Save Error");
-    EXPECT_EQ(r.icon, MsgBoxIcon::Critical);
-    EXPECT_EQ(r.buttons, MsgBoxButtons::OK);
+    EXPECT_EQ(r.icon, ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(r.buttons, ui::MsgBoxButtons::OK);
     expectFailureReport(r, QStringLiteral("There was a problem saving the data."), number);
 }
 

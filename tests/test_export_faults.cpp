@@ -4,7 +4,7 @@
 
 #include "StoreFixtures.h"
 
-#include "data/RateImport.h"
+#include "ratefiles/RateExport.h"
 
 #include <QDir>
 
@@ -70,21 +70,21 @@ TEST_P(ExportOntoATinyDisk, keepsTheOldExportAndSaysWhy)
 {
     const TinyDisk& c = GetParam();
     const QString path = mnt + u"/rates.csv"_s;
-    ASSERT_EQ(MOD_Data::writeExportFile(path, manyRates(40)), QString());
+    ASSERT_EQ(ratefiles::writeExportFile(path, manyRates(40)), QString());
     const QByteArray old = StoreFixtures::fileBytes(path);
     StoreFixtures::writeBytes(mnt + u"/fill"_s, QByteArray(freeBytes(mnt) - c.leftFree, '\0'));
     ASSERT_EQ(freeBytes(mnt), c.leftFree);
     const std::vector<MOD_Data::RateRow> rows = manyRates(300);
-    ASSERT_GT(MOD_Data::exportCsv(rows).size(), c.leftFree);
+    ASSERT_GT(ratefiles::exportCsv(rows).size(), c.leftFree);
 
     QString error;
     if (c.folderReadOnly) {
         ASSERT_EQ(::chmod(QFile::encodeName(path).constData(), 0666), 0);
         ASSERT_EQ(::chmod(QFile::encodeName(mnt).constData(), 0555), 0);
         const StoreFixtures::ModesApply modes;
-        error = MOD_Data::writeExportFile(path, rows);
+        error = ratefiles::writeExportFile(path, rows);
     } else {
-        error = MOD_Data::writeExportFile(path, rows);
+        error = ratefiles::writeExportFile(path, rows);
     }
 
     EXPECT_EQ(StoreFixtures::fileBytes(path).toStdString(), old.toStdString());

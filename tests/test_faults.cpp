@@ -1,6 +1,8 @@
 // The store under faults: a writer killed at random moments, a file this
-// process cannot write, another writer holding the lock.
+// process cannot write, another writer holding the lock, what a failed write
+// reports, and a value SQLite refuses to bind.
 
+#include "data/RateWrites.h"
 #include "tests/StoreFixtures.h"
 
 #include <QCoreApplication>
@@ -9,8 +11,10 @@
 #include <QFileInfo>
 #include <QProcess>
 
+#include <functional>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -262,6 +266,127 @@ TEST_F(StoreTest, aWriteWhileAnotherWriterHoldsTheLockFailsCleanlyAndSucceedsOnc
               (QStringList{QStringLiteral("Japan"), QStringLiteral("Yen"), QStringLiteral("190")}));
     EXPECT_EQ(StoreFixtures::integrityCheck(path()).toStdString(), "ok");
 }
+
+// ------------------------------------------------ what a failed write reports
+
+struct StoreCall {
+    const char* name;
+    std::function<void(const QString& path, Connection& cn, Recordset& rs)> call;
+    ErrorValue expected;
+    friend void PrintTo(const StoreCall& c, std::ostream* os) { *os << c.name; }
+};
+
+class FailedCall : public StoreTest, public ::testing::WithParamInterface<StoreCall> {};
+
+// A write that fails is a failed write, though it shows users the number of a
+// file that cannot be opened; only opening reports the latter, so start-up can
+// tell the two apart.
+TEST_P(FailedCall, reportsItsOwnValueWithTheNumberUsersKnow)
+{
+    const ShortBusyTimeout wait;
+    createAndOpen();
+    std::optional<ErrorValue> value;
+    try {
+        GetParam().call(path(), cn, rs);
+    } catch (const DbError& e) {
+        value = e.Value();
+        EXPECT_EQ(e.Number(), -2147467259L);
+    }
+    ASSERT_TRUE(value.has_value()) << "nothing was thrown";
+    EXPECT_EQ(value->id, GetParam().expected.id);
+}
+
+void setJapanRateWhileLocked(const QString& path, Connection&, Recordset& rs)
+{
+    StoreFixtures::WriteLock lock(path);
+    rs.FindCountry(QStringLiteral("Japan"));
+    rs.SetField(FieldRate, QStringLiteral("190"));
+    rs.Update();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Store, FailedCall,
+    ::testing::Values(
+        StoreCall{"addAnExistingCountry",
+                  [](const QString&, Connection&, Recordset& rs) {
+                      rs.AddNew();
+                      rs.SetField(FieldCountry, QStringLiteral("Japan"));
+                      rs.SetField(FieldRate, QStringLiteral("2"));
+                      rs.Update();
+                  },
+                  Err::WriteFailed},
+        StoreCall{"renameToAnExistingCountry",
+                  [](const QString&, Connection&, Recordset& rs) {
+                      rs.FindCountry(QStringLiteral("Japan"));
+                      rs.SetField(FieldCountry, QStringLiteral("France"));
+                      rs.Update();
+                  },
+                  Err::WriteFailed},
+        StoreCall{"editWhileLocked", setJapanRateWhileLocked, Err::WriteFailed},
+        StoreCall{"deleteWhileLocked",
+                  [](const QString& path, Connection&, Recordset& rs) {
+                      StoreFixtures::WriteLock lock(path);
+                      rs.FindCountry(QStringLiteral("France"));
+                      rs.Delete();
+                  },
+                  Err::WriteFailed},
+        StoreCall{"importARowThatIsGone",
+                  [](const QString&, Connection& cn, Recordset&) {
+                      applyRateWrites(cn, {RateWrite{QStringLiteral("Atlantis"), QString(), 2.0, {}, false}});
+                  },
+                  Err::WriteFailed},
+        StoreCall{"createOverAnExistingFile",
+                  [](const QString& path, Connection&, Recordset&) { createRatesFile(path, sampleRows()); },
+                  Err::WriteFailed},
+        StoreCall{"openAMissingFile",
+                  [](const QString& path, Connection& cn, Recordset&) { cn.Open(path + QStringLiteral(".gone")); },
+                  Err::CannotOpen}),
+    [](const ::testing::TestParamInfo<StoreCall>& info) { return std::string(info.param.name); });
+
+// ------------------------------------------------ a value SQLite will not bind
+
+struct UnitWrite {
+    const char* name;
+    std::function<void(Connection& cn, Recordset& rs, const QString& unit)> write;
+    friend void PrintTo(const UnitWrite& w, std::ostream* os) { *os << w.name; }
+};
+
+class RefusedBind : public StoreTest, public ::testing::WithParamInterface<UnitWrite> {};
+
+// A value SQLite refuses to bind (here one over the connection's length
+// limit) fails the write; left unbound, it would be stored as NULL.
+TEST_P(RefusedBind, failsTheWriteAndLeavesTheTableAsItWas)
+{
+    createAndOpen();
+    const QStringList before = StoreFixtures::dumpTable(path());
+    // Every row fits in 40 bytes; a unit of twenty euro signs, 60 bytes, does not.
+    sqlite3_limit(cn.handle(), SQLITE_LIMIT_LENGTH, 40);
+    const QString unit(20, QChar(0x20AC));
+    EXPECT_NE(errorNumber([&] { GetParam().write(cn, rs, unit); }), 0);
+    EXPECT_EQ(StoreFixtures::dumpTable(path()), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Store, RefusedBind,
+    ::testing::Values(UnitWrite{"edit",
+                                [](Connection&, Recordset& rs, const QString& unit) {
+                                    rs.FindCountry(QStringLiteral("Japan"));
+                                    rs.SetField(FieldUnit, unit);
+                                    rs.Update();
+                                }},
+                      UnitWrite{"addNew",
+                                [](Connection&, Recordset& rs, const QString& unit) {
+                                    rs.AddNew();
+                                    rs.SetField(FieldCountry, QStringLiteral("Newland"));
+                                    rs.SetField(FieldUnit, unit);
+                                    rs.SetField(FieldRate, QStringLiteral("2"));
+                                    rs.Update();
+                                }},
+                      UnitWrite{"importANewRow",
+                                [](Connection& cn, Recordset&, const QString& unit) {
+                                    applyRateWrites(cn, {RateWrite{QStringLiteral("Newland"), unit, 2.0, {}, true}});
+                                }}),
+    [](const ::testing::TestParamInfo<UnitWrite>& info) { return std::string(info.param.name); });
 
 } // namespace
 

@@ -31,15 +31,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The report of a failed write: four lines, the number and the store's words.
-void expectWriteFailure(const MsgBoxRequest& r, const char* words)
+void expectWriteFailure(const ui::MsgBoxRequest& r, const char* words)
 {
     const QStringList lines = r.prompt.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4) << str(r.prompt);
     EXPECT_EQ(str(lines[2]), "ERROR #: -2147467259");
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("ERROR  :"))) << str(lines[3]);
     EXPECT_TRUE(lines[3].contains(QString::fromLatin1(words))) << str(lines[3]);
-    EXPECT_EQ(r.icon, MsgBoxIcon::Critical);
-    EXPECT_EQ(r.buttons, MsgBoxButtons::OK);
+    EXPECT_EQ(r.icon, ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(r.buttons, ui::MsgBoxButtons::OK);
 }
 
 class UnwritableRates : public MaintenanceTest {

@@ -97,7 +97,7 @@ TEST_P(DamagedRatesFile, givesTheConnectionDialogAndIsLeftExactlyAsItWas)
     EXPECT_TRUE(messages[0].prompt.startsWith(expected)) << messages[0].prompt.toStdString();
     EXPECT_GT(messages[0].prompt.size(), expected.size()) << "the description says what is wrong";
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
     EXPECT_TRUE(hud.isVisible());

@@ -3,7 +3,7 @@
 #include "AppFixture.h"
 #include "calculator/FigureLabel.h"
 
-#include "data/Database.h"
+#include "app/Database.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -368,7 +368,7 @@ TEST_F(MainWindowTest, menuBarLayout)
         QStringLiteral("&Help"), QStringLiteral("&About Tallyvane "), QStringLiteral("-"),
         QStringLiteral("&Visit Fernwick "), QStringLiteral("Visit &Community "), QStringLiteral("&E-Mail "),
         QStringLiteral("-"), QStringLiteral("Exchange &Rates "), QStringLiteral(">&Inland Revenue (UK)"),
-        QStringLiteral(">") + MOD_Universe::ratesSiteMenuCaption()};
+        QStringLiteral(">") + info::ratesSiteMenuCaption()};
     EXPECT_EQ(items, expected);
 }
 
@@ -675,7 +675,7 @@ TEST_F(MainWindowTest, aLookupThatFailsEmptiesItsSideAndReportsTheFailure)
     ASSERT_EQ(lines.size(), 4) << messages[0].prompt.toStdString();
     EXPECT_EQ(lines[0], QStringLiteral("The rate of \"Twoland\" could not be read."));
     EXPECT_EQ(lines[2], QStringLiteral("ERROR #: %1").arg(MOD_Data::Err::ObjectClosed));
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Exclamation);
     EXPECT_TRUE(c.txtExchangeRate[1]->text().isEmpty());
     EXPECT_TRUE(c.txtDenomination[1]->text().isEmpty());
     EXPECT_FALSE(c.cmdCalculate->isEnabled());

@@ -1,11 +1,15 @@
 // Rates from files: the CSV reader, every file format (download-shaped files in
 // tests/data/import), the matching of file rows to the table, the export and its
 // round trip, bad files, the preview dialog's ticks, and the fuzz inputs replayed.
-#include "data/Csv.h"
-#include "data/RateImport.h"
 #include "fuzz/rateimport_check.h"
-#include "tests/FuzzReplay.h"
 #include "maintenance/frmImportRates.h"
+#include "ratefiles/Csv.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportNames.h"
+#include "ratefiles/RateImportPlan.h"
+#include "tests/FuzzReplay.h"
+#include "ui/RateFileWords.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -24,6 +28,8 @@
 
 using namespace Qt::StringLiterals;
 using namespace MOD_Data;
+using namespace ratefiles;
+using ui::periodText;
 
 namespace {
 
@@ -965,7 +971,7 @@ TEST_F(ImportPreviewTest, importReturnsTheTickedChangesAndCancelNothing)
         toggle(*dialog, 2);
         QTest::mouseClick(dialog->cmdImport, Qt::LeftButton);
     });
-    const auto ticked = showImportRates(nullptr, file(), plan());
+    const auto ticked = maintenance::showImportRates(nullptr, file(), plan());
     ASSERT_TRUE(ticked.has_value());
     EXPECT_EQ(names(*ticked), (std::vector<std::string>{"France", "Holland", "Ecuador"}));
 
@@ -974,7 +980,7 @@ TEST_F(ImportPreviewTest, importReturnsTheTickedChangesAndCancelNothing)
         ASSERT_TRUE(dialog);
         QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
     });
-    EXPECT_FALSE(showImportRates(nullptr, file(), plan()).has_value());
+    EXPECT_FALSE(maintenance::showImportRates(nullptr, file(), plan()).has_value());
 }
 
 // ------------------------------------------------------------------ fuzz inputs

@@ -5,12 +5,14 @@
 #include "AppFixture.h"
 #include "StoreFixtures.h"
 
-#include "app/FileDialog.h"
 #include "data/NumberText.h"
-#include "data/RateImport.h"
 #include "data/RateWrites.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/frmImportRates.h"
+#include "ratefiles/RateExport.h"
+#include "ratefiles/RateImportPlan.h"
+#include "ui/FileDialog.h"
+#include "ui/RateFileWords.h"
 
 #include <QDate>
 #include <QDir>
@@ -62,7 +64,7 @@ std::vector<std::string> rowsOf(const QString& path)
     connection.Open(path);
     std::vector<std::string> rows;
     for (const MOD_Data::RateRow& r : MOD_Data::readAllRates(connection))
-        rows.push_back(str(u"%1|%2|%3|%4"_s.arg(r.country, r.unit, MOD_Universe::numberText(r.rate),
+        rows.push_back(str(u"%1|%2|%3|%4"_s.arg(r.country, r.unit, data::numberText(r.rate),
                                                  r.updated.toString(Qt::ISODate))));
     return rows;
 }
@@ -72,18 +74,18 @@ protected:
     void SetUp() override
     {
         MaintenanceTest::SetUp();
-        MOD_Universe::forgetRateFileFolders();
-        setOpenFileNameHandler([this](const FileDialogRequest& r) { return answerFileDialog(r); });
-        setSaveFileNameHandler([this](const FileDialogRequest& r) { return answerFileDialog(r); });
+        maintenance::forgetRateFileFolders();
+        ui::setOpenFileNameHandler([this](const ui::FileDialogRequest& r) { return answerFileDialog(r); });
+        ui::setSaveFileNameHandler([this](const ui::FileDialogRequest& r) { return answerFileDialog(r); });
     }
     void TearDown() override
     {
-        setOpenFileNameHandler({});
-        setSaveFileNameHandler({});
+        ui::setOpenFileNameHandler({});
+        ui::setSaveFileNameHandler({});
         MaintenanceTest::TearDown();
     }
 
-    QString answerFileDialog(const FileDialogRequest& r)
+    QString answerFileDialog(const ui::FileDialogRequest& r)
     {
         fileRequests.push_back(r);
         if (fileAnswers.empty())
@@ -133,7 +135,7 @@ protected:
 
     static void clickImport(frmImportRates& d) { QTest::mouseClick(d.cmdImport, Qt::LeftButton); }
 
-    std::vector<FileDialogRequest> fileRequests;
+    std::vector<ui::FileDialogRequest> fileRequests;
     std::deque<QString> fileAnswers;
 };
 
@@ -193,7 +195,7 @@ TEST_F(ImportExportTest, aMonthlyFileUpdatesTheTableAndTheChosenSidesBoxes)
     const QString path = writeFile(u"exrates-monthly-0120.csv"_s, ukMonthCsv());
     std::vector<std::string> offered;
     EXPECT_TRUE(importThroughMenu(path, [&offered](frmImportRates& d) {
-        for (const MOD_Data::RateChange& c : d.changes())
+        for (const ratefiles::RateChange& c : d.changes())
             offered.push_back(str(c.country) + (c.ticked ? "+" : "-"));
         clickImport(d);
     }));
@@ -281,7 +283,7 @@ TEST_P(FailedImport, leavesTheTableAsItWasAndShowsTheSaveError)
     EXPECT_EQ(StoreFixtures::integrityCheck(dbPath()).toStdString(), "ok");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(str(messages[0].title), "Save Error");
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
     EXPECT_TRUE(messages[0].prompt.startsWith(u"There was a problem saving the data.\r\n"_s)) << str(messages[0].prompt);
     EXPECT_TRUE(messages[0].prompt.contains(u"\r\nERROR #: "_s)) << str(messages[0].prompt);
     // The side still shows the rate the table holds.
@@ -313,7 +315,7 @@ TEST_F(ImportExportTest, aBadFileIsNamedWithItsLineAndNothingIsWritten)
                                                      "Japan,Yen,not a number,2020-01-01\r\n");
     EXPECT_FALSE(importThroughMenu(path));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Exclamation);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Exclamation);
     EXPECT_EQ(str(messages[0].title), "Import Rates");
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path))) << str(messages[0].prompt);
     EXPECT_TRUE(messages[0].prompt.contains(u"line 3"_s)) << str(messages[0].prompt);
@@ -361,7 +363,7 @@ TEST_F(ImportExportTest, anExportReadBackProposesNothing)
     exportThroughMenu(path);
     ASSERT_EQ(fileRequests.size(), 1u);
     EXPECT_EQ(QFileInfo(fileRequests[0].path).fileName(),
-              MOD_Data::suggestedExportName(QDate::currentDate()));
+              ratefiles::suggestedExportName(QDate::currentDate()));
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(str(messages[0].prompt), "6 rates exported to '" + str(QDir::toNativeSeparators(path)) + "'.");
 
@@ -399,16 +401,16 @@ TEST_F(ImportExportTest, anExistingFileIsReplacedOnlyAfterYes)
     startProgram(tillRates());
     const QString path = writeFile(u"rates.csv"_s, "keep me");
 
-    answers.push_back(MsgBoxResult::No);
+    answers.push_back(ui::MsgBoxResult::No);
     exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].buttons, MsgBoxButtons::YesNo);
+    EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::YesNo);
     EXPECT_EQ(str(messages[0].title), "Export Rates");
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path)));
     EXPECT_EQ(StoreFixtures::fileBytes(path), "keep me");
 
     messages.clear();
-    answers.push_back(MsgBoxResult::Yes);
+    answers.push_back(ui::MsgBoxResult::Yes);
     exportThroughMenu(path);
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_TRUE(StoreFixtures::fileBytes(path).startsWith("Country,Monetery Unit,Exchange Rate,Updated\r\n"));
@@ -420,7 +422,7 @@ TEST_F(ImportExportTest, aFileThatCannotBeWrittenIsNamed)
     const QString path = dir.filePath(u"no such folder/rates.csv"_s);
     exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path))) << str(messages[0].prompt);
     EXPECT_FALSE(QFileInfo::exists(path));
 }
@@ -432,7 +434,7 @@ TEST_F(ImportExportTest, aPipeIsNotOfferedForReplacingAndIsKept)
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0666), 0);
     exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
     EXPECT_EQ(str(messages[0].prompt), "Could not write '" + str(QDir::toNativeSeparators(path))
                                            + "': it is not an ordinary file (a device, a pipe or the like)\r\n"
                                              "The rates were not exported.");
@@ -445,7 +447,7 @@ TEST_F(ImportExportTest, addAndEditStampTodayAndTheRateBoxSaysSo)
 {
     const AppFixture::Hud hud(startProgram(tillRates()));
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    const std::string todayTip = "Rate of " + str(MOD_Data::dateText(QDate::currentDate()));
+    const std::string todayTip = "Rate of " + str(ui::dateText(QDate::currentDate()));
 
     withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
         AppFixture::typeInto(ctl(d).txtCountry, u"Chile"_s);
@@ -454,7 +456,6 @@ TEST_F(ImportExportTest, addAndEditStampTodayAndTheRateBoxSaysSo)
     });
     EXPECT_EQ(StoreFixtures::storedRow(dbPath(), u"Chile"_s).value(3), today);
 
-    MOD_Universe::blnEditMode = true;
     withDialog<frmDelete>("mnuFileEditRates", [](frmDelete& d) {
         AppFixture::choose(ctl(d).lstCountries, u"France"_s);
         AppFixture::typeInto(ctl(d).txtExRate, u"1.2"_s);

@@ -18,6 +18,7 @@
 
 using namespace Qt::StringLiterals;
 using namespace MOD_Data;
+using namespace ratefiles;
 
 namespace {
 

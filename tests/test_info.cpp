@@ -132,7 +132,7 @@ TEST_F(LinkTest, ratesSiteItemIsCaptionedWithTheDomainItOpens)
     if (domain.startsWith(u"www."_s))
         domain.remove(0, 4);
     EXPECT_EQ(item->text(), u'&' + domain);
-    EXPECT_EQ(item->text(), MOD_Universe::ratesSiteMenuCaption());
+    EXPECT_EQ(item->text(), info::ratesSiteMenuCaption());
 }
 
 TEST_F(LinkTest, mailLinkIsTheSameFromTheMenuAndTheAboutBox)

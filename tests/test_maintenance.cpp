@@ -175,7 +175,7 @@ TEST_F(MaintenanceTest, AddSavesANewRowAndTheListsShowItAfterClosing)
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].prompt), "The New Exchange Rate has been saved successfuly");
         EXPECT_EQ(str(messages[0].title), "Tallyvane");
-        EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
+        EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::None);
         EXPECT_TRUE(ctl(d).txtCountry->text().isEmpty());
         EXPECT_TRUE(ctl(d).txtExRate->text().isEmpty());
         EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
@@ -369,14 +369,14 @@ TEST_F(MaintenanceTest, DeleteAsksAndRemovesTheRow)
     frmHUD& hud = startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [this, &hud](frmDelete& d) {
         choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
-        answers = {MsgBoxResult::No};
+        answers = {ui::MsgBoxResult::No};
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].prompt), "Are you sure you want to delete Twoland?");
         EXPECT_EQ(str(messages[0].title), "Confirm Delete");
-        EXPECT_EQ(messages[0].buttons, MsgBoxButtons::YesNo);
-        EXPECT_EQ(messages[0].defaultButton, MsgBoxResult::Yes);
-        EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
+        EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::YesNo);
+        EXPECT_EQ(messages[0].defaultButton, ui::MsgBoxResult::Yes);
+        EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::None);
         EXPECT_EQ(str(ctl(d).txtCountry->text()), "Twoland") << "No keeps everything";
         EXPECT_EQ(ctl(d).lstCountries->count(), 4);
         EXPECT_EQ(storedRows().size(), 4u);
@@ -553,16 +553,16 @@ TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
 {
     startProgram();
     withDialog<frmDelete>("mnuFileEditRates", [](frmDelete& d) {
-        EXPECT_TRUE(MOD_Universe::blnEditMode);
+        EXPECT_EQ(d.mode(), frmDelete::Mode::Edit);
         QTest::mouseClick(ctl(d).txtCountry, Qt::LeftButton);
         EXPECT_EQ(QApplication::focusWidget(), ctl(d).txtCountry) << "edit mode keeps the click";
     });
     withDialog<frmDelete>("mnuFileDeleteRates", [this](frmDelete& d) {
-        EXPECT_FALSE(MOD_Universe::blnEditMode);
+        EXPECT_EQ(d.mode(), frmDelete::Mode::Delete);
         EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Delete");
         EXPECT_FALSE(ctl(d).cmdDel->isEnabled()) << "starts afresh";
         choose(ctl(d).lstCountries, QStringLiteral("Aland"));
-        answers = {MsgBoxResult::No};
+        answers = {ui::MsgBoxResult::No};
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].title), "Confirm Delete");

@@ -15,7 +15,7 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
-using namespace MOD_Universe;
+using namespace data;
 using namespace Qt::StringLiterals;
 
 namespace {

@@ -3,8 +3,10 @@
 // and holds exactly what it held before the write or after it; after it
 // whenever the write had been reported done.
 
-#include "data/RateImport.h"
 #include "data/RateWrites.h"
+#include "ratefiles/RateFile.h"
+#include "ratefiles/RateImportPlan.h"
+#include "ratefiles/SeedFile.h"
 #include "tests/PowerLossVfs.h"
 #include "tests/StoreFixtures.h"
 
@@ -19,6 +21,7 @@
 #include <random>
 
 using namespace MOD_Data;
+using namespace ratefiles;
 using namespace StoreFixtures;
 
 namespace {

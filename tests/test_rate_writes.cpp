@@ -29,7 +29,7 @@ QStringList describe(const std::vector<RateRow>& rows)
     QStringList out;
     for (const RateRow& row : rows)
         out << QStringLiteral("%1|%2|%3|%4")
-                   .arg(row.country, row.unit, MOD_Universe::numberText(row.rate), row.updated.toString(Qt::ISODate));
+                   .arg(row.country, row.unit, data::numberText(row.rate), row.updated.toString(Qt::ISODate));
     return out;
 }
 

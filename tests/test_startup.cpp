@@ -2,7 +2,7 @@
 
 #include "AppFixture.h"
 
-#include "data/Database.h"
+#include "app/Database.h"
 #include "tests/StoreFixtures.h"
 
 #include <QElapsedTimer>
@@ -130,12 +130,12 @@ TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
     const QString expected = connectionDialogStart();
     EXPECT_TRUE(messages[0].prompt.startsWith(expected)) << messages[0].prompt.toStdString();
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::Critical);
-    EXPECT_EQ(messages[0].buttons, MsgBoxButtons::OK);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::OK);
     EXPECT_FALSE(messages[0].prompt.contains(QStringLiteral("qv517302")));
     EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
     EXPECT_EQ(messages[1].title, QStringLiteral("Tallyvane"));
-    EXPECT_EQ(messages[1].icon, MsgBoxIcon::None);
+    EXPECT_EQ(messages[1].icon, ui::MsgBoxIcon::None);
     EXPECT_TRUE(hud.isVisible());
     EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 0);
     EXPECT_FALSE(QFile::exists(dbPath()));  // never created by the program
@@ -144,15 +144,15 @@ TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
 TEST_F(StartupTest, aFileWithoutTheTableAsksWhetherToGoOn)
 {
     ASSERT_EQ(StoreFixtures::rawExec(dbPath(), "CREATE TABLE other(x);"), 0);
-    answers = {MsgBoxResult::Yes};
+    answers = {ui::MsgBoxResult::Yes};
     frmHUD& hud = startProgram();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[0].prompt.startsWith(QStringLiteral(
         "There was a problem launching Tallyvane.\r\nYou can still run the software, but you may experience "
         "problems.\r\nWould you like to continue loading Tallyvane?\r\nERROR #: ")))
         << messages[0].prompt.toStdString();
-    EXPECT_EQ(messages[0].buttons, MsgBoxButtons::YesNo);
-    EXPECT_EQ(messages[0].icon, MsgBoxIcon::None);
+    EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::YesNo);
+    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::None);
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
     EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
     EXPECT_TRUE(hud.isVisible());
@@ -161,7 +161,7 @@ TEST_F(StartupTest, aFileWithoutTheTableAsksWhetherToGoOn)
 TEST_F(StartupTest, answeringNoEndsAtOnceWithoutTheWindow)
 {
     ASSERT_EQ(StoreFixtures::rawExec(dbPath(), "CREATE TABLE tblExchanges(Country TEXT, \"Exchange Rate\" REAL);"), 0);
-    answers = {MsgBoxResult::No};
+    answers = {ui::MsgBoxResult::No};
     EXPECT_FALSE(MOD_Universe::Start());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("Monetery Unit"))) << messages[0].prompt.toStdString();

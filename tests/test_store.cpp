@@ -1,5 +1,7 @@
 #include "StoreFixtures.h"
 
+#include "ratefiles/SeedFile.h"
+
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -678,7 +680,7 @@ TEST_F(StoreTest, seedCsvReadsQuotedFieldsAndNamesTheBadLine)
     writeBytes(csv, "\xEF\xBB\xBF" "Country,Monetery Unit,Exchange Rate\r\n"
                     "\"United States\",Dollar,1.27\r\n"
                     "\"O'Brien \"\"Land\"\", North\",\"\",2.5\r\n\r\n");
-    const auto rows = readSeedCsv(csv);
+    const auto rows = ratefiles::readSeedCsv(csv);
     ASSERT_EQ(rows.size(), 2u);
     EXPECT_EQ(rows[1].country, QStringLiteral("O'Brien \"Land\", North"));
     EXPECT_EQ(rows[1].unit, QString());
@@ -689,16 +691,16 @@ TEST_F(StoreTest, seedCsvReadsQuotedFieldsAndNamesTheBadLine)
                             "Country,Monetery Unit,Exchange Rate\nBritain,Pound,0\n"}) {
         writeBytes(csv, bad);
         QString description;
-        EXPECT_NE(errorNumber([&] { readSeedCsv(csv); }, &description), 0) << bad;
+        EXPECT_NE(errorNumber([&] { ratefiles::readSeedCsv(csv); }, &description), 0) << bad;
         EXPECT_TRUE(description.contains(QStringLiteral("Line 2"))) << description.toStdString();
     }
     writeBytes(csv, "Country;Unit;Rate\n");
-    EXPECT_NE(errorNumber([&] { readSeedCsv(csv); }), 0);
+    EXPECT_NE(errorNumber([&] { ratefiles::readSeedCsv(csv); }), 0);
 }
 
 TEST_F(StoreTest, theShippedSeedMakesAUsableDatabase)
 {
-    createAndOpen(readSeedCsv(QStringLiteral(TALLYVANE_SEED_CSV)));
+    createAndOpen(ratefiles::readSeedCsv(QStringLiteral(TALLYVANE_SEED_CSV)));
     rs.FindCountry(QStringLiteral("Britain"));
     ASSERT_FALSE(rs.isEOF());
     EXPECT_EQ(rs.Field(kRate), QStringLiteral("1"));

@@ -7,6 +7,7 @@
 
 #include "data/RatesFile.h"
 #include "data/RecordStore.h"
+#include "ratefiles/SeedFile.h"
 
 #include <QFileInfo>
 #include <QString>
@@ -28,7 +29,7 @@ int main(int argc, char* argv[])
         return 0;
     }
     try {
-        const auto rows = MOD_Data::readSeedCsv(seed);
+        const auto rows = ratefiles::readSeedCsv(seed);
         MOD_Data::createRatesFile(output, rows);
         std::printf("mkratesdb: wrote %zu rates to %s\n", rows.size(), argv[2]);
     } catch (const MOD_Data::DbError& e) {

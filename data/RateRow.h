@@ -1,0 +1,27 @@
+#pragma once
+
+// A row of the rates table and a write of one, as plain values: what the
+// store reads and writes in bulk, and what the rate files read, plan and
+// export, without the store itself.
+
+#include <QDate>
+#include <QString>
+
+namespace MOD_Data {
+
+struct RateRow {
+    QString country;
+    QString unit;
+    double rate = 0.0;
+    QDate updated = {};  // the day the rate was set; null when unknown
+};
+
+struct RateWrite {
+    QString country;
+    QString unit;
+    double rate = 0.0;
+    QDate updated = {};  // null: the date is unknown (stored as NULL)
+    bool isNew = false;
+};
+
+} // namespace MOD_Data

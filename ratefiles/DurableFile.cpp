@@ -1,0 +1,182 @@
+#include "ratefiles/DurableFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QRandomGenerator>
+
+#include <cerrno>
+#include <climits>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+using namespace Qt::StringLiterals;
+
+namespace ratefiles {
+
+namespace {
+
+QString reason(int error)
+{
+    return qt_error_string(error);
+}
+
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : fd(fd) {}
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    // Returns errno, or 0. Linux has closed the file even after EINTR, and the
+    // bytes were synced before, so that is no failure.
+    int close()
+    {
+        const int result = ::close(fd);
+        fd = -1;
+        return result == 0 || errno == EINTR ? 0 : errno;
+    }
+
+    int fd;
+};
+
+// The new file's name, removed again unless it was renamed into place.
+struct NewName {
+    int folder;
+    QByteArray name;
+    bool placed = false;
+
+    ~NewName()
+    {
+        if (!name.isEmpty() && !placed)
+            ::unlinkat(folder, name.constData(), 0);
+    }
+};
+
+// Follows links at path to the name to write, as opening it would; a link to
+// a name not yet taken gives that name. Returns errno, or 0.
+int followLinks(QByteArray& path)
+{
+    for (int hops = 0;; ++hops) {
+        struct stat st {};
+        if (::lstat(path.constData(), &st) != 0)
+            return errno == ENOENT ? 0 : errno;
+        if (!S_ISLNK(st.st_mode))
+            return 0;
+        if (hops == 40)
+            return ELOOP;
+        QByteArray target(PATH_MAX, '\0');
+        const ssize_t n = ::readlink(path.constData(), target.data(), target.size());
+        if (n < 0)
+            return errno;
+        if (n == target.size())
+            return ENAMETOOLONG;
+        target.truncate(n);
+        path = target.startsWith('/') ? target : path.left(path.lastIndexOf('/') + 1) + target;
+    }
+}
+
+// O_EXCL: never write into a file someone else made. Returns the descriptor,
+// or -1 with errno set.
+int createBeside(int folder, const QByteArray& name, mode_t mode, QByteArray& created)
+{
+    static constexpr char Letters[] = "abcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        // Hidden, and short enough whatever the old file's name.
+        QByteArray candidate = '.' + name.left(200) + '.';
+        for (int i = 0; i < 8; ++i)
+            candidate += Letters[QRandomGenerator::global()->bounded(int(sizeof Letters - 1))];
+        const int fd = ::openat(folder, candidate.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0)
+            created = candidate;
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+// Returns errno, or 0.
+int writeAll(int fd, const QByteArray& bytes)
+{
+    const char* next = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t n = ::write(fd, next, static_cast<size_t>(left));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0)
+            return errno;
+        if (n == 0)
+            return EIO;  // never for a plain file; do not spin on it
+        next += n;
+        left -= n;
+    }
+    return 0;
+}
+
+} // namespace
+
+QString replaceFileDurably(const QString& path, const QByteArray& bytes)
+{
+    QByteArray target = QFile::encodeName(QFileInfo(path).absoluteFilePath());
+    if (const int error = followLinks(target))
+        return reason(error);
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray name = target.mid(slash + 1);
+    if (name.isEmpty())
+        return reason(EISDIR);
+    const Descriptor folder(::open(slash == 0 ? "/" : target.left(slash).constData(),
+                                   O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+    if (folder.fd < 0)
+        return reason(errno);
+
+    struct stat old {};
+    const bool exists = ::fstatat(folder.fd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
+    if (!exists && errno != ENOENT)
+        return reason(errno);
+    if (exists && S_ISDIR(old.st_mode))
+        return reason(EISDIR);
+    if (exists && !S_ISREG(old.st_mode))
+        return u"it is not an ordinary file (a device, a pipe or the like)"_s;
+    // The rename would replace a file its owner made read-only.
+    if (exists && ::faccessat(folder.fd, name.constData(), W_OK, 0) != 0)
+        return reason(errno);
+
+    // A new file gets the usual mode (the umask applies), a replacement the old one's.
+    NewName created{folder.fd, {}};
+    Descriptor file(createBeside(folder.fd, name, exists ? S_IRUSR | S_IWUSR : 0666, created.name));
+    if (file.fd < 0) {
+        const int error = errno;
+        if (exists && (error == EACCES || error == EPERM))
+            return u"%1 (its folder allows no new file beside it, and the old file is never written over in place)"_s
+                .arg(reason(error));
+        return reason(error);
+    }
+    // A file system that keeps no modes may refuse: the new file then stays private.
+    if (exists && (old.st_mode & 0777) != (S_IRUSR | S_IWUSR))
+        (void)::fchmod(file.fd, old.st_mode & 0777);
+
+    if (const int error = writeAll(file.fd, bytes))
+        return reason(error);
+    if (::fsync(file.fd) != 0)
+        return reason(errno);
+    if (const int error = file.close())
+        return reason(error);
+    if (::renameat(folder.fd, created.name.constData(), folder.fd, name.constData()) != 0)
+        return reason(errno);
+    created.placed = true;
+    // Only this makes the rename itself outlast a power cut. Some file systems
+    // cannot sync a folder at all.
+    if (::fsync(folder.fd) != 0 && errno != EINVAL && errno != EOPNOTSUPP) {
+        const int error = errno;
+        return u"the new file is in place, but its folder could not be synced: %1"_s.arg(reason(error));
+    }
+    return {};
+}
+
+} // namespace ratefiles

@@ -1,0 +1,48 @@
+#include "ratefiles/RateExport.h"
+
+#include "ratefiles/Csv.h"
+#include "ratefiles/DurableFile.h"
+#include "ratefiles/ExportHeader.h"
+#include "ratefiles/RateFile.h"
+
+#include <QLocale>
+
+using namespace Qt::StringLiterals;
+using MOD_Data::FieldCountry;
+using MOD_Data::FieldRate;
+using MOD_Data::FieldUnit;
+using MOD_Data::FieldUpdated;
+using MOD_Data::Fields;
+using MOD_Data::RateRow;
+using MOD_Data::fieldIndexOf;
+
+namespace ratefiles {
+
+// A row is written field by field in the header's order.
+static_assert(Fields.size() == 4 && fieldIndexOf(FieldCountry) == 0 && fieldIndexOf(FieldUnit) == 1
+              && fieldIndexOf(FieldRate) == 2 && fieldIndexOf(FieldUpdated) == 3);
+
+QByteArray exportCsv(const std::vector<RateRow>& rows)
+{
+    QString text = Csv::line(exportHeader()) + u"\r\n"_s;
+    for (const RateRow& row : rows) {
+        // The shortest text that reads back as the very same double.
+        const QString rate = QString::number(row.rate, 'g', QLocale::FloatingPointShortest);
+        const QString day = row.updated.isValid() ? row.updated.toString(Qt::ISODate) : QString();
+        text += Csv::line({row.country, row.unit, rate, day}) + u"\r\n"_s;
+    }
+    return text.toUtf8();
+}
+
+QString writeExportFile(const QString& path, const std::vector<RateRow>& rows)
+{
+    const QString reason = replaceFileDurably(path, exportCsv(rows));
+    return reason.isEmpty() ? QString() : u"Could not write %1: %2"_s.arg(fileLabel(path), reason);
+}
+
+QString suggestedExportName(const QDate& day)
+{
+    return u"Tallyvane rates %1.csv"_s.arg(day.toString(Qt::ISODate));
+}
+
+} // namespace ratefiles

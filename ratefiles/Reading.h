@@ -1,0 +1,68 @@
+#pragma once
+
+// Internal to the readers of ratefiles/: a fault in a file, and the checks
+// every reader shares (rates, field counts, the cap on rates, dates, twins).
+
+#include "ratefiles/RateFile.h"
+
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QStringView>
+
+#include <vector>
+
+namespace ratefiles {
+
+// A fault in the file: why, and where (0 when it is the file as a whole).
+// Thrown by the readers and turned into a RateFileResult's error at the end.
+struct FileFault {
+    QString why;
+    qint64 line = 0;
+};
+
+// '...', as the messages quote what a file holds.
+QString quoted(const QString& text);
+
+// A rate as written: a plain decimal number the table can hold; with
+// decimalComma, a comma is its decimal point. what, when given, names the
+// rate's column or element in the fault.
+double readRate(QStringView written, qint64 line, const QString& what = QString(), bool decimalComma = false);
+
+// Rates as a CSV file writes them. Where semicolons or tabs separate the
+// fields, as spreadsheets in comma locales save ("Unicode Text" is tabbed), a
+// comma in a rate is its decimal point; a point may be one too (a file of this
+// program's, saved again), but a file that uses both may hold thousands
+// separators, which would misread a figure.
+class CsvRates {
+public:
+    explicit CsvRates(QChar separator)
+        : separator_(separator)
+    {
+    }
+
+    double read(QStringView written, qint64 line, const QString& what = QString());
+
+private:
+    static QString markName(QChar mark);
+
+    QChar separator_;
+    QChar mark_;
+    qint64 markLine_ = 0;
+};
+
+// A record with fewer or more fields than the header promised.
+FileFault fieldCount(qsizetype expected, qsizetype found, QChar separator, qint64 line);
+
+// Spreadsheets add separators after the last cell of a sheet's widest row.
+QStringList withoutTrailingBlanks(QStringList fields, qsizetype keep = 0);
+
+// count: the rates read so far, the one at line included.
+void checkRateCount(qsizetype count, qint64 line);
+
+// readDate, or a fault naming what the date is.
+QDate requireDate(const QString& written, qint64 line, const QString& what);
+
+void checkNoDuplicateCountries(const std::vector<FileRate>& rates);
+
+} // namespace ratefiles

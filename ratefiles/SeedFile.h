@@ -1,0 +1,19 @@
+#pragma once
+
+// The seed file the build makes the shipped rates file from.
+
+#include "data/RateRow.h"
+
+#include <QString>
+
+#include <vector>
+
+namespace ratefiles {
+
+// Reads the seed file: UTF-8 CSV with the header of the first layout,
+// Country,Monetery Unit,Exchange Rate (ExportHeader.h); fields may be quoted
+// with "..." ("" for a quote). Throws DbError naming the line on a malformed
+// line.
+std::vector<MOD_Data::RateRow> readSeedCsv(const QString& path);
+
+} // namespace ratefiles

@@ -1,0 +1,86 @@
+#!/usr/bin/env bash
+# Checks that the product folders include one another only downwards:
+#
+#   app -> calculator -> maintenance, info -> ui -> ratefiles -> data
+#
+# (the main window in calculator/ opens the dialogs of maintenance/ and info/,
+# which include no other window folder; tools/ may use ratefiles/ and data/),
+# that no include cycle runs between folders, and that data/ and ratefiles/
+# use nothing of QtWidgets. Reads the "..." includes of every source, header
+# and form; prints each fault and fails on any.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+declare -A may_include=(
+  [data]="data"
+  [ratefiles]="ratefiles data"
+  [ui]="ui ratefiles data"
+  [info]="info ui ratefiles data"
+  [maintenance]="maintenance ui ratefiles data"
+  [calculator]="calculator maintenance info ui ratefiles data"
+  [app]="app calculator maintenance info ui ratefiles data"
+  [tools]="tools ratefiles data"
+)
+widget_free=(data ratefiles)
+
+faults=0
+fault() {
+  echo "layers: $*" >&2
+  faults=$((faults + 1))
+}
+
+# The QtWidgets module's headers, to know <QListWidget> from <QString>.
+qt_headers=""
+for dir in "$(qtpaths6 --query QT_INSTALL_HEADERS 2>/dev/null || true)" \
+           /usr/include/x86_64-linux-gnu/qt6 /usr/include/qt6; do
+  if [ -n "$dir" ] && [ -d "$dir/QtWidgets" ]; then
+    qt_headers=$dir
+    break
+  fi
+done
+[ -n "$qt_headers" ] || { echo "layers: cannot find Qt's QtWidgets headers" >&2; exit 2; }
+
+edges=$(mktemp)
+trap 'rm -f "$edges"' EXIT
+
+includes=0
+for folder in "${!may_include[@]}"; do
+  allowed=" ${may_include[$folder]} "
+  while IFS=: read -r file line target; do
+    includes=$((includes + 1))
+    case $target in
+      */*) to=${target%%/*} ;;
+      *) continue ;;  # generated next to the source (ui_frmHUD.h, a .moc)
+    esac
+    if [[ $allowed != *" $to "* ]]; then
+      fault "$file:$line includes \"$target\": $folder/ may include only ${may_include[$folder]// /\/, }/"
+    fi
+    [ "$to" = "$folder" ] || echo "$folder $to" >>"$edges"
+  done < <(grep -HnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*"[^"]+"|<header>[^<]+</header>' \
+             "$folder"/*.h "$folder"/*.cpp "$folder"/*.ui 2>/dev/null |
+           sed -E 's/^([^:]+):([0-9]+):.*(["<>])(.+)(["<]).*$/\1:\2:\4/; s#</?header>##g')
+done
+
+for folder in "${widget_free[@]}"; do
+  while IFS=: read -r file line header; do
+    if [[ $header == QtWidgets* ]] || [ -e "$qt_headers/QtWidgets/$header" ]; then
+      fault "$file:$line includes <$header> of QtWidgets: $folder/ is widget-free"
+    fi
+  done < <(grep -HnoE '^[[:space:]]*#[[:space:]]*include[[:space:]]*<[^>]+>' "$folder"/*.h "$folder"/*.cpp |
+           sed -E 's/^([^:]+):([0-9]+):.*<([^>]+)>.*$/\1:\2:\3/')
+  if grep -n 'Widgets' "$folder/CMakeLists.txt" >/dev/null; then
+    fault "$folder/CMakeLists.txt links QtWidgets: $folder/ is widget-free"
+  fi
+done
+
+# Folders that include each other in a ring, however long.
+if ! sort -u "$edges" | tsort >/dev/null 2>"$edges.loop"; then
+  fault "an include cycle between folders: $(grep -v 'input contains a loop' "$edges.loop" | sed 's/^tsort: //' | awk '!seen[$0]++' | tr '\n' ' ')"
+fi
+rm -f "$edges.loop"
+
+if [ "$faults" -gt 0 ]; then
+  echo "layers: $faults fault(s)" >&2
+  exit 1
+fi
+echo "layers ok: $includes includes in ${#may_include[@]} folders"

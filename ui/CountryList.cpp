@@ -1,0 +1,112 @@
+#include "ui/CountryList.h"
+
+#include "data/RecordStore.h"
+#include "ui/EventHook.h"
+#include "ui/Failure.h"
+#include "ui/MsgBox.h"
+
+#include <QCollator>
+#include <QKeyEvent>
+#include <QListWidget>
+#include <QSignalBlocker>
+
+#include <algorithm>
+
+using namespace Qt::StringLiterals;
+using MOD_Data::rsRates;
+
+namespace ui {
+
+void sortForPeople(QStringList& names)
+{
+    QCollator collator;  // the user's locale
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    collator.setNumericMode(false);
+    std::stable_sort(names.begin(), names.end(), [&collator](const QString& a, const QString& b) {
+        const int c = collator.compare(a, b);
+        return c != 0 ? c < 0 : a < b;
+    });
+}
+
+void fillSortedList(QListWidget& list, QStringList names)
+{
+    sortForPeople(names);
+    const QSignalBlocker blocker(&list);
+    list.clear();
+    list.addItems(names);
+    for (int i = 0; i < list.count(); ++i)
+        list.item(i)->setToolTip(list.item(i)->text());
+}
+
+void selectFirstOnFirstArrow(QListWidget& list)
+{
+    hookEvents(list, [&list](QEvent* event) {
+        if (event->type() != QEvent::KeyPress)
+            return HookResult{};
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool arrow = key->key() == Qt::Key_Down || key->key() == Qt::Key_Up;
+        if (!arrow || (key->modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier || list.count() == 0
+            || !list.selectedItems().isEmpty())
+            return HookResult{};
+        list.setCurrentRow(0);
+        return HookResult{true, false};
+    });
+}
+
+void readCountries(QStringList& names)
+{
+    if (rsRates.isBOF() && rsRates.isEOF())
+        return;
+    rsRates.MoveFirst();
+    while (!rsRates.isEOF()) {
+        names.append(rsRates.Field(MOD_Data::FieldCountry));
+        rsRates.MoveNext();
+    }
+}
+
+void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear)
+{
+    runGuarded(
+        [&] {
+            rsRates.FindCountry(name);
+            if (rsRates.isEOF()) {
+                clear();
+                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
+                       MsgBoxIcon::Exclamation);
+                return;
+            }
+            show();
+        },
+        [&](long number, const QString& description) {
+            // The boxes must not go on showing another country's row.
+            clear();
+            reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
+        });
+}
+
+} // namespace ui
+
+namespace MOD_Data {
+
+void FillCountryLists(QListWidget& first, QListWidget& second)
+{
+    const QString failed = u"There were errors while trying to fill the countries lists."_s;
+    if (!rsRates.isOpen()) {
+        ui::MsgBox(failed);
+        return;
+    }
+    // An empty table empties both lists: they must not offer a name that is gone.
+    QStringList names;
+    bool ok = true;
+    try {
+        ui::readCountries(names);
+    } catch (const DbError&) {
+        ok = false;  // the names read before the failure stay listed
+    }
+    for (QListWidget* list : {&first, &second})
+        ui::fillSortedList(*list, names);
+    if (!ok)
+        ui::MsgBox(failed);
+}
+
+} // namespace MOD_Data

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QStringList>
+
+#include <functional>
+
+class QListWidget;
+
+namespace ui {
+
+// Sorts names as people read them in the user's locale: letter case and
+// accents count as that locale counts them ("Côte d'Ivoire" before "Czech
+// Republic"). Names the locale ranks equal keep a fixed order by code.
+void sortForPeople(QStringList& names);
+
+// Replaces a list's entries with names sorted for people, in one batch; no
+// selection remains and no selection event is raised. Each entry carries its
+// whole name as tooltip, since a narrow list elides long names.
+void fillSortedList(QListWidget& list, QStringList names);
+
+// In a list with nothing selected, the first Down or Up selects the first
+// entry, rather than moving on from the row the view treats as current.
+void selectFirstOnFirstArrow(QListWidget& list);
+
+// Appends every Country of rsRates to names, in record-set order; an empty table
+// adds none. Throws DbError; the names read before a failure stay in names.
+void readCountries(QStringList& names);
+
+// The lookup behind choosing a country in a list: finds name's row in rsRates
+// and runs show, which reads it and fills the window's boxes. A row that is
+// gone, or that fails to be found or read, runs clear and is then reported in
+// a message box; nothing thrown gets out.
+void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear);
+
+} // namespace ui
+
+namespace MOD_Data {
+
+// Rebuilds both country lists of the main window from rsRates, sorted for
+// people; reports a failure in a message box. An empty table empties both lists.
+// Nothing is chosen afterwards and no choice is reported.
+void FillCountryLists(QListWidget& first, QListWidget& second);
+
+} // namespace MOD_Data

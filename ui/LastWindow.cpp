@@ -1,0 +1,24 @@
+#include "ui/LastWindow.h"
+
+#include <QCoreApplication>
+#include <QWidget>
+
+#include <vector>
+
+namespace ui {
+
+namespace {
+std::vector<QObject*> trackedWindows;
+}
+
+void trackWindow(QWidget* window)
+{
+    trackedWindows.push_back(window);
+    QObject::connect(window, &QObject::destroyed, qApp, [](QObject* gone) {
+        std::erase(trackedWindows, gone);
+        if (trackedWindows.empty())
+            QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    });
+}
+
+} // namespace ui

@@ -1,0 +1,20 @@
+#pragma once
+
+// Rate files in the words the windows show them: the main window's rate
+// tooltips and the import preview. English month names, as every other text
+// of the program, whatever the locale.
+
+#include "ratefiles/RateFile.h"
+
+#include <QDate>
+#include <QString>
+
+namespace ui {
+
+QString formatName(ratefiles::RateFileFormat format);  // "UK monthly rates (CSV)", ...
+// "1 January 2020 to 31 January 2020", "29 April 2022", or empty when the file
+// has no date of its own (an export: each row has its own).
+QString periodText(const ratefiles::RateFile& file);
+QString dateText(const QDate& date);  // "1 January 2020"; empty for a null date
+
+} // namespace ui

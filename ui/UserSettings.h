@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QSettings>
+
+namespace ui {
+
+// The per-user settings store (INI, user scope, "Tallyvane"), opened on group.
+class UserSettings : public QSettings {
+public:
+    explicit UserSettings(const QString& group);
+};
+
+} // namespace ui
