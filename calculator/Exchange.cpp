@@ -2,6 +2,8 @@
 
 #include "data/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -137,22 +139,45 @@ ExchangeResult calculateExchange(const ExchangeInputs& in)
 
 namespace {
 
-// What a failure is about, as the messages name it.
-QString subject(ExchangeInput input)
+// Each failure of each input is a sentence of its own, so that a translation
+// can bend the subject and the verb together. "Convert From" and "Convert To"
+// are the main window's group titles.
+QString notANumber(ExchangeInput input)
 {
     switch (input) {
     case ExchangeInput::Amount:
-        return QStringLiteral("The amount");
+        return QCoreApplication::translate("Exchange", "The amount is not a number.");
     case ExchangeInput::SourceRate:
-        return QStringLiteral("The exchange rate of the Convert From country");
+        return QCoreApplication::translate("Exchange",
+                                           "The exchange rate of the Convert From country is not a number.");
     case ExchangeInput::TargetRate:
-        return QStringLiteral("The exchange rate of the Convert To country");
+        return QCoreApplication::translate("Exchange", "The exchange rate of the Convert To country is not a number.");
     case ExchangeInput::Commission:
-        return QStringLiteral("The commission");
+        return QCoreApplication::translate("Exchange", "The commission is not a number.");
     case ExchangeInput::None:
         break;
     }
     return {};
+}
+
+// The amount is what gets converted; the other figures are used on it.
+QString tooLarge(ExchangeInput input)
+{
+    switch (input) {
+    case ExchangeInput::Amount:
+        return QCoreApplication::translate("Exchange", "The amount is too large to convert.");
+    case ExchangeInput::SourceRate:
+        return QCoreApplication::translate("Exchange",
+                                           "The exchange rate of the Convert From country is too large to use.");
+    case ExchangeInput::TargetRate:
+        return QCoreApplication::translate("Exchange",
+                                           "The exchange rate of the Convert To country is too large to use.");
+    case ExchangeInput::Commission:
+        return QCoreApplication::translate("Exchange", "The commission is too large to use.");
+    case ExchangeInput::None:
+        break;
+    }
+    return QCoreApplication::translate("Exchange", "The result is too large to show.");
 }
 
 } // namespace
@@ -162,27 +187,27 @@ QString failureMessage(const ExchangeResult& result)
     if (result.kind != ExchangeResult::Kind::Failed)
         return {};
 
-    const QString what = subject(result.input);
+    QString message;
     switch (result.failure) {
     case ExchangeFailure::NotANumber:
-        if (!what.isEmpty())
-            return what + QStringLiteral(" is not a number.");
+        message = notANumber(result.input);
         break;
     case ExchangeFailure::DivisionByZero:
     case ExchangeFailure::InvalidOperation:
-        if (result.input == ExchangeInput::SourceRate)
-            return what + QStringLiteral(" is 0, so the amount cannot be converted.");
+        if (result.input == ExchangeInput::SourceRate) {
+            message = QCoreApplication::translate("Exchange",
+                                                  "The exchange rate of the Convert From country is 0, so the amount "
+                                                  "cannot be converted.");
+        }
         break;
     case ExchangeFailure::Overflow:
-        if (result.input == ExchangeInput::None)
-            return QStringLiteral("The result is too large to show.");
-        // The amount is what gets converted; the other figures are used on it.
-        return what + (result.input == ExchangeInput::Amount ? QStringLiteral(" is too large to convert.")
-                                                              : QStringLiteral(" is too large to use."));
+        message = tooLarge(result.input);
+        break;
     case ExchangeFailure::None:
         break;
     }
-    return QStringLiteral("The exchange could not be calculated.");
+    return message.isEmpty() ? QCoreApplication::translate("Exchange", "The exchange could not be calculated.")
+                             : message;
 }
 
 } // namespace MOD_Universe
