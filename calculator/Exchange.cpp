@@ -141,43 +141,34 @@ namespace {
 
 // Each failure of each input is a sentence of its own, so that a translation
 // can bend the subject and the verb together. "Convert From" and "Convert To"
-// are the main window's group titles.
-QString notANumber(ExchangeInput input)
-{
-    switch (input) {
-    case ExchangeInput::Amount:
-        return QCoreApplication::translate("Exchange", "The amount is not a number.");
-    case ExchangeInput::SourceRate:
-        return QCoreApplication::translate("Exchange",
-                                           "The exchange rate of the Convert From country is not a number.");
-    case ExchangeInput::TargetRate:
-        return QCoreApplication::translate("Exchange", "The exchange rate of the Convert To country is not a number.");
-    case ExchangeInput::Commission:
-        return QCoreApplication::translate("Exchange", "The commission is not a number.");
-    case ExchangeInput::None:
-        break;
-    }
-    return {};
-}
+// are the main window's group titles. The amount is what gets converted; the
+// other figures are used on it.
+struct InputSentences {
+    ExchangeInput input;
+    const char* notANumber;
+    const char* tooLarge;
+};
 
-// The amount is what gets converted; the other figures are used on it.
-QString tooLarge(ExchangeInput input)
+constexpr InputSentences Sentences[] = {
+    {ExchangeInput::Amount, QT_TRANSLATE_NOOP("Exchange", "The amount is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The amount is too large to convert.")},
+    {ExchangeInput::SourceRate,
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert From country is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert From country is too large to use.")},
+    {ExchangeInput::TargetRate,
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert To country is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert To country is too large to use.")},
+    {ExchangeInput::Commission, QT_TRANSLATE_NOOP("Exchange", "The commission is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The commission is too large to use.")},
+};
+
+const InputSentences* sentencesOf(ExchangeInput input)
 {
-    switch (input) {
-    case ExchangeInput::Amount:
-        return QCoreApplication::translate("Exchange", "The amount is too large to convert.");
-    case ExchangeInput::SourceRate:
-        return QCoreApplication::translate("Exchange",
-                                           "The exchange rate of the Convert From country is too large to use.");
-    case ExchangeInput::TargetRate:
-        return QCoreApplication::translate("Exchange",
-                                           "The exchange rate of the Convert To country is too large to use.");
-    case ExchangeInput::Commission:
-        return QCoreApplication::translate("Exchange", "The commission is too large to use.");
-    case ExchangeInput::None:
-        break;
+    for (const InputSentences& s : Sentences) {
+        if (s.input == input)
+            return &s;
     }
-    return QCoreApplication::translate("Exchange", "The result is too large to show.");
+    return nullptr;
 }
 
 } // namespace
@@ -187,10 +178,12 @@ QString failureMessage(const ExchangeResult& result)
     if (result.kind != ExchangeResult::Kind::Failed)
         return {};
 
+    const InputSentences* about = sentencesOf(result.input);
     QString message;
     switch (result.failure) {
     case ExchangeFailure::NotANumber:
-        message = notANumber(result.input);
+        if (about)
+            message = QCoreApplication::translate("Exchange", about->notANumber);
         break;
     case ExchangeFailure::DivisionByZero:
     case ExchangeFailure::InvalidOperation:
@@ -201,7 +194,8 @@ QString failureMessage(const ExchangeResult& result)
         }
         break;
     case ExchangeFailure::Overflow:
-        message = tooLarge(result.input);
+        message = about ? QCoreApplication::translate("Exchange", about->tooLarge)
+                        : QCoreApplication::translate("Exchange", "The result is too large to show.");
         break;
     case ExchangeFailure::None:
         break;
