@@ -726,6 +726,7 @@
     </message>
     <message>
         <source>&amp;Save</source>
+        <extracomment>Saves the new country and its rate.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
@@ -904,6 +905,7 @@
     </message>
     <message>
         <source>&amp;Exit</source>
+        <extracomment>The window&apos;s access keys (its labels, buttons and the menu bar&apos;s titles) must all differ.</extracomment>
         <translation type="unfinished"></translation>
     </message>
     <message>
