@@ -5,6 +5,7 @@
 #include "ui/Failure.h"
 #include "ui/MsgBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 
 #include <functional>
@@ -19,7 +20,6 @@ using ui::MsgBox;
 using ui::MsgBoxButtons;
 using ui::MsgBoxIcon;
 using ui::MsgBoxResult;
-using ui::SaveErrorTitle;
 
 QString errorLines(const DbError& e)
 {
@@ -29,24 +29,27 @@ QString errorLines(const DbError& e)
 void showConnectionDialog(const DbError& e)
 {
     const QStringList lines{
-        u"There was a problem connecting to the Exchange rates database."_s,
-        u"Check if the database is at the following location:"_s,
+        QCoreApplication::translate("Database", "There was a problem connecting to the Exchange rates database."),
+        //: Followed by the rates file's path on a line of its own.
+        QCoreApplication::translate("Database", "Check if the database is at the following location:"),
         QDir::toNativeSeparators(databasePath()),
-        u"If the problem persists, please report the following details to Fernwick Software:"_s,
+        // The failure reports' own line: one translation serves both.
+        QCoreApplication::translate(
+            "Failure", "If the problem persists, please report the following details to Fernwick Software:"),
         errorLines(e),
     };
-    MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::OK, MsgBoxIcon::Critical, SaveErrorTitle);
+    MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::OK, MsgBoxIcon::Critical, ui::saveErrorTitle());
 }
 
 bool askToGoOn(const DbError& e)
 {
     const QStringList lines{
-        u"There was a problem launching Tallyvane."_s,
-        u"You can still run the software, but you may experience problems."_s,
-        u"Would you like to continue loading Tallyvane?"_s,
+        QCoreApplication::translate("Database", "There was a problem launching Tallyvane."),
+        QCoreApplication::translate("Database", "You can still run the software, but you may experience problems."),
+        QCoreApplication::translate("Database", "Would you like to continue loading Tallyvane?"),
         errorLines(e),
     };
-    return MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::YesNo, MsgBoxIcon::None, SaveErrorTitle)
+    return MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::YesNo, MsgBoxIcon::None, ui::saveErrorTitle())
         == MsgBoxResult::Yes;
 }
 

@@ -2,6 +2,7 @@
 
 #include "app/Database.h"
 #include "app/FirstPaintStamp.h"
+#include "app/Translations.h"
 #include "calculator/frmHUD.h"
 #include "data/NumberText.h"
 #include "ui/LastWindow.h"
@@ -9,6 +10,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QIcon>
+#include <QLocale>
 #include <QSettings>
 #include <QSocketNotifier>
 #include <QTimer>
@@ -44,6 +46,8 @@ void initApplication(QApplication& app)
     for (const int size : {16, 24, 32, 48, 64, 128})
         icon.addFile(u":/tallyvane/icon-%1.png"_s.arg(size), QSize(size, size));
     QApplication::setWindowIcon(icon);
+    // English, whatever the desktop's language, until Main chooses the language.
+    app::loadTranslations({});
     QSettings::setDefaultFormat(QSettings::IniFormat);
     // The splash and the About box outlive the main window; trackWindow decides the end.
     app.setQuitOnLastWindowClosed(false);
@@ -124,6 +128,8 @@ int Main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
     initApplication(app);
+    // Before any window: the desktop's languages.
+    app::loadTranslations(QLocale().uiLanguages());
     closeOnTerminationSignals(app);
     // A session ending without a close request still closes the database and saves.
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [] {

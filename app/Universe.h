@@ -24,7 +24,8 @@ extern double dblCom;
 // The program's entry: an application, Start, the event loop.
 int Main(int argc, char* argv[]);
 
-// Names, icon and resources every run (and every test) needs.
+// Names, icon and resources every run (and every test) needs, and the English
+// plural forms.
 void initApplication(QApplication& app);
 
 // Main's steps without the event loop. Returns false when the user chose not

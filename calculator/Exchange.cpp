@@ -2,6 +2,8 @@
 
 #include "data/NumberText.h"
 
+#include <QCoreApplication>
+
 #include <cmath>
 #include <functional>
 #include <optional>
@@ -137,22 +139,36 @@ ExchangeResult calculateExchange(const ExchangeInputs& in)
 
 namespace {
 
-// What a failure is about, as the messages name it.
-QString subject(ExchangeInput input)
+// Each failure of each input is a sentence of its own, so that a translation
+// can bend the subject and the verb together. "Convert From" and "Convert To"
+// are the main window's group titles. The amount is what gets converted; the
+// other figures are used on it.
+struct InputSentences {
+    ExchangeInput input;
+    const char* notANumber;
+    const char* tooLarge;
+};
+
+constexpr InputSentences Sentences[] = {
+    {ExchangeInput::Amount, QT_TRANSLATE_NOOP("Exchange", "The amount is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The amount is too large to convert.")},
+    {ExchangeInput::SourceRate,
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert From country is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert From country is too large to use.")},
+    {ExchangeInput::TargetRate,
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert To country is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The exchange rate of the Convert To country is too large to use.")},
+    {ExchangeInput::Commission, QT_TRANSLATE_NOOP("Exchange", "The commission is not a number."),
+     QT_TRANSLATE_NOOP("Exchange", "The commission is too large to use.")},
+};
+
+const InputSentences* sentencesOf(ExchangeInput input)
 {
-    switch (input) {
-    case ExchangeInput::Amount:
-        return QStringLiteral("The amount");
-    case ExchangeInput::SourceRate:
-        return QStringLiteral("The exchange rate of the Convert From country");
-    case ExchangeInput::TargetRate:
-        return QStringLiteral("The exchange rate of the Convert To country");
-    case ExchangeInput::Commission:
-        return QStringLiteral("The commission");
-    case ExchangeInput::None:
-        break;
+    for (const InputSentences& s : Sentences) {
+        if (s.input == input)
+            return &s;
     }
-    return {};
+    return nullptr;
 }
 
 } // namespace
@@ -162,27 +178,30 @@ QString failureMessage(const ExchangeResult& result)
     if (result.kind != ExchangeResult::Kind::Failed)
         return {};
 
-    const QString what = subject(result.input);
+    const InputSentences* about = sentencesOf(result.input);
+    QString message;
     switch (result.failure) {
     case ExchangeFailure::NotANumber:
-        if (!what.isEmpty())
-            return what + QStringLiteral(" is not a number.");
+        if (about)
+            message = QCoreApplication::translate("Exchange", about->notANumber);
         break;
     case ExchangeFailure::DivisionByZero:
     case ExchangeFailure::InvalidOperation:
-        if (result.input == ExchangeInput::SourceRate)
-            return what + QStringLiteral(" is 0, so the amount cannot be converted.");
+        if (result.input == ExchangeInput::SourceRate) {
+            message = QCoreApplication::translate("Exchange",
+                                                  "The exchange rate of the Convert From country is 0, so the amount "
+                                                  "cannot be converted.");
+        }
         break;
     case ExchangeFailure::Overflow:
-        if (result.input == ExchangeInput::None)
-            return QStringLiteral("The result is too large to show.");
-        // The amount is what gets converted; the other figures are used on it.
-        return what + (result.input == ExchangeInput::Amount ? QStringLiteral(" is too large to convert.")
-                                                              : QStringLiteral(" is too large to use."));
+        message = about ? QCoreApplication::translate("Exchange", about->tooLarge)
+                        : QCoreApplication::translate("Exchange", "The result is too large to show.");
+        break;
     case ExchangeFailure::None:
         break;
     }
-    return QStringLiteral("The exchange could not be calculated.");
+    return message.isEmpty() ? QCoreApplication::translate("Exchange", "The exchange could not be calculated.")
+                             : message;
 }
 
 } // namespace MOD_Universe

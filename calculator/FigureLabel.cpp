@@ -27,7 +27,8 @@ public:
         switch (t) {
         case QAccessible::Name: {
             const QString what = widget()->accessibleName();
-            return figure.isEmpty() ? what : what + u": "_s + figure;
+            //: What a screen reader says for a result: its name, then the figure.
+            return figure.isEmpty() ? what : FigureLabel::tr("%1: %2").arg(what, figure);
         }
         case QAccessible::Value:
             return figure;

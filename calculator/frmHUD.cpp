@@ -93,7 +93,8 @@ void frmHUD::setCommissionText(const QString& text)
 
 void frmHUD::setRateDate(int Index, const QDate& date)
 {
-    txtExchangeRate[Index]->setToolTip(date.isValid() ? u"Rate of "_s + ui::dateText(date) : QString());
+    //: The tooltip of a rate box: the day the rate was set.
+    txtExchangeRate[Index]->setToolTip(date.isValid() ? tr("Rate of %1").arg(ui::dateText(date)) : QString());
 }
 
 frmHUD::frmHUD()

@@ -7,6 +7,7 @@
 #   PREFIX/share/metainfo/com.fernwicksoftware.Tallyvane.metainfo.xml
 #   PREFIX/share/icons/hicolor/{16x16..256x256,scalable}/apps/com.fernwicksoftware.Tallyvane.*
 #   PREFIX/share/man/man1/tallyvane.1.gz
+#   PREFIX/share/tallyvane/translations/tallyvane_LANG.qm   (translations/CMakeLists.txt)
 #   PREFIX/share/doc/tallyvane/        README, licence
 #
 # The program looks for Exchange.db beside its own executable. Qt finds that

@@ -27,6 +27,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # The maintainer scripts call addgroup.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS adduser)
+# Qt's own words (standard buttons, file dialogs) in the program's languages.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tallyvane changes money between the currencies of two countries and takes
 a commission off: choose the two countries, type the amount and the
 commission percentage, and it shows the exchanged amount, the commission

@@ -71,42 +71,45 @@ DbError sqliteFailure(sqlite3* db, int rc)
     switch (primary) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
-        description = u"The database is locked by another program. Try again when it has finished."_s;
+        description = QCoreApplication::translate(
+            "Store", "The database is locked by another program. Try again when it has finished.");
         break;
     case SQLITE_READONLY:
-        description = u"The database is read-only: changes cannot be saved."_s;
+        description = QCoreApplication::translate("Store", "The database is read-only: changes cannot be saved.");
         break;
     case SQLITE_FULL:
-        description = u"The disk holding the database is full: changes cannot be saved."_s;
+        description =
+            QCoreApplication::translate("Store", "The disk holding the database is full: changes cannot be saved.");
         break;
     case SQLITE_IOERR:
-        description = u"The database file could not be read or written (disk error)."_s;
+        description =
+            QCoreApplication::translate("Store", "The database file could not be read or written (disk error).");
         break;
     case SQLITE_CORRUPT:
     case SQLITE_NOTADB:
-        description = u"The database file is damaged."_s;
+        description = QCoreApplication::translate("Store", "The database file is damaged.");
         break;
     case SQLITE_CANTOPEN:
-        description = u"The database file could not be opened."_s;
+        description = QCoreApplication::translate("Store", "The database file could not be opened.");
         break;
     case SQLITE_PERM:
     case SQLITE_AUTH:
-        description = u"Access to the database was refused."_s;
+        description = QCoreApplication::translate("Store", "Access to the database was refused.");
         break;
     case SQLITE_NOMEM:
-        description = u"There is not enough memory for the database operation."_s;
+        description = QCoreApplication::translate("Store", "There is not enough memory for the database operation.");
         break;
     case SQLITE_CONSTRAINT:
         if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
             description = duplicateMessage(std::nullopt);
         else
-            description = u"The change breaks a rule of the rates table (%1)."_s.arg(
-                QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+            description = QCoreApplication::translate("Store", "The change breaks a rule of the rates table (%1).")
+                              .arg(QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         break;
     default:
         // SQLite's own words; they never contain the key.
-        description = u"The database reported an error: %1."_s.arg(
-            QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
+        description = QCoreApplication::translate("Store", "The database reported an error: %1.")
+                          .arg(QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
         break;
     }
     return DbError(Err::CannotOpen, description);
@@ -146,26 +149,35 @@ void Connection::Open(const QString& path)
     // block on a pipe); the program never creates the file, so refuse first.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
-        fail(Err::CannotOpen, u"Could not find file %1."_s.arg(quotedPath(path)));
+        fail(Err::CannotOpen, QCoreApplication::translate("Store", "Could not find file %1.").arg(quotedPath(path)));
     if (info.isDir())
-        fail(Err::CannotOpen, u"%1 is a folder, not a rates database."_s.arg(quotedPath(path)));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "%1 is a folder, not a rates database.").arg(quotedPath(path)));
     if (!info.isFile())
-        fail(Err::CannotOpen, u"%1 is not a rates database."_s.arg(quotedPath(path)));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "%1 is not a rates database.").arg(quotedPath(path)));
     if (info.size() == 0)
-        fail(Err::CannotOpen, u"%1 is empty: it is not a rates database."_s.arg(quotedPath(path)));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "%1 is empty: it is not a rates database.").arg(quotedPath(path)));
 
     sqlite3* raw = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     Sql::DbHandle db(raw);  // closed on every failure below
     if (rc != SQLITE_OK)
-        fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "Could not open %1: %2")
+                 .arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
     sqlite3_extended_result_codes(raw, 1);
     if (keyDatabase(raw) != SQLITE_OK)
-        fail(Err::CannotOpen, u"Could not open %1: the encryption could not be set up."_s.arg(quotedPath(path)));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "Could not open %1: the encryption could not be set up.")
+                 .arg(quotedPath(path)));
     sqlite3_busy_timeout(raw, static_cast<int>(busyTimeout().count()));
     rc = Sql::commitDurably(raw);
     if (rc != SQLITE_OK)
-        fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "Could not open %1: %2")
+                 .arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
 
     // The key is only checked when a page is read; reading the schema proves
     // the file is an SQLCipher database with this key. Reading writes nothing.
@@ -195,9 +207,13 @@ void Connection::Open(const QString& path)
     if (primary == SQLITE_NOTADB || primary == SQLITE_CORRUPT || primary == SQLITE_FORMAT
         // A file cut short (a broken copy or download) may still read at first.
         || (rc == SQLITE_OK && (pageSize <= 0 || size % pageSize != 0 || size < pageSize * pageCount)))
-        fail(Err::CannotOpen, u"%1 is not a rates database, or it is damaged."_s.arg(quotedPath(path)));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "%1 is not a rates database, or it is damaged.")
+                 .arg(quotedPath(path)));
     if (rc != SQLITE_OK)
-        fail(Err::CannotOpen, u"Could not open %1: %2"_s.arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+        fail(Err::CannotOpen,
+             QCoreApplication::translate("Store", "Could not open %1: %2")
+                 .arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
     // Never written by a program that does not know its layout.
     Layout::checkKnown(static_cast<int>(layout));
     db_ = std::move(db);

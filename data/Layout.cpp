@@ -4,6 +4,8 @@
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace MOD_Data::Layout {
@@ -62,12 +64,18 @@ DbError unknownLayout(int found)
 {
     if (found < 0)
         return DbError(Err::CannotOpen,
-                       u"The rates database has a layout this version of Tallyvane does not know (%1). It is left "
-                       u"as it is."_s.arg(found));
+                       QCoreApplication::translate(
+                           "Store",
+                           "The rates database has a layout this version of Tallyvane does not know (%1). It is left "
+                           "as it is.")
+                           .arg(found));
     return DbError(Err::CannotOpen,
-                   u"The rates database was made by a newer version of Tallyvane (layout %1; this version knows "
-                   u"layouts up to %2). It is left as it is: use the newer version, or a copy of the file made "
-                   u"for this one."_s.arg(found)
+                   QCoreApplication::translate(
+                       "Store",
+                       "The rates database was made by a newer version of Tallyvane (layout %1; this version knows "
+                       "layouts up to %2). It is left as it is: use the newer version, or a copy of the file made "
+                       "for this one.")
+                       .arg(found)
                        .arg(CurrentLayout));
 }
 
@@ -161,10 +169,13 @@ Present requireColumns(sqlite3* db, int version)
     bool tableFound = false;
     const Present present = presentColumns(db, tableFound);
     if (!tableFound)
-        fail(Err::NoTable, u"Cannot find the table 'tblExchanges' in the database."_s);
+        fail(Err::NoTable,
+             QCoreApplication::translate("Store", "Cannot find the table 'tblExchanges' in the database."));
     for (std::size_t i = 0; i < Fields.size(); ++i) {
         if (!present[i] && requiredAt(Fields[i], version))
-            fail(Err::BadField, u"The table 'tblExchanges' has no field named '%1'."_s.arg(Fields[i].name));
+            fail(Err::BadField,
+                 QCoreApplication::translate("Store", "The table 'tblExchanges' has no field named '%1'.")
+                     .arg(Fields[i].name));
     }
     return present;
 }

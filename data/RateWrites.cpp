@@ -7,6 +7,8 @@
 
 #include <set>
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace MOD_Data {
@@ -91,7 +93,9 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
         checkedDate(write.updated);
         if (!named.insert(write.country).second)
             fail(Err::WriteFailed,
-                 u"The country '%1' is named twice in the rates to write; each country can appear only once."_s
+                 QCoreApplication::translate(
+                     "Store",
+                     "The country '%1' is named twice in the rates to write; each country can appear only once.")
                      .arg(shown(write.country)));
     }
 
@@ -121,8 +125,9 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
             } else {
                 if (!rowid)
                     fail(Err::WriteFailed,
-                         u"The country '%1' is not in the rates table, so its rate cannot be changed."_s.arg(
-                             shown(write.country)));
+                         QCoreApplication::translate(
+                             "Store", "The country '%1' is not in the rates table, so its rate cannot be changed.")
+                             .arg(shown(write.country)));
                 update.bind(1, write.rate);
                 update.bind(2, write.updated);
                 update.bindInt(3, *rowid);

@@ -7,6 +7,8 @@
 
 #include <algorithm>
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace MOD_Data {
@@ -64,7 +66,7 @@ QString cellText(const FieldDef& field, const Sql::Cell& cell)
     }
     if (field.nullReadsEmpty)
         return QString();
-    fail(Err::InvalidUseOfNull, u"Invalid use of Null"_s);
+    fail(Err::InvalidUseOfNull, QCoreApplication::translate("Store", "Invalid use of Null"));
 }
 
 } // namespace
@@ -132,7 +134,8 @@ void Recordset::Open(Connection& connection)
     } catch (const DbError& e) {
         Close();
         // A view or a table without row ids has the name but cannot be used.
-        fail(Err::NoTable, u"The table 'tblExchanges' cannot be used: %1"_s.arg(e.Description()));
+        fail(Err::NoTable,
+             QCoreApplication::translate("Store", "The table 'tblExchanges' cannot be used: %1").arg(e.Description()));
     } catch (...) {
         Close();
         throw;
@@ -175,7 +178,9 @@ void Recordset::requireRow() const
     if (editing_ == Editing::AddNew || position_ == Position::OnRow)
         return;
     fail(Err::NoCurrentRow,
-         u"Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record."_s);
+         QCoreApplication::translate("Store",
+                                     "Either BOF or EOF is True, or the current record has been deleted. Requested "
+                                     "operation requires a current record."));
 }
 
 bool Recordset::tableEmpty() const

@@ -4,6 +4,8 @@
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace MOD_Data {
@@ -123,7 +125,9 @@ std::int64_t Recordset::writePending(sqlite3* db)
         throw sqliteFailure(db, rc);
     }
     if (editing_ == Editing::Edit && sqlite3_changes(db) == 0)
-        fail(Err::WriteFailed, u"The row could not be found for updating; another program may have deleted it."_s);
+        fail(Err::WriteFailed,
+             QCoreApplication::translate(
+                 "Store", "The row could not be found for updating; another program may have deleted it."));
     return editing_ == Editing::AddNew ? sqlite3_last_insert_rowid(db) : current_.rowid;
 }
 
@@ -139,7 +143,8 @@ void Recordset::Update()
     try {
         for (std::size_t i = 0; i < Fields.size() && editing_ == Editing::AddNew; ++i) {
             if (Fields[i].required && !pending_[i])
-                fail(Err::WriteFailed, u"The new row has no value for '%1'."_s.arg(Fields[i].name));
+                fail(Err::WriteFailed,
+                     QCoreApplication::translate("Store", "The new row has no value for '%1'.").arg(Fields[i].name));
         }
         // An older layout is brought up to date by the same transaction as the
         // write: both or neither reach the file.

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace MOD_Data {
@@ -23,12 +25,18 @@ Sql::Cell textValue(const QString& text)
 Sql::Cell textCell(const FieldDef& field, const QString& text)
 {
     if (field.required && text.isEmpty())
-        fail(Err::MultipleStep, u"The '%1' field cannot be empty."_s.arg(field.name));
-    if (text.contains(QChar(u'\0')))
         fail(Err::MultipleStep,
-             u"The text for '%1' contains a null character, which cannot be stored."_s.arg(field.name));
+             QCoreApplication::translate("Store", "The '%1' field cannot be empty.").arg(field.name));
+    if (text.contains(QChar(u'\0')))
+        fail(
+            Err::MultipleStep,
+            QCoreApplication::translate("Store", "The text for '%1' contains a null character, which cannot be stored.")
+                .arg(field.name));
     if (characterCount(text) > field.maxChars)
-        fail(Err::MultipleStep, u"The text for '%1' is longer than %2 characters."_s.arg(field.name).arg(field.maxChars));
+        fail(Err::MultipleStep,
+             QCoreApplication::translate("Store", "The text for '%1' is longer than %2 characters.")
+                 .arg(field.name)
+                 .arg(field.maxChars));
     return textValue(text);
 }
 
@@ -38,14 +46,17 @@ Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
     case RateFault::None:
         break;
     case RateFault::NotFinite:
-        fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
+        fail(Err::MultipleStep,
+             QCoreApplication::translate("Store", "'%1' is not a valid value for '%2'.").arg(shown(text), field.name));
     case RateFault::NotAboveZero:
         fail(Err::MultipleStep,
-             u"'%1' is not a valid value for '%2': a rate must be greater than 0."_s.arg(shown(text), field.name));
+             QCoreApplication::translate("Store", "'%1' is not a valid value for '%2': a rate must be greater than 0.")
+                 .arg(shown(text), field.name));
     case RateFault::TooSmall:
         fail(Err::MultipleStep,
-             u"'%1' is too small for '%2': the smallest rate the table can hold is about 2.2E-308."_s.arg(
-                 shown(text), field.name));
+             QCoreApplication::translate(
+                 "Store", "'%1' is too small for '%2': the smallest rate the table can hold is about 2.2E-308.")
+                 .arg(shown(text), field.name));
     }
     Sql::Cell cell;
     cell.type = Sql::CellType::Real;
@@ -62,7 +73,8 @@ void fail(ErrorValue value, const QString& description)
 
 void failClosed()
 {
-    fail(Err::ObjectClosed, u"Operation is not allowed when the object is closed."_s);
+    fail(Err::ObjectClosed,
+         QCoreApplication::translate("Store", "Operation is not allowed when the object is closed."));
 }
 
 QDate isoDay(const QString& text)
@@ -85,9 +97,11 @@ QString shown(const QString& text)
 QString duplicateMessage(const std::optional<QString>& country)
 {
     if (country)
-        return u"The country '%1' is already in the rates table; each country can appear only once."_s.arg(
-            shown(*country));
-    return u"The change would give two rows the same country; each country can appear only once."_s;
+        return QCoreApplication::translate(
+                   "Store", "The country '%1' is already in the rates table; each country can appear only once.")
+            .arg(shown(*country));
+    return QCoreApplication::translate(
+        "Store", "The change would give two rows the same country; each country can appear only once.");
 }
 
 std::size_t requireField(QStringView name)
@@ -96,7 +110,9 @@ std::size_t requireField(QStringView name)
         if (name.compare(Fields[i].name, Qt::CaseInsensitive) == 0)
             return i;
     }
-    fail(Err::NotFound, u"Item cannot be found in the collection corresponding to the requested name or ordinal."_s);
+    fail(Err::NotFound,
+         QCoreApplication::translate(
+             "Store", "Item cannot be found in the collection corresponding to the requested name or ordinal."));
 }
 
 
@@ -108,9 +124,12 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
     case FieldKind::Rate: {
         const data::ParsedNumber number = data::readNumber(text);
         if (number.status == data::NumberStatus::Overflow)
-            fail(Err::MultipleStep, u"'%1' is too large for '%2'."_s.arg(shown(text), field.name));
+            fail(Err::MultipleStep,
+                 QCoreApplication::translate("Store", "'%1' is too large for '%2'.").arg(shown(text), field.name));
         if (!number.ok())
-            fail(Err::MultipleStep, u"'%1' is not a valid value for '%2'."_s.arg(shown(text), field.name));
+            fail(Err::MultipleStep,
+                 QCoreApplication::translate("Store", "'%1' is not a valid value for '%2'.")
+                     .arg(shown(text), field.name));
         return rateCell(field, number.value, text);
     }
     case FieldKind::Date: {
@@ -118,11 +137,13 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
             return Sql::Cell{};
         if (isoDay(text).isNull())
             fail(Err::MultipleStep,
-                 u"'%1' is not a valid value for '%2': a date is written YYYY-MM-DD."_s.arg(shown(text), field.name));
+                 QCoreApplication::translate("Store",
+                                             "'%1' is not a valid value for '%2': a date is written YYYY-MM-DD.")
+                     .arg(shown(text), field.name));
         return textValue(text);
     }
     }
-    fail(Err::MultipleStep, u"'%1' cannot be stored."_s.arg(field.name));
+    fail(Err::MultipleStep, QCoreApplication::translate("Store", "'%1' cannot be stored.").arg(field.name));
 }
 
 Sql::Cell checkedRate(double value)

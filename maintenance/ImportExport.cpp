@@ -10,6 +10,7 @@
 #include "ui/FileDialog.h"
 #include "ui/MsgBox.h"
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -47,11 +48,6 @@ QString existingFolderOr(QStandardPaths::StandardLocation location)
     return QDir::homePath();
 }
 
-QString rateCount(std::size_t n)
-{
-    return n == 1 ? u"1 rate"_s : u"%1 rates"_s.arg(n);
-}
-
 bool databaseOpen()
 {
     return MOD_Data::cnRates.isOpen() && MOD_Data::rsRates.isOpen();
@@ -61,11 +57,14 @@ bool databaseOpen()
 // the preview is not shown, and the box must stay on the screen.
 QString nothingToImport(const ratefiles::RateFile& file, const ratefiles::ImportPlan& plan)
 {
-    QStringList lines{u"%1 has nothing to change: the rates table already holds every rate it gives."_s.arg(
-        ratefiles::fileLabel(file.path))};
+    QStringList lines{QCoreApplication::translate("ImportExport",
+                                                  "%1 has nothing to change: the rates table already holds every "
+                                                  "rate it gives.")
+                          .arg(ratefiles::fileLabel(file.path))};
     if (!plan.skipped.isEmpty()) {
-        lines << (plan.skipped.size() == 1 ? u"1 row of the file was left out:"_s
-                                           : u"%1 rows of the file were left out:"_s.arg(plan.skipped.size()));
+        //: Followed by the rows, one a line.
+        lines << QCoreApplication::translate("ImportExport", "%n rows of the file were left out:", nullptr,
+                                             int(plan.skipped.size()));
         lines << firstSkipped(plan.skipped);
     }
     return lines.join(u"\r\n"_s);
@@ -74,30 +73,32 @@ QString nothingToImport(const ratefiles::RateFile& file, const ratefiles::Import
 void importUnguarded(QWidget& owner, const RefillLists& refill)
 {
     if (!databaseOpen()) {
-        MsgBox(u"The rates database is not open, so no rates can be imported."_s, MsgBoxButtons::OK,
-               MsgBoxIcon::Exclamation, ImportRatesTitle);
+        MsgBox(
+            QCoreApplication::translate("ImportExport", "The rates database is not open, so no rates can be imported."),
+            MsgBoxButtons::OK, MsgBoxIcon::Exclamation, importRatesTitle());
         return;
     }
     if (!mayChangeRates())
         return;
 
     const QString start = lastFolders().imported.isEmpty() ? defaultImportFolder() : lastFolders().imported;
-    const QString path = ui::openFileName(
-        &owner, {ImportRatesTitle, start, u"Rate files (*.csv *.xml);;All files (*)"_s});
+    //: The file dialog's filters: keep the patterns in brackets and the ;; between filters.
+    const QString filter = QCoreApplication::translate("ImportExport", "Rate files (*.csv *.xml);;All files (*)");
+    const QString path = ui::openFileName(&owner, {importRatesTitle(), start, filter});
     if (path.isEmpty())
         return;
     lastFolders().imported = QFileInfo(path).absolutePath();
 
     const ratefiles::RateFileResult read = ratefiles::readRateFile(path);
     if (!read.ok()) {
-        MsgBox(read.error + u"\r\nNothing was imported."_s, MsgBoxButtons::OK, MsgBoxIcon::Exclamation,
-               ImportRatesTitle);
+        MsgBox(read.error + u"\r\n"_s + QCoreApplication::translate("ImportExport", "Nothing was imported."),
+               MsgBoxButtons::OK, MsgBoxIcon::Exclamation, importRatesTitle());
         return;
     }
     const ratefiles::RateFile& file = *read.file;
     const ratefiles::ImportPlan plan = ratefiles::planImport(file, MOD_Data::readAllRates(MOD_Data::cnRates));
     if (plan.empty()) {
-        MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, ImportRatesTitle);
+        MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, importRatesTitle());
         return;
     }
 
@@ -117,24 +118,28 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
     if (refill)
         ui::runGuarded(refill, [](long, const QString&) {});
     if (written)
-        MsgBox(u"%1 imported from %2."_s.arg(rateCount(ticked->size()), QFileInfo(path).fileName()),
-               MsgBoxButtons::OK, MsgBoxIcon::Information, ImportRatesTitle);
+        MsgBox(QCoreApplication::translate("ImportExport", "%n rates imported from %1.", nullptr, int(ticked->size()))
+                   .arg(QFileInfo(path).fileName()),
+               MsgBoxButtons::OK, MsgBoxIcon::Information, importRatesTitle());
 }
 
 void exportUnguarded(QWidget& owner)
 {
     if (!databaseOpen()) {
-        MsgBox(u"The rates database is not open, so there are no rates to export."_s, MsgBoxButtons::OK,
-               MsgBoxIcon::Exclamation, ExportRatesTitle);
+        MsgBox(QCoreApplication::translate("ImportExport",
+                                           "The rates database is not open, so there are no rates to export."),
+               MsgBoxButtons::OK, MsgBoxIcon::Exclamation, exportRatesTitle());
         return;
     }
     // Read before asking, so a table that cannot be read wastes no choosing.
     const std::vector<MOD_Data::RateRow> rows = MOD_Data::readAllRates(MOD_Data::cnRates);
 
     const QString folder = lastFolders().exported.isEmpty() ? defaultExportFolder() : lastFolders().exported;
-    QString path = ui::saveFileName(&owner, {ExportRatesTitle,
-                                         QDir(folder).filePath(ratefiles::suggestedExportName(QDate::currentDate())),
-                                         u"CSV files (*.csv);;All files (*)"_s});
+    //: The file dialog's filters: keep the patterns in brackets and the ;; between filters.
+    const QString filter = QCoreApplication::translate("ImportExport", "CSV files (*.csv);;All files (*)");
+    QString path = ui::saveFileName(
+        &owner,
+        {exportRatesTitle(), QDir(folder).filePath(ratefiles::suggestedExportName(QDate::currentDate())), filter});
     if (path.isEmpty())
         return;
     // A name typed without an ending gets the one the filter offers.
@@ -144,22 +149,34 @@ void exportUnguarded(QWidget& owner)
 
     // Only a file is replaced; for a device or pipe the refusal follows at once.
     if (QFileInfo(path).isFile()
-        && MsgBox(u"%1 already exists.\r\nDo you want to replace it?"_s.arg(ratefiles::fileLabel(path)),
-                  MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, ExportRatesTitle)
+        && MsgBox(QCoreApplication::translate("ImportExport", "%1 already exists.").arg(ratefiles::fileLabel(path))
+                      + u"\r\n"_s + QCoreApplication::translate("ImportExport", "Do you want to replace it?"),
+                  MsgBoxButtons::YesNo, MsgBoxIcon::Exclamation, exportRatesTitle())
             != MsgBoxResult::Yes)
         return;
 
     const QString error = ratefiles::writeExportFile(path, rows);
     if (!error.isEmpty()) {
-        MsgBox(error + u"\r\nThe rates were not exported."_s, MsgBoxButtons::OK, MsgBoxIcon::Critical,
-               ExportRatesTitle);
+        MsgBox(error + u"\r\n"_s + QCoreApplication::translate("ImportExport", "The rates were not exported."),
+               MsgBoxButtons::OK, MsgBoxIcon::Critical, exportRatesTitle());
         return;
     }
-    MsgBox(u"%1 exported to %2."_s.arg(rateCount(rows.size()), ratefiles::fileLabel(path)), MsgBoxButtons::OK,
-           MsgBoxIcon::Information, ExportRatesTitle);
+    MsgBox(QCoreApplication::translate("ImportExport", "%n rates exported to %1.", nullptr, int(rows.size()))
+               .arg(ratefiles::fileLabel(path)),
+           MsgBoxButtons::OK, MsgBoxIcon::Information, exportRatesTitle());
 }
 
 } // namespace
+
+QString importRatesTitle()
+{
+    return QCoreApplication::translate("ImportExport", "Import Rates");
+}
+
+QString exportRatesTitle()
+{
+    return QCoreApplication::translate("ImportExport", "Export Rates");
+}
 
 QString defaultImportFolder()
 {
@@ -180,17 +197,21 @@ void forgetRateFileFolders()
 void importRates(QWidget& owner, const RefillLists& refill)
 {
     ui::runGuarded([&owner, &refill] { importUnguarded(owner, refill); },
-               [](long number, const QString& description) {
-                   ui::reportFailure(u"The rates could not be imported."_s, number, description);
-               });
+                   [](long number, const QString& description) {
+                       ui::reportFailure(
+                           QCoreApplication::translate("ImportExport", "The rates could not be imported."), number,
+                           description);
+                   });
 }
 
 void exportRates(QWidget& owner)
 {
     ui::runGuarded([&owner] { exportUnguarded(owner); },
-               [](long number, const QString& description) {
-                   ui::reportFailure(u"The rates could not be exported."_s, number, description);
-               });
+                   [](long number, const QString& description) {
+                       ui::reportFailure(
+                           QCoreApplication::translate("ImportExport", "The rates could not be exported."), number,
+                           description);
+                   });
 }
 
 } // namespace maintenance

@@ -13,8 +13,9 @@ class QWidget;
 
 namespace maintenance {
 
-inline const QString ImportRatesTitle = QStringLiteral("Import Rates");
-inline const QString ExportRatesTitle = QStringLiteral("Export Rates");
+// The titles of the two commands' file dialogs and message boxes.
+QString importRatesTitle();
+QString exportRatesTitle();
 
 void importRates(QWidget& owner, const RefillLists& refill);
 void exportRates(QWidget& owner);

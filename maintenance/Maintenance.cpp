@@ -9,6 +9,7 @@
 #include "ui/Placement.h"
 
 #include <QBoxLayout>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFrame>
 #include <QLineEdit>
@@ -63,21 +64,30 @@ bool mayChangeRates()
     const QString where = u"'%1'"_s.arg(QDir::toNativeSeparators(refusal->path));
     QString sentence;
     if (!refusal->group.isEmpty()) {
-        sentence = u"You may not change the rates on this computer: ask the administrator to add you to the group "
-                   "%1, then log in again."_s.arg(refusal->group);
+        sentence = QCoreApplication::translate("Maintenance",
+                                               "You may not change the rates on this computer: ask the administrator "
+                                               "to add you to the group %1, then log in again.")
+                       .arg(refusal->group);
     } else {
         switch (refusal->kind) {
         case MOD_Data::WriteRefusal::Kind::ReadOnlyDisk:
-            sentence = u"The rates cannot be changed because %1 is on a read-only disk: ask the administrator to "
-                       "make it writable."_s.arg(where);
+            sentence = QCoreApplication::translate("Maintenance",
+                                                   "The rates cannot be changed because %1 is on a read-only disk: "
+                                                   "ask the administrator to make it writable.")
+                           .arg(where);
             break;
         case MOD_Data::WriteRefusal::Kind::File:
-            sentence = u"The rates cannot be changed because the rates file %1 is read-only for you: ask the "
-                       "administrator to let you write to it."_s.arg(where);
+            sentence = QCoreApplication::translate("Maintenance",
+                                                   "The rates cannot be changed because the rates file %1 is "
+                                                   "read-only for you: ask the administrator to let you write to it.")
+                           .arg(where);
             break;
         case MOD_Data::WriteRefusal::Kind::Folder:
-            sentence = u"The rates cannot be changed because the folder %1, where the rates file keeps its journal "
-                       "while saving, is read-only for you: ask the administrator to let you write to it."_s.arg(where);
+            sentence = QCoreApplication::translate("Maintenance",
+                                                   "The rates cannot be changed because the folder %1, where the "
+                                                   "rates file keeps its journal while saving, is read-only for you: "
+                                                   "ask the administrator to let you write to it.")
+                           .arg(where);
             break;
         }
     }
@@ -88,8 +98,9 @@ bool mayChangeRates()
 void reportSaveError(long number, const QString& description) noexcept
 {
     try {
-        ui::MsgBox(ui::failureReport(u"There was a problem saving the data."_s, number, description),
-                   ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Critical, ui::SaveErrorTitle);
+        ui::MsgBox(ui::failureReport(QCoreApplication::translate("Maintenance", "There was a problem saving the data."),
+                                     number, description),
+                   ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Critical, ui::saveErrorTitle());
     } catch (...) {
         // A box that cannot be shown must not stop the clean-up below.
     }

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QKeyEvent>
+#include <QKeySequence>
 #include <QPointer>
 
 namespace maintenance {
@@ -131,7 +132,9 @@ public:
     }
     QStringList keyBindingsForAction(const QString& name) const override
     {
-        return name == toggleAction() ? QStringList{QStringLiteral("Space")} : QStringList{};
+        // In the desktop's language, as Qt names keys.
+        return name == toggleAction() ? QStringList{QKeySequence(Qt::Key_Space).toString(QKeySequence::NativeText)}
+                                      : QStringList{};
     }
 
     bool isSelected() const override { return isValid() && table_->selectionModel()->isSelected(modelIndex()); }

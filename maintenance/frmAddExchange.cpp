@@ -123,7 +123,7 @@ void frmAddExchange::cmdSave_Click()
             if (!(rsRates.isBOF() && rsRates.isEOF())) {
                 rsRates.FindCountry(name);
                 if (!rsRates.isEOF()) {
-                    ui::MsgBox(name + u" already exists."_s);
+                    ui::MsgBox(tr("%1 already exists.").arg(name));
                     return;
                 }
             }
@@ -143,7 +143,7 @@ void frmAddExchange::SaveNewRate()
     rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
     rsRates.SetField(MOD_Data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
     rsRates.Update();
-    ui::MsgBox(u"The New Exchange Rate has been saved successfuly"_s);
+    ui::MsgBox(tr("The New Exchange Rate has been saved successfuly"));
 }
 
 bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)

@@ -41,7 +41,8 @@ frmDelete::frmDelete(Mode mode, QWidget* parent)
     , ui(std::make_unique<Ui::frmDelete>())
 {
     ui->setupUi(this);
-    ui->cmdDel->setText(mode_ == Mode::Edit ? u"&Save"_s : u"&Delete"_s);
+    //: The button that saves the changed rate (Edit Rates) or deletes it (Delete Rates).
+    ui->cmdDel->setText(mode_ == Mode::Edit ? tr("&Save") : tr("&Delete"));
     applyDesignMetrics();
 
     connect(ui->lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
@@ -100,7 +101,7 @@ void frmDelete::LoadCountryList()
     // An empty table empties the list too: it must not offer a deleted name.
     QStringList names;
     ui::runGuarded([&names] { ui::readCountries(names); }, [](long number, const QString& description) {
-        ui::reportFailure(u"The list of countries could not be read."_s, number, description);
+        ui::reportFailure(tr("The list of countries could not be read."), number, description);
     });
     ui::fillSortedList(*ui->lstCountries, names);
     selectedCountry_.reset();
@@ -157,8 +158,8 @@ void frmDelete::DeleteRate()
 {
     // The name comes from the box, which may have been typed into.
     const QString name = ui->txtCountry->text();
-    if (ui::MsgBox(u"Are you sure you want to delete "_s + name + u"?"_s, ui::MsgBoxButtons::YesNo,
-                   ui::MsgBoxIcon::None, u"Confirm Delete"_s)
+    if (ui::MsgBox(tr("Are you sure you want to delete %1?").arg(name), ui::MsgBoxButtons::YesNo,
+                   ui::MsgBoxIcon::None, tr("Confirm Delete"))
         != ui::MsgBoxResult::Yes)
         return;
 
@@ -167,7 +168,7 @@ void frmDelete::DeleteRate()
         [&name, &deleted] {
             rsRates.FindCountry(name);
             if (rsRates.isEOF()) {
-                ui::MsgBox(u"\"%1\" is not in the rates table, so nothing was deleted."_s.arg(name),
+                ui::MsgBox(tr("\"%1\" is not in the rates table, so nothing was deleted.").arg(name),
                            ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
                 return;
             }
@@ -189,7 +190,7 @@ void frmDelete::DeleteRate()
 void frmDelete::SaveRate()
 {
     if (!selectedCountry_) {
-        ui::MsgBox(u"Choose the country to change from the list first. Nothing was saved."_s, ui::MsgBoxButtons::OK,
+        ui::MsgBox(tr("Choose the country to change from the list first. Nothing was saved."), ui::MsgBoxButtons::OK,
                    ui::MsgBoxIcon::Exclamation);
         return;
     }
@@ -204,7 +205,7 @@ void frmDelete::SaveRate()
             if (name != original) {
                 rsRates.FindCountry(name);
                 if (!rsRates.isEOF()) {
-                    ui::MsgBox(name + u" already exists."_s);
+                    ui::MsgBox(tr("%1 already exists.").arg(name));
                     return;
                 }
             }
@@ -212,7 +213,7 @@ void frmDelete::SaveRate()
             rsRates.FindCountry(original);
             if (rsRates.isEOF()) {
                 gone = true;
-                ui::MsgBox(u"\"%1\" is no longer in the rates table, so nothing was saved."_s.arg(original),
+                ui::MsgBox(tr("\"%1\" is no longer in the rates table, so nothing was saved.").arg(original),
                            ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
                 return;
             }

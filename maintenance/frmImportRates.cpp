@@ -6,6 +6,7 @@
 #include "ui/RateFileWords.h"
 #include "ui/UserSettings.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -36,17 +37,25 @@ QString changeText(const RateChange& change)
 {
     const std::optional<double> percent = change.changePercent();
     if (!percent)
-        return u"new"_s;
+        //: In the Change column: a country the table does not have yet.
+        return frmImportRates::tr("new");
     return QString::asprintf("%+.2f %%", *percent);
 }
 
 QString matchText(const RateChange& change)
 {
     switch (change.match) {
-    case MatchKind::Name: return u"Name"_s;
-    case MatchKind::Currency: return u"Currency %1 (%2)"_s.arg(change.currencyCode, change.fileCountry);
-    case MatchKind::Country: return u"Same country (%1)"_s.arg(change.fileCountry);
-    case MatchKind::New: return u"New country"_s;
+    //: In the Matched by column: the file's row has the table's country name.
+    case MatchKind::Name:
+        return frmImportRates::tr("Name");
+    //: In the Matched by column: %1 a currency code, %2 the file's country of that currency.
+    case MatchKind::Currency:
+        return frmImportRates::tr("Currency %1 (%2)").arg(change.currencyCode, change.fileCountry);
+    //: In the Matched by column: %1 the file's name for the table's country.
+    case MatchKind::Country:
+        return frmImportRates::tr("Same country (%1)").arg(change.fileCountry);
+    case MatchKind::New:
+        return frmImportRates::tr("New country");
     }
     return {};
 }
@@ -74,13 +83,16 @@ frmImportRates::frmImportRates(const ratefiles::RateFile& file, const ratefiles:
     cmdCancel = ui->cmdCancel;
 
     // The labels have no accessible names of their own, so a screen reader reads their text.
-    ui->lblFile->setText(u"File: %1, %2"_s.arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()),
-                                               ui::formatName(file.format)));
+    //: %1 the file's name, %2 its kind.
+    ui->lblFile->setText(
+        tr("File: %1, %2").arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()), ui::formatName(file.format)));
     const QString period = ui::periodText(file);
-    ui->lblPeriod->setText(period.isEmpty() ? u"Rates as of the date given on each row"_s
-                                            : u"Rates of %1"_s.arg(period));
+    //: %1 a day or a period of days.
+    ui->lblPeriod->setText(period.isEmpty() ? tr("Rates as of the date given on each row")
+                                            : tr("Rates of %1").arg(period));
     ui->lblSkipped->setVisible(!plan.skipped.isEmpty());
-    ui->lblSkipped->setText(u"Left out:\n"_s + maintenance::firstSkipped(plan.skipped).join(u'\n'));
+    //: Above the rows of the file that were not taken, one a line.
+    ui->lblSkipped->setText(tr("Left out:") + u'\n' + maintenance::firstSkipped(plan.skipped).join(u'\n'));
 
     fillTable();
 
@@ -104,9 +116,21 @@ frmImportRates::~frmImportRates() = default;
 void frmImportRates::fillTable()
 {
     tblChanges->setColumnCount(ColCount);
-    tblChanges->setHorizontalHeaderLabels(
-        {u"Country"_s, u"Unit"_s, u"Current rate"_s, u"Rate of"_s, u"New rate"_s, u"New rate of"_s, u"Change"_s,
-         u"Matched by"_s});
+    tblChanges->setHorizontalHeaderLabels({
+        tr("Country"),
+        //: Column header: the currency's name.
+        tr("Unit"),
+        tr("Current rate"),
+        //: Column header: the day the current rate was set.
+        tr("Rate of"),
+        tr("New rate"),
+        //: Column header: the day the new rate is of.
+        tr("New rate of"),
+        //: Column header: the change from the current rate to the new one, in percent.
+        tr("Change"),
+        //: Column header: how the file's row was found for the table's country.
+        tr("Matched by"),
+    });
     tblChanges->setRowCount(static_cast<int>(changes_.size()));
     tblChanges->verticalHeader()->setVisible(false);
     const QIcon warning = style()->standardIcon(QStyle::SP_MessageBoxWarning);
@@ -131,9 +155,10 @@ void frmImportRates::fillTable()
             QFont bold = percent->font();
             bold.setBold(true);
             percent->setFont(bold);
-            const QString why = u"Changes by more than 25 %: look twice."_s;
+            const QString why = tr("Changes by more than 25 %: look twice.");
             percent->setToolTip(why);
-            percent->setData(Qt::AccessibleTextRole, changeText(change) + u", "_s + why);
+            //: What a screen reader says for a marked change: the change, then the warning.
+            percent->setData(Qt::AccessibleTextRole, tr("%1, %2").arg(changeText(change), why));
         }
         tblChanges->setItem(row, ColChange, percent);
         tblChanges->setItem(row, ColMatch, cell(matchText(change)));
@@ -231,7 +256,8 @@ void frmImportRates::updateCount()
     int ticked = 0;
     for (int row = 0; row < tblChanges->rowCount(); ++row)
         ticked += tblChanges->isTicked(row) ? 1 : 0;
-    ui->lblCount->setText(u"%1 of %2 ticked"_s.arg(ticked).arg(tblChanges->rowCount()));
+    //: %n rows ticked of %1 rows in all.
+    ui->lblCount->setText(tr("%n of %1 ticked", nullptr, ticked).arg(tblChanges->rowCount()));
     cmdImport->setEnabled(ticked > 0);
 }
 
@@ -242,7 +268,8 @@ QStringList firstSkipped(const QStringList& skipped)
     constexpr qsizetype MostShown = 10;
     QStringList lines = skipped.mid(0, MostShown);
     if (skipped.size() > MostShown)
-        lines << u"... and %1 more."_s.arg(skipped.size() - MostShown);
+        lines << QCoreApplication::translate("ImportExport", "... and %n more.", nullptr,
+                                             int(skipped.size() - MostShown));
     return lines;
 }
 

@@ -2,7 +2,8 @@
 # Installs the build into a scratch prefix the way a user does
 # (`cmake --install BUILD --prefix PREFIX`) and checks what lands there: the
 # program and its seeded rates, the bin link, the desktop entry with its icons,
-# metainfo and manual page, and that installing again keeps the user's rates.
+# metainfo and manual page, the translations, and that installing again keeps
+# the user's rates.
 #
 #   check-install-layout.sh CMAKE BUILD PREFIX
 set -eu
@@ -60,8 +61,13 @@ check -s "$share/man/man1/tallyvane.1.gz"
 gzip -dc "$share/man/man1/tallyvane.1.gz" | grep -q "Tallyvane $version" || fail "manual page is not of $version"
 check -s "$share/doc/tallyvane/LICENSE"
 
+# Where the program looks for them: ../../share/tallyvane/translations from its folder.
+for lang in de fr es pl; do
+    check -s "$progdir/../../share/tallyvane/translations/tallyvane_$lang.qm"
+done
+
 # The Debian package's arrangement stays out of a plain install.
-check ! -e "$share/tallyvane"
+check ! -e "$share/tallyvane/Exchange.db"
 check ! -e "$share/doc/tallyvane/copyright"
 
 # Installing again keeps the user's rates, and a link put there stays a link.

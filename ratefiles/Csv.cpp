@@ -1,5 +1,7 @@
 #include "ratefiles/Csv.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace ratefiles::Csv {
@@ -73,7 +75,7 @@ bool Reader::readRecord(Record& record)
         if (i < n && text_[i] == u'"') {
             for (QChar b : text_.sliced(start, i - start)) {
                 if (!isBlank(b))
-                    return failed(u"a quote inside an unquoted field."_s);
+                    return failed(QCoreApplication::translate("RateFiles", "a quote inside an unquoted field."));
             }
             QString value;
             ++i;
@@ -82,7 +84,7 @@ bool Reader::readRecord(Record& record)
                 const QStringView chunk = text_.sliced(i, (quote < 0 ? n : quote) - i);
                 line_ += lineBreaks(chunk);
                 if (quote < 0)
-                    return failed(u"a quoted field is not closed."_s);
+                    return failed(QCoreApplication::translate("RateFiles", "a quoted field is not closed."));
                 value += chunk;
                 i = quote + 1;
                 if (i < n && text_[i] == u'"') {
@@ -95,14 +97,15 @@ bool Reader::readRecord(Record& record)
             while (i < n && isBlank(text_[i]) && text_[i] != separator_)
                 ++i;
             if (i < n && text_[i] != separator_ && text_[i] != u'\n' && text_[i] != u'\r')
-                return failed(u"text after a closing quote."_s);
+                return failed(QCoreApplication::translate("RateFiles", "text after a closing quote."));
             record.fields.append(value);
         } else {
             record.fields.append(text_.sliced(start, i - start).toString());
         }
         if (i < n && text_[i] == separator_) {
             if (record.fields.size() == MaxFields)
-                return failed(u"more than %1 fields on one line."_s.arg(MaxFields));
+                return failed(
+                    QCoreApplication::translate("RateFiles", "more than %1 fields on one line.").arg(MaxFields));
             ++i;
             continue;
         }

@@ -1,5 +1,7 @@
 #include "ratefiles/Dates.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <QStringList>
 
 #include <utility>
@@ -57,6 +59,18 @@ QDate readDate(const QString& written)
     if (d <= 0 || m <= 0 || parts[2].size() != 4 || y <= 0)
         return {};
     return QDate(y, m, d);
+}
+
+QString dateText(const QDate& date)
+{
+    if (!date.isValid())
+        return {};
+    // The translation decides both the month names and the order, so English
+    // stays English on a German desktop and the reverse.
+    //: The language code of this translation (de, fr, es, pl, ...): dates take their month names from it.
+    const QLocale language(QCoreApplication::translate("Dates", "en"));
+    //: A day as dates are written, in Qt's date format: d the day, MMMM the month's name, yyyy the year.
+    return language.toString(date, QCoreApplication::translate("Dates", "d MMMM yyyy"));
 }
 
 } // namespace ratefiles

@@ -1,6 +1,6 @@
 #pragma once
 
-// Days as rate files write them.
+// Days as rate files write them, and as the program shows them.
 
 #include <QDate>
 #include <QString>
@@ -13,5 +13,10 @@ namespace ratefiles {
 // every call, which a 10,000-row file feels.
 // A null date when written is none of these.
 QDate readDate(const QString& written);
+
+// A day as the program writes it for people, in the language of the translation
+// in use: "1 July 2021" in English, whatever the system's locale; empty for a
+// null date. The windows and the rate files' messages share it.
+QString dateText(const QDate& date);
 
 } // namespace ratefiles

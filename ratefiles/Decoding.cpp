@@ -2,6 +2,7 @@
 
 #include "ratefiles/Reading.h"
 
+#include <QCoreApplication>
 #include <QStringDecoder>
 
 using namespace Qt::StringLiterals;
@@ -47,7 +48,7 @@ QString decodeText(const QByteArray& bytes, bool& utf8)
                 paired = !text[i].isLowSurrogate();
         }
         if (decoder.hasError() || !paired || bytes.size() % 2 != 0)
-            throw FileFault{u"is not a text file."_s};
+            throw FileFault{QCoreApplication::translate("RateFiles", "%1 is not a text file.")};
     } else {
         QStringDecoder decoder(QStringConverter::Utf8);
         text = decoder.decode(bytes);
@@ -58,7 +59,7 @@ QString decodeText(const QByteArray& bytes, bool& utf8)
     for (QChar c : std::as_const(text)) {
         const char16_t u = c.unicode();
         if ((u < 0x20 && u != u'\t' && u != u'\n' && u != u'\r') || u == 0x7F)
-            throw FileFault{u"is not a text file (it holds binary data)."_s};
+            throw FileFault{QCoreApplication::translate("RateFiles", "%1 is not a text file (it holds binary data).")};
     }
     if (text.startsWith(QChar(0xFEFF)))
         text.remove(0, 1);

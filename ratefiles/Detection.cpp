@@ -5,6 +5,7 @@
 #include "ratefiles/Readers.h"
 #include "ratefiles/Reading.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -32,7 +33,7 @@ RateFile readCsv(const QString& text, RateFile file)
                     commaFault = FileFault{csv.error(), csv.errorLine()};
                 continue;
             }
-            throw FileFault{u"is empty."_s};
+            throw FileFault{QCoreApplication::translate("RateFiles", "%1 is empty.")};
         }
         const QStringList words = withoutTrailingBlanks(header.fields);
         if (isExportHeader(words))
@@ -41,10 +42,14 @@ RateFile readCsv(const QString& text, RateFile file)
             return readEcbCsv(csv, header, separator, std::move(file));
         if (const UkColumns cols = ukColumns(header.fields); cols.found())
             return readUkCsv(csv, cols, separator, std::move(file));
-        if (separator == u',')
-            commaFault = FileFault{u"is not a rate file this program knows: its first line is neither the header "
-                                   u"of published rates nor that of an export."_s,
+        if (separator == u',') {
+            //: Said of the file; follows "<file>, line <number>:".
+            commaFault = FileFault{QCoreApplication::translate("RateFiles",
+                                                               "is not a rate file this program knows: its first line "
+                                                               "is neither the header of published rates nor that of "
+                                                               "an export."),
                                    header.line};
+        }
     }
     throw *commaFault;
 }
@@ -57,7 +62,7 @@ RateFile parseText(QString text, const QByteArray& utf8, RateFile file)
     while (first < text.size() && text[first].isSpace())
         ++first;
     if (first == text.size())
-        throw FileFault{u"is empty."_s};
+        throw FileFault{QCoreApplication::translate("RateFiles", "%1 is empty.")};
 
     if (text[first] == u'<') {
         QXmlStreamReader xml;
@@ -70,29 +75,35 @@ RateFile parseText(QString text, const QByteArray& utf8, RateFile file)
         while (!xml.atEnd() && xml.readNext() != QXmlStreamReader::StartElement) {
         }
         if (xml.hasError())
-            throw FileFault{u"the XML is malformed: %1"_s.arg(xml.errorString()), xml.lineNumber()};
+            throw FileFault{QCoreApplication::translate("RateFiles", "the XML is malformed: %1").arg(xml.errorString()),
+                            xml.lineNumber()};
         if (xml.name() == u"exchangeRateMonthList")
             return readUkXml(xml, std::move(file));
         if (xml.name() == u"Envelope")
             return readEcbXml(xml, std::move(file));
-        throw FileFault{
-            u"is not a rate file this program knows: its XML starts with <%1>."_s.arg(xml.qualifiedName())};
+        throw FileFault{QCoreApplication::translate(
+                            "RateFiles", "%1 is not a rate file this program knows: its XML starts with <%2>."),
+                        0, xml.qualifiedName().toString()};
     }
     return readCsv(text, std::move(file));
 }
 
 FileFault tooLarge()
 {
-    return FileFault{u"is too large for a rate file (over %1 MB)."_s.arg(MaxRateFileBytes / (1024 * 1024))};
+    return FileFault{QCoreApplication::translate("RateFiles", "%1 is too large for a rate file (over %2 MB)."), 0,
+                     QString::number(MaxRateFileBytes / (1024 * 1024))};
 }
 
 RateFileResult failure(const QString& path, const FileFault& bad)
 {
     RateFileResult result;
-    if (bad.line > 0)
-        result.error = u"%1, line %2: %3"_s.arg(fileLabel(path)).arg(bad.line).arg(bad.why);
-    else
-        result.error = fileLabel(path) + u' ' + bad.why;
+    // One pass each: a name or a detail holding "%1" is shown as it is.
+    if (bad.line > 0) {
+        result.error = QCoreApplication::translate("RateFiles", "%1, line %2: %3")
+                           .arg(fileLabel(path), QString::number(bad.line), bad.why);
+    } else {
+        result.error = bad.detail ? bad.why.arg(fileLabel(path), *bad.detail) : bad.why.arg(fileLabel(path));
+    }
     return result;
 }
 
@@ -118,16 +129,18 @@ RateFileResult readRateFile(const QString& path)
     // A folder, a pipe or a device is no rate file, and a pipe could block the window.
     const QFileInfo info(path);
     if (info.exists() && !info.isFile())
-        return failure(path, FileFault{u"is not a file."_s});
+        return failure(path, FileFault{QCoreApplication::translate("RateFiles", "%1 is not a file.")});
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return failure(path, FileFault{u"cannot be read: %1"_s.arg(file.errorString())});
+        return failure(
+            path, FileFault{QCoreApplication::translate("RateFiles", "%1 cannot be read: %2"), 0, file.errorString()});
     if (file.size() > MaxRateFileBytes)
         return failure(path, tooLarge());
     // Read one byte past the limit: a pipe or a growing file has no size to trust.
     const QByteArray bytes = file.read(MaxRateFileBytes + 1);
     if (file.error() != QFileDevice::NoError)
-        return failure(path, FileFault{u"cannot be read: %1"_s.arg(file.errorString())});
+        return failure(
+            path, FileFault{QCoreApplication::translate("RateFiles", "%1 cannot be read: %2"), 0, file.errorString()});
     return parseRateFile(bytes, path);
 }
 

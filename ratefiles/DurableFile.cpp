@@ -1,5 +1,6 @@
 #include "ratefiles/DurableFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QRandomGenerator>
@@ -142,7 +143,7 @@ QString replaceFileDurably(const QString& path, const QByteArray& bytes)
     if (exists && S_ISDIR(old.st_mode))
         return reason(EISDIR);
     if (exists && !S_ISREG(old.st_mode))
-        return u"it is not an ordinary file (a device, a pipe or the like)"_s;
+        return QCoreApplication::translate("RateFiles", "it is not an ordinary file (a device, a pipe or the like)");
     // The rename would replace a file its owner made read-only.
     if (exists && ::faccessat(folder.fd, name.constData(), W_OK, 0) != 0)
         return reason(errno);
@@ -152,9 +153,13 @@ QString replaceFileDurably(const QString& path, const QByteArray& bytes)
     Descriptor file(createBeside(folder.fd, name, exists ? S_IRUSR | S_IWUSR : 0666, created.name));
     if (file.fd < 0) {
         const int error = errno;
-        if (exists && (error == EACCES || error == EPERM))
-            return u"%1 (its folder allows no new file beside it, and the old file is never written over in place)"_s
+        if (exists && (error == EACCES || error == EPERM)) {
+            //: Why a file could not be written; %1 is the system's reason.
+            return QCoreApplication::translate(
+                       "RateFiles",
+                       "%1 (its folder allows no new file beside it, and the old file is never written over in place)")
                 .arg(reason(error));
+        }
         return reason(error);
     }
     // A file system that keeps no modes may refuse: the new file then stays private.
@@ -174,7 +179,9 @@ QString replaceFileDurably(const QString& path, const QByteArray& bytes)
     // cannot sync a folder at all.
     if (::fsync(folder.fd) != 0 && errno != EINVAL && errno != EOPNOTSUPP) {
         const int error = errno;
-        return u"the new file is in place, but its folder could not be synced: %1"_s.arg(reason(error));
+        return QCoreApplication::translate("RateFiles",
+                                           "the new file is in place, but its folder could not be synced: %1")
+            .arg(reason(error));
     }
     return {};
 }

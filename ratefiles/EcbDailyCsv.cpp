@@ -3,6 +3,7 @@
 #include "ratefiles/PerEuro.h"
 #include "ratefiles/Reading.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 using namespace Qt::StringLiterals;
@@ -19,11 +20,15 @@ RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator
     for (qsizetype i = 1; i < codes.size(); ++i) {
         codes[i] = codes[i].trimmed().toUpper();
         if (!isCurrencyCode(codes[i]))
-            throw FileFault{u"column %1 of the header: %2 is not a currency code."_s.arg(i + 1).arg(quoted(codes[i])),
-                            header.line};
+            throw FileFault{
+                QCoreApplication::translate("RateFiles", "column %1 of the header: %2 is not a currency code.")
+                    .arg(QString::number(i + 1), quoted(codes[i])),
+                header.line};
         if (seen.contains(codes[i]))
-            throw FileFault{u"column %1 of the header: the currency %2 is listed twice."_s.arg(i + 1).arg(codes[i]),
-                            header.line};
+            throw FileFault{
+                QCoreApplication::translate("RateFiles", "column %1 of the header: the currency %2 is listed twice.")
+                    .arg(QString::number(i + 1), codes[i]),
+                header.line};
         seen.insert(codes[i]);
     }
     // Every day's rates are read, so a damaged file is refused whole; only the
@@ -46,7 +51,8 @@ RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator
         record.fields = withoutTrailingBlanks(std::move(record.fields), codes.size());
         if (record.fields.size() != codes.size())
             throw fieldCount(codes.size(), record.fields.size(), separator, record.line);
-        const QDate date = requireDate(record.fields[0], record.line, u"the day"_s);
+        const QDate date = requireDate(record.fields[0], record.line,
+                                       QCoreApplication::translate("RateFiles", "the day %1 is not a date."));
         readDay(record.fields, record.line, nullptr);
         if (!latestDate.isValid() || date > latestDate) {
             latestDate = date;
@@ -59,7 +65,7 @@ RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator
     EuroDay day{latestDate, latest.line, {}};
     readDay(latest.fields, latest.line, &day);
     if (day.rates.empty())
-        throw FileFault{u"holds no rates."_s};
+        throw FileFault{QCoreApplication::translate("RateFiles", "%1 holds no rates.")};
     file.format = RateFileFormat::EcbDailyCsv;
     file.from = file.to = day.date;
     file.rates = perPound(std::move(day));

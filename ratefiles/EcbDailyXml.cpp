@@ -3,6 +3,7 @@
 #include "ratefiles/PerEuro.h"
 #include "ratefiles/Reading.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
@@ -23,23 +24,33 @@ RateFile readEcbXml(QXmlStreamReader& xml, RateFile file)
             const QString time = attrs.value(u"time"_s).trimmed().toString();
             const QDate date = QDate::fromString(time, Qt::ISODate);
             if (!date.isValid())
-                throw FileFault{u"element <Cube>: time %1 is not a date."_s.arg(quoted(time)), line};
+                throw FileFault{QCoreApplication::translate("RateFiles", "element <Cube>: time %1 is not a date.")
+                                    .arg(quoted(time)),
+                                line};
             keepLatest(latest, day);
             day = EuroDay{date, line, {}};
         } else if (attrs.hasAttribute(u"currency"_s)) {
             const QString code = attrs.value(u"currency"_s).trimmed().toString().toUpper();
             if (!isCurrencyCode(code))
-                throw FileFault{u"element <Cube>: %1 is not a currency code."_s.arg(quoted(code)), line};
+                throw FileFault{QCoreApplication::translate("RateFiles", "element <Cube>: %1 is not a currency code.")
+                                    .arg(quoted(code)),
+                                line};
             if (!day)
-                throw FileFault{u"element <Cube>: a rate without a date."_s, line};
-            addEuroRate(*day, code, readRate(attrs.value(u"rate"_s).toString(), line, u"element <Cube>"_s), line);
+                throw FileFault{QCoreApplication::translate("RateFiles", "element <Cube>: a rate without a date."),
+                                line};
+            addEuroRate(*day, code,
+                        readRate(attrs.value(u"rate"_s).toString(), line,
+                                 QCoreApplication::translate("RateFiles", "element <Cube>")),
+                        line);
         }
     }
     if (xml.hasError())
-        throw FileFault{u"the XML is malformed or cut short: %1"_s.arg(xml.errorString()), xml.lineNumber()};
+        throw FileFault{
+            QCoreApplication::translate("RateFiles", "the XML is malformed or cut short: %1").arg(xml.errorString()),
+            xml.lineNumber()};
     keepLatest(latest, day);
     if (!latest)
-        throw FileFault{u"holds no rates."_s};
+        throw FileFault{QCoreApplication::translate("RateFiles", "%1 holds no rates.")};
     file.format = RateFileFormat::EcbDailyXml;
     file.from = file.to = latest->date;
     file.rates = perPound(std::move(*latest));

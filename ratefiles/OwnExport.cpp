@@ -3,6 +3,8 @@
 #include "ratefiles/ExportHeader.h"
 #include "ratefiles/Reading.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 using MOD_Data::FieldCountry;
 using MOD_Data::FieldRate;
@@ -29,7 +31,9 @@ QDate exportedDay(const QString& day, qint64 line)
         date = QDate::fromString(day, u"d.M.yyyy"_s);
     if (!date.isValid())
         throw FileFault{
-            u"the date %1 is not a date (YYYY-MM-DD, or DD.MM.YYYY as spreadsheets save it)."_s.arg(quoted(day)),
+            QCoreApplication::translate(
+                "RateFiles", "the date %1 is not a date (YYYY-MM-DD, or DD.MM.YYYY as spreadsheets save it).")
+                .arg(quoted(day)),
             line};
     return date;
 }
@@ -49,7 +53,7 @@ RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFi
         // Names exactly as the table holds them: blanks count there.
         r.country = fields[columnOf(FieldCountry)];
         if (r.country.trimmed().isEmpty())
-            throw FileFault{u"the country is missing."_s, record.line};
+            throw FileFault{QCoreApplication::translate("RateFiles", "the country is missing."), record.line};
         r.unit = fields[columnOf(FieldUnit)];
         r.rate = rates.read(fields[columnOf(FieldRate)], record.line);
         // A file of the first layout has no dates.

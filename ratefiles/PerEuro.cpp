@@ -1,10 +1,11 @@
 #include "ratefiles/PerEuro.h"
 
 #include "data/RateValue.h"
+#include "ratefiles/Dates.h"
 #include "ratefiles/RateImportNames.h"
 #include "ratefiles/Reading.h"
 
-#include <QLocale>
+#include <QCoreApplication>
 
 #include <algorithm>
 #include <charconv>
@@ -17,12 +18,6 @@ using MOD_Data::rateFault;
 namespace ratefiles {
 
 namespace {
-
-// A day as the faults name it, in English whatever the locale.
-QString dayText(const QDate& date)
-{
-    return QLocale::c().toString(date, u"d MMMM yyyy"_s);
-}
 
 // A quotient of rates published to five or six digits has no more than that:
 // the rest of a double's digits would be noise shown as precision.
@@ -52,7 +47,8 @@ void checkNoDuplicateCurrencies(const EuroDay& day)
             second = byCode[i];
     }
     if (second)
-        throw FileFault{u"the currency %1 is listed twice for %2."_s.arg(second->currencyCode, dayText(day.date)),
+        throw FileFault{QCoreApplication::translate("RateFiles", "the currency %1 is listed twice for %2.")
+                            .arg(second->currencyCode, dateText(day.date)),
                         second->line};
 }
 
@@ -66,8 +62,11 @@ std::vector<FileRate> perPound(EuroDay day)
             gbp = &r;
     }
     if (!gbp)
-        throw FileFault{u"has no rate for the pound (GBP) on %1, so its rates per euro cannot be turned into rates "
-                        u"per pound."_s.arg(dayText(day.date)),
+        //: Said of the rate file; follows "<file>, line <number>:". %1 is a day.
+        throw FileFault{QCoreApplication::translate("RateFiles",
+                                                    "has no rate for the pound (GBP) on %1, so its rates per euro "
+                                                    "cannot be turned into rates per pound.")
+                            .arg(dateText(day.date)),
                         day.line};
     const double pound = gbp->rate;
     FileRate euro;
@@ -86,7 +85,10 @@ std::vector<FileRate> perPound(EuroDay day)
         out.push_back(euro);
     for (FileRate& r : out) {
         if (rateFault(r.rate) != RateFault::None)
-            throw FileFault{u"the rate of %1 cannot be turned into a rate per pound."_s.arg(r.currencyCode), r.line};
+            throw FileFault{
+                QCoreApplication::translate("RateFiles", "the rate of %1 cannot be turned into a rate per pound.")
+                    .arg(r.currencyCode),
+                r.line};
         r.date = day.date;
         const EuroCurrency named = nameOfCurrency(r.currencyCode);
         r.country = named.country;

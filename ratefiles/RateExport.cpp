@@ -5,6 +5,7 @@
 #include "ratefiles/ExportHeader.h"
 #include "ratefiles/RateFile.h"
 
+#include <QCoreApplication>
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
@@ -37,7 +38,10 @@ QByteArray exportCsv(const std::vector<RateRow>& rows)
 QString writeExportFile(const QString& path, const std::vector<RateRow>& rows)
 {
     const QString reason = replaceFileDurably(path, exportCsv(rows));
-    return reason.isEmpty() ? QString() : u"Could not write %1: %2"_s.arg(fileLabel(path), reason);
+    //: %1 is the file, %2 why it could not be written.
+    return reason.isEmpty()
+        ? QString()
+        : QCoreApplication::translate("RateFiles", "Could not write %1: %2").arg(fileLabel(path), reason);
 }
 
 QString suggestedExportName(const QDate& day)

@@ -4,6 +4,7 @@
 #include "data/Fields.h"
 #include "data/TextLimits.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <cmath>
@@ -133,8 +134,10 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
         if (taken[i] || isPound(r))
             continue;
         if (characterCount(r.country) > CountryMaxLength) {
-            plan.skipped.append(u"Line %1: the country name '%2' is longer than %3 characters."_s.arg(r.line).arg(
-                cutToCharacters(r.country, CountryMaxLength) + u"..."_s, QString::number(CountryMaxLength)));
+            plan.skipped.append(
+                QCoreApplication::translate("RateFiles", "Line %1: the country name '%2' is longer than %3 characters.")
+                    .arg(QString::number(r.line), cutToCharacters(r.country, CountryMaxLength) + u"..."_s,
+                         QString::number(CountryMaxLength)));
             continue;
         }
         RateChange change;

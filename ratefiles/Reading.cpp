@@ -4,6 +4,7 @@
 #include "data/RateValue.h"
 #include "ratefiles/Dates.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 using namespace Qt::StringLiterals;
@@ -17,12 +18,8 @@ namespace {
 // A fault in a rate; what, when given, names the rate's column or element.
 FileFault badRate(const QString& what, const QString& why, qint64 line)
 {
-    return FileFault{what.isEmpty() ? why : what + u": "_s + why, line};
-}
-
-QString separatorName(QChar separator)
-{
-    return separator == u';' ? u"semicolons"_s : separator == u'\t' ? u"tabs"_s : u"commas"_s;
+    //: A rate's column or element in the file, then what is wrong with the rate.
+    return FileFault{what.isEmpty() ? why : QCoreApplication::translate("RateFiles", "%1: %2").arg(what, why), line};
 }
 
 } // namespace
@@ -36,42 +33,48 @@ double readRate(QStringView written, qint64 line, const QString& what, bool deci
 {
     const QStringView text = written.trimmed();
     if (text.isEmpty())
-        throw badRate(what, u"the rate is missing."_s, line);
+        throw badRate(what, QCoreApplication::translate("RateFiles", "the rate is missing."), line);
     const data::ParsedNumber n =
         decimalComma ? data::readNumber(text.toString().replace(u',', u'.')) : data::readNumber(text);
+    const QString shown = quoted(text.toString());
     if (n.status == data::NumberStatus::Overflow)
-        throw badRate(what, u"the rate %1 is too large."_s.arg(quoted(text.toString())), line);
+        throw badRate(what, QCoreApplication::translate("RateFiles", "the rate %1 is too large.").arg(shown), line);
     if (!n.ok())
-        throw badRate(what, u"the rate %1 is not a number."_s.arg(quoted(text.toString())), line);
+        throw badRate(what, QCoreApplication::translate("RateFiles", "the rate %1 is not a number.").arg(shown), line);
     switch (rateFault(n.value, text)) {
     case RateFault::None:
         return n.value;
     case RateFault::TooSmall:
-        throw badRate(what, u"the rate %1 is too small."_s.arg(quoted(text.toString())), line);
+        throw badRate(what, QCoreApplication::translate("RateFiles", "the rate %1 is too small.").arg(shown), line);
     case RateFault::NotFinite:
     case RateFault::NotAboveZero:
         break;
     }
-    throw badRate(what, u"the rate %1 is not above 0."_s.arg(quoted(text.toString())), line);
+    throw badRate(what, QCoreApplication::translate("RateFiles", "the rate %1 is not above 0.").arg(shown), line);
 }
 
 double CsvRates::read(QStringView written, qint64 line, const QString& what)
 {
     const QStringView text = written.trimmed();
     const bool comma = text.contains(u',');
+    const QString shown = quoted(text.toString());
     if (separator_ == u',') {
         if (comma)
             throw badRate(what,
-                          u"the rate %1 is not a number: a decimal comma is read only in a file whose fields "
-                          u"are separated by semicolons or tabs."_s.arg(quoted(text.toString())),
+                          QCoreApplication::translate("RateFiles",
+                                                      "the rate %1 is not a number: a decimal comma is read only in a "
+                                                      "file whose fields are separated by semicolons or tabs.")
+                              .arg(shown),
                           line);
         return readRate(text, line, what);
     }
     const bool point = text.contains(u'.');
     if (comma && point)
         throw badRate(what,
-                      u"the rate %1 holds both '.' and ',': thousands separators are not read, so write the "
-                      u"rate without them."_s.arg(quoted(text.toString())),
+                      QCoreApplication::translate("RateFiles",
+                                                  "the rate %1 holds both '.' and ',': thousands separators are not "
+                                                  "read, so write the rate without them.")
+                          .arg(shown),
                       line);
     if (comma || point) {
         const QChar mark = comma ? u',' : u'.';
@@ -79,29 +82,32 @@ double CsvRates::read(QStringView written, qint64 line, const QString& what)
             mark_ = mark;
             markLine_ = line;
         } else if (mark != mark_) {
-            throw badRate(what,
-                          u"the rate %1 has a decimal %2 where the rate on line %3 has a decimal %4: thousands "
-                          u"separators are not read, so the rates of a file use one decimal mark."_s
-                              .arg(quoted(text.toString()), markName(mark))
-                              .arg(markLine_)
-                              .arg(markName(mark_)),
-                          line);
+            const QString why = mark == u','
+                ? QCoreApplication::translate("RateFiles",
+                                              "the rate %1 has a decimal comma where the rate on line %2 has a "
+                                              "decimal point: thousands separators are not read, so the rates of a "
+                                              "file use one decimal mark.")
+                : QCoreApplication::translate("RateFiles",
+                                              "the rate %1 has a decimal point where the rate on line %2 has a "
+                                              "decimal comma: thousands separators are not read, so the rates of a "
+                                              "file use one decimal mark.");
+            throw badRate(what, why.arg(shown, QString::number(markLine_)), line);
         }
     }
     return readRate(text, line, what, comma);
 }
 
-QString CsvRates::markName(QChar mark)
-{
-    return mark == u',' ? u"comma"_s : u"point"_s;
-}
-
 FileFault fieldCount(qsizetype expected, qsizetype found, QChar separator, qint64 line)
 {
-    return FileFault{u"expected %1 fields, found %2 (separated by %3, as on the first line)."_s.arg(expected)
-                     .arg(found)
-                     .arg(separatorName(separator)),
-                     line};
+    const QString why = separator == u';'
+        ? QCoreApplication::translate("RateFiles",
+                                      "expected %1 fields, found %2 (separated by semicolons, as on the first line).")
+        : separator == u'\t'
+        ? QCoreApplication::translate("RateFiles",
+                                      "expected %1 fields, found %2 (separated by tabs, as on the first line).")
+        : QCoreApplication::translate("RateFiles",
+                                      "expected %1 fields, found %2 (separated by commas, as on the first line).");
+    return FileFault{why.arg(expected).arg(found), line};
 }
 
 QStringList withoutTrailingBlanks(QStringList fields, qsizetype keep)
@@ -114,16 +120,19 @@ QStringList withoutTrailingBlanks(QStringList fields, qsizetype keep)
 void checkRateCount(qsizetype count, qint64 line)
 {
     if (count > MaxRatesPerFile)
-        throw FileFault{u"holds more than %1 rates, more than this program takes from one file (a published "
-                        u"file holds a few hundred)."_s.arg(MaxRatesPerFile),
+        //: Said of the rate file; follows "<file>, line <number>:".
+        throw FileFault{QCoreApplication::translate("RateFiles",
+                                                    "holds more than %1 rates, more than this program takes from one "
+                                                    "file (a published file holds a few hundred).")
+                            .arg(MaxRatesPerFile),
                         line};
 }
 
-QDate requireDate(const QString& written, qint64 line, const QString& what)
+QDate requireDate(const QString& written, qint64 line, const QString& fault)
 {
     const QDate date = readDate(written);
     if (!date.isValid())
-        throw FileFault{u"%1 %2 is not a date."_s.arg(what, quoted(written.trimmed())), line};
+        throw FileFault{fault.arg(quoted(written.trimmed())), line};
     return date;
 }
 
@@ -133,8 +142,10 @@ void checkNoDuplicateCountries(const std::vector<FileRate>& rates)
     for (const FileRate& r : rates) {
         const auto it = seen.constFind(r.country);
         if (it != seen.cend())
-            throw FileFault{u"the country %1 is listed twice (first on line %2)."_s.arg(quoted(r.country)).arg(*it),
-                            r.line};
+            throw FileFault{
+                QCoreApplication::translate("RateFiles", "the country %1 is listed twice (first on line %2).")
+                    .arg(quoted(r.country), QString::number(*it)),
+                r.line};
         seen.insert(r.country, r.line);
     }
 }

@@ -10,15 +10,19 @@
 #include <QStringList>
 #include <QStringView>
 
+#include <optional>
 #include <vector>
 
 namespace ratefiles {
 
-// A fault in the file: why, and where (0 when it is the file as a whole).
-// Thrown by the readers and turned into a RateFileResult's error at the end.
+// A fault in the file, thrown by the readers and turned into a RateFileResult's
+// error at the end. With a line, why is what is wrong there; without one
+// (the file as a whole), why is a whole sentence whose %1 is the file's name
+// and %2 the detail, which holds anything the file or the system said.
 struct FileFault {
     QString why;
     qint64 line = 0;
+    std::optional<QString> detail = std::nullopt;
 };
 
 // '...', as the messages quote what a file holds.
@@ -44,8 +48,6 @@ public:
     double read(QStringView written, qint64 line, const QString& what = QString());
 
 private:
-    static QString markName(QChar mark);
-
     QChar separator_;
     QChar mark_;
     qint64 markLine_ = 0;
@@ -60,8 +62,8 @@ QStringList withoutTrailingBlanks(QStringList fields, qsizetype keep = 0);
 // count: the rates read so far, the one at line included.
 void checkRateCount(qsizetype count, qint64 line);
 
-// readDate, or a fault naming what the date is.
-QDate requireDate(const QString& written, qint64 line, const QString& what);
+// readDate, or the fault, a sentence whose %1 is the date as written.
+QDate requireDate(const QString& written, qint64 line, const QString& fault);
 
 void checkNoDuplicateCountries(const std::vector<FileRate>& rates);
 

@@ -2,6 +2,8 @@
 
 #include "ratefiles/Reading.h"
 
+#include <QCoreApplication>
+
 using namespace Qt::StringLiterals;
 
 namespace ratefiles {
@@ -45,18 +47,20 @@ RateFile readUkCsv(Csv::Reader& csv, const UkColumns& cols, QChar separator, Rat
         FileRate r;
         r.country = at(cols.country);
         if (r.country.isEmpty())
-            throw FileFault{u"the country is missing."_s, record.line};
+            throw FileFault{QCoreApplication::translate("RateFiles", "the country is missing."), record.line};
         r.unit = at(cols.unit);
         r.currencyCode = at(cols.code).toUpper();
         r.rate = rates.read(at(cols.rate), record.line);
         r.line = record.line;
         if (cols.start >= 0) {
-            r.date = requireDate(at(cols.start), record.line, u"the start date"_s);
+            r.date = requireDate(at(cols.start), record.line,
+                                 QCoreApplication::translate("RateFiles", "the start date %1 is not a date."));
             if (!file.from.isValid() || r.date < file.from)
                 file.from = r.date;
         }
         if (cols.end >= 0) {
-            const QDate end = requireDate(at(cols.end), record.line, u"the end date"_s);
+            const QDate end = requireDate(at(cols.end), record.line,
+                                          QCoreApplication::translate("RateFiles", "the end date %1 is not a date."));
             if (!file.to.isValid() || end > file.to)
                 file.to = end;
         }
@@ -65,7 +69,7 @@ RateFile readUkCsv(Csv::Reader& csv, const UkColumns& cols, QChar separator, Rat
     if (!csv.error().isEmpty())
         throw FileFault{csv.error(), csv.errorLine()};
     if (file.rates.empty())
-        throw FileFault{u"holds no rates."_s};
+        throw FileFault{QCoreApplication::translate("RateFiles", "%1 holds no rates.")};
     if (!file.to.isValid())
         file.to = file.from;
     checkNoDuplicateCountries(file.rates);

@@ -2,6 +2,7 @@
 
 #include "ratefiles/Reading.h"
 
+#include <QCoreApplication>
 #include <QXmlStreamReader>
 
 using namespace Qt::StringLiterals;
@@ -15,9 +16,12 @@ void readPeriod(const QString& period, qint64 line, RateFile& file)
 {
     const QStringList parts = period.split(u" to "_s, Qt::KeepEmptyParts, Qt::CaseInsensitive);
     if (parts.size() != 2)
-        throw FileFault{u"the period %1 is not two dates."_s.arg(quoted(period)), line};
-    file.from = requireDate(parts[0], line, u"the period's first day"_s);
-    file.to = requireDate(parts[1], line, u"the period's last day"_s);
+        throw FileFault{QCoreApplication::translate("RateFiles", "the period %1 is not two dates.").arg(quoted(period)),
+                        line};
+    file.from = requireDate(parts[0], line,
+                            QCoreApplication::translate("RateFiles", "the period's first day %1 is not a date."));
+    file.to = requireDate(parts[1], line,
+                          QCoreApplication::translate("RateFiles", "the period's last day %1 is not a date."));
 }
 
 } // namespace
@@ -58,24 +62,30 @@ RateFile readUkXml(QXmlStreamReader& xml, RateFile file)
         if (xml.hasError())
             break;
         if (country.isEmpty())
-            throw FileFault{u"element <exchangeRate> has no <countryName>."_s, line};
+            throw FileFault{QCoreApplication::translate("RateFiles", "element <exchangeRate> has no <countryName>."),
+                            line};
         if (!hasRate)
-            throw FileFault{u"element <exchangeRate> of %1 has no <rateNew>."_s.arg(quoted(country)), line};
+            throw FileFault{QCoreApplication::translate("RateFiles", "element <exchangeRate> of %1 has no <rateNew>.")
+                                .arg(quoted(country)),
+                            line};
         checkRateCount(qsizetype(file.rates.size()) + 1, line);
         FileRate r;
         r.country = country;
         r.unit = unit;
         r.currencyCode = code;
         r.territoryCode = territory;
-        r.rate = readRate(rate, line, u"element <rateNew> of %1"_s.arg(quoted(country)));
+        r.rate = readRate(rate, line,
+                          QCoreApplication::translate("RateFiles", "element <rateNew> of %1").arg(quoted(country)));
         r.date = file.from;
         r.line = static_cast<int>(line);
         file.rates.push_back(std::move(r));
     }
     if (xml.hasError())
-        throw FileFault{u"the XML is malformed or cut short: %1"_s.arg(xml.errorString()), xml.lineNumber()};
+        throw FileFault{
+            QCoreApplication::translate("RateFiles", "the XML is malformed or cut short: %1").arg(xml.errorString()),
+            xml.lineNumber()};
     if (file.rates.empty())
-        throw FileFault{u"holds no rates."_s};
+        throw FileFault{QCoreApplication::translate("RateFiles", "%1 holds no rates.")};
     checkNoDuplicateCountries(file.rates);
     file.format = RateFileFormat::UkMonthlyXml;
     return file;

@@ -28,6 +28,10 @@ power_cuts() {
 stage "layers"
 scripts/check-layers.sh
 
+# Every translation up to date with the sources and complete.
+stage "translations"
+scripts/check-translations.sh
+
 stage "build and test"
 scripts/build.sh build
 ctest --test-dir build --output-on-failure --parallel "$jobs" --timeout 300

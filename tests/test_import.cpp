@@ -837,6 +837,42 @@ INSTANTIATE_TEST_SUITE_P(
                 "more than 16384 fields", 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A name holding "%1" or "%2", of the file or in it, is shown as it is.
+struct PercentName {
+    const char* name;
+    const char* path;
+    QByteArray bytes;
+    const char* error;
+};
+
+void PrintTo(const PercentName& p, std::ostream* os)
+{
+    *os << p.name;
+}
+
+class PercentNameTest : public ::testing::TestWithParam<PercentName> {};
+
+TEST_P(PercentNameTest, errorQuotesNamesExactly)
+{
+    const RateFileResult r = parseRateFile(GetParam().bytes, QString::fromUtf8(GetParam().path));
+    ASSERT_FALSE(r.ok());
+    EXPECT_EQ(str(r.error), GetParam().error);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, PercentNameTest,
+    ::testing::Values(
+        PercentName{"wholeFile", "/tmp/rates %1.csv", "", "'/tmp/rates %1.csv' is empty."},
+        PercentName{"wholeFileWithDetail", "/tmp/x%2.xml", "<html/>",
+                    "'/tmp/x%2.xml' is not a rate file this program knows: its XML starts with <html>."},
+        PercentName{"lineOfFile", "/tmp/a%1b%2.csv", UkHeader + "USA,Dollar,USD,abc,01/01/2020,31/01/2020\n",
+                    "'/tmp/a%1b%2.csv', line 2: the rate 'abc' is not a number."},
+        PercentName{"countryTwice", "r.csv",
+                    UkHeader + "U%2SA,Dollar,USD,1.3,01/01/2020,31/01/2020\n"
+                               "U%2SA,Dollar,USD,1.4,01/01/2020,31/01/2020\n",
+                    "'r.csv', line 3: the country 'U%2SA' is listed twice (first on line 2)."}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 TEST(RateFileRead, aMissingFileAFolderADeviceAndAHugeFileAreRefusedByName)
 {
     QTemporaryDir dir;

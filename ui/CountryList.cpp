@@ -6,6 +6,7 @@
 #include "ui/MsgBox.h"
 
 #include <QCollator>
+#include <QCoreApplication>
 #include <QKeyEvent>
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -71,8 +72,8 @@ void showChosenRow(const QString& name, const std::function<void()>& show, const
             rsRates.FindCountry(name);
             if (rsRates.isEOF()) {
                 clear();
-                MsgBox(u"\"%1\" is no longer in the rates table."_s.arg(name), MsgBoxButtons::OK,
-                       MsgBoxIcon::Exclamation);
+                MsgBox(QCoreApplication::translate("CountryList", "\"%1\" is no longer in the rates table.").arg(name),
+                       MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
                 return;
             }
             show();
@@ -80,7 +81,8 @@ void showChosenRow(const QString& name, const std::function<void()>& show, const
         [&](long number, const QString& description) {
             // The boxes must not go on showing another country's row.
             clear();
-            reportFailure(u"The rate of \"%1\" could not be read."_s.arg(name), number, description);
+            reportFailure(QCoreApplication::translate("CountryList", "The rate of \"%1\" could not be read.").arg(name),
+                          number, description);
         });
 }
 
@@ -90,7 +92,8 @@ namespace MOD_Data {
 
 void FillCountryLists(QListWidget& first, QListWidget& second)
 {
-    const QString failed = u"There were errors while trying to fill the countries lists."_s;
+    const QString failed =
+        QCoreApplication::translate("CountryList", "There were errors while trying to fill the countries lists.");
     if (!rsRates.isOpen()) {
         ui::MsgBox(failed);
         return;

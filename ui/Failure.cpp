@@ -3,6 +3,7 @@
 #include "data/DbError.h"
 #include "ui/MsgBox.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <exception>
@@ -11,16 +12,26 @@ using namespace Qt::StringLiterals;
 
 namespace ui {
 
+QString saveErrorTitle()
+{
+    return QCoreApplication::translate("Failure", "Save Error");
+}
+
 QString errorLines(long number, const QString& description)
 {
-    return u"ERROR #: "_s + QString::number(number) + u"\r\nERROR  :"_s + description;
+    //: The first of two lines closing a failure report; %1 is the error's number.
+    const QString numberLine = QCoreApplication::translate("Failure", "ERROR #: %1").arg(number);
+    //: The second line, under "ERROR #: %1"; %1 is the error's description.
+    const QString descriptionLine = QCoreApplication::translate("Failure", "ERROR  :%1").arg(description);
+    return numberLine + u"\r\n"_s + descriptionLine;
 }
 
 QString failureReport(const QString& firstLine, long number, const QString& description)
 {
     const QStringList lines{
         firstLine,
-        u"If the problem persists, please report the following details to Fernwick Software:"_s,
+        QCoreApplication::translate(
+            "Failure", "If the problem persists, please report the following details to Fernwick Software:"),
         errorLines(number, description),
     };
     return lines.join(u"\r\n"_s);
@@ -51,7 +62,7 @@ void runGuarded(const std::function<void()>& body,
     } catch (const std::exception& e) {
         fail(0, QString::fromLocal8Bit(e.what()));
     } catch (...) {
-        fail(0, u"An unexpected error occurred."_s);
+        fail(0, QCoreApplication::translate("Failure", "An unexpected error occurred."));
     }
 }
 

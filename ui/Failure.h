@@ -9,10 +9,11 @@
 
 namespace ui {
 
-inline const QString SaveErrorTitle = QStringLiteral("Save Error");
+// The title of the boxes that report a failed save or start.
+QString saveErrorTitle();
 
 // The two closing lines of every failure report: "ERROR #: " + number, then
-// "ERROR  :" + description, joined by CR LF.
+// "ERROR  :" + description, joined by CR LF. The number is never translated.
 QString errorLines(long number, const QString& description);
 
 // A failure report: firstLine, whom to tell, then the two error lines, joined

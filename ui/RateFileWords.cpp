@@ -1,27 +1,25 @@
 #include "ui/RateFileWords.h"
 
-#include <QLocale>
-
-using namespace Qt::StringLiterals;
+#include <QCoreApplication>
 
 namespace ui {
 
 QString formatName(ratefiles::RateFileFormat format)
 {
     switch (format) {
-    case ratefiles::RateFileFormat::UkMonthlyCsv: return u"UK monthly rates (CSV)"_s;
-    case ratefiles::RateFileFormat::UkMonthlyXml: return u"UK monthly rates (XML)"_s;
-    case ratefiles::RateFileFormat::EcbDailyXml: return u"European Central Bank daily rates (XML)"_s;
-    case ratefiles::RateFileFormat::EcbDailyCsv: return u"European Central Bank daily rates (CSV)"_s;
-    case ratefiles::RateFileFormat::OwnExport: return u"Tallyvane export"_s;
+    case ratefiles::RateFileFormat::UkMonthlyCsv:
+        return QCoreApplication::translate("RateFileWords", "UK monthly rates (CSV)");
+    case ratefiles::RateFileFormat::UkMonthlyXml:
+        return QCoreApplication::translate("RateFileWords", "UK monthly rates (XML)");
+    case ratefiles::RateFileFormat::EcbDailyXml:
+        return QCoreApplication::translate("RateFileWords", "European Central Bank daily rates (XML)");
+    case ratefiles::RateFileFormat::EcbDailyCsv:
+        return QCoreApplication::translate("RateFileWords", "European Central Bank daily rates (CSV)");
+    case ratefiles::RateFileFormat::OwnExport:
+        //: A file written by the program's File > Export Rates.
+        return QCoreApplication::translate("RateFileWords", "Tallyvane export");
     }
     return {};
-}
-
-QString dateText(const QDate& date)
-{
-    // English month names, as every other text of the program, whatever the locale.
-    return date.isValid() ? QLocale::c().toString(date, u"d MMMM yyyy"_s) : QString();
 }
 
 QString periodText(const ratefiles::RateFile& file)
@@ -30,7 +28,8 @@ QString periodText(const ratefiles::RateFile& file)
         return {};
     if (!file.to.isValid() || file.to == file.from)
         return dateText(file.from);
-    return u"%1 to %2"_s.arg(dateText(file.from), dateText(file.to));
+    //: A period of days, from the first to the last.
+    return QCoreApplication::translate("RateFileWords", "%1 to %2").arg(dateText(file.from), dateText(file.to));
 }
 
 } // namespace ui

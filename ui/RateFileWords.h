@@ -1,9 +1,9 @@
 #pragma once
 
 // Rate files in the words the windows show them: the main window's rate
-// tooltips and the import preview. English month names, as every other text
-// of the program, whatever the locale.
+// tooltips and the import preview, in the language of the translation in use.
 
+#include "ratefiles/Dates.h"
 #include "ratefiles/RateFile.h"
 
 #include <QDate>
@@ -15,6 +15,6 @@ QString formatName(ratefiles::RateFileFormat format);  // "UK monthly rates (CSV
 // "1 January 2020 to 31 January 2020", "29 April 2022", or empty when the file
 // has no date of its own (an export: each row has its own).
 QString periodText(const ratefiles::RateFile& file);
-QString dateText(const QDate& date);  // "1 January 2020"; empty for a null date
+using ratefiles::dateText;  // "1 January 2020"; empty for a null date
 
 } // namespace ui
