@@ -5,39 +5,39 @@
     <name>CountryList</name>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht mehr in der Kurstabelle.</translation>
     </message>
     <message>
         <source>The rate of &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von „%1“ konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>There were errors while trying to fill the countries lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Füllen der Länderlisten sind Fehler aufgetreten.</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>There was a problem connecting to the Exchange rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Verbinden mit der Wechselkurs-Datenbank ist ein Problem aufgetreten.</translation>
     </message>
     <message>
         <source>Check if the database is at the following location:</source>
         <extracomment>Followed by the rates file&apos;s path on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Prüfen Sie, ob sich die Datenbank an folgendem Ort befindet:</translation>
     </message>
     <message>
         <source>There was a problem launching Tallyvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Starten von Tallyvane ist ein Problem aufgetreten.</translation>
     </message>
     <message>
         <source>You can still run the software, but you may experience problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie können das Programm trotzdem verwenden, es kann dabei aber zu Problemen kommen.</translation>
     </message>
     <message>
         <source>Would you like to continue loading Tallyvane?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie den Start von Tallyvane fortsetzen?</translation>
     </message>
 </context>
 <context>
@@ -45,84 +45,84 @@
     <message>
         <source>en</source>
         <extracomment>The language code of this translation (de, fr, es, pl, ...): dates take their month names from it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>de</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
         <extracomment>A day as dates are written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d. MMMM yyyy</translation>
     </message>
 </context>
 <context>
     <name>Exchange</name>
     <message>
         <source>The amount is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag ist keine Zahl.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wechselkurs unter „Umrechnen von“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert To country is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wechselkurs unter „Umrechnen in“ ist keine Zahl.</translation>
     </message>
     <message>
         <source>The commission is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Provision ist keine Zahl.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Betrag ist zu groß zum Umrechnen.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wechselkurs unter „Umrechnen von“ ist zu groß, um damit zu rechnen.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert To country is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wechselkurs unter „Umrechnen in“ ist zu groß, um damit zu rechnen.</translation>
     </message>
     <message>
         <source>The commission is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Provision ist zu groß, um damit zu rechnen.</translation>
     </message>
     <message>
         <source>The result is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Ergebnis ist zu groß für die Anzeige.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is 0, so the amount cannot be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Wechselkurs unter „Umrechnen von“ ist 0, daher kann der Betrag nicht umgerechnet werden.</translation>
     </message>
     <message>
         <source>The exchange could not be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Umtausch konnte nicht berechnet werden.</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Speichern</translation>
     </message>
     <message>
         <source>ERROR #: %1</source>
         <extracomment>The first of two lines closing a failure report; %1 is the error&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER #: %1</translation>
     </message>
     <message>
         <source>ERROR  :%1</source>
         <extracomment>The second line, under &quot;ERROR #: %1&quot;; %1 is the error&apos;s description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>FEHLER  :%1</translation>
     </message>
     <message>
         <source>If the problem persists, please report the following details to Fernwick Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wenn das Problem weiterhin besteht, melden Sie bitte die folgenden Angaben an Fernwick Software:</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
     </message>
 </context>
 <context>
@@ -130,92 +130,92 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a result: its name, then the figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ImportExport</name>
     <message>
         <source>%1 has nothing to change: the rates table already holds every rate it gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ändert nichts: Die Kurstabelle enthält bereits jeden Kurs aus dieser Datei.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows of the file were left out:</source>
         <extracomment>Followed by the rows, one a line.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Zeile der Datei wurde nicht übernommen:</numerusform>
+            <numerusform>%n Zeilen der Datei wurden nicht übernommen:</numerusform>
         </translation>
     </message>
     <message>
         <source>The rates database is not open, so no rates can be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kursdatenbank ist nicht geöffnet, daher können keine Kurse importiert werden.</translation>
     </message>
     <message>
         <source>Rate files (*.csv *.xml);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kursdateien (*.csv *.xml);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Es wurde nichts importiert.</translation>
     </message>
     <message numerus="yes">
         <source>%n rates imported from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kurs aus %1 importiert.</numerusform>
+            <numerusform>%n Kurse aus %1 importiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>The rates database is not open, so there are no rates to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kursdatenbank ist nicht geöffnet, daher gibt es keine Kurse zum Exportieren.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>CSV-Dateien (*.csv);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
         <source>Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Datei ersetzen?</translation>
     </message>
     <message>
         <source>The rates were not exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse wurden nicht exportiert.</translation>
     </message>
     <message numerus="yes">
         <source>%n rates exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n Kurs nach %1 exportiert.</numerusform>
+            <numerusform>%n Kurse nach %1 exportiert.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse importieren</translation>
     </message>
     <message>
         <source>Export Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse exportieren</translation>
     </message>
     <message>
         <source>The rates could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse konnten nicht importiert werden.</translation>
     </message>
     <message>
         <source>The rates could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse konnten nicht exportiert werden.</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>… und %n weitere.</numerusform>
+            <numerusform>… und %n weitere.</numerusform>
         </translation>
     </message>
 </context>
@@ -223,892 +223,892 @@
     <name>Maintenance</name>
     <message>
         <source>You may not change the rates on this computer: ask the administrator to add you to the group %1, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sie dürfen die Kurse auf diesem Computer nicht ändern: Bitten Sie den Administrator, Sie in die Gruppe %1 aufzunehmen, und melden Sie sich danach neu an.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because %1 is on a read-only disk: ask the administrator to make it writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse können nicht geändert werden, weil %1 auf einem schreibgeschützten Datenträger liegt: Bitten Sie den Administrator, den Datenträger beschreibbar zu machen.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because the rates file %1 is read-only for you: ask the administrator to let you write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse können nicht geändert werden, weil die Kursdatei %1 für Sie schreibgeschützt ist: Bitten Sie den Administrator um Schreibrechte für diese Datei.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because the folder %1, where the rates file keeps its journal while saving, is read-only for you: ask the administrator to let you write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kurse können nicht geändert werden, weil der Ordner %1, in dem die Kursdatei beim Speichern ihr Journal anlegt, für Sie schreibgeschützt ist: Bitten Sie den Administrator um Schreibrechte für diesen Ordner.</translation>
     </message>
     <message>
         <source>There was a problem saving the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Beim Speichern der Daten ist ein Problem aufgetreten.</translation>
     </message>
 </context>
 <context>
     <name>RateFileWords</name>
     <message>
         <source>UK monthly rates (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Britische Monatskurse (CSV)</translation>
     </message>
     <message>
         <source>UK monthly rates (XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Britische Monatskurse (XML)</translation>
     </message>
     <message>
         <source>European Central Bank daily rates (XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageskurse der Europäischen Zentralbank (XML)</translation>
     </message>
     <message>
         <source>European Central Bank daily rates (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tageskurse der Europäischen Zentralbank (CSV)</translation>
     </message>
     <message>
         <source>Tallyvane export</source>
         <extracomment>A file written by the program&apos;s File &gt; Export Rates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tallyvane-Export</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A period of days, from the first to the last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 bis %2</translation>
     </message>
 </context>
 <context>
     <name>RateFiles</name>
     <message>
         <source>%1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist leer.</translation>
     </message>
     <message>
         <source>is not a rate file this program knows: its first line is neither the header of published rates nor that of an export.</source>
         <extracomment>Said of the file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ist keine Kursdatei, die dieses Programm kennt: Die erste Zeile ist weder die Kopfzeile veröffentlichter Kurse noch die eines Exports.</translation>
     </message>
     <message>
         <source>the XML is malformed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das XML ist fehlerhaft: %1</translation>
     </message>
     <message>
         <source>%1 is not a rate file this program knows: its XML starts with &lt;%2&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Kursdatei, die dieses Programm kennt: Ihr XML beginnt mit &lt;%2&gt;.</translation>
     </message>
     <message>
         <source>%1 is too large for a rate file (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist zu groß für eine Kursdatei (über %2&#xa0;MB).</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, Zeile %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Datei.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
     </message>
     <message>
         <source>%1 is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Textdatei.</translation>
     </message>
     <message>
         <source>%1 is not a text file (it holds binary data).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Textdatei (sie enthält Binärdaten).</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A rate&apos;s column or element in the file, then what is wrong with the rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>the rate is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs fehlt.</translation>
     </message>
     <message>
         <source>the rate %1 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 ist zu groß.</translation>
     </message>
     <message>
         <source>the rate %1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 ist keine Zahl.</translation>
     </message>
     <message>
         <source>the rate %1 is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 ist zu klein.</translation>
     </message>
     <message>
         <source>the rate %1 is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 ist nicht größer als 0.</translation>
     </message>
     <message>
         <source>the rate %1 is not a number: a decimal comma is read only in a file whose fields are separated by semicolons or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 ist keine Zahl: Ein Dezimalkomma wird nur in Dateien gelesen, deren Felder durch Semikolons oder Tabulatoren getrennt sind.</translation>
     </message>
     <message>
         <source>the rate %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write the rate without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 enthält sowohl einen Punkt als auch ein Komma: Tausendertrennzeichen werden nicht gelesen, schreiben Sie den Kurs daher ohne sie.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal comma where the rate on line %2 has a decimal point: thousands separators are not read, so the rates of a file use one decimal mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 hat ein Dezimalkomma, der Kurs in Zeile %2 aber einen Dezimalpunkt: Tausendertrennzeichen werden nicht gelesen, daher müssen alle Kurse einer Datei dasselbe Dezimalzeichen verwenden.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal point where the rate on line %2 has a decimal comma: thousands separators are not read, so the rates of a file use one decimal mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs %1 hat einen Dezimalpunkt, der Kurs in Zeile %2 aber ein Dezimalkomma: Tausendertrennzeichen werden nicht gelesen, daher müssen alle Kurse einer Datei dasselbe Dezimalzeichen verwenden.</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by semicolons, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder erwartet, %2 gefunden (durch Semikolons getrennt, wie in der ersten Zeile).</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by tabs, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder erwartet, %2 gefunden (durch Tabulatoren getrennt, wie in der ersten Zeile).</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by commas, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Felder erwartet, %2 gefunden (durch Kommas getrennt, wie in der ersten Zeile).</translation>
     </message>
     <message>
         <source>holds more than %1 rates, more than this program takes from one file (a published file holds a few hundred).</source>
         <extracomment>Said of the rate file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enthält mehr als %1 Kurse, mehr als dieses Programm aus einer Datei übernimmt (eine veröffentlichte Datei enthält einige Hundert).</translation>
     </message>
     <message>
         <source>the country %1 is listed twice (first on line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Land %1 ist doppelt aufgeführt (zuerst in Zeile %2).</translation>
     </message>
     <message>
         <source>the country is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Land fehlt.</translation>
     </message>
     <message>
         <source>the start date %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Anfangsdatum %1 ist kein Datum.</translation>
     </message>
     <message>
         <source>the end date %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Enddatum %1 ist kein Datum.</translation>
     </message>
     <message>
         <source>%1 holds no rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enthält keine Kurse.</translation>
     </message>
     <message>
         <source>the period %1 is not two dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zeitraum %1 besteht nicht aus zwei Daten.</translation>
     </message>
     <message>
         <source>the period&apos;s first day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der erste Tag des Zeitraums, %1, ist kein Datum.</translation>
     </message>
     <message>
         <source>the period&apos;s last day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der letzte Tag des Zeitraums, %1, ist kein Datum.</translation>
     </message>
     <message>
         <source>element &lt;exchangeRate&gt; has no &lt;countryName&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element &lt;exchangeRate&gt; hat kein &lt;countryName&gt;.</translation>
     </message>
     <message>
         <source>element &lt;exchangeRate&gt; of %1 has no &lt;rateNew&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Element &lt;exchangeRate&gt; von %1 hat kein &lt;rateNew&gt;.</translation>
     </message>
     <message>
         <source>element &lt;rateNew&gt; of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Element &lt;rateNew&gt; von %1</translation>
     </message>
     <message>
         <source>the XML is malformed or cut short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Das XML ist fehlerhaft oder unvollständig: %1</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: time %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Element &lt;Cube&gt;: Die Zeitangabe %1 ist kein Datum.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: %1 is not a currency code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Element &lt;Cube&gt;: %1 ist kein Währungscode.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: a rate without a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Element &lt;Cube&gt;: ein Kurs ohne Datum.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Element &lt;Cube&gt;</translation>
     </message>
     <message>
         <source>column %1 of the header: %2 is not a currency code.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1 der Kopfzeile: %2 ist kein Währungscode.</translation>
     </message>
     <message>
         <source>column %1 of the header: the currency %2 is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Spalte %1 der Kopfzeile: Die Währung %2 ist doppelt aufgeführt.</translation>
     </message>
     <message>
         <source>the day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Tag %1 ist kein Datum.</translation>
     </message>
     <message>
         <source>the currency %1 is listed twice for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Währung %1 ist für %2 doppelt aufgeführt.</translation>
     </message>
     <message>
         <source>has no rate for the pound (GBP) on %1, so its rates per euro cannot be turned into rates per pound.</source>
         <extracomment>Said of the rate file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;. %1 is a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>enthält keinen Kurs für das Pfund (GBP) am %1, daher lassen sich die Kurse je Euro nicht in Kurse je Pfund umrechnen.</translation>
     </message>
     <message>
         <source>the rate of %1 cannot be turned into a rate per pound.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Kurs von %1 lässt sich nicht in einen Kurs je Pfund umrechnen.</translation>
     </message>
     <message>
         <source>the date %1 is not a date (YYYY-MM-DD, or DD.MM.YYYY as spreadsheets save it).</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Datum %1 ist kein gültiges Datum (JJJJ-MM-TT oder TT.MM.JJJJ, wie Tabellenkalkulationen es speichern).</translation>
     </message>
     <message>
         <source>a quote inside an unquoted field.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Anführungszeichen in einem Feld ohne Anführungszeichen.</translation>
     </message>
     <message>
         <source>a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Feld in Anführungszeichen ist nicht abgeschlossen.</translation>
     </message>
     <message>
         <source>text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>Text nach einem schließenden Anführungszeichen.</translation>
     </message>
     <message>
         <source>more than %1 fields on one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mehr als %1 Felder in einer Zeile.</translation>
     </message>
     <message>
         <source>Line %1: the country name &apos;%2&apos; is longer than %3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1: Der Ländername „%2“ ist länger als %3 Zeichen.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geschrieben werden: %2</translation>
     </message>
     <message>
         <source>it is not an ordinary file (a device, a pipe or the like)</source>
-        <translation type="unfinished"></translation>
+        <translation>Es ist keine gewöhnliche Datei (sondern ein Gerät, eine Pipe oder Ähnliches).</translation>
     </message>
     <message>
         <source>%1 (its folder allows no new file beside it, and the old file is never written over in place)</source>
         <extracomment>Why a file could not be written; %1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (ihr Ordner erlaubt keine neue Datei neben ihr, und die alte Datei wird nie an Ort und Stelle überschrieben)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Datei ist angelegt, aber ihr Ordner konnte nicht mit dem Datenträger synchronisiert werden: %1</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The database is locked by another program. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist von einem anderen Programm gesperrt. Versuchen Sie es erneut, wenn es fertig ist.</translation>
     </message>
     <message>
         <source>The database is read-only: changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank ist schreibgeschützt: Änderungen können nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The disk holding the database is full: changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Datenträger mit der Datenbank ist voll: Änderungen können nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The database file could not be read or written (disk error).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei konnte nicht gelesen oder geschrieben werden (Datenträgerfehler).</translation>
     </message>
     <message>
         <source>The database file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei ist beschädigt.</translation>
     </message>
     <message>
         <source>The database file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbankdatei konnte nicht geöffnet werden.</translation>
     </message>
     <message>
         <source>Access to the database was refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Zugriff auf die Datenbank wurde verweigert.</translation>
     </message>
     <message>
         <source>There is not enough memory for the database operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Für den Datenbankvorgang ist nicht genügend Arbeitsspeicher vorhanden.</translation>
     </message>
     <message>
         <source>The change breaks a rule of the rates table (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung verletzt eine Regel der Kurstabelle (%1).</translation>
     </message>
     <message>
         <source>The database reported an error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datenbank hat einen Fehler gemeldet: %1.</translation>
     </message>
     <message>
         <source>Could not find file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 wurde nicht gefunden.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist ein Ordner, keine Kursdatenbank.</translation>
     </message>
     <message>
         <source>%1 is not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Kursdatenbank.</translation>
     </message>
     <message>
         <source>%1 is empty: it is not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist leer und daher keine Kursdatenbank.</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: %2</translation>
     </message>
     <message>
         <source>Could not open %1: the encryption could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 konnte nicht geöffnet werden: Die Verschlüsselung ließ sich nicht einrichten.</translation>
     </message>
     <message>
         <source>%1 is not a rates database, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist keine Kursdatenbank oder ist beschädigt.</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Unzulässige Verwendung von Null</translation>
     </message>
     <message>
         <source>The table &apos;tblExchanges&apos; cannot be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle „tblExchanges“ kann nicht verwendet werden: %1</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
-        <translation type="unfinished"></translation>
+        <translation>Entweder ist BOF oder EOF True, oder der aktuelle Datensatz wurde gelöscht. Der angeforderte Vorgang erfordert einen aktuellen Datensatz.</translation>
     </message>
     <message>
         <source>The row could not be found for updating; another program may have deleted it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zu ändernde Zeile wurde nicht gefunden; vielleicht hat ein anderes Programm sie gelöscht.</translation>
     </message>
     <message>
         <source>The new row has no value for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die neue Zeile hat keinen Wert für „%1“.</translation>
     </message>
     <message>
         <source>The rates database has a layout this version of Tallyvane does not know (%1). It is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kursdatenbank hat ein Format, das diese Version von Tallyvane nicht kennt (%1). Sie bleibt unverändert.</translation>
     </message>
     <message>
         <source>The rates database was made by a newer version of Tallyvane (layout %1; this version knows layouts up to %2). It is left as it is: use the newer version, or a copy of the file made for this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Kursdatenbank wurde von einer neueren Version von Tallyvane angelegt (Format %1; diese Version kennt Formate bis %2). Sie bleibt unverändert: Verwenden Sie die neuere Version oder eine für diese Version angelegte Kopie der Datei.</translation>
     </message>
     <message>
         <source>Cannot find the table &apos;tblExchanges&apos; in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle „tblExchanges“ wurde in der Datenbank nicht gefunden.</translation>
     </message>
     <message>
         <source>The table &apos;tblExchanges&apos; has no field named &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tabelle „tblExchanges“ hat kein Feld namens „%1“.</translation>
     </message>
     <message>
         <source>The &apos;%1&apos; field cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld „%1“ darf nicht leer sein.</translation>
     </message>
     <message>
         <source>The text for &apos;%1&apos; contains a null character, which cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text für „%1“ enthält ein Nullzeichen, das nicht gespeichert werden kann.</translation>
     </message>
     <message>
         <source>The text for &apos;%1&apos; is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Text für „%1“ ist länger als %2 Zeichen.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Wert für „%2“.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a rate must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Wert für „%2“: Ein Kurs muss größer als 0 sein.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is too small for &apos;%2&apos;: the smallest rate the table can hold is about 2.2E-308.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zu klein für „%2“: Der kleinste Kurs, den die Tabelle speichern kann, liegt bei etwa 2.2E-308.</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Vorgang ist nicht zulässig, wenn das Objekt geschlossen ist.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is already in the rates table; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Land „%1“ ist bereits in der Kurstabelle; jedes Land darf nur einmal vorkommen.</translation>
     </message>
     <message>
         <source>The change would give two rows the same country; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Durch die Änderung hätten zwei Zeilen dasselbe Land; jedes Land darf nur einmal vorkommen.</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Element, das dem angeforderten Namen oder der Ordnungszahl entspricht, wurde in der Auflistung nicht gefunden.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is too large for &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist zu groß für „%2“.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a date is written YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist kein gültiger Wert für „%2“: Ein Datum wird als JJJJ-MM-TT geschrieben.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ kann nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is named twice in the rates to write; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Land „%1“ kommt in den zu schreibenden Kursen zweimal vor; jedes Land darf nur einmal vorkommen.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is not in the rates table, so its rate cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Land „%1“ ist nicht in der Kurstabelle, daher kann sein Kurs nicht geändert werden.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Tallyvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Über Tallyvane</translation>
     </message>
     <message>
         <source>Tallyvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyvane-Logo</translation>
     </message>
     <message>
         <source>Tallyvane is freeware. Please send your comments and suggestions to</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyvane ist Freeware. Bitte senden Sie Ihre Anmerkungen und Vorschläge an</translation>
     </message>
     <message>
         <source>Write to Fernwick Software</source>
-        <translation type="unfinished"></translation>
+        <translation>An Fernwick Software schreiben</translation>
     </message>
     <message>
         <source>Writes an e-mail to Fernwick Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreibt eine E-Mail an Fernwick Software</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>frmAddExchange</name>
     <message>
         <source>Add Exchange Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurs hinzufügen</translation>
     </message>
     <message>
         <source>To add anew exchange rate, simply fill in the fields below and press the &apos;Save&apos; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Um einen neuen Wechselkurs hinzuzufügen, füllen Sie einfach die Felder unten aus und klicken Sie auf „Speichern“.</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Land:</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung:</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurs:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>Saves the new country and its rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>&amp;Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
         <source>The New Exchange Rate has been saved successfuly</source>
-        <translation type="unfinished"></translation>
+        <translation>Der neue Wechselkurs wurde erfolgreich gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>frmDelete</name>
     <message>
         <source>Delete Exchange Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurse löschen</translation>
     </message>
     <message>
         <source>Select the country you wish to delete and then press the delete button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie das Land, das Sie löschen möchten, und klicken Sie dann auf „Löschen“.</translation>
     </message>
     <message>
         <source>Countries</source>
-        <translation type="unfinished"></translation>
+        <translation>Länder</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Land:</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung:</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurs:</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen</translation>
     </message>
     <message>
         <source>&amp;Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fertig</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>The button that saves the changed rate (Edit Rates) or deletes it (Delete Rates).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Speichern</translation>
     </message>
     <message>
         <source>The list of countries could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Länderliste konnte nicht gelesen werden.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie %1 wirklich löschen?</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen bestätigen</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the rates table, so nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht in der Kurstabelle, daher wurde nichts gelöscht.</translation>
     </message>
     <message>
         <source>Choose the country to change from the list first. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie zuerst in der Liste das Land, das Sie ändern möchten. Es wurde nichts gespeichert.</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ist bereits vorhanden.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist nicht mehr in der Kurstabelle, daher wurde nichts gespeichert.</translation>
     </message>
 </context>
 <context>
     <name>frmHUD</name>
     <message>
         <source>Convert From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen von:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Land:</translation>
     </message>
     <message>
         <source>Convert From: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen von: Land</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Währung:</translation>
     </message>
     <message>
         <source>Convert From: denomination</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen von: Währung</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Wechselkurs:</translation>
     </message>
     <message>
         <source>Convert From: exchange rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen von: Wechselkurs</translation>
     </message>
     <message>
         <source>Convert To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen in:</translation>
     </message>
     <message>
         <source>Convert To: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen in: Land</translation>
     </message>
     <message>
         <source>Convert To: denomination</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen in: Währung</translation>
     </message>
     <message>
         <source>Convert To: exchange rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Umrechnen in: Wechselkurs</translation>
     </message>
     <message>
         <source>Currency:</source>
         <extracomment>The group of the amount to convert and the commission.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Umtausch:</translation>
     </message>
     <message>
         <source>Convert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Betrag:</translation>
     </message>
     <message>
         <source>Amount to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Umzurechnender Betrag</translation>
     </message>
     <message>
         <source>Commission:</source>
-        <translation type="unfinished"></translation>
+        <translation>Provision:</translation>
     </message>
     <message>
         <source>Commission percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Provision in Prozent</translation>
     </message>
     <message>
         <source>Totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnis:</translation>
     </message>
     <message>
         <source>Exchange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Gegenwert:</translation>
     </message>
     <message>
         <source>Exchange</source>
         <extracomment>The exchanged amount, before the commission is taken off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gegenwert</translation>
     </message>
     <message>
         <source>Commission</source>
-        <translation type="unfinished"></translation>
+        <translation>Provision</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Endbetrag:</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>What remains once the commission is taken off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Endbetrag</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>The window&apos;s access keys (its labels, buttons and the menu bar&apos;s titles) must all differ.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Umrechnen</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Exchange &amp;Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Wechselkurse</translation>
     </message>
     <message>
         <source>&amp;Add Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse &amp;hinzufügen</translation>
     </message>
     <message>
         <source>&amp;Edit Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse b&amp;earbeiten</translation>
     </message>
     <message>
         <source>&amp;Delete Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse &amp;löschen</translation>
     </message>
     <message>
         <source>&amp;Import Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse &amp;importieren …</translation>
     </message>
     <message>
         <source>Ex&amp;port Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse ex&amp;portieren …</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>&amp;About Tallyvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Ü&amp;ber Tallyvane</translation>
     </message>
     <message>
         <source>&amp;Visit Fernwick</source>
         <extracomment>Opens the maker&apos;s web site; Fernwick is the maker&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fernwick besuchen</translation>
     </message>
     <message>
         <source>Visit &amp;Community</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Community besuchen</translation>
     </message>
     <message>
         <source>&amp;E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;E-Mail</translation>
     </message>
     <message>
         <source>&amp;Inland Revenue (UK)</source>
         <extracomment>Opens the UK tax authority&apos;s page of exchange rates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Britische &amp;Steuerbehörde</translation>
     </message>
     <message>
         <source>Rate of %1</source>
         <extracomment>The tooltip of a rate box: the day the rate was set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kurs vom %1</translation>
     </message>
 </context>
 <context>
     <name>frmImportRates</name>
     <message>
         <source>Rates to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu importierende Kurse</translation>
     </message>
     <message>
         <source>Tick the rates to import. New countries are not ticked. A change of more than 25 % is marked with a warning sign: look twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kreuzen Sie die Kurse an, die importiert werden sollen. Neue Länder sind nicht angekreuzt. Eine Änderung um mehr als 25&#xa0;% ist mit einem Warnzeichen markiert: Prüfen Sie sie genau.</translation>
     </message>
     <message>
         <source>Proposed changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorgeschlagene Änderungen</translation>
     </message>
     <message>
         <source>&amp;Tick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle an&amp;kreuzen</translation>
     </message>
     <message>
         <source>Tick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle ankreuzen</translation>
     </message>
     <message>
         <source>&amp;Untick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kreuze &amp;entfernen</translation>
     </message>
     <message>
         <source>Untick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Kreuze entfernen</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importieren</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importieren</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>In the Change column: a country the table does not have yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>neu</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>In the Matched by column: the file&apos;s row has the table&apos;s country name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Currency %1 (%2)</source>
         <extracomment>In the Matched by column: %1 a currency code, %2 the file&apos;s country of that currency.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Währung %1 (%2)</translation>
     </message>
     <message>
         <source>Same country (%1)</source>
         <extracomment>In the Matched by column: %1 the file&apos;s name for the table&apos;s country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Gleiches Land (%1)</translation>
     </message>
     <message>
         <source>New country</source>
-        <translation type="unfinished"></translation>
+        <translation>Neues Land</translation>
     </message>
     <message>
         <source>File: %1, %2</source>
         <extracomment>%1 the file&apos;s name, %2 its kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Datei: %1, %2</translation>
     </message>
     <message>
         <source>Rates as of the date given on each row</source>
         <extracomment>%1 a day or a period of days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kurse zum Datum der jeweiligen Zeile</translation>
     </message>
     <message>
         <source>Rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Kurse vom %1</translation>
     </message>
     <message>
         <source>Left out:</source>
         <extracomment>Above the rows of the file that were not taken, one a line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nicht übernommen:</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Land</translation>
     </message>
     <message>
         <source>Unit</source>
         <extracomment>Column header: the currency&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Währung</translation>
     </message>
     <message>
         <source>Current rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Aktueller Kurs</translation>
     </message>
     <message>
         <source>Rate of</source>
         <extracomment>Column header: the day the current rate was set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Kurs vom</translation>
     </message>
     <message>
         <source>New rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kurs</translation>
     </message>
     <message>
         <source>New rate of</source>
         <extracomment>Column header: the day the new rate is of.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Neuer Kurs vom</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>Column header: the change from the current rate to the new one, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Änderung</translation>
     </message>
     <message>
         <source>Matched by</source>
         <extracomment>Column header: how the file&apos;s row was found for the table&apos;s country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Zugeordnet über</translation>
     </message>
     <message>
         <source>Changes by more than 25 %: look twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Änderung um mehr als 25&#xa0;%: Bitte genau prüfen.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>What a screen reader says for a marked change: the change, then the warning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 ticked</source>
         <extracomment>%n rows ticked of %1 rows in all.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n von %1 angekreuzt</numerusform>
+            <numerusform>%n von %1 angekreuzt</numerusform>
         </translation>
     </message>
 </context>
