@@ -5,39 +5,39 @@
     <name>CountryList</name>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne figure plus dans la table des taux.</translation>
     </message>
     <message>
         <source>The rate of &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire le taux de «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>There were errors while trying to fill the countries lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Des erreurs sont survenues lors du remplissage des listes de pays.</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>There was a problem connecting to the Exchange rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un problème est survenu lors de la connexion à la base des taux de change.</translation>
     </message>
     <message>
         <source>Check if the database is at the following location:</source>
         <extracomment>Followed by the rates file&apos;s path on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Vérifiez que la base de données se trouve à l’emplacement suivant&#xa0;:</translation>
     </message>
     <message>
         <source>There was a problem launching Tallyvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un problème est survenu au lancement de Tallyvane.</translation>
     </message>
     <message>
         <source>You can still run the software, but you may experience problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous pouvez tout de même utiliser le logiciel, mais des problèmes risquent de survenir.</translation>
     </message>
     <message>
         <source>Would you like to continue loading Tallyvane?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous poursuivre le chargement de Tallyvane&#xa0;?</translation>
     </message>
 </context>
 <context>
@@ -45,84 +45,84 @@
     <message>
         <source>en</source>
         <extracomment>The language code of this translation (de, fr, es, pl, ...): dates take their month names from it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>fr</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
         <extracomment>A day as dates are written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d MMMM yyyy</translation>
     </message>
 </context>
 <context>
     <name>Exchange</name>
     <message>
         <source>The amount is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant n’est pas un nombre.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de change du pays «&#xa0;Convertir de&#xa0;» n’est pas un nombre.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert To country is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de change du pays «&#xa0;Convertir en&#xa0;» n’est pas un nombre.</translation>
     </message>
     <message>
         <source>The commission is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commission n’est pas un nombre.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le montant est trop élevé pour être converti.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de change du pays «&#xa0;Convertir de&#xa0;» est trop élevé pour être utilisé.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert To country is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de change du pays «&#xa0;Convertir en&#xa0;» est trop élevé pour être utilisé.</translation>
     </message>
     <message>
         <source>The commission is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La commission est trop élevée pour être appliquée.</translation>
     </message>
     <message>
         <source>The result is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le résultat est trop élevé pour être affiché.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is 0, so the amount cannot be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le taux de change du pays «&#xa0;Convertir de&#xa0;» est égal à 0&#xa0;: le montant ne peut donc pas être converti.</translation>
     </message>
     <message>
         <source>The exchange could not be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le change n’a pas pu être calculé.</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d’enregistrement</translation>
     </message>
     <message>
         <source>ERROR #: %1</source>
         <extracomment>The first of two lines closing a failure report; %1 is the error&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR n°&#xa0;: %1</translation>
     </message>
     <message>
         <source>ERROR  :%1</source>
         <extracomment>The second line, under &quot;ERROR #: %1&quot;; %1 is the error&apos;s description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ERREUR   &#xa0;:%1</translation>
     </message>
     <message>
         <source>If the problem persists, please report the following details to Fernwick Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si le problème persiste, veuillez communiquer les informations suivantes à Fernwick Software&#xa0;:</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Une erreur inattendue s’est produite.</translation>
     </message>
 </context>
 <context>
@@ -130,92 +130,92 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a result: its name, then the figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
 </context>
 <context>
     <name>ImportExport</name>
     <message>
         <source>%1 has nothing to change: the rates table already holds every rate it gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne change rien&#xa0;: la table des taux contient déjà tous les taux qu’il donne.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows of the file were left out:</source>
         <extracomment>Followed by the rows, one a line.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n ligne du fichier a été ignorée&#xa0;:</numerusform>
+            <numerusform>%n lignes du fichier ont été ignorées&#xa0;:</numerusform>
         </translation>
     </message>
     <message>
         <source>The rates database is not open, so no rates can be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base des taux n’est pas ouverte&#xa0;: aucun taux ne peut être importé.</translation>
     </message>
     <message>
         <source>Rate files (*.csv *.xml);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers de taux (*.csv *.xml);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Rien n’a été importé.</translation>
     </message>
     <message numerus="yes">
         <source>%n rates imported from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n taux importé depuis %1.</numerusform>
+            <numerusform>%n taux importés depuis %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The rates database is not open, so there are no rates to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base des taux n’est pas ouverte&#xa0;: il n’y a aucun taux à exporter.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers CSV (*.csv);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.</translation>
     </message>
     <message>
         <source>Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous le remplacer&#xa0;?</translation>
     </message>
     <message>
         <source>The rates were not exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les taux n’ont pas été exportés.</translation>
     </message>
     <message numerus="yes">
         <source>%n rates exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n taux exporté vers %1.</numerusform>
+            <numerusform>%n taux exportés vers %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des taux</translation>
     </message>
     <message>
         <source>Export Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter les taux</translation>
     </message>
     <message>
         <source>The rates could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les taux n’ont pas pu être importés.</translation>
     </message>
     <message>
         <source>The rates could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les taux n’ont pas pu être exportés.</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>… et %n autre.</numerusform>
+            <numerusform>… et %n autres.</numerusform>
         </translation>
     </message>
 </context>
@@ -223,892 +223,892 @@
     <name>Maintenance</name>
     <message>
         <source>You may not change the rates on this computer: ask the administrator to add you to the group %1, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Vous n’avez pas le droit de modifier les taux sur cet ordinateur&#xa0;: demandez à l’administrateur de vous ajouter au groupe %1, puis reconnectez-vous.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because %1 is on a read-only disk: ask the administrator to make it writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les taux ne peuvent pas être modifiés, car %1 se trouve sur un disque en lecture seule&#xa0;: demandez à l’administrateur de le rendre accessible en écriture.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because the rates file %1 is read-only for you: ask the administrator to let you write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les taux ne peuvent pas être modifiés, car le fichier des taux %1 est pour vous en lecture seule&#xa0;: demandez à l’administrateur de vous y donner l’accès en écriture.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because the folder %1, where the rates file keeps its journal while saving, is read-only for you: ask the administrator to let you write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les taux ne peuvent pas être modifiés, car le dossier %1, où le fichier des taux tient son journal pendant l’enregistrement, est pour vous en lecture seule&#xa0;: demandez à l’administrateur de vous y donner l’accès en écriture.</translation>
     </message>
     <message>
         <source>There was a problem saving the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un problème est survenu lors de l’enregistrement des données.</translation>
     </message>
 </context>
 <context>
     <name>RateFileWords</name>
     <message>
         <source>UK monthly rates (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux mensuels du Royaume-Uni (CSV)</translation>
     </message>
     <message>
         <source>UK monthly rates (XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux mensuels du Royaume-Uni (XML)</translation>
     </message>
     <message>
         <source>European Central Bank daily rates (XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux quotidiens de la BCE (XML)</translation>
     </message>
     <message>
         <source>European Central Bank daily rates (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux quotidiens de la BCE (CSV)</translation>
     </message>
     <message>
         <source>Tallyvane export</source>
         <extracomment>A file written by the program&apos;s File &gt; Export Rates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Export Tallyvane</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A period of days, from the first to the last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 au %2</translation>
     </message>
 </context>
 <context>
     <name>RateFiles</name>
     <message>
         <source>%1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est vide.</translation>
     </message>
     <message>
         <source>is not a rate file this program knows: its first line is neither the header of published rates nor that of an export.</source>
         <extracomment>Said of the file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n’est pas un fichier de taux que ce programme connaît&#xa0;: sa première ligne n’est ni l’en-tête de taux publiés ni celui d’un export.</translation>
     </message>
     <message>
         <source>the XML is malformed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le XML est mal formé&#xa0;: %1</translation>
     </message>
     <message>
         <source>%1 is not a rate file this program knows: its XML starts with &lt;%2&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier de taux que ce programme connaît&#xa0;: son XML commence par &lt;%2&gt;.</translation>
     </message>
     <message>
         <source>%1 is too large for a rate file (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est trop volumineux pour un fichier de taux (plus de %2 Mo).</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, ligne %2&#xa0;: %3</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>%1 is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier texte.</translation>
     </message>
     <message>
         <source>%1 is not a text file (it holds binary data).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas un fichier texte (il contient des données binaires).</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A rate&apos;s column or element in the file, then what is wrong with the rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1&#xa0;: %2</translation>
     </message>
     <message>
         <source>the rate is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux est absent.</translation>
     </message>
     <message>
         <source>the rate %1 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 est trop élevé.</translation>
     </message>
     <message>
         <source>the rate %1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 n’est pas un nombre.</translation>
     </message>
     <message>
         <source>the rate %1 is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 est trop faible.</translation>
     </message>
     <message>
         <source>the rate %1 is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 n’est pas supérieur à 0.</translation>
     </message>
     <message>
         <source>the rate %1 is not a number: a decimal comma is read only in a file whose fields are separated by semicolons or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 n’est pas un nombre&#xa0;: la virgule décimale n’est lue que dans un fichier dont les champs sont séparés par des points-virgules ou des tabulations.</translation>
     </message>
     <message>
         <source>the rate %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write the rate without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 contient à la fois «&#xa0;.&#xa0;» et «&#xa0;,&#xa0;»&#xa0;: les séparateurs de milliers ne sont pas lus, écrivez donc le taux sans eux.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal comma where the rate on line %2 has a decimal point: thousands separators are not read, so the rates of a file use one decimal mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 a une virgule décimale alors que le taux de la ligne %2 a un point décimal&#xa0;: les séparateurs de milliers ne sont pas lus, les taux d’un même fichier utilisent donc un seul séparateur décimal.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal point where the rate on line %2 has a decimal comma: thousands separators are not read, so the rates of a file use one decimal mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux %1 a un point décimal alors que le taux de la ligne %2 a une virgule décimale&#xa0;: les séparateurs de milliers ne sont pas lus, les taux d’un même fichier utilisent donc un seul séparateur décimal.</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by semicolons, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs attendus, %2 trouvés (séparés par des points-virgules, comme sur la première ligne).</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by tabs, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs attendus, %2 trouvés (séparés par des tabulations, comme sur la première ligne).</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by commas, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 champs attendus, %2 trouvés (séparés par des virgules, comme sur la première ligne).</translation>
     </message>
     <message>
         <source>holds more than %1 rates, more than this program takes from one file (a published file holds a few hundred).</source>
         <extracomment>Said of the rate file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contient plus de %1 taux, soit plus que ce programme n’en accepte d’un seul fichier (un fichier publié en contient quelques centaines).</translation>
     </message>
     <message>
         <source>the country %1 is listed twice (first on line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>le pays %1 figure deux fois (la première fois à la ligne %2).</translation>
     </message>
     <message>
         <source>the country is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>le pays est absent.</translation>
     </message>
     <message>
         <source>the start date %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de début %1 n’est pas une date.</translation>
     </message>
     <message>
         <source>the end date %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de fin %1 n’est pas une date.</translation>
     </message>
     <message>
         <source>%1 holds no rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ne contient aucun taux.</translation>
     </message>
     <message>
         <source>the period %1 is not two dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>la période %1 n’est pas formée de deux dates.</translation>
     </message>
     <message>
         <source>the period&apos;s first day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>le premier jour de la période, %1, n’est pas une date.</translation>
     </message>
     <message>
         <source>the period&apos;s last day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>le dernier jour de la période, %1, n’est pas une date.</translation>
     </message>
     <message>
         <source>element &lt;exchangeRate&gt; has no &lt;countryName&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>l’élément &lt;exchangeRate&gt; n’a pas de &lt;countryName&gt;.</translation>
     </message>
     <message>
         <source>element &lt;exchangeRate&gt; of %1 has no &lt;rateNew&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>l’élément &lt;exchangeRate&gt; de %1 n’a pas de &lt;rateNew&gt;.</translation>
     </message>
     <message>
         <source>element &lt;rateNew&gt; of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>élément &lt;rateNew&gt; de %1</translation>
     </message>
     <message>
         <source>the XML is malformed or cut short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le XML est mal formé ou tronqué&#xa0;: %1</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: time %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>élément &lt;Cube&gt;&#xa0;: l’attribut time %1 n’est pas une date.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: %1 is not a currency code.</source>
-        <translation type="unfinished"></translation>
+        <translation>élément &lt;Cube&gt;&#xa0;: %1 n’est pas un code de devise.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: a rate without a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>élément &lt;Cube&gt;&#xa0;: un taux sans date.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>élément &lt;Cube&gt;</translation>
     </message>
     <message>
         <source>column %1 of the header: %2 is not a currency code.</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1 de l’en-tête&#xa0;: %2 n’est pas un code de devise.</translation>
     </message>
     <message>
         <source>column %1 of the header: the currency %2 is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>colonne %1 de l’en-tête&#xa0;: la devise %2 figure deux fois.</translation>
     </message>
     <message>
         <source>the day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>le jour %1 n’est pas une date.</translation>
     </message>
     <message>
         <source>the currency %1 is listed twice for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la devise %1 figure deux fois pour le %2.</translation>
     </message>
     <message>
         <source>has no rate for the pound (GBP) on %1, so its rates per euro cannot be turned into rates per pound.</source>
         <extracomment>Said of the rate file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;. %1 is a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>n’a pas de taux de la livre sterling (GBP) pour le %1&#xa0;: ses taux par euro ne peuvent donc pas être convertis en taux par livre.</translation>
     </message>
     <message>
         <source>the rate of %1 cannot be turned into a rate per pound.</source>
-        <translation type="unfinished"></translation>
+        <translation>le taux de %1 ne peut pas être converti en taux par livre.</translation>
     </message>
     <message>
         <source>the date %1 is not a date (YYYY-MM-DD, or DD.MM.YYYY as spreadsheets save it).</source>
-        <translation type="unfinished"></translation>
+        <translation>la date %1 n’est pas une date (AAAA-MM-JJ, ou JJ.MM.AAAA comme l’enregistrent les tableurs).</translation>
     </message>
     <message>
         <source>a quote inside an unquoted field.</source>
-        <translation type="unfinished"></translation>
+        <translation>un guillemet dans un champ sans guillemets.</translation>
     </message>
     <message>
         <source>a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>un champ entre guillemets n’est pas refermé.</translation>
     </message>
     <message>
         <source>text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>du texte après un guillemet fermant.</translation>
     </message>
     <message>
         <source>more than %1 fields on one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>plus de %1 champs sur une ligne.</translation>
     </message>
     <message>
         <source>Line %1: the country name &apos;%2&apos; is longer than %3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ligne %1&#xa0;: le nom de pays «&#xa0;%2&#xa0;» dépasse %3 caractères.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’écrire %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>it is not an ordinary file (a device, a pipe or the like)</source>
-        <translation type="unfinished"></translation>
+        <translation>ce n’est pas un fichier ordinaire (mais un périphérique, un tube ou autre)</translation>
     </message>
     <message>
         <source>%1 (its folder allows no new file beside it, and the old file is never written over in place)</source>
         <extracomment>Why a file could not be written; %1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (son dossier n’accepte aucun nouveau fichier à côté de lui, et l’ancien fichier n’est jamais écrasé sur place)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>le nouveau fichier est en place, mais son dossier n’a pas pu être synchronisé sur le disque&#xa0;: %1</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The database is locked by another program. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données est verrouillée par un autre programme. Réessayez lorsqu’il aura terminé.</translation>
     </message>
     <message>
         <source>The database is read-only: changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données est en lecture seule&#xa0;: les modifications ne peuvent pas être enregistrées.</translation>
     </message>
     <message>
         <source>The disk holding the database is full: changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le disque qui contient la base de données est plein&#xa0;: les modifications ne peuvent pas être enregistrées.</translation>
     </message>
     <message>
         <source>The database file could not be read or written (disk error).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de la base de données n’a pas pu être lu ou écrit (erreur de disque).</translation>
     </message>
     <message>
         <source>The database file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de la base de données est endommagé.</translation>
     </message>
     <message>
         <source>The database file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de la base de données n’a pas pu être ouvert.</translation>
     </message>
     <message>
         <source>Access to the database was refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>L’accès à la base de données a été refusé.</translation>
     </message>
     <message>
         <source>There is not enough memory for the database operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mémoire insuffisante pour l’opération sur la base de données.</translation>
     </message>
     <message>
         <source>The change breaks a rule of the rates table (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification enfreint une règle de la table des taux (%1).</translation>
     </message>
     <message>
         <source>The database reported an error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données a signalé une erreur&#xa0;: %1.</translation>
     </message>
     <message>
         <source>Could not find file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier %1 introuvable.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est un dossier, pas une base de taux.</translation>
     </message>
     <message>
         <source>%1 is not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une base de taux.</translation>
     </message>
     <message>
         <source>%1 is empty: it is not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 est vide&#xa0;: ce n’est pas une base de taux.</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: %2</translation>
     </message>
     <message>
         <source>Could not open %1: the encryption could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d’ouvrir %1&#xa0;: le chiffrement n’a pas pu être mis en place.</translation>
     </message>
     <message>
         <source>%1 is not a rates database, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n’est pas une base de taux, ou elle est endommagée.</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Utilisation incorrecte de Null</translation>
     </message>
     <message>
         <source>The table &apos;tblExchanges&apos; cannot be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La table «&#xa0;tblExchanges&#xa0;» est inutilisable&#xa0;: %1</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF ou EOF a la valeur True, ou l’enregistrement actuel a été supprimé. L’opération demandée nécessite un enregistrement actuel.</translation>
     </message>
     <message>
         <source>The row could not be found for updating; another program may have deleted it.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne à mettre à jour est introuvable&#xa0;; un autre programme l’a peut-être supprimée.</translation>
     </message>
     <message>
         <source>The new row has no value for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La nouvelle ligne n’a pas de valeur pour «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The rates database has a layout this version of Tallyvane does not know (%1). It is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base des taux a une structure que cette version de Tallyvane ne connaît pas (%1). Elle est laissée telle quelle.</translation>
     </message>
     <message>
         <source>The rates database was made by a newer version of Tallyvane (layout %1; this version knows layouts up to %2). It is left as it is: use the newer version, or a copy of the file made for this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base des taux a été créée par une version plus récente de Tallyvane (structure %1&#xa0;; cette version connaît les structures jusqu’à la %2). Elle est laissée telle quelle&#xa0;: utilisez la version plus récente, ou une copie du fichier faite pour celle-ci.</translation>
     </message>
     <message>
         <source>Cannot find the table &apos;tblExchanges&apos; in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table «&#xa0;tblExchanges&#xa0;» est introuvable dans la base de données.</translation>
     </message>
     <message>
         <source>The table &apos;tblExchanges&apos; has no field named &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La table «&#xa0;tblExchanges&#xa0;» n’a pas de champ nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
         <source>The &apos;%1&apos; field cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» ne peut pas être vide.</translation>
     </message>
     <message>
         <source>The text for &apos;%1&apos; contains a null character, which cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de «&#xa0;%1&#xa0;» contient un caractère nul, qui ne peut pas être enregistré.</translation>
     </message>
     <message>
         <source>The text for &apos;%1&apos; is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le texte de «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur valide pour «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a rate must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur valide pour «&#xa0;%2&#xa0;»&#xa0;: un taux doit être supérieur à 0.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is too small for &apos;%2&apos;: the smallest rate the table can hold is about 2.2E-308.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est trop petit pour «&#xa0;%2&#xa0;»&#xa0;: le plus petit taux que la table puisse contenir est d’environ 2.2E-308.</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Opération non autorisée lorsque l’objet est fermé.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is already in the rates table; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pays «&#xa0;%1&#xa0;» figure déjà dans la table des taux&#xa0;; chaque pays ne peut y figurer qu’une fois.</translation>
     </message>
     <message>
         <source>The change would give two rows the same country; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification donnerait le même pays à deux lignes&#xa0;; chaque pays ne peut figurer qu’une fois.</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément introuvable dans la collection correspondant au nom ou au numéro d’ordre demandé.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is too large for &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» est trop grand pour «&#xa0;%2&#xa0;».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a date is written YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur valide pour «&#xa0;%2&#xa0;»&#xa0;: une date s’écrit AAAA-MM-JJ.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ «&#xa0;%1&#xa0;» ne peut pas être enregistré.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is named twice in the rates to write; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pays «&#xa0;%1&#xa0;» figure deux fois parmi les taux à enregistrer&#xa0;; chaque pays ne peut figurer qu’une fois.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is not in the rates table, so its rate cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le pays «&#xa0;%1&#xa0;» ne figure pas dans la table des taux&#xa0;: son taux ne peut donc pas être modifié.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Tallyvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de Tallyvane</translation>
     </message>
     <message>
         <source>Tallyvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo de Tallyvane</translation>
     </message>
     <message>
         <source>Tallyvane is freeware. Please send your comments and suggestions to</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyvane est un logiciel gratuit. Merci d’envoyer vos remarques et suggestions à</translation>
     </message>
     <message>
         <source>Write to Fernwick Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire à Fernwick Software</translation>
     </message>
     <message>
         <source>Writes an e-mail to Fernwick Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre un nouveau courriel à Fernwick Software</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;OK</translation>
     </message>
 </context>
 <context>
     <name>frmAddExchange</name>
     <message>
         <source>Add Exchange Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajouter un taux de change</translation>
     </message>
     <message>
         <source>To add anew exchange rate, simply fill in the fields below and press the &apos;Save&apos; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pour ajouter un nouveau taux de change, remplissez les champs ci-dessous, puis appuyez sur le bouton «&#xa0;Enregistrer&#xa0;».</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de change&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>Saves the new country and its rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>&amp;Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.</translation>
     </message>
     <message>
         <source>The New Exchange Rate has been saved successfuly</source>
-        <translation type="unfinished"></translation>
+        <translation>Le nouveau taux de change a bien été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>frmDelete</name>
     <message>
         <source>Delete Exchange Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer des taux de change</translation>
     </message>
     <message>
         <source>Select the country you wish to delete and then press the delete button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez le pays à supprimer, puis appuyez sur le bouton «&#xa0;Supprimer&#xa0;».</translation>
     </message>
     <message>
         <source>Countries</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de change&#xa0;:</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer</translation>
     </message>
     <message>
         <source>&amp;Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Terminé</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>The button that saves the changed rate (Edit Rates) or deletes it (Delete Rates).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer</translation>
     </message>
     <message>
         <source>The list of countries could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lire la liste des pays.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer %1&#xa0;?</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmer la suppression</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the rates table, so nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne figure pas dans la table des taux&#xa0;: rien n’a été supprimé.</translation>
     </message>
     <message>
         <source>Choose the country to change from the list first. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez d’abord dans la liste le pays à modifier. Rien n’a été enregistré.</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 existe déjà.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>«&#xa0;%1&#xa0;» ne figure plus dans la table des taux&#xa0;: rien n’a été enregistré.</translation>
     </message>
 </context>
 <context>
     <name>frmHUD</name>
     <message>
         <source>Convert From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de&#xa0;:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays&#xa0;:</translation>
     </message>
     <message>
         <source>Convert From: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de&#xa0;: pays</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Devise&#xa0;:</translation>
     </message>
     <message>
         <source>Convert From: denomination</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de&#xa0;: devise</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux de change&#xa0;:</translation>
     </message>
     <message>
         <source>Convert From: exchange rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de&#xa0;: taux de change</translation>
     </message>
     <message>
         <source>Convert To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en&#xa0;:</translation>
     </message>
     <message>
         <source>Convert To: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en&#xa0;: pays</translation>
     </message>
     <message>
         <source>Convert To: denomination</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en&#xa0;: devise</translation>
     </message>
     <message>
         <source>Convert To: exchange rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir en&#xa0;: taux de change</translation>
     </message>
     <message>
         <source>Currency:</source>
         <extracomment>The group of the amount to convert and the commission.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Opération&#xa0;:</translation>
     </message>
     <message>
         <source>Convert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant&#xa0;:</translation>
     </message>
     <message>
         <source>Amount to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Montant à convertir</translation>
     </message>
     <message>
         <source>Commission:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commission&#xa0;:</translation>
     </message>
     <message>
         <source>Commission percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Commission en pourcentage</translation>
     </message>
     <message>
         <source>Totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totaux&#xa0;:</translation>
     </message>
     <message>
         <source>Exchange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contre-valeur&#xa0;:</translation>
     </message>
     <message>
         <source>Exchange</source>
         <extracomment>The exchanged amount, before the commission is taken off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contre-valeur</translation>
     </message>
     <message>
         <source>Commission</source>
-        <translation type="unfinished"></translation>
+        <translation>Commission</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total&#xa0;:</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>What remains once the commission is taken off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>The window&apos;s access keys (its labels, buttons and the menu bar&apos;s titles) must all differ.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calculer</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Exchange &amp;Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Taux de change</translation>
     </message>
     <message>
         <source>&amp;Add Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ajouter des taux</translation>
     </message>
     <message>
         <source>&amp;Edit Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modifier les taux</translation>
     </message>
     <message>
         <source>&amp;Delete Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer des taux</translation>
     </message>
     <message>
         <source>&amp;Import Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer des taux…</translation>
     </message>
     <message>
         <source>Ex&amp;port Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Exporter les taux…</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>&amp;About Tallyvane</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos de Tallyvane</translation>
     </message>
     <message>
         <source>&amp;Visit Fernwick</source>
         <extracomment>Opens the maker&apos;s web site; Fernwick is the maker&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Site de &amp;Fernwick</translation>
     </message>
     <message>
         <source>Visit &amp;Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Site de la &amp;communauté</translation>
     </message>
     <message>
         <source>&amp;E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Envoyer un courriel</translation>
     </message>
     <message>
         <source>&amp;Inland Revenue (UK)</source>
         <extracomment>Opens the UK tax authority&apos;s page of exchange rates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fisc britannique</translation>
     </message>
     <message>
         <source>Rate of %1</source>
         <extracomment>The tooltip of a rate box: the day the rate was set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taux du %1</translation>
     </message>
 </context>
 <context>
     <name>frmImportRates</name>
     <message>
         <source>Rates to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux à importer</translation>
     </message>
     <message>
         <source>Tick the rates to import. New countries are not ticked. A change of more than 25 % is marked with a warning sign: look twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Cochez les taux à importer. Les nouveaux pays ne sont pas cochés. Une variation de plus de 25&#xa0;% est signalée par un symbole d’avertissement&#xa0;: vérifiez-la bien.</translation>
     </message>
     <message>
         <source>Proposed changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifications proposées</translation>
     </message>
     <message>
         <source>&amp;Tick all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tout cocher</translation>
     </message>
     <message>
         <source>Tick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout cocher</translation>
     </message>
     <message>
         <source>&amp;Untick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout &amp;décocher</translation>
     </message>
     <message>
         <source>Untick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout décocher</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importer</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>In the Change column: a country the table does not have yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nouveau</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>In the Matched by column: the file&apos;s row has the table&apos;s country name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Currency %1 (%2)</source>
         <extracomment>In the Matched by column: %1 a currency code, %2 the file&apos;s country of that currency.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Devise %1 (%2)</translation>
     </message>
     <message>
         <source>Same country (%1)</source>
         <extracomment>In the Matched by column: %1 the file&apos;s name for the table&apos;s country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Même pays (%1)</translation>
     </message>
     <message>
         <source>New country</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau pays</translation>
     </message>
     <message>
         <source>File: %1, %2</source>
         <extracomment>%1 the file&apos;s name, %2 its kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fichier&#xa0;: %1, %2</translation>
     </message>
     <message>
         <source>Rates as of the date given on each row</source>
         <extracomment>%1 a day or a period of days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taux à la date indiquée sur chaque ligne</translation>
     </message>
     <message>
         <source>Rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux du %1</translation>
     </message>
     <message>
         <source>Left out:</source>
         <extracomment>Above the rows of the file that were not taken, one a line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Lignes ignorées&#xa0;:</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>Pays</translation>
     </message>
     <message>
         <source>Unit</source>
         <extracomment>Column header: the currency&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Devise</translation>
     </message>
     <message>
         <source>Current rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Taux actuel</translation>
     </message>
     <message>
         <source>Rate of</source>
         <extracomment>Column header: the day the current rate was set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Taux du</translation>
     </message>
     <message>
         <source>New rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau taux</translation>
     </message>
     <message>
         <source>New rate of</source>
         <extracomment>Column header: the day the new rate is of.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nouveau taux du</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>Column header: the change from the current rate to the new one, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Variation</translation>
     </message>
     <message>
         <source>Matched by</source>
         <extracomment>Column header: how the file&apos;s row was found for the table&apos;s country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Reconnu par</translation>
     </message>
     <message>
         <source>Changes by more than 25 %: look twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variation de plus de 25&#xa0;%&#xa0;: vérifiez bien.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>What a screen reader says for a marked change: the change, then the warning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 ticked</source>
         <extracomment>%n rows ticked of %1 rows in all.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n sur %1 coché</numerusform>
+            <numerusform>%n sur %1 cochés</numerusform>
         </translation>
     </message>
 </context>
