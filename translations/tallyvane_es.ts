@@ -5,39 +5,39 @@
     <name>CountryList</name>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya no está en la tabla de tipos de cambio.</translation>
     </message>
     <message>
         <source>The rate of &quot;%1&quot; could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer el tipo de cambio de «%1».</translation>
     </message>
     <message>
         <source>There were errors while trying to fill the countries lists.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se han producido errores al cargar las listas de países.</translation>
     </message>
 </context>
 <context>
     <name>Database</name>
     <message>
         <source>There was a problem connecting to the Exchange rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un problema al conectar con la base de datos de tipos de cambio.</translation>
     </message>
     <message>
         <source>Check if the database is at the following location:</source>
         <extracomment>Followed by the rates file&apos;s path on a line of its own.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Compruebe que la base de datos se encuentra en esta ubicación:</translation>
     </message>
     <message>
         <source>There was a problem launching Tallyvane.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un problema al iniciar Tallyvane.</translation>
     </message>
     <message>
         <source>You can still run the software, but you may experience problems.</source>
-        <translation type="unfinished"></translation>
+        <translation>Puede seguir usando el programa, pero es posible que surjan problemas.</translation>
     </message>
     <message>
         <source>Would you like to continue loading Tallyvane?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea seguir iniciando Tallyvane?</translation>
     </message>
 </context>
 <context>
@@ -45,84 +45,84 @@
     <message>
         <source>en</source>
         <extracomment>The language code of this translation (de, fr, es, pl, ...): dates take their month names from it.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>es</translation>
     </message>
     <message>
         <source>d MMMM yyyy</source>
         <extracomment>A day as dates are written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
     </message>
 </context>
 <context>
     <name>Exchange</name>
     <message>
         <source>The amount is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe no es un número.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de cambio del país de origen no es un número.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert To country is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de cambio del país de destino no es un número.</translation>
     </message>
     <message>
         <source>The commission is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comisión no es un número.</translation>
     </message>
     <message>
         <source>The amount is too large to convert.</source>
-        <translation type="unfinished"></translation>
+        <translation>El importe es demasiado grande para convertirlo.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de cambio del país de origen es demasiado grande para usarlo.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert To country is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de cambio del país de destino es demasiado grande para usarlo.</translation>
     </message>
     <message>
         <source>The commission is too large to use.</source>
-        <translation type="unfinished"></translation>
+        <translation>La comisión es demasiado grande para usarla.</translation>
     </message>
     <message>
         <source>The result is too large to show.</source>
-        <translation type="unfinished"></translation>
+        <translation>El resultado es demasiado grande para mostrarlo.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert From country is 0, so the amount cannot be converted.</source>
-        <translation type="unfinished"></translation>
+        <translation>El tipo de cambio del país de origen es 0, así que no se puede convertir el importe.</translation>
     </message>
     <message>
         <source>The exchange could not be calculated.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido calcular el cambio.</translation>
     </message>
 </context>
 <context>
     <name>Failure</name>
     <message>
         <source>Save Error</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al guardar</translation>
     </message>
     <message>
         <source>ERROR #: %1</source>
         <extracomment>The first of two lines closing a failure report; %1 is the error&apos;s number.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ERROR N.º: %1</translation>
     </message>
     <message>
         <source>ERROR  :%1</source>
         <extracomment>The second line, under &quot;ERROR #: %1&quot;; %1 is the error&apos;s description.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>ERROR    :%1</translation>
     </message>
     <message>
         <source>If the problem persists, please report the following details to Fernwick Software:</source>
-        <translation type="unfinished"></translation>
+        <translation>Si el problema persiste, comunique los siguientes datos a Fernwick Software:</translation>
     </message>
     <message>
         <source>An unexpected error occurred.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un error inesperado.</translation>
     </message>
 </context>
 <context>
@@ -130,92 +130,92 @@
     <message>
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a result: its name, then the figure.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
 </context>
 <context>
     <name>ImportExport</name>
     <message>
         <source>%1 has nothing to change: the rates table already holds every rate it gives.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no trae ningún cambio: la tabla ya contiene todos sus tipos de cambio.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows of the file were left out:</source>
         <extracomment>Followed by the rows, one a line.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha omitido %n fila del archivo:</numerusform>
+            <numerusform>Se han omitido %n filas del archivo:</numerusform>
         </translation>
     </message>
     <message>
         <source>The rates database is not open, so no rates can be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de tipos de cambio no está abierta, así que no se puede importar ningún tipo de cambio.</translation>
     </message>
     <message>
         <source>Rate files (*.csv *.xml);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de tipos de cambio (*.csv *.xml);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha importado nada.</translation>
     </message>
     <message numerus="yes">
         <source>%n rates imported from %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha importado %n tipo de cambio de %1.</numerusform>
+            <numerusform>Se han importado %n tipos de cambio de %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>The rates database is not open, so there are no rates to export.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de tipos de cambio no está abierta, así que no hay tipos de cambio que exportar.</translation>
     </message>
     <message>
         <source>CSV files (*.csv);;All files (*)</source>
         <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivos CSV (*.csv);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.</translation>
     </message>
     <message>
         <source>Do you want to replace it?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Desea reemplazarlo?</translation>
     </message>
     <message>
         <source>The rates were not exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han exportado los tipos de cambio.</translation>
     </message>
     <message numerus="yes">
         <source>%n rates exported to %1.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>Se ha exportado %n tipo de cambio a %1.</numerusform>
+            <numerusform>Se han exportado %n tipos de cambio a %1.</numerusform>
         </translation>
     </message>
     <message>
         <source>Import Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar tipos de cambio</translation>
     </message>
     <message>
         <source>Export Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar tipos de cambio</translation>
     </message>
     <message>
         <source>The rates could not be imported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido importar los tipos de cambio.</translation>
     </message>
     <message>
         <source>The rates could not be exported.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se han podido exportar los tipos de cambio.</translation>
     </message>
     <message numerus="yes">
         <source>... and %n more.</source>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>... y %n más.</numerusform>
+            <numerusform>... y %n más.</numerusform>
         </translation>
     </message>
 </context>
@@ -223,892 +223,892 @@
     <name>Maintenance</name>
     <message>
         <source>You may not change the rates on this computer: ask the administrator to add you to the group %1, then log in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>No tiene permiso para modificar los tipos de cambio en este equipo: pida al administrador que le añada al grupo %1 y, después, vuelva a iniciar sesión.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because %1 is on a read-only disk: ask the administrator to make it writable.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden modificar los tipos de cambio porque %1 está en un disco de solo lectura: pida al administrador que permita escribir en él.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because the rates file %1 is read-only for you: ask the administrator to let you write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden modificar los tipos de cambio porque el archivo de tipos de cambio %1 es de solo lectura para usted: pida al administrador que le permita escribir en él.</translation>
     </message>
     <message>
         <source>The rates cannot be changed because the folder %1, where the rates file keeps its journal while saving, is read-only for you: ask the administrator to let you write to it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pueden modificar los tipos de cambio porque la carpeta %1, en la que el archivo de tipos de cambio guarda su diario mientras se graban los cambios, es de solo lectura para usted: pida al administrador que le permita escribir en ella.</translation>
     </message>
     <message>
         <source>There was a problem saving the data.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha producido un problema al guardar los datos.</translation>
     </message>
 </context>
 <context>
     <name>RateFileWords</name>
     <message>
         <source>UK monthly rates (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>tipos mensuales del Reino Unido (CSV)</translation>
     </message>
     <message>
         <source>UK monthly rates (XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>tipos mensuales del Reino Unido (XML)</translation>
     </message>
     <message>
         <source>European Central Bank daily rates (XML)</source>
-        <translation type="unfinished"></translation>
+        <translation>tipos diarios del Banco Central Europeo (XML)</translation>
     </message>
     <message>
         <source>European Central Bank daily rates (CSV)</source>
-        <translation type="unfinished"></translation>
+        <translation>tipos diarios del Banco Central Europeo (CSV)</translation>
     </message>
     <message>
         <source>Tallyvane export</source>
         <extracomment>A file written by the program&apos;s File &gt; Export Rates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>exportación de Tallyvane</translation>
     </message>
     <message>
         <source>%1 to %2</source>
         <extracomment>A period of days, from the first to the last.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 al %2</translation>
     </message>
 </context>
 <context>
     <name>RateFiles</name>
     <message>
         <source>%1 is empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está vacío.</translation>
     </message>
     <message>
         <source>is not a rate file this program knows: its first line is neither the header of published rates nor that of an export.</source>
         <extracomment>Said of the file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo de tipos de cambio que este programa reconozca: su primera línea no es la cabecera de unos tipos publicados ni la de una exportación.</translation>
     </message>
     <message>
         <source>the XML is malformed: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el XML está mal formado: %1</translation>
     </message>
     <message>
         <source>%1 is not a rate file this program knows: its XML starts with &lt;%2&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de tipos de cambio que este programa reconozca: su XML empieza por &lt;%2&gt;.</translation>
     </message>
     <message>
         <source>%1 is too large for a rate file (over %2 MB).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es demasiado grande para ser un archivo de tipos de cambio (más de %2&#xa0;MB).</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, línea %2: %3</translation>
     </message>
     <message>
         <source>%1 is not a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo.</translation>
     </message>
     <message>
         <source>%1 cannot be read: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer %1: %2</translation>
     </message>
     <message>
         <source>%1 is not a text file.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de texto.</translation>
     </message>
     <message>
         <source>%1 is not a text file (it holds binary data).</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es un archivo de texto (contiene datos binarios).</translation>
     </message>
     <message>
         <source>%1: %2</source>
         <extracomment>A rate&apos;s column or element in the file, then what is wrong with the rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2</translation>
     </message>
     <message>
         <source>the rate is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el tipo de cambio.</translation>
     </message>
     <message>
         <source>the rate %1 is too large.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 es demasiado grande.</translation>
     </message>
     <message>
         <source>the rate %1 is not a number.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 no es un número.</translation>
     </message>
     <message>
         <source>the rate %1 is too small.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 es demasiado pequeño.</translation>
     </message>
     <message>
         <source>the rate %1 is not above 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 no es mayor que 0.</translation>
     </message>
     <message>
         <source>the rate %1 is not a number: a decimal comma is read only in a file whose fields are separated by semicolons or tabs.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 no es un número: la coma decimal solo se admite en archivos cuyos campos estén separados por punto y coma o por tabuladores.</translation>
     </message>
     <message>
         <source>the rate %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write the rate without them.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 contiene a la vez «.» y «,»: no se admiten separadores de miles, así que escriba el tipo de cambio sin ellos.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal comma where the rate on line %2 has a decimal point: thousands separators are not read, so the rates of a file use one decimal mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 lleva coma decimal y el de la línea %2 lleva punto decimal: no se admiten separadores de miles, así que todos los tipos de cambio de un archivo deben usar el mismo signo decimal.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal point where the rate on line %2 has a decimal comma: thousands separators are not read, so the rates of a file use one decimal mark.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio %1 lleva punto decimal y el de la línea %2 lleva coma decimal: no se admiten separadores de miles, así que todos los tipos de cambio de un archivo deben usar el mismo signo decimal.</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by semicolons, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 campos y hay %2 (separados por punto y coma, como en la primera línea).</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by tabs, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 campos y hay %2 (separados por tabuladores, como en la primera línea).</translation>
     </message>
     <message>
         <source>expected %1 fields, found %2 (separated by commas, as on the first line).</source>
-        <translation type="unfinished"></translation>
+        <translation>se esperaban %1 campos y hay %2 (separados por comas, como en la primera línea).</translation>
     </message>
     <message>
         <source>holds more than %1 rates, more than this program takes from one file (a published file holds a few hundred).</source>
         <extracomment>Said of the rate file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>contiene más de %1 tipos de cambio, más de los que este programa admite en un solo archivo (un archivo publicado contiene unos cientos).</translation>
     </message>
     <message>
         <source>the country %1 is listed twice (first on line %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>el país %1 figura dos veces (la primera, en la línea %2).</translation>
     </message>
     <message>
         <source>the country is missing.</source>
-        <translation type="unfinished"></translation>
+        <translation>falta el país.</translation>
     </message>
     <message>
         <source>the start date %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de inicio %1 no es una fecha válida.</translation>
     </message>
     <message>
         <source>the end date %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de fin %1 no es una fecha válida.</translation>
     </message>
     <message>
         <source>%1 holds no rates.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no contiene ningún tipo de cambio.</translation>
     </message>
     <message>
         <source>the period %1 is not two dates.</source>
-        <translation type="unfinished"></translation>
+        <translation>el período %1 no consta de dos fechas.</translation>
     </message>
     <message>
         <source>the period&apos;s first day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>el primer día del período, %1, no es una fecha válida.</translation>
     </message>
     <message>
         <source>the period&apos;s last day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>el último día del período, %1, no es una fecha válida.</translation>
     </message>
     <message>
         <source>element &lt;exchangeRate&gt; has no &lt;countryName&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el elemento &lt;exchangeRate&gt; no tiene &lt;countryName&gt;.</translation>
     </message>
     <message>
         <source>element &lt;exchangeRate&gt; of %1 has no &lt;rateNew&gt;.</source>
-        <translation type="unfinished"></translation>
+        <translation>el elemento &lt;exchangeRate&gt; de %1 no tiene &lt;rateNew&gt;.</translation>
     </message>
     <message>
         <source>element &lt;rateNew&gt; of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento &lt;rateNew&gt; de %1</translation>
     </message>
     <message>
         <source>the XML is malformed or cut short: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el XML está mal formado o incompleto: %1</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: time %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento &lt;Cube&gt;: el atributo time %1 no es una fecha válida.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: %1 is not a currency code.</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento &lt;Cube&gt;: %1 no es un código de moneda.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;: a rate without a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento &lt;Cube&gt;: tipo de cambio sin fecha.</translation>
     </message>
     <message>
         <source>element &lt;Cube&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>elemento &lt;Cube&gt;</translation>
     </message>
     <message>
         <source>column %1 of the header: %2 is not a currency code.</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1 de la cabecera: %2 no es un código de moneda.</translation>
     </message>
     <message>
         <source>column %1 of the header: the currency %2 is listed twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>columna %1 de la cabecera: la moneda %2 figura dos veces.</translation>
     </message>
     <message>
         <source>the day %1 is not a date.</source>
-        <translation type="unfinished"></translation>
+        <translation>el día %1 no es una fecha válida.</translation>
     </message>
     <message>
         <source>the currency %1 is listed twice for %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>la moneda %1 figura dos veces para el %2.</translation>
     </message>
     <message>
         <source>has no rate for the pound (GBP) on %1, so its rates per euro cannot be turned into rates per pound.</source>
         <extracomment>Said of the rate file; follows &quot;&lt;file&gt;, line &lt;number&gt;:&quot;. %1 is a day.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>no tiene tipo de cambio de la libra (GBP) para el %1, así que sus tipos por euro no se pueden convertir en tipos por libra.</translation>
     </message>
     <message>
         <source>the rate of %1 cannot be turned into a rate per pound.</source>
-        <translation type="unfinished"></translation>
+        <translation>el tipo de cambio de %1 no se puede convertir en un tipo por libra.</translation>
     </message>
     <message>
         <source>the date %1 is not a date (YYYY-MM-DD, or DD.MM.YYYY as spreadsheets save it).</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha %1 no es una fecha válida (AAAA-MM-DD, o DD.MM.AAAA como la guardan las hojas de cálculo).</translation>
     </message>
     <message>
         <source>a quote inside an unquoted field.</source>
-        <translation type="unfinished"></translation>
+        <translation>hay comillas dentro de un campo sin comillas.</translation>
     </message>
     <message>
         <source>a quoted field is not closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>un campo entre comillas no está cerrado.</translation>
     </message>
     <message>
         <source>text after a closing quote.</source>
-        <translation type="unfinished"></translation>
+        <translation>hay texto después de unas comillas de cierre.</translation>
     </message>
     <message>
         <source>more than %1 fields on one line.</source>
-        <translation type="unfinished"></translation>
+        <translation>hay más de %1 campos en una línea.</translation>
     </message>
     <message>
         <source>Line %1: the country name &apos;%2&apos; is longer than %3 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>Línea %1: el nombre de país «%2» tiene más de %3 caracteres.</translation>
     </message>
     <message>
         <source>Could not write %1: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido escribir %1: %2</translation>
     </message>
     <message>
         <source>it is not an ordinary file (a device, a pipe or the like)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal (es un dispositivo, una tubería o algo similar)</translation>
     </message>
     <message>
         <source>%1 (its folder allows no new file beside it, and the old file is never written over in place)</source>
         <extracomment>Why a file could not be written; %1 is the system&apos;s reason.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1 (su carpeta no permite crear un archivo nuevo a su lado, y el archivo anterior nunca se sobrescribe directamente)</translation>
     </message>
     <message>
         <source>the new file is in place, but its folder could not be synced: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo nuevo ya está en su sitio, pero no se ha podido sincronizar su carpeta: %1</translation>
     </message>
 </context>
 <context>
     <name>Store</name>
     <message>
         <source>The database is locked by another program. Try again when it has finished.</source>
-        <translation type="unfinished"></translation>
+        <translation>Otro programa tiene bloqueada la base de datos. Vuelva a intentarlo cuando haya terminado.</translation>
     </message>
     <message>
         <source>The database is read-only: changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos es de solo lectura: no se pueden guardar los cambios.</translation>
     </message>
     <message>
         <source>The disk holding the database is full: changes cannot be saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>El disco que contiene la base de datos está lleno: no se pueden guardar los cambios.</translation>
     </message>
     <message>
         <source>The database file could not be read or written (disk error).</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer o escribir el archivo de la base de datos (error de disco).</translation>
     </message>
     <message>
         <source>The database file is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo de la base de datos está dañado.</translation>
     </message>
     <message>
         <source>The database file could not be opened.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir el archivo de la base de datos.</translation>
     </message>
     <message>
         <source>Access to the database was refused.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se ha denegado el acceso a la base de datos.</translation>
     </message>
     <message>
         <source>There is not enough memory for the database operation.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay memoria suficiente para la operación en la base de datos.</translation>
     </message>
     <message>
         <source>The change breaks a rule of the rates table (%1).</source>
-        <translation type="unfinished"></translation>
+        <translation>La modificación infringe una regla de la tabla de tipos de cambio (%1).</translation>
     </message>
     <message>
         <source>The database reported an error: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos ha notificado un error: %1.</translation>
     </message>
     <message>
         <source>Could not find file %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra el archivo %1.</translation>
     </message>
     <message>
         <source>%1 is a folder, not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 es una carpeta, no una base de datos de tipos de cambio.</translation>
     </message>
     <message>
         <source>%1 is not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una base de datos de tipos de cambio.</translation>
     </message>
     <message>
         <source>%1 is empty: it is not a rates database.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 está vacío: no es una base de datos de tipos de cambio.</translation>
     </message>
     <message>
         <source>Could not open %1: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir %1: %2</translation>
     </message>
     <message>
         <source>Could not open %1: the encryption could not be set up.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido abrir %1: no se ha podido configurar el cifrado.</translation>
     </message>
     <message>
         <source>%1 is not a rates database, or it is damaged.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no es una base de datos de tipos de cambio o está dañado.</translation>
     </message>
     <message>
         <source>Invalid use of Null</source>
-        <translation type="unfinished"></translation>
+        <translation>Uso no válido de Null</translation>
     </message>
     <message>
         <source>The table &apos;tblExchanges&apos; cannot be used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede usar la tabla «tblExchanges»: %1</translation>
     </message>
     <message>
         <source>Either BOF or EOF is True, or the current record has been deleted. Requested operation requires a current record.</source>
-        <translation type="unfinished"></translation>
+        <translation>BOF o EOF es True, o se ha eliminado el registro actual. La operación solicitada requiere un registro actual.</translation>
     </message>
     <message>
         <source>The row could not be found for updating; another program may have deleted it.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha encontrado la fila que se iba a actualizar; puede que otro programa la haya eliminado.</translation>
     </message>
     <message>
         <source>The new row has no value for &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La fila nueva no tiene ningún valor para «%1».</translation>
     </message>
     <message>
         <source>The rates database has a layout this version of Tallyvane does not know (%1). It is left as it is.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de tipos de cambio tiene una estructura que esta versión de Tallyvane no conoce (%1). Se deja tal como está.</translation>
     </message>
     <message>
         <source>The rates database was made by a newer version of Tallyvane (layout %1; this version knows layouts up to %2). It is left as it is: use the newer version, or a copy of the file made for this one.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de tipos de cambio la creó una versión más reciente de Tallyvane (estructura %1; esta versión conoce estructuras hasta la %2). Se deja tal como está: use la versión más reciente o una copia del archivo hecha para esta versión.</translation>
     </message>
     <message>
         <source>Cannot find the table &apos;tblExchanges&apos; in the database.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra la tabla «tblExchanges» en la base de datos.</translation>
     </message>
     <message>
         <source>The table &apos;tblExchanges&apos; has no field named &apos;%1&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>La tabla «tblExchanges» no tiene ningún campo llamado «%1».</translation>
     </message>
     <message>
         <source>The &apos;%1&apos; field cannot be empty.</source>
-        <translation type="unfinished"></translation>
+        <translation>El campo «%1» no puede estar vacío.</translation>
     </message>
     <message>
         <source>The text for &apos;%1&apos; contains a null character, which cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de «%1» contiene un carácter nulo, que no se puede guardar.</translation>
     </message>
     <message>
         <source>The text for &apos;%1&apos; is longer than %2 characters.</source>
-        <translation type="unfinished"></translation>
+        <translation>El texto de «%1» tiene más de %2 caracteres.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor válido para «%2».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a rate must be greater than 0.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor válido para «%2»: un tipo de cambio debe ser mayor que 0.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is too small for &apos;%2&apos;: the smallest rate the table can hold is about 2.2E-308.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es demasiado pequeño para «%2»: el menor tipo de cambio que admite la tabla es de aproximadamente 2.2E-308.</translation>
     </message>
     <message>
         <source>Operation is not allowed when the object is closed.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se permite la operación cuando el objeto está cerrado.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is already in the rates table; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>El país «%1» ya está en la tabla de tipos de cambio; cada país solo puede figurar una vez.</translation>
     </message>
     <message>
         <source>The change would give two rows the same country; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>La modificación dejaría dos filas con el mismo país; cada país solo puede figurar una vez.</translation>
     </message>
     <message>
         <source>Item cannot be found in the collection corresponding to the requested name or ordinal.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encuentra en la colección ningún elemento que corresponda al nombre o al ordinal solicitado.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is too large for &apos;%2&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» es demasiado grande para «%2».</translation>
     </message>
     <message>
         <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a date is written YYYY-MM-DD.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no es un valor válido para «%2»: las fechas se escriben AAAA-MM-DD.</translation>
     </message>
     <message>
         <source>&apos;%1&apos; cannot be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar «%1».</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is named twice in the rates to write; each country can appear only once.</source>
-        <translation type="unfinished"></translation>
+        <translation>El país «%1» figura dos veces entre los tipos de cambio que se van a guardar; cada país solo puede figurar una vez.</translation>
     </message>
     <message>
         <source>The country &apos;%1&apos; is not in the rates table, so its rate cannot be changed.</source>
-        <translation type="unfinished"></translation>
+        <translation>El país «%1» no está en la tabla de tipos de cambio, así que no se puede modificar su tipo de cambio.</translation>
     </message>
 </context>
 <context>
     <name>frmAbout</name>
     <message>
         <source>About Tallyvane</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de Tallyvane</translation>
     </message>
     <message>
         <source>Tallyvane logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo de Tallyvane</translation>
     </message>
     <message>
         <source>Tallyvane is freeware. Please send your comments and suggestions to</source>
-        <translation type="unfinished"></translation>
+        <translation>Tallyvane es un programa gratuito. Envíe sus comentarios y sugerencias a</translation>
     </message>
     <message>
         <source>Write to Fernwick Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir a Fernwick Software</translation>
     </message>
     <message>
         <source>Writes an e-mail to Fernwick Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Redacta un correo electrónico para Fernwick Software</translation>
     </message>
     <message>
         <source>&amp;OK</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aceptar</translation>
     </message>
 </context>
 <context>
     <name>frmAddExchange</name>
     <message>
         <source>Add Exchange Rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Añadir tipo de cambio</translation>
     </message>
     <message>
         <source>To add anew exchange rate, simply fill in the fields below and press the &apos;Save&apos; button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Para añadir un tipo de cambio nuevo, rellene los campos siguientes y pulse el botón «Guardar».</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda:</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cambio:</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>Saves the new country and its rate.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>&amp;Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.</translation>
     </message>
     <message>
         <source>The New Exchange Rate has been saved successfuly</source>
-        <translation type="unfinished"></translation>
+        <translation>El nuevo tipo de cambio se ha guardado correctamente.</translation>
     </message>
 </context>
 <context>
     <name>frmDelete</name>
     <message>
         <source>Delete Exchange Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>Eliminar tipos de cambio</translation>
     </message>
     <message>
         <source>Select the country you wish to delete and then press the delete button.</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el país que desea eliminar y pulse el botón «Eliminar».</translation>
     </message>
     <message>
         <source>Countries</source>
-        <translation type="unfinished"></translation>
+        <translation>Países</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda:</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cambio:</translation>
     </message>
     <message>
         <source>&amp;Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar</translation>
     </message>
     <message>
         <source>&amp;Finished</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Cerrar</translation>
     </message>
     <message>
         <source>&amp;Save</source>
         <extracomment>The button that saves the changed rate (Edit Rates) or deletes it (Delete Rates).</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar</translation>
     </message>
     <message>
         <source>The list of countries could not be read.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se ha podido leer la lista de países.</translation>
     </message>
     <message>
         <source>Are you sure you want to delete %1?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Seguro que desea eliminar %1?</translation>
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation type="unfinished"></translation>
+        <translation>Confirmar eliminación</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the rates table, so nothing was deleted.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» no está en la tabla de tipos de cambio, así que no se ha eliminado nada.</translation>
     </message>
     <message>
         <source>Choose the country to change from the list first. Nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija primero en la lista el país que desea modificar. No se ha guardado nada.</translation>
     </message>
     <message>
         <source>%1 already exists.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ya existe.</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table, so nothing was saved.</source>
-        <translation type="unfinished"></translation>
+        <translation>«%1» ya no está en la tabla de tipos de cambio, así que no se ha guardado nada.</translation>
     </message>
 </context>
 <context>
     <name>frmHUD</name>
     <message>
         <source>Convert From:</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de:</translation>
     </message>
     <message>
         <source>Country:</source>
-        <translation type="unfinished"></translation>
+        <translation>País:</translation>
     </message>
     <message>
         <source>Convert From: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de: país</translation>
     </message>
     <message>
         <source>Denomination:</source>
-        <translation type="unfinished"></translation>
+        <translation>Moneda:</translation>
     </message>
     <message>
         <source>Convert From: denomination</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de: moneda</translation>
     </message>
     <message>
         <source>Exchange Rate:</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cambio:</translation>
     </message>
     <message>
         <source>Convert From: exchange rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir de: tipo de cambio</translation>
     </message>
     <message>
         <source>Convert To:</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a:</translation>
     </message>
     <message>
         <source>Convert To: country</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a: país</translation>
     </message>
     <message>
         <source>Convert To: denomination</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a: moneda</translation>
     </message>
     <message>
         <source>Convert To: exchange rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Convertir a: tipo de cambio</translation>
     </message>
     <message>
         <source>Currency:</source>
         <extracomment>The group of the amount to convert and the commission.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Operación:</translation>
     </message>
     <message>
         <source>Convert:</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe:</translation>
     </message>
     <message>
         <source>Amount to convert</source>
-        <translation type="unfinished"></translation>
+        <translation>Importe a convertir</translation>
     </message>
     <message>
         <source>Commission:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisión:</translation>
     </message>
     <message>
         <source>Commission percentage</source>
-        <translation type="unfinished"></translation>
+        <translation>Porcentaje de comisión</translation>
     </message>
     <message>
         <source>Totals:</source>
-        <translation type="unfinished"></translation>
+        <translation>Totales:</translation>
     </message>
     <message>
         <source>Exchange:</source>
-        <translation type="unfinished"></translation>
+        <translation>Contravalor:</translation>
     </message>
     <message>
         <source>Exchange</source>
         <extracomment>The exchanged amount, before the commission is taken off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Contravalor</translation>
     </message>
     <message>
         <source>Commission</source>
-        <translation type="unfinished"></translation>
+        <translation>Comisión</translation>
     </message>
     <message>
         <source>Total:</source>
-        <translation type="unfinished"></translation>
+        <translation>Total:</translation>
     </message>
     <message>
         <source>Total</source>
         <extracomment>What remains once the commission is taken off.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Total</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
         <extracomment>The window&apos;s access keys (its labels, buttons and the menu bar&apos;s titles) must all differ.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;Calculate</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Calcular</translation>
     </message>
     <message>
         <source>&amp;File</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ay&amp;uda</translation>
     </message>
     <message>
         <source>Exchange &amp;Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tipos de cambio</translation>
     </message>
     <message>
         <source>&amp;Add Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Añadir tipos de cambio</translation>
     </message>
     <message>
         <source>&amp;Edit Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modificar tipos de cambio</translation>
     </message>
     <message>
         <source>&amp;Delete Rates</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Eliminar tipos de cambio</translation>
     </message>
     <message>
         <source>&amp;Import Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar tipos de cambio...</translation>
     </message>
     <message>
         <source>Ex&amp;port Rates...</source>
-        <translation type="unfinished"></translation>
+        <translation>E&amp;xportar tipos de cambio...</translation>
     </message>
     <message>
         <source>E&amp;xit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>&amp;About Tallyvane</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Acerca de Tallyvane</translation>
     </message>
     <message>
         <source>&amp;Visit Fernwick</source>
         <extracomment>Opens the maker&apos;s web site; Fernwick is the maker&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Visitar la web de Fernwick</translation>
     </message>
     <message>
         <source>Visit &amp;Community</source>
-        <translation type="unfinished"></translation>
+        <translation>Visitar la &amp;comunidad</translation>
     </message>
     <message>
         <source>&amp;E-Mail</source>
-        <translation type="unfinished"></translation>
+        <translation>Correo &amp;electrónico</translation>
     </message>
     <message>
         <source>&amp;Inland Revenue (UK)</source>
         <extracomment>Opens the UK tax authority&apos;s page of exchange rates.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hacienda del Reino Unido</translation>
     </message>
     <message>
         <source>Rate of %1</source>
         <extracomment>The tooltip of a rate box: the day the rate was set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de cambio del %1</translation>
     </message>
 </context>
 <context>
     <name>frmImportRates</name>
     <message>
         <source>Rates to Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de cambio a importar</translation>
     </message>
     <message>
         <source>Tick the rates to import. New countries are not ticked. A change of more than 25 % is marked with a warning sign: look twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Marque los tipos de cambio que desea importar. Los países nuevos no están marcados. Las variaciones de más del 25&#xa0;% llevan una señal de advertencia: revíselas con atención.</translation>
     </message>
     <message>
         <source>Proposed changes</source>
-        <translation type="unfinished"></translation>
+        <translation>Cambios propuestos</translation>
     </message>
     <message>
         <source>&amp;Tick all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Marcar todos</translation>
     </message>
     <message>
         <source>Tick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Marcar todos</translation>
     </message>
     <message>
         <source>&amp;Untick all</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Desmarcar todos</translation>
     </message>
     <message>
         <source>Untick all</source>
-        <translation type="unfinished"></translation>
+        <translation>Desmarcar todos</translation>
     </message>
     <message>
         <source>&amp;Import</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Importar</translation>
     </message>
     <message>
         <source>Import</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>new</source>
         <extracomment>In the Change column: a country the table does not have yet.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>nuevo</translation>
     </message>
     <message>
         <source>Name</source>
         <extracomment>In the Matched by column: the file&apos;s row has the table&apos;s country name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Currency %1 (%2)</source>
         <extracomment>In the Matched by column: %1 a currency code, %2 the file&apos;s country of that currency.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moneda %1 (%2)</translation>
     </message>
     <message>
         <source>Same country (%1)</source>
         <extracomment>In the Matched by column: %1 the file&apos;s name for the table&apos;s country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Mismo país (%1)</translation>
     </message>
     <message>
         <source>New country</source>
-        <translation type="unfinished"></translation>
+        <translation>País nuevo</translation>
     </message>
     <message>
         <source>File: %1, %2</source>
         <extracomment>%1 the file&apos;s name, %2 its kind.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Archivo: %1, %2</translation>
     </message>
     <message>
         <source>Rates as of the date given on each row</source>
         <extracomment>%1 a day or a period of days.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de cambio a la fecha que indica cada fila</translation>
     </message>
     <message>
         <source>Rates of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipos de cambio del %1</translation>
     </message>
     <message>
         <source>Left out:</source>
         <extracomment>Above the rows of the file that were not taken, one a line.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Filas omitidas:</translation>
     </message>
     <message>
         <source>Country</source>
-        <translation type="unfinished"></translation>
+        <translation>País</translation>
     </message>
     <message>
         <source>Unit</source>
         <extracomment>Column header: the currency&apos;s name.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Moneda</translation>
     </message>
     <message>
         <source>Current rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo actual</translation>
     </message>
     <message>
         <source>Rate of</source>
         <extracomment>Column header: the day the current rate was set.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>New rate</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo nuevo</translation>
     </message>
     <message>
         <source>New rate of</source>
         <extracomment>Column header: the day the new rate is of.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Fecha nueva</translation>
     </message>
     <message>
         <source>Change</source>
         <extracomment>Column header: the change from the current rate to the new one, in percent.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Variación</translation>
     </message>
     <message>
         <source>Matched by</source>
         <extracomment>Column header: how the file&apos;s row was found for the table&apos;s country.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>Coincidencia</translation>
     </message>
     <message>
         <source>Changes by more than 25 %: look twice.</source>
-        <translation type="unfinished"></translation>
+        <translation>Variación de más del 25&#xa0;%: revísela con atención.</translation>
     </message>
     <message>
         <source>%1, %2</source>
         <extracomment>What a screen reader says for a marked change: the change, then the warning.</extracomment>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2</translation>
     </message>
     <message numerus="yes">
         <source>%n of %1 ticked</source>
         <extracomment>%n rows ticked of %1 rows in all.</extracomment>
-        <translation type="unfinished">
-            <numerusform></numerusform>
-            <numerusform></numerusform>
+        <translation>
+            <numerusform>%n marcado de %1</numerusform>
+            <numerusform>%n marcados de %1</numerusform>
         </translation>
     </message>
 </context>
