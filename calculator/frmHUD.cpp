@@ -139,6 +139,11 @@ frmHUD::frmHUD()
         txtDenomination[i]->setFixedWidth(boxWidth);
         txtExchangeRate[i]->setFixedWidth(boxWidth);
     }
+    // A caption longer than its box in some language takes a second line
+    // rather than widening the window past the screen.
+    for (QLabel* caption : {ui->lblCountry_0, ui->lblDenomination_0, ui->lblExchangeRate_0, ui->lblCountry_1,
+                            ui->lblDenomination_1, ui->lblExchangeRate_1})
+        caption->setWordWrap(true);
     txtConvert->setMinimumWidth(fm.averageCharWidth() * 18);
     txtCom->setMinimumWidth(fm.averageCharWidth() * 9);
 
