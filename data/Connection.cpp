@@ -67,52 +67,35 @@ int keyDatabase(sqlite3* db) noexcept
 DbError sqliteFailure(sqlite3* db, int rc)
 {
     const int primary = rc & 0xff;
-    QString description;
-    switch (primary) {
-    case SQLITE_BUSY:
-    case SQLITE_LOCKED:
-        description = QCoreApplication::translate(
-            "Store", "The database is locked by another program. Try again when it has finished.");
-        break;
-    case SQLITE_READONLY:
-        description = QCoreApplication::translate("Store", "The database is read-only: changes cannot be saved.");
-        break;
-    case SQLITE_FULL:
-        description =
-            QCoreApplication::translate("Store", "The disk holding the database is full: changes cannot be saved.");
-        break;
-    case SQLITE_IOERR:
-        description =
-            QCoreApplication::translate("Store", "The database file could not be read or written (disk error).");
-        break;
-    case SQLITE_CORRUPT:
-    case SQLITE_NOTADB:
-        description = QCoreApplication::translate("Store", "The database file is damaged.");
-        break;
-    case SQLITE_CANTOPEN:
-        description = QCoreApplication::translate("Store", "The database file could not be opened.");
-        break;
-    case SQLITE_PERM:
-    case SQLITE_AUTH:
-        description = QCoreApplication::translate("Store", "Access to the database was refused.");
-        break;
-    case SQLITE_NOMEM:
-        description = QCoreApplication::translate("Store", "There is not enough memory for the database operation.");
-        break;
-    case SQLITE_CONSTRAINT:
+    // The plain words for the errors a user can act on, by SQLite's primary codes.
+    static constexpr struct {
+        int code, alike;
+        const char* words;
+    } known[] = {
+        {SQLITE_BUSY, SQLITE_LOCKED,
+         QT_TRANSLATE_NOOP("Store", "The database is locked by another program. Try again when it has finished.")},
+        {SQLITE_READONLY, -1, QT_TRANSLATE_NOOP("Store", "The database is read-only: changes cannot be saved.")},
+        {SQLITE_FULL, -1, QT_TRANSLATE_NOOP("Store", "The disk holding the database is full: changes cannot be saved.")},
+        {SQLITE_IOERR, -1, QT_TRANSLATE_NOOP("Store", "The database file could not be read or written (disk error).")},
+        {SQLITE_CORRUPT, SQLITE_NOTADB, QT_TRANSLATE_NOOP("Store", "The database file is damaged.")},
+        {SQLITE_CANTOPEN, -1, QT_TRANSLATE_NOOP("Store", "The database file could not be opened.")},
+        {SQLITE_PERM, SQLITE_AUTH, QT_TRANSLATE_NOOP("Store", "Access to the database was refused.")},
+        {SQLITE_NOMEM, -1, QT_TRANSLATE_NOOP("Store", "There is not enough memory for the database operation.")},
+    };
+    const auto describe = [&]() -> QString {
+        for (const auto& [code, alike, words] : known)
+            if (primary == code || primary == alike)
+                return QCoreApplication::translate("Store", words);
         if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
-            description = duplicateMessage(std::nullopt);
-        else
-            description = QCoreApplication::translate("Store", "The change breaks a rule of the rates table (%1).")
-                              .arg(QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
-        break;
-    default:
+            return duplicateMessage(std::nullopt);
+        const QString sqliteWords = QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+        if (primary == SQLITE_CONSTRAINT)
+            return QCoreApplication::translate("Store", "The change breaks a rule of the rates table (%1).")
+                .arg(sqliteWords);
         // SQLite's own words; they never contain the key.
-        description = QCoreApplication::translate("Store", "The database reported an error: %1.")
-                          .arg(QString::fromUtf8(db ? sqlite3_errmsg(db) : sqlite3_errstr(rc)));
-        break;
-    }
-    return DbError(Err::CannotOpen, description);
+        return QCoreApplication::translate("Store", "The database reported an error: %1.").arg(sqliteWords);
+    };
+    return DbError(Err::CannotOpen, describe());
 }
 
 QString programFolder()

@@ -61,37 +61,25 @@ bool mayChangeRates()
     const std::optional<MOD_Data::WriteRefusal> refusal = MOD_Data::writeRefusal(MOD_Data::databasePath());
     if (!refusal)
         return true;
-    const QString where = u"'%1'"_s.arg(QDir::toNativeSeparators(refusal->path));
-    QString sentence;
-    if (!refusal->group.isEmpty()) {
-        sentence = QCoreApplication::translate("Maintenance",
-                                               "You may not change the rates on this computer: ask the administrator "
-                                               "to add you to the group %1, then log in again.")
-                       .arg(refusal->group);
-    } else {
-        switch (refusal->kind) {
-        case MOD_Data::WriteRefusal::Kind::ReadOnlyDisk:
-            sentence = QCoreApplication::translate("Maintenance",
-                                                   "The rates cannot be changed because %1 is on a read-only disk: "
-                                                   "ask the administrator to make it writable.")
-                           .arg(where);
-            break;
-        case MOD_Data::WriteRefusal::Kind::File:
-            sentence = QCoreApplication::translate("Maintenance",
-                                                   "The rates cannot be changed because the rates file %1 is "
-                                                   "read-only for you: ask the administrator to let you write to it.")
-                           .arg(where);
-            break;
-        case MOD_Data::WriteRefusal::Kind::Folder:
-            sentence = QCoreApplication::translate("Maintenance",
-                                                   "The rates cannot be changed because the folder %1, where the "
-                                                   "rates file keeps its journal while saving, is read-only for you: "
-                                                   "ask the administrator to let you write to it.")
-                           .arg(where);
-            break;
-        }
-    }
-    ui::MsgBox(sentence, ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Information);
+    using Kind = MOD_Data::WriteRefusal::Kind;
+    const char* sentence =
+        !refusal->group.isEmpty() ? QT_TRANSLATE_NOOP("Maintenance",
+                                                      "You may not change the rates on this computer: ask the "
+                                                      "administrator to add you to the group %1, then log in again.")
+        : refusal->kind == Kind::ReadOnlyDisk
+            ? QT_TRANSLATE_NOOP("Maintenance", "The rates cannot be changed because %1 is on a read-only disk: "
+                                               "ask the administrator to make it writable.")
+        : refusal->kind == Kind::File
+            ? QT_TRANSLATE_NOOP("Maintenance", "The rates cannot be changed because the rates file %1 is "
+                                               "read-only for you: ask the administrator to let you write to it.")
+            : QT_TRANSLATE_NOOP("Maintenance", "The rates cannot be changed because the folder %1, where the "
+                                               "rates file keeps its journal while saving, is read-only for you: "
+                                               "ask the administrator to let you write to it.");
+    // The group to join, or else the file or folder that is read-only.
+    const QString what = !refusal->group.isEmpty() ? refusal->group
+                                                    : u"'%1'"_s.arg(QDir::toNativeSeparators(refusal->path));
+    ui::MsgBox(QCoreApplication::translate("Maintenance", sentence).arg(what), ui::MsgBoxButtons::OK,
+               ui::MsgBoxIcon::Information);
     return false;
 }
 
