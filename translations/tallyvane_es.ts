@@ -1107,8 +1107,8 @@
         <source>%n of %1 ticked</source>
         <extracomment>%n rows ticked of %1 rows in all.</extracomment>
         <translation>
-            <numerusform>%n marcado de %1</numerusform>
-            <numerusform>%n marcados de %1</numerusform>
+            <numerusform>%n de %1 marcado</numerusform>
+            <numerusform>%n de %1 marcados</numerusform>
         </translation>
     </message>
 </context>

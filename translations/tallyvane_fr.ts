@@ -683,7 +683,7 @@
     </message>
     <message>
         <source>Tallyvane is freeware. Please send your comments and suggestions to</source>
-        <translation>Tallyvane est un logiciel gratuit. Merci d’envoyer vos remarques et suggestions à</translation>
+        <translation>Tallyvane est un logiciel gratuit. Merci d’envoyer vos remarques et suggestions&#xa0;à</translation>
     </message>
     <message>
         <source>Write to Fernwick Software</source>
