@@ -3,6 +3,7 @@
 
 #include "app/AOT_MOD.h"
 #include "ui/LastWindow.h"
+#include "ui/Logo.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -24,6 +25,7 @@ frmSplash::frmSplash()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
+    ui::showLogo(*ui->imgLogo);
     // The logo is three pixels wider than the window; its right edge is cut off.
     setFixedSize(132, 68);
     T1 = new QTimer(this);

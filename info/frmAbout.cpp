@@ -3,6 +3,7 @@
 
 #include "info/Links.h"
 #include "ui/LastWindow.h"
+#include "ui/Logo.h"
 #include "ui/Placement.h"
 
 #include <QAccessible>
@@ -132,6 +133,7 @@ frmAbout::frmAbout()
     lblEMail = ui->lblEMail;
     lblFree = ui->lblFree;
     Image1 = ui->Image1;
+    ui::showLogo(*Image1);
 
     lblEMail->setText(info::SupportAddress);
     const QFont textFont = aboutTextFont();

@@ -75,7 +75,11 @@ void frmAddExchange::applyDesignMetrics()
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(75), tw(90));
 
     // Columns: labels, the boxes' own part, where boxes and coins overlap, the coins' own part.
-    const int columns[] = {tw(1440), tw(1080), tw(615), tw(870)};
+    int columns[] = {tw(1440), tw(1080), tw(615), tw(870)};
+    // A caption longer than the design's column, in some language, widens it
+    // and keeps a gap before its box.
+    for (const QLabel* label : {ui->lblCountry, ui->lblDenom, ui->lblExRate})
+        columns[0] = qMax(columns[0], label->sizeHint().width() + tw(75));
     for (int c = 0; c < 4; ++c)
         ui->fieldsLayout->setColumnMinimumWidth(c, columns[c]);
     ui->fieldsLayout->setColumnStretch(3, 1);

@@ -6,6 +6,7 @@
 #include "ui/Failure.h"
 #include "ui/KeyInput.h"
 #include "ui/MsgBox.h"
+#include "ui/Placement.h"
 
 #include <QDate>
 #include <QListWidget>
@@ -85,9 +86,11 @@ void frmDelete::applyDesignMetrics()
     maintenance::layOutButtonStrip(tw, 105, *ui->ruleGap, *ui->Frame2, *ui->buttonsGap, *ui->buttonsLayout,
                                     *ui->cmdDel, *ui->cmdFinished);
 
+    // A title longer than the design's width, in some language, widens the dialog.
+    setMinimumWidth(ui::widthForTitle(*this));
     // Opens at the designed size, which is also the smallest it can be made.
     ui->formLayout->invalidate();
-    resize(minimumSizeHint());
+    resize(minimumSizeHint().expandedTo(minimumSize()));
 }
 
 void frmDelete::Form_Load()

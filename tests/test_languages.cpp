@@ -7,6 +7,7 @@
 #include "info/frmAbout.h"
 #include "maintenance/frmImportRates.h"
 #include "ui/FileDialog.h"
+#include "ui/Placement.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -104,6 +105,9 @@ protected:
             << where << " is wider than the screen: " << window.frameGeometry().width() << " of " << screen.width();
         EXPECT_LE(window.frameGeometry().height(), screen.height()) << where << " is taller than the screen";
         note(where + " title", window.windowTitle());
+        if (!window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
+            EXPECT_GE(window.width(), ui::widthForTitle(window)) << where << ": the title bar shortens its title";
+        }
 
         std::map<QChar, std::string> keys;
         auto key = [&](const QString& text, const std::string& what) {
@@ -132,6 +136,10 @@ protected:
                 return 0;
             }();
             if (auto* label = qobject_cast<QLabel*>(w)) {
+                // A picture drawn for the screen's scale, not enlarged.
+                const QPixmap picture = label->pixmap();
+                EXPECT_TRUE(picture.isNull() || picture.devicePixelRatio() >= window.devicePixelRatioF())
+                    << what << " is a picture enlarged from fewer pixels";
                 note(what + " text", label->text());
                 key(label->text(), what);
                 if (label->wordWrap()) {
@@ -139,6 +147,14 @@ protected:
                 } else if (textWidth > 0 && !label->text().contains(u'\n')) {
                     EXPECT_LE(textWidth, label->contentsRect().width() - 2 * label->margin())
                         << what << " \"" << str(label->text()) << "\" is cut";
+                }
+                // A caption beside its box keeps a gap before it.
+                if (const QWidget* box = label->buddy(); box && textWidth > 0) {
+                    const QRect boxRect(box->mapTo(&window, QPoint()), box->size());
+                    const int textEnd = label->mapTo(&window, label->contentsRect().topLeft()).x() + textWidth;
+                    if (boxRect.left() >= label->mapTo(&window, QPoint()).x() + label->width() / 2) {
+                        EXPECT_GE(boxRect.left() - textEnd, 3) << what << " touches its box";
+                    }
                 }
             } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
                 note(what + " text", button->text());
@@ -216,6 +232,9 @@ protected:
         }
         look(frmAbout::instance(), "frmAbout");
         delete frmAbout::current();
+        frmSplash::showSplash();
+        look(*frmSplash::current(), "frmSplash");
+        delete frmSplash::current();
         {
             ratefiles::RateFile file;
             file.path = u"/tmp/exrates-monthly-0120.csv"_s;
@@ -258,7 +277,7 @@ protected:
 };
 
 // Texts a language may share with English: names and signs, not words.
-const std::set<std::string> sameEverywhere{"Tallyvane", "%", "&OK", "support@fernwicksoftware.com", "&ratesatlas.com"};
+const std::set<std::string> sameEverywhere{"Tallyvane", "Fernwick", "%", "&OK", "support@fernwicksoftware.com", "&ratesatlas.com"};
 const std::map<std::string, std::set<std::string>> sameInEnglish{
     {"de", {"&E-Mail"}},
     {"fr", {"Commission", "Total"}},

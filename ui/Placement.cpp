@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QMainWindow>
 #include <QScreen>
 #include <QStyle>
@@ -54,6 +55,14 @@ QSize largestOnScreen(const QWidget& window)
         frame = QMargins(border, title + border, border, border);
     }
     return screen->availableGeometry().size().shrunkBy(frame);
+}
+
+int widthForTitle(const QWidget& window)
+{
+    QFont bold = window.font();
+    bold.setBold(true);
+    const int box = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
+    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 4 * box;
 }
 
 } // namespace ui

@@ -17,4 +17,8 @@ void centreOnScreenWhenShown(QWidget& window);
 // available area of workScreen.
 QSize largestOnScreen(const QWidget& window);
 
+// The width window needs for the window manager to show its whole title, not
+// shortened: bold, as title bars draw it, beside the icon and the three boxes.
+int widthForTitle(const QWidget& window);
+
 } // namespace ui
