@@ -128,8 +128,8 @@ frmHUD::frmHUD()
 
     // Sizes follow the font, so the window keeps its proportions on any DPI.
     const QFontMetrics fm = fontMetrics();
-    // Narrow enough that the window fits a 1280-pixel screen at twice the scale;
-    // names too long for the lists are elided, with the whole name as tooltip.
+    // Narrow enough that the window fits a 1280-pixel screen at twice the scale: long
+    // names elide (tooltip whole), long captions wrap (set in the form), in any language.
     const int boxWidth = fm.averageCharWidth() * 20;
     for (int i = 0; i < 2; ++i) {
         // Long names are elided rather than scrolled sideways.
@@ -139,11 +139,6 @@ frmHUD::frmHUD()
         txtDenomination[i]->setFixedWidth(boxWidth);
         txtExchangeRate[i]->setFixedWidth(boxWidth);
     }
-    // A caption longer than its box in some language takes a second line
-    // rather than widening the window past the screen.
-    for (QLabel* caption : {ui->lblCountry_0, ui->lblDenomination_0, ui->lblExchangeRate_0, ui->lblCountry_1,
-                            ui->lblDenomination_1, ui->lblExchangeRate_1})
-        caption->setWordWrap(true);
     txtConvert->setMinimumWidth(fm.averageCharWidth() * 18);
     txtCom->setMinimumWidth(fm.averageCharWidth() * 9);
 
