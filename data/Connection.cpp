@@ -156,7 +156,7 @@ void Connection::Open(const QString& path)
              QCoreApplication::translate("Store", "Could not open %1: the encryption could not be set up.")
                  .arg(quotedPath(path)));
     sqlite3_busy_timeout(raw, static_cast<int>(busyTimeout().count()));
-    rc = Sql::commitDurably(raw);
+    rc = Sql::makeCommitsDurable(raw);
     if (rc != SQLITE_OK)
         fail(Err::CannotOpen,
              QCoreApplication::translate("Store", "Could not open %1: %2")

@@ -58,7 +58,7 @@ void create(const QString& path, const std::vector<RateRow>& rows)
     sqlite3_extended_result_codes(raw, 1);
     if (keyDatabase(raw) != SQLITE_OK)
         throw DbError(Err::WriteFailed, u"Could not set up the encryption of %1."_s.arg(quotedPath(path)));
-    if (const int src = Sql::commitDurably(raw); src != SQLITE_OK)
+    if (const int src = Sql::makeCommitsDurable(raw); src != SQLITE_OK)
         throw sqliteFailure(raw, src);
 
     {

@@ -131,7 +131,7 @@ void exec(sqlite3* db, const char* sql)
         throw sqliteFailure(db, rc);
 }
 
-int commitDurably(sqlite3* db) noexcept
+int makeCommitsDurable(sqlite3* db) noexcept
 {
     // A commit ends by deleting the rollback journal. Under FULL that deletion
     // may still sit in the folder's cache when COMMIT returns, and a power cut

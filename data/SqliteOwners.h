@@ -96,7 +96,7 @@ void exec(sqlite3* db, const char* sql);
 
 // For every handle that writes, right after keyDatabase: a commit is on the
 // disk, power cut included, once COMMIT returns. Returns an SQLite code.
-int commitDurably(sqlite3* db) noexcept;
+int makeCommitsDurable(sqlite3* db) noexcept;
 
 // '"' + name + '"', for names that come from the field table.
 QByteArray quoted(QStringView name);
