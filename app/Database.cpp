@@ -2,8 +2,8 @@
 
 #include "app/frmSplash.h"
 #include "data/RecordStore.h"
-#include "ui/Failure.h"
-#include "ui/MsgBox.h"
+#include "widgets/Failure.h"
+#include "widgets/MsgBox.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,18 +12,23 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace app {
 
 namespace {
 
-using ui::MsgBox;
-using ui::MsgBoxButtons;
-using ui::MsgBoxIcon;
-using ui::MsgBoxResult;
+using data::cnRates;
+using data::databasePath;
+using data::DbError;
+using data::rsRates;
+namespace Err = data::Err;
+using widgets::MsgBox;
+using widgets::MsgBoxButtons;
+using widgets::MsgBoxIcon;
+using widgets::MsgBoxResult;
 
 QString errorLines(const DbError& e)
 {
-    return ui::errorLines(e.Number(), e.Description());
+    return widgets::errorLines(e.Number(), e.Description());
 }
 
 void showConnectionDialog(const DbError& e)
@@ -38,7 +43,7 @@ void showConnectionDialog(const DbError& e)
             "Failure", "If the problem persists, please report the following details to Fernwick Software:"),
         errorLines(e),
     };
-    MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::OK, MsgBoxIcon::Critical, ui::saveErrorTitle());
+    MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::OK, MsgBoxIcon::Critical, widgets::saveErrorTitle());
 }
 
 bool askToGoOn(const DbError& e)
@@ -49,7 +54,7 @@ bool askToGoOn(const DbError& e)
         QCoreApplication::translate("Database", "Would you like to continue loading Tallyvane?"),
         errorLines(e),
     };
-    return MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::YesNo, MsgBoxIcon::None, ui::saveErrorTitle())
+    return MsgBox(lines.join(u"\r\n"_s), MsgBoxButtons::YesNo, MsgBoxIcon::None, widgets::saveErrorTitle())
         == MsgBoxResult::Yes;
 }
 
@@ -90,4 +95,4 @@ void CloseDatabase()
     }
 }
 
-} // namespace MOD_Data
+} // namespace app

@@ -3,7 +3,7 @@
 // Opening and closing the rates database with the program's dialogs, at
 // start-up and shut-down.
 
-namespace MOD_Data {
+namespace app {
 
 // Opens cnRates and rsRates from the program folder. Failures are reported in the
 // connection or launch dialog. Returns false when the user chose not to go on:
@@ -14,4 +14,4 @@ bool OpenDatabase();
 // closing splash window.
 void CloseDatabase();
 
-} // namespace MOD_Data
+} // namespace app

@@ -2,7 +2,7 @@
 
 #include "calculator/frmHUD.h"
 #include "data/NumberText.h"
-#include "ui/UserSettings.h"
+#include "widgets/UserSettings.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Universe {
+namespace app {
 
 namespace {
 
@@ -43,7 +43,7 @@ float edgeValue(const QSettings& settings, const QString& key)
 
 void LoadSettings()
 {
-    ui::UserSettings settings(Defaults);
+    widgets::UserSettings settings(Defaults);
     strFromCountry = textValue(settings, u"ConvertTo"_s);
     strToCountry = textValue(settings, u"ConvertFrom"_s);
     const data::ParsedNumber com = data::readNumber(textValue(settings, u"Com"_s));
@@ -69,7 +69,7 @@ void SaveSettings()
     if (!frmHUD::isLoaded())
         return;
     const frmHUD& hud = frmHUD::instance();
-    ui::UserSettings settings(Defaults);
+    widgets::UserSettings settings(Defaults);
     const QString from = hud.selectedCountry(0);
     if (!from.isEmpty())
         settings.setValue(u"ConvertTo"_s, from);
@@ -94,4 +94,4 @@ void SelectCountry(const QString& name, int index)
     hud.chooseCountryRow(index, int(match >= 0 ? match : entries.size() - 1));
 }
 
-} // namespace MOD_Universe
+} // namespace app

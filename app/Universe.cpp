@@ -5,7 +5,7 @@
 #include "app/Translations.h"
 #include "calculator/frmHUD.h"
 #include "data/NumberText.h"
-#include "ui/LastWindow.h"
+#include "widgets/LastWindow.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -28,7 +28,7 @@ static void initTallyvaneResources()
     Q_INIT_RESOURCE(tallyvane);
 }
 
-namespace MOD_Universe {
+namespace app {
 
 QString strFromCountry;
 QString strToCountry;
@@ -55,10 +55,10 @@ void initApplication(QApplication& app)
 
 bool Start()
 {
-    if (!MOD_Data::OpenDatabase())
+    if (!OpenDatabase())
         return false;
     frmHUD& hud = frmHUD::instance();
-    frmHUD::setClosingSteps(&MOD_Data::CloseDatabase, &SaveSettings);
+    frmHUD::setClosingSteps(&CloseDatabase, &SaveSettings);
     hud.fillCountryLists();
     LoadSettings();
     if (!strFromCountry.isEmpty())
@@ -66,7 +66,7 @@ bool Start()
     if (!strToCountry.isEmpty())
         SelectCountry(strToCountry, 1);
     hud.setCommissionText(data::numberText(dblCom));
-    ui::trackWindow(&hud);
+    widgets::trackWindow(&hud);
     if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
         hud.installEventFilter(new FirstPaintStamp(&hud));
     hud.show();
@@ -141,4 +141,4 @@ int Main(int argc, char* argv[])
     return app.exec();
 }
 
-} // namespace MOD_Universe
+} // namespace app

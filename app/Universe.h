@@ -12,7 +12,7 @@
 
 class QApplication;
 
-namespace MOD_Universe {
+namespace app {
 
 // Set by LoadSettings, used once by Start: the countries of the Convert From
 // and Convert To lists. They are saved under the keys "ConvertTo" and
@@ -42,4 +42,4 @@ void LoadSettings();
 void SaveSettings();
 void SelectCountry(const QString& name, int index);
 
-} // namespace MOD_Universe
+} // namespace app

@@ -1,9 +1,9 @@
 #include "app/frmSplash.h"
 #include "ui_frmSplash.h"
 
-#include "app/AOT_MOD.h"
-#include "ui/LastWindow.h"
-#include "ui/Logo.h"
+#include "app/WindowStacking.h"
+#include "widgets/LastWindow.h"
+#include "widgets/Logo.h"
 
 #include <QGuiApplication>
 #include <QScreen>
@@ -25,7 +25,7 @@ frmSplash::frmSplash()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
-    ui::showLogo(*ui->imgLogo);
+    widgets::showLogo(*ui->imgLogo);
     // The logo is three pixels wider than the window; its right edge is cut off.
     setFixedSize(132, 68);
     T1 = new QTimer(this);
@@ -52,14 +52,14 @@ void frmSplash::showSplash()
 {
     if (!s_splash) {
         s_splash = new frmSplash;
-        ui::trackWindow(s_splash);
+        widgets::trackWindow(s_splash);
     }
     s_splash->show();
 }
 
 void frmSplash::Form_Load()
 {
-    AOT_MOD::SetAlwaysOnTop(*this);
+    app::SetAlwaysOnTop(*this);
     if (const QScreen* screen = QGuiApplication::primaryScreen()) {
         QRect frame(QPoint(), size());
         frame.moveCenter(screen->geometry().center());

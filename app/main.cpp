@@ -2,5 +2,5 @@
 
 int main(int argc, char* argv[])
 {
-    return MOD_Universe::Main(argc, argv);
+    return app::Main(argc, argv);
 }

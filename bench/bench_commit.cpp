@@ -6,7 +6,7 @@
 // The file lives in TMPDIR (default /tmp): point it at the disk that will
 // hold Exchange.db to measure that disk.
 
-#include "data/RatesFile.h"
+#include "data/NewDatabase.h"
 #include "data/RecordStore.h"
 
 #include <QTemporaryDir>
@@ -19,17 +19,17 @@ namespace {
 
 struct RatesFile {
     QTemporaryDir dir;
-    MOD_Data::Connection cn;
-    MOD_Data::Recordset rs;
+    data::Connection cn;
+    data::Recordset rs;
     std::int64_t nextCountry = 0;
 
     explicit RatesFile(std::int64_t rows)
     {
-        std::vector<MOD_Data::RateRow> data;
+        std::vector<data::RateRow> data;
         for (std::int64_t i = 0; i < rows; ++i)
             data.push_back({QStringLiteral("Country %1").arg(i), QStringLiteral("Unit"), 1.0 + static_cast<double>(i) / 7.0});
         const QString path = dir.filePath(QStringLiteral("Exchange.db"));
-        MOD_Data::createRatesFile(path, data);
+        data::createRatesDatabase(path, data);
         cn.Open(path);
         rs.Open(cn);
     }
@@ -38,9 +38,9 @@ struct RatesFile {
     void add(const QString& country)
     {
         rs.AddNew();
-        rs.SetField(MOD_Data::FieldCountry, country);
-        rs.SetField(MOD_Data::FieldUnit, QStringLiteral("New unit"));
-        rs.SetField(MOD_Data::FieldRate, QStringLiteral("2.5"));
+        rs.SetField(data::FieldCountry, country);
+        rs.SetField(data::FieldUnit, QStringLiteral("New unit"));
+        rs.SetField(data::FieldRate, QStringLiteral("2.5"));
         rs.Update();
     }
     QString newName() { return QStringLiteral("Added %1").arg(nextCountry++); }
@@ -61,9 +61,9 @@ void BM_EditCommit(benchmark::State& state)
     int n = 0;
     for (auto _ : state) {
         file.rs.FindCountry(country);
-        file.rs.SetField(MOD_Data::FieldCountry, country);
-        file.rs.SetField(MOD_Data::FieldRate, QString::number(1.5 + (n++ % 100)));
-        file.rs.SetField(MOD_Data::FieldUnit, QStringLiteral("Unit"));
+        file.rs.SetField(data::FieldCountry, country);
+        file.rs.SetField(data::FieldRate, QString::number(1.5 + (n++ % 100)));
+        file.rs.SetField(data::FieldUnit, QStringLiteral("Unit"));
         file.rs.Update();
     }
 }

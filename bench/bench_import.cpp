@@ -28,7 +28,7 @@
 #include <vector>
 
 using namespace Qt::StringLiterals;
-using namespace MOD_Data;
+using namespace data;
 using namespace ratefiles;
 
 namespace {

@@ -4,9 +4,9 @@
 #include "app/Database.h"
 #include "app/Universe.h"
 #include "calculator/frmHUD.h"
-#include "data/RatesFile.h"
+#include "data/NewDatabase.h"
 #include "data/RecordStore.h"
-#include "ui/MsgBox.h"
+#include "widgets/MsgBox.h"
 
 #include <QApplication>
 #include <QListWidget>
@@ -22,21 +22,21 @@ void BM_FillCountryLists(benchmark::State& state)
 {
     const auto rows = static_cast<int>(state.range(0));
     QTemporaryDir dir;
-    std::vector<MOD_Data::RateRow> data;
+    std::vector<data::RateRow> data;
     // Names in no particular order, so the lists really sort.
     for (int i = 0; i < rows; ++i)
         data.push_back({QStringLiteral("Country %1").arg((i * 7919) % rows), QStringLiteral("Unit"), 1.0 + i});
-    MOD_Data::createRatesFile(dir.filePath(QStringLiteral("Exchange.db")), data);
-    MOD_Data::setProgramFolder(dir.path());
-    MOD_Data::OpenDatabase();
+    data::createRatesDatabase(dir.filePath(QStringLiteral("Exchange.db")), data);
+    data::setProgramFolder(dir.path());
+    app::OpenDatabase();
     frmHUD& hud = frmHUD::instance();
     for (auto _ : state)
         hud.fillCountryLists();
     if (hud.countryEntries(0).size() != rows || hud.countryEntries(1).size() != rows)
         state.SkipWithError("lists not filled");
     delete &hud;
-    MOD_Data::rsRates.Close();
-    MOD_Data::cnRates.Close();
+    data::rsRates.Close();
+    data::cnRates.Close();
 }
 BENCHMARK(BM_FillCountryLists)->Arg(200)->Arg(10000)->Unit(benchmark::kMillisecond);
 
@@ -46,8 +46,8 @@ int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    MOD_Universe::initApplication(app);
-    ui::setMsgBoxHandler([](const ui::MsgBoxRequest&) { return ui::MsgBoxResult::OK; });
+    app::initApplication(app);
+    widgets::setMsgBoxHandler([](const widgets::MsgBoxRequest&) { return widgets::MsgBoxResult::OK; });
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();

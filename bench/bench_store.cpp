@@ -2,7 +2,7 @@
 // MoveFirst/MoveNext scan, on tables of 200, 10,000 and 100,000 rows.
 // Targets: find under 50 us at 100,000 rows; a scan of 10,000 rows under 10 ms.
 
-#include "data/RatesFile.h"
+#include "data/NewDatabase.h"
 #include "data/RecordStore.h"
 
 #include <QTemporaryDir>
@@ -21,8 +21,8 @@ QString countryName(std::int64_t i)
 
 // One file per size, made once (in one transaction) and kept open for the run.
 struct Table {
-    MOD_Data::Connection cn;
-    MOD_Data::Recordset rs;
+    data::Connection cn;
+    data::Recordset rs;
 };
 
 Table& table(std::int64_t rows)
@@ -32,11 +32,11 @@ Table& table(std::int64_t rows)
     auto& slot = tables[rows];
     if (!slot) {
         const QString path = dir.filePath(QStringLiteral("rates-%1.db").arg(rows));
-        std::vector<MOD_Data::RateRow> data;
+        std::vector<data::RateRow> data;
         data.reserve(static_cast<std::size_t>(rows));
         for (std::int64_t i = 0; i < rows; ++i)
             data.push_back({countryName(i), QStringLiteral("Unit"), 1.0 + static_cast<double>(i) / 7.0});
-        MOD_Data::createRatesFile(path, data);
+        data::createRatesDatabase(path, data);
         slot = std::make_unique<Table>();
         slot->cn.Open(path);
         slot->rs.Open(slot->cn);
@@ -47,7 +47,7 @@ Table& table(std::int64_t rows)
 void BM_FindCountry(benchmark::State& state)
 {
     const std::int64_t rows = state.range(0);
-    MOD_Data::Recordset& rs = table(rows).rs;
+    data::Recordset& rs = table(rows).rs;
     // Spread the names over the whole table so no single page stays hot by luck.
     std::vector<QString> names;
     for (std::int64_t i = 0; i < 64; ++i)
@@ -64,7 +64,7 @@ void BM_FindCountry(benchmark::State& state)
 
 void BM_FindMissingCountry(benchmark::State& state)
 {
-    MOD_Data::Recordset& rs = table(state.range(0)).rs;
+    data::Recordset& rs = table(state.range(0)).rs;
     const QString missing = QStringLiteral("Atlantis");
     for (auto _ : state) {
         rs.FindCountry(missing);
@@ -75,12 +75,12 @@ void BM_FindMissingCountry(benchmark::State& state)
 void BM_FullScan(benchmark::State& state)
 {
     const std::int64_t rows = state.range(0);
-    MOD_Data::Recordset& rs = table(rows).rs;
+    data::Recordset& rs = table(rows).rs;
     std::int64_t seen = 0;
     for (auto _ : state) {
         seen = 0;
         for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
-            benchmark::DoNotOptimize(rs.Field(MOD_Data::FieldCountry));
+            benchmark::DoNotOptimize(rs.Field(data::FieldCountry));
             ++seen;
         }
     }

@@ -11,7 +11,7 @@
 int main(int argc, char* argv[])
 {
     QApplication app(argc, argv);
-    MOD_Universe::initApplication(app);
+    app::initApplication(app);
     const QSize size = frmHUD::instance().size();
     std::printf("%d %d\n", size.width(), size.height());
     delete &frmHUD::instance();

@@ -8,7 +8,7 @@
 #include <functional>
 #include <optional>
 
-namespace MOD_Universe {
+namespace calculator {
 
 namespace {
 
@@ -111,7 +111,7 @@ Calculation::Value exchangedAmount(const ExchangeInputs& in, Calculation& calc)
 
 } // namespace
 
-ExchangeResult calculateExchange(const ExchangeInputs& in)
+ExchangeResult computeExchange(const ExchangeInputs& in)
 {
     if (in.targetCountry == in.sourceCountry) {
         ExchangeResult result;
@@ -204,4 +204,4 @@ QString failureMessage(const ExchangeResult& result)
                              : message;
 }
 
-} // namespace MOD_Universe
+} // namespace calculator

@@ -7,9 +7,9 @@
 // The conversion core: six texts in, display texts or a failure out. It knows
 // nothing of windows; the main window reads its boxes into ExchangeInputs and
 // writes what comes back.
-namespace MOD_Universe {
+namespace calculator {
 
-using MOD_Data::PivotCountry;
+using data::PivotCountry;
 
 struct ExchangeInputs {
     QString sourceCountry;  // selected entry of the Convert From list, empty if none
@@ -53,10 +53,10 @@ struct ExchangeResult {
 // source rate (E = A / Rfrom); between two others, amount, source rate, the
 // division into pounds, then target rate (E = Rto * (A / Rfrom)). The pivot's own
 // rate box is never read. Then the commission K: C = K * (E / 100), T = E - C.
-ExchangeResult calculateExchange(const ExchangeInputs& in);
+ExchangeResult computeExchange(const ExchangeInputs& in);
 
 // A sentence for the user about a failed result, e.g. "The amount is not a number.";
 // empty for a result that did not fail.
 QString failureMessage(const ExchangeResult& result);
 
-} // namespace MOD_Universe
+} // namespace calculator

@@ -9,10 +9,10 @@
 #include "info/frmAbout.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/Maintenance.h"
-#include "ui/CountryList.h"
-#include "ui/KeyInput.h"
-#include "ui/MsgBox.h"
-#include "ui/RateFileWords.h"
+#include "widgets/CountryList.h"
+#include "widgets/KeyInput.h"
+#include "widgets/MsgBox.h"
+#include "widgets/RateFileWords.h"
 
 #include <QCloseEvent>
 #include <QDate>
@@ -73,7 +73,7 @@ QStringList frmHUD::countryEntries(int Index) const
 
 void frmHUD::fillCountryLists()
 {
-    MOD_Data::FillCountryLists(*lstCountries[0], *lstCountries[1]);
+    widgets::FillCountryLists(*lstCountries[0], *lstCountries[1]);
 }
 
 void frmHUD::chooseCountryRow(int Index, int row)
@@ -94,7 +94,7 @@ void frmHUD::setCommissionText(const QString& text)
 void frmHUD::setRateDate(int Index, const QDate& date)
 {
     //: The tooltip of a rate box: the day the rate was set.
-    txtExchangeRate[Index]->setToolTip(date.isValid() ? tr("Rate of %1").arg(ui::dateText(date)) : QString());
+    txtExchangeRate[Index]->setToolTip(date.isValid() ? tr("Rate of %1").arg(widgets::dateText(date)) : QString());
 }
 
 frmHUD::frmHUD()
@@ -144,13 +144,13 @@ frmHUD::frmHUD()
 
     for (int i = 0; i < 2; ++i) {
         connect(lstCountries[i], &QListWidget::itemSelectionChanged, this, [this, i] { lstCountries_Click(i); });
-        ui::selectFirstOnFirstArrow(*lstCountries[i]);
+        widgets::selectFirstOnFirstArrow(*lstCountries[i]);
         txtDenomination[i]->installEventFilter(this);
         txtExchangeRate[i]->installEventFilter(this);
     }
     txtConvert->installEventFilter(this);
     txtCom->installEventFilter(this);
-    ui::validateOnLeaving(*txtCom, [this] { txtCom_Validate(); });
+    widgets::validateOnLeaving(*txtCom, [this] { txtCom_Validate(); });
     connect(txtConvert, &QLineEdit::textChanged, this, &frmHUD::txtConvert_Change);
     // Rates change by a choice, a refill or by hand: any of them voids the figures.
     for (QLineEdit* box : {txtExchangeRate[0], txtExchangeRate[1], txtCom})
@@ -175,7 +175,7 @@ frmHUD::frmHUD()
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
 
-    ui::ignoreDisabledAccessKeys(*this);
+    widgets::ignoreDisabledAccessKeys(*this);
 
     // Fixed border: the layout decides the size once.
     adjustSize();
@@ -268,9 +268,9 @@ void frmHUD::refillKeepingSelection()
     inputsChanged();
 }
 
-MOD_Universe::ExchangeInputs frmHUD::exchangeInputs() const
+calculator::ExchangeInputs frmHUD::exchangeInputs() const
 {
-    MOD_Universe::ExchangeInputs in;
+    calculator::ExchangeInputs in;
     in.sourceCountry = selectedCountry(0);
     in.targetCountry = selectedCountry(1);
     in.sourceRate = txtExchangeRate[0]->text();
@@ -295,13 +295,13 @@ void frmHUD::lstCountries_Click(int Index)
     const QString name = selectedCountry(Index);
     if (name.isEmpty())
         return;  // a refill clears the selection without a choice being made
-    ui::showChosenRow(
+    widgets::showChosenRow(
         name,
         [this, Index] {
-            const QString rate = MOD_Data::rsRates.Field(MOD_Data::FieldRate);
-            const QString unit = MOD_Data::rsRates.Field(MOD_Data::FieldUnit);
+            const QString rate = data::rsRates.Field(data::FieldRate);
+            const QString unit = data::rsRates.Field(data::FieldUnit);
             // Rows set before dates were kept read "" and say nothing.
-            const QDate updated = QDate::fromString(MOD_Data::rsRates.Field(MOD_Data::FieldUpdated), Qt::ISODate);
+            const QDate updated = QDate::fromString(data::rsRates.Field(data::FieldUpdated), Qt::ISODate);
             txtExchangeRate[Index]->setText(rate);
             txtDenomination[Index]->setText(unit);
             // A value longer than its box shows its start, not its last digits.
@@ -355,21 +355,21 @@ void frmHUD::cmdCalculate_Click()
 
 void frmHUD::CalculateExchange()
 {
-    const MOD_Universe::ExchangeInputs in = exchangeInputs();
-    const MOD_Universe::ExchangeResult result = MOD_Universe::calculateExchange(in);
+    const calculator::ExchangeInputs in = exchangeInputs();
+    const calculator::ExchangeResult result = calculator::computeExchange(in);
     switch (result.kind) {
-    case MOD_Universe::ExchangeResult::Kind::SameCountry:
+    case calculator::ExchangeResult::Kind::SameCountry:
         lblExRes->setFigure(result.exchange);
         figuresFrom_ = in;
         break;
-    case MOD_Universe::ExchangeResult::Kind::Converted:
+    case calculator::ExchangeResult::Kind::Converted:
         lblExRes->setFigure(result.exchange);
         lblComRes->setFigure(result.commission);
         lblTotalRes->setFigure(result.total);
         figuresFrom_ = in;
         break;
-    case MOD_Universe::ExchangeResult::Kind::Failed:
-        ui::MsgBox(MOD_Universe::failureMessage(result), ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
+    case calculator::ExchangeResult::Kind::Failed:
+        widgets::MsgBox(calculator::failureMessage(result), widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
         break;
     }
 }
@@ -416,27 +416,27 @@ void frmHUD::mnuHelpAbout_Click()
 
 void frmHUD::mnuHelpURL_Click()
 {
-    MOD_Universe::OpenLink(info::LinkMakerSite);
+    info::OpenLink(info::LinkMakerSite);
 }
 
 void frmHUD::mnuHelpCommunity_Click()
 {
-    MOD_Universe::OpenLink(info::LinkCommunity);
+    info::OpenLink(info::LinkCommunity);
 }
 
 void frmHUD::mnuHelpEMail_Click()
 {
-    MOD_Universe::OpenLink(info::LinkSupportMail);
+    info::OpenLink(info::LinkSupportMail);
 }
 
 void frmHUD::mnuHelpRatesRevenue_Click()
 {
-    MOD_Universe::OpenLink(info::LinkRevenueRates);
+    info::OpenLink(info::LinkRevenueRates);
 }
 
 void frmHUD::mnuHelpRatesRate_Click()
 {
-    MOD_Universe::OpenLink(info::LinkRatesSiteRates);
+    info::OpenLink(info::LinkRatesSiteRates);
 }
 
 void frmHUD::keyPressEvent(QKeyEvent* event)
@@ -458,7 +458,7 @@ void frmHUD::keyPressEvent(QKeyEvent* event)
 bool frmHUD::filterNumericKey(QLineEdit* box, QKeyEvent* event)
 {
     // Enter reaches the window, which presses Calculate; Tab moves the focus.
-    return ui::filterTypedKey(*box, event, [this, box](int KeyAscii) {
+    return widgets::filterTypedKey(*box, event, [this, box](int KeyAscii) {
         return box == txtConvert ? txtConvert_KeyPress(KeyAscii) : txtCom_KeyPress(KeyAscii);
     });
 }
@@ -473,7 +473,7 @@ bool frmHUD::eventFilter(QObject* watched, QEvent* event)
     case QEvent::ShortcutOverride:
         // Every menu command's shortcut wins over the text boxes' own (Ctrl+X is
         // Exit, Ctrl+A Add Rates), so a new command's shortcut cannot lose.
-        if (ui::isMenuShortcut(*menuBar(), *static_cast<QKeyEvent*>(event))) {
+        if (widgets::isMenuShortcut(*menuBar(), *static_cast<QKeyEvent*>(event))) {
             event->ignore();
             return true;
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window. Start-up (MOD_Universe::Main) creates it, has its lists
+// The main window. Start-up (calculator::Main) creates it, has its lists
 // filled, restores the saved countries and commission and shows it; closing it
 // by any route closes the database, shows the farewell splash and saves the
 // settings. Its File menu opens the maintenance dialogs (maintenance/), its
@@ -110,7 +110,7 @@ private:
 
     void UpdateCalculateButton();
     void CalculateExchange();
-    MOD_Universe::ExchangeInputs exchangeInputs() const;
+    calculator::ExchangeInputs exchangeInputs() const;
     // Empties the three figures once any input differs from those they were
     // computed from, so a till never reads a total beside other inputs.
     void inputsChanged();
@@ -130,6 +130,6 @@ private:
     FigureLabel* lblTotalRes = nullptr;
     bool unloaded_ = false;
     // What the figures shown were computed from; none while they are empty.
-    std::optional<MOD_Universe::ExchangeInputs> figuresFrom_;
+    std::optional<calculator::ExchangeInputs> figuresFrom_;
     bool refilling_ = false;
 };

@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace data {
 
 Connection cnRates;
 Recordset rsRates;
@@ -218,4 +218,4 @@ void Connection::resyncRecordsets() noexcept
         rs->resync();
 }
 
-} // namespace MOD_Data
+} // namespace data

@@ -9,7 +9,7 @@
 
 #include <stdexcept>
 
-namespace MOD_Data {
+namespace data {
 
 // An error value: which failure it is, and the number users of the old engine
 // knew for it. Two values may show the same number and still differ: a failed
@@ -52,4 +52,4 @@ private:
     QString description_;
 };
 
-} // namespace MOD_Data
+} // namespace data

@@ -10,7 +10,7 @@
 #include <array>
 #include <cstddef>
 
-namespace MOD_Data {
+namespace data {
 
 // The pivot: every stored rate is units of a country's currency per pound.
 inline constexpr QStringView PivotCountry = u"Britain";
@@ -79,4 +79,4 @@ inline constexpr QStringView FieldUpdated = Fields[3].name;
 inline constexpr int CountryMaxLength = maxChars(FieldCountry);
 inline constexpr int UnitMaxLength = maxChars(FieldUnit);
 
-} // namespace MOD_Data
+} // namespace data

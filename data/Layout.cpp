@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data::Layout {
+namespace data::Layout {
 
 namespace {
 
@@ -205,4 +205,4 @@ void bringUpToDate(sqlite3* db)
     stampCurrent(db);
 }
 
-} // namespace MOD_Data::Layout
+} // namespace data::Layout

@@ -18,14 +18,14 @@
 
 struct sqlite3;
 
-namespace MOD_Data {
+namespace data {
 struct RateRow;
 namespace Sql {
 class Statement;
 }
-} // namespace MOD_Data
+} // namespace data
 
-namespace MOD_Data::Layout {
+namespace data::Layout {
 
 using Present = std::array<bool, Fields.size()>;
 
@@ -62,4 +62,4 @@ QByteArray selectList(const Present& present);
 // the current version. Throws DbError for a file newer than this program.
 void bringUpToDate(sqlite3* db);
 
-} // namespace MOD_Data::Layout
+} // namespace data::Layout

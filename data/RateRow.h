@@ -7,7 +7,7 @@
 #include <QDate>
 #include <QString>
 
-namespace MOD_Data {
+namespace data {
 
 struct RateRow {
     QString country;
@@ -24,4 +24,4 @@ struct RateWrite {
     bool isNew = false;
 };
 
-} // namespace MOD_Data
+} // namespace data

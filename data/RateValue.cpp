@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace MOD_Data {
+namespace data {
 
 RateFault rateFault(double value, QStringView written)
 {
@@ -24,4 +24,4 @@ RateFault rateFault(double value, QStringView written)
     return RateFault::NotAboveZero;
 }
 
-} // namespace MOD_Data
+} // namespace data

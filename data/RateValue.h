@@ -7,7 +7,7 @@
 
 #include <QStringView>
 
-namespace MOD_Data {
+namespace data {
 
 enum class RateFault { None, NotFinite, NotAboveZero, TooSmall };
 
@@ -15,4 +15,4 @@ enum class RateFault { None, NotFinite, NotAboveZero, TooSmall };
 // non-zero that read as 0 is too small rather than 0.
 RateFault rateFault(double value, QStringView written = {});
 
-} // namespace MOD_Data
+} // namespace data

@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace data {
 
 namespace {
 
@@ -146,4 +146,4 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
     connection.resyncRecordsets();
 }
 
-} // namespace MOD_Data
+} // namespace data

@@ -8,7 +8,7 @@
 
 #include <vector>
 
-namespace MOD_Data {
+namespace data {
 
 // Every row in insertion order, with its date (null when unknown). Values
 // another tool stored as other types read as text would: a NULL text is "",
@@ -27,4 +27,4 @@ std::vector<RateRow> readAllRates(Connection& connection);
 // can no longer be read leaves no current row until the next move.
 void applyRateWrites(Connection& connection, const std::vector<RateWrite>& writes);
 
-} // namespace MOD_Data
+} // namespace data

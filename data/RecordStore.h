@@ -35,7 +35,7 @@
 
 struct sqlite3;
 
-namespace MOD_Data {
+namespace data {
 
 // Owners of SQLCipher's handles; the rest of them is internal to data/.
 namespace Sql {
@@ -197,7 +197,7 @@ QString programFolder();
 void setProgramFolder(const QString& folder);
 QString databasePath();  // programFolder() + "/Exchange.db"
 
-// Shared by the store and createRatesFile (and by tests that build odd files);
+// Shared by the store and createRatesDatabase (and by tests that build odd files);
 // windows never need them.
 // Keys a freshly opened handle with the database password. Returns an SQLite code.
 int keyDatabase(sqlite3* db) noexcept;
@@ -206,4 +206,4 @@ int keyDatabase(sqlite3* db) noexcept;
 // Err::WriteFailed.
 DbError sqliteFailure(sqlite3* db, int rc);
 
-} // namespace MOD_Data
+} // namespace data

@@ -11,7 +11,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace data {
 
 namespace {
 
@@ -329,4 +329,4 @@ QString Recordset::Field(QStringView name) const
     return cellText(Fields[index], current_.cells[index]);
 }
 
-} // namespace MOD_Data
+} // namespace data

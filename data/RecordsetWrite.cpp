@@ -8,7 +8,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace data {
 
 namespace {
 
@@ -208,4 +208,4 @@ void Recordset::Delete()
     position_ = Position::Deleted;
 }
 
-} // namespace MOD_Data
+} // namespace data

@@ -1,6 +1,6 @@
 #include "data/SqliteOwners.h"
 
-namespace MOD_Data {
+namespace data {
 
 void Sql::CloseDb::operator()(sqlite3* db) const noexcept
 {
@@ -147,4 +147,4 @@ QByteArray quoted(QStringView name)
 }
 
 } // namespace Sql
-} // namespace MOD_Data
+} // namespace data

@@ -14,7 +14,7 @@
 #include <cstdint>
 #include <memory>
 
-namespace MOD_Data::Sql {
+namespace data::Sql {
 
 struct FinalizeStmt {
     void operator()(sqlite3_stmt* stmt) const noexcept { sqlite3_finalize(stmt); }
@@ -101,4 +101,4 @@ int makeCommitsDurable(sqlite3* db) noexcept;
 // '"' + name + '"', for names that come from the field table.
 QByteArray quoted(QStringView name);
 
-} // namespace MOD_Data::Sql
+} // namespace data::Sql

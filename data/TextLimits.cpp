@@ -1,6 +1,6 @@
 #include "data/TextLimits.h"
 
-namespace MOD_Data {
+namespace data {
 
 namespace {
 
@@ -32,4 +32,4 @@ QString cutToCharacters(const QString& text, qsizetype max)
     return text;
 }
 
-} // namespace MOD_Data
+} // namespace data

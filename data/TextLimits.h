@@ -6,10 +6,10 @@
 
 #include <QString>
 
-namespace MOD_Data {
+namespace data {
 
 qsizetype characterCount(QStringView text);
 // At most max characters; a cut never splits a surrogate pair.
 QString cutToCharacters(const QString& text, qsizetype max);
 
-} // namespace MOD_Data
+} // namespace data

@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace data {
 
 namespace {
 
@@ -158,4 +158,4 @@ Sql::Cell checkedDate(const QDate& date)
     return checkedValue(fieldDef(FieldUpdated), date.toString(Qt::ISODate));
 }
 
-} // namespace MOD_Data
+} // namespace data

@@ -10,7 +10,7 @@
 
 #include <optional>
 
-namespace MOD_Data {
+namespace data {
 
 [[noreturn]] void fail(ErrorValue value, const QString& description);
 // Err::ObjectClosed: a record set or connection that is not open was used.
@@ -50,4 +50,4 @@ Sql::Cell checkedDate(const QDate& date);  // a null date is NULL
 // (QDate alone would also take "2020-1-5"); otherwise a null date.
 QDate isoDay(const QString& text);
 
-} // namespace MOD_Data
+} // namespace data

@@ -11,7 +11,7 @@
 
 #include <vector>
 
-namespace MOD_Data {
+namespace data {
 
 namespace {
 
@@ -73,4 +73,4 @@ std::optional<WriteRefusal> writeRefusal(const QString& path)
     return refused(QFileInfo(file).absolutePath(), W_OK | X_OK, WriteRefusal::Kind::Folder);
 }
 
-} // namespace MOD_Data
+} // namespace data

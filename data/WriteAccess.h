@@ -7,7 +7,7 @@
 
 #include <optional>
 
-namespace MOD_Data {
+namespace data {
 
 struct WriteRefusal {
     enum class Kind {
@@ -25,4 +25,4 @@ struct WriteRefusal {
 // it reports that).
 std::optional<WriteRefusal> writeRefusal(const QString& path);
 
-} // namespace MOD_Data
+} // namespace data

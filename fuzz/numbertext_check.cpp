@@ -19,7 +19,7 @@ namespace NumberTextCheck {
 
 namespace {
 
-using namespace MOD_Universe;
+using namespace calculator;
 using namespace data;
 
 locale_t cLocale()
@@ -304,27 +304,27 @@ std::string checkExchange(const QString& s)
     if (lines.size() < 6)
         return {};
     const ExchangeInputs in{lines[0], lines[1], lines[2], lines[3], lines[4], lines[5]};
-    const ExchangeResult r = calculateExchange(in);
+    const ExchangeResult r = computeExchange(in);
     switch (r.kind) {
     case ExchangeResult::Kind::SameCountry:
         if (in.sourceCountry != in.targetCountry)
-            return "calculateExchange: same country for different names";
+            return "computeExchange: same country for different names";
         if (r.exchange != formatMoneyText(in.amount) || !r.commission.isEmpty() || !r.total.isEmpty())
-            return "calculateExchange: same country result is not the formatted amount";
+            return "computeExchange: same country result is not the formatted amount";
         break;
     case ExchangeResult::Kind::Converted:
         if (in.sourceCountry == in.targetCountry)
-            return "calculateExchange: converted for the same country";
+            return "computeExchange: converted for the same country";
         for (const QString* figure : {&r.exchange, &r.commission, &r.total}) {
             if (!readNumber(*figure).ok())
-                return "calculateExchange: figure " + str(*figure) + " does not read as a number";
+                return "computeExchange: figure " + str(*figure) + " does not read as a number";
         }
         break;
     case ExchangeResult::Kind::Failed:
         if (r.failure == ExchangeFailure::None)
-            return "calculateExchange: failed without a reason";
+            return "computeExchange: failed without a reason";
         if (failureMessage(r) == QStringLiteral("The exchange could not be calculated."))
-            return "calculateExchange: a failure without its own message";
+            return "computeExchange: a failure without its own message";
         break;
     }
     return {};

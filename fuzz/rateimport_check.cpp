@@ -11,7 +11,7 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using namespace MOD_Data;
+using namespace data;
 using namespace ratefiles;
 
 namespace RateImportCheck {

@@ -20,9 +20,6 @@ QString ratesSiteMenuCaption()
     return u'&' + RatesSiteDomain;
 }
 
-} // namespace info
-
-namespace MOD_Universe {
 
 void OpenLink(const QString& target)
 {
@@ -31,4 +28,4 @@ void OpenLink(const QString& target)
     QDesktopServices::openUrl(QUrl(target));
 }
 
-} // namespace MOD_Universe
+} // namespace info

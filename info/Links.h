@@ -19,13 +19,9 @@ extern const QString LinkRatesSiteRates;  // Help > Exchange Rates > that site
 // domain name, access key on the first letter.
 QString ratesSiteMenuCaption();
 
-} // namespace info
-
-namespace MOD_Universe {
-
 // Hands target to the desktop; the outcome is neither tested nor reported.
 // The desktop places the handler's window itself, so no owner window and no
 // show command are passed.
 void OpenLink(const QString& target);
 
-} // namespace MOD_Universe
+} // namespace info

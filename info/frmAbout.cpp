@@ -2,9 +2,9 @@
 #include "ui_frmAbout.h"
 
 #include "info/Links.h"
-#include "ui/LastWindow.h"
-#include "ui/Logo.h"
-#include "ui/Placement.h"
+#include "widgets/LastWindow.h"
+#include "widgets/Logo.h"
+#include "widgets/Placement.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -105,7 +105,7 @@ frmAbout& frmAbout::instance()
     if (!s_about) {
         s_about = new frmAbout;
         // The box may be the program's last window once the main window has gone.
-        ui::trackWindow(s_about);
+        widgets::trackWindow(s_about);
     }
     return *s_about;
 }
@@ -133,7 +133,7 @@ frmAbout::frmAbout()
     lblEMail = ui->lblEMail;
     lblFree = ui->lblFree;
     Image1 = ui->Image1;
-    ui::showLogo(*Image1);
+    widgets::showLogo(*Image1);
 
     lblEMail->setText(info::SupportAddress);
     const QFont textFont = aboutTextFont();
@@ -167,7 +167,7 @@ frmAbout::frmAbout()
 
     adjustSize();
     cmdOK->setFocus();
-    ui::centreOnScreenWhenShown(*this);
+    widgets::centreOnScreenWhenShown(*this);
 }
 
 frmAbout::~frmAbout()
@@ -191,7 +191,7 @@ void frmAbout::cmdOK_Click()
 
 void frmAbout::lblEMail_Click()
 {
-    MOD_Universe::OpenLink(info::LinkSupportMail);
+    info::OpenLink(info::LinkSupportMail);
 }
 
 namespace info {

@@ -6,9 +6,9 @@
 #include "ratefiles/RateExport.h"
 #include "ratefiles/RateFile.h"
 #include "ratefiles/RateImportPlan.h"
-#include "ui/Failure.h"
-#include "ui/FileDialog.h"
-#include "ui/MsgBox.h"
+#include "widgets/Failure.h"
+#include "widgets/FileDialog.h"
+#include "widgets/MsgBox.h"
 
 #include <QCoreApplication>
 #include <QDate>
@@ -18,10 +18,10 @@
 #include <QStringList>
 
 using namespace Qt::StringLiterals;
-using ui::MsgBox;
-using ui::MsgBoxButtons;
-using ui::MsgBoxIcon;
-using ui::MsgBoxResult;
+using widgets::MsgBox;
+using widgets::MsgBoxButtons;
+using widgets::MsgBoxIcon;
+using widgets::MsgBoxResult;
 
 namespace maintenance {
 
@@ -50,7 +50,7 @@ QString existingFolderOr(QStandardPaths::StandardLocation location)
 
 bool databaseOpen()
 {
-    return MOD_Data::cnRates.isOpen() && MOD_Data::rsRates.isOpen();
+    return data::cnRates.isOpen() && data::rsRates.isOpen();
 }
 
 // A file that changes nothing, and the rows it left out: a long list is cut,
@@ -84,7 +84,7 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
     const QString start = lastFolders().imported.isEmpty() ? defaultImportFolder() : lastFolders().imported;
     //: The file dialog's filters: keep the patterns in brackets and the ;; between filters.
     const QString filter = QCoreApplication::translate("ImportExport", "Rate files (*.csv *.xml);;All files (*)");
-    const QString path = ui::openFileName(&owner, {importRatesTitle(), start, filter});
+    const QString path = widgets::openFileName(&owner, {importRatesTitle(), start, filter});
     if (path.isEmpty())
         return;
     lastFolders().imported = QFileInfo(path).absolutePath();
@@ -96,7 +96,7 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
         return;
     }
     const ratefiles::RateFile& file = *read.file;
-    const ratefiles::ImportPlan plan = ratefiles::planImport(file, MOD_Data::readAllRates(MOD_Data::cnRates));
+    const ratefiles::ImportPlan plan = ratefiles::planImport(file, data::readAllRates(data::cnRates));
     if (plan.empty()) {
         MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, importRatesTitle());
         return;
@@ -107,16 +107,16 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
         return;
 
     bool written = false;
-    ui::runGuarded(
+    widgets::runGuarded(
         [&ticked, &written] {
-            MOD_Data::applyRateWrites(MOD_Data::cnRates, ratefiles::ratesToWrite(*ticked));
+            data::applyRateWrites(data::cnRates, ratefiles::ratesToWrite(*ticked));
             written = true;
         },
         reportSaveError);
     // After a failure too: the lists then show the table as it still is. The
     // refill reports its own failures.
     if (refill)
-        ui::runGuarded(refill, [](long, const QString&) {});
+        widgets::runGuarded(refill, [](long, const QString&) {});
     if (written)
         MsgBox(QCoreApplication::translate("ImportExport", "%n rates imported from %1.", nullptr, int(ticked->size()))
                    .arg(QFileInfo(path).fileName()),
@@ -132,12 +132,12 @@ void exportUnguarded(QWidget& owner)
         return;
     }
     // Read before asking, so a table that cannot be read wastes no choosing.
-    const std::vector<MOD_Data::RateRow> rows = MOD_Data::readAllRates(MOD_Data::cnRates);
+    const std::vector<data::RateRow> rows = data::readAllRates(data::cnRates);
 
     const QString folder = lastFolders().exported.isEmpty() ? defaultExportFolder() : lastFolders().exported;
     //: The file dialog's filters: keep the patterns in brackets and the ;; between filters.
     const QString filter = QCoreApplication::translate("ImportExport", "CSV files (*.csv);;All files (*)");
-    QString path = ui::saveFileName(
+    QString path = widgets::saveFileName(
         &owner,
         {exportRatesTitle(), QDir(folder).filePath(ratefiles::suggestedExportName(QDate::currentDate())), filter});
     if (path.isEmpty())
@@ -196,9 +196,9 @@ void forgetRateFileFolders()
 
 void importRates(QWidget& owner, const RefillLists& refill)
 {
-    ui::runGuarded([&owner, &refill] { importUnguarded(owner, refill); },
+    widgets::runGuarded([&owner, &refill] { importUnguarded(owner, refill); },
                    [](long number, const QString& description) {
-                       ui::reportFailure(
+                       widgets::reportFailure(
                            QCoreApplication::translate("ImportExport", "The rates could not be imported."), number,
                            description);
                    });
@@ -206,9 +206,9 @@ void importRates(QWidget& owner, const RefillLists& refill)
 
 void exportRates(QWidget& owner)
 {
-    ui::runGuarded([&owner] { exportUnguarded(owner); },
+    widgets::runGuarded([&owner] { exportUnguarded(owner); },
                    [](long number, const QString& description) {
-                       ui::reportFailure(
+                       widgets::reportFailure(
                            QCoreApplication::translate("ImportExport", "The rates could not be exported."), number,
                            description);
                    });

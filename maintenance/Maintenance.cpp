@@ -3,10 +3,10 @@
 #include "data/RecordStore.h"
 #include "data/TextLimits.h"
 #include "data/WriteAccess.h"
-#include "ui/Failure.h"
-#include "ui/KeyInput.h"
-#include "ui/MsgBox.h"
-#include "ui/Placement.h"
+#include "widgets/Failure.h"
+#include "widgets/KeyInput.h"
+#include "widgets/MsgBox.h"
+#include "widgets/Placement.h"
 
 #include <QBoxLayout>
 #include <QCoreApplication>
@@ -48,20 +48,20 @@ void limitToCharacters(QLineEdit& box, int limit)
     // Qt's own limit counts UTF-16 units; twice the characters never cuts first.
     box.setMaxLength(2 * limit);
     QObject::connect(&box, &QLineEdit::textChanged, &box, [&box, limit](const QString& text) {
-        if (MOD_Data::characterCount(text) <= limit)
+        if (data::characterCount(text) <= limit)
             return;
         const int cursor = box.cursorPosition();
-        box.setText(MOD_Data::cutToCharacters(text, limit));
+        box.setText(data::cutToCharacters(text, limit));
         box.setCursorPosition(std::min(cursor, int(box.text().size())));
     });
 }
 
 bool mayChangeRates()
 {
-    const std::optional<MOD_Data::WriteRefusal> refusal = MOD_Data::writeRefusal(MOD_Data::databasePath());
+    const std::optional<data::WriteRefusal> refusal = data::writeRefusal(data::databasePath());
     if (!refusal)
         return true;
-    using Kind = MOD_Data::WriteRefusal::Kind;
+    using Kind = data::WriteRefusal::Kind;
     const char* sentence =
         !refusal->group.isEmpty() ? QT_TRANSLATE_NOOP("Maintenance",
                                                       "You may not change the rates on this computer: ask the "
@@ -78,24 +78,24 @@ bool mayChangeRates()
     // The group to join, or else the file or folder that is read-only.
     const QString what = !refusal->group.isEmpty() ? refusal->group
                                                     : u"'%1'"_s.arg(QDir::toNativeSeparators(refusal->path));
-    ui::MsgBox(QCoreApplication::translate("Maintenance", sentence).arg(what), ui::MsgBoxButtons::OK,
-               ui::MsgBoxIcon::Information);
+    widgets::MsgBox(QCoreApplication::translate("Maintenance", sentence).arg(what), widgets::MsgBoxButtons::OK,
+               widgets::MsgBoxIcon::Information);
     return false;
 }
 
 void reportSaveError(long number, const QString& description) noexcept
 {
     try {
-        ui::MsgBox(ui::failureReport(QCoreApplication::translate("Maintenance", "There was a problem saving the data."),
+        widgets::MsgBox(widgets::failureReport(QCoreApplication::translate("Maintenance", "There was a problem saving the data."),
                                      number, description),
-                   ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Critical, ui::saveErrorTitle());
+                   widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Critical, widgets::saveErrorTitle());
     } catch (...) {
         // A box that cannot be shown must not stop the clean-up below.
     }
     try {
         // A row begun by AddNew, or fields assigned before the failure, must
         // not be committed by a later move.
-        MOD_Data::rsRates.CancelUpdate();
+        data::rsRates.CancelUpdate();
     } catch (...) {
         // Not open: there is nothing pending to discard.
     }
@@ -130,10 +130,10 @@ RateDialog::RateDialog(QWidget* parent, Qt::WindowFlags flags)
 void RateDialog::finishSetup(QLineEdit& txtDenom, QPushButton& cmdFinished)
 {
     txtDenom_ = &txtDenom;
-    ui::validateOnLeaving(txtDenom, [this] { txtDenom_Validate(); });
+    widgets::validateOnLeaving(txtDenom, [this] { txtDenom_Validate(); });
     connect(&cmdFinished, &QPushButton::clicked, this, &RateDialog::cmdFinished_Click);
-    ui::ignoreDisabledAccessKeys(*this);
-    ui::centreOnScreenWhenShown(*this);
+    widgets::ignoreDisabledAccessKeys(*this);
+    widgets::centreOnScreenWhenShown(*this);
 }
 
 void RateDialog::txtDenom_Validate()
@@ -160,7 +160,7 @@ void RateDialog::Form_QueryUnload()
     if (!refill_)
         return;
     // Closing goes on whatever the refill meets; the lists keep what they showed.
-    ui::runGuarded(refill_, [](long, const QString&) {});
+    widgets::runGuarded(refill_, [](long, const QString&) {});
 }
 
 } // namespace maintenance

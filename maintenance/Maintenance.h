@@ -5,11 +5,11 @@
 // action button, the rate box's key filter, character limits, the save
 // failure report and their design sizes.
 //
-// Both dialogs are modal over the main window and work on MOD_Data::rsRates
+// Both dialogs are modal over the main window and work on data::rsRates
 // directly, committing each change at once. Each opening builds the dialog
 // afresh; closing it, by any route, runs its Form_QueryUnload exactly once,
 // which hands the main window's refill to whoever opened it. No exception
-// leaves one of their handlers (ui::runGuarded).
+// leaves one of their handlers (widgets::runGuarded).
 
 #include <QDialog>
 #include <QString>

@@ -2,9 +2,9 @@
 #include "ui_frmAddExchange.h"
 
 #include "data/RecordStore.h"
-#include "ui/Failure.h"
-#include "ui/KeyInput.h"
-#include "ui/MsgBox.h"
+#include "widgets/Failure.h"
+#include "widgets/KeyInput.h"
+#include "widgets/MsgBox.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -15,7 +15,7 @@
 #include <QSvgRenderer>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::rsRates;
+using data::rsRates;
 using maintenance::DenominationPlaceholder;
 
 namespace {
@@ -47,8 +47,8 @@ frmAddExchange::frmAddExchange(QWidget* parent)
 {
     ui->setupUi(this);
 
-    maintenance::limitToCharacters(*ui->txtCountry, MOD_Data::CountryMaxLength);
-    maintenance::limitToCharacters(*ui->txtDenom, MOD_Data::UnitMaxLength);
+    maintenance::limitToCharacters(*ui->txtCountry, data::CountryMaxLength);
+    maintenance::limitToCharacters(*ui->txtDenom, data::UnitMaxLength);
 
     ui->imgCoins->lower();  // behind the boxes it overlaps
     ui->imgCoins->installEventFilter(this);
@@ -120,14 +120,14 @@ bool frmAddExchange::txtExRate_KeyPress(int KeyAscii)
 
 void frmAddExchange::cmdSave_Click()
 {
-    ui::runGuarded(
+    widgets::runGuarded(
         [this] {
             const QString name = ui->txtCountry->text();
             // An empty table has nothing to compare with.
             if (!(rsRates.isBOF() && rsRates.isEOF())) {
                 rsRates.FindCountry(name);
                 if (!rsRates.isEOF()) {
-                    ui::MsgBox(tr("%1 already exists.").arg(name));
+                    widgets::MsgBox(tr("%1 already exists.").arg(name));
                     return;
                 }
             }
@@ -142,12 +142,12 @@ void frmAddExchange::cmdSave_Click()
 void frmAddExchange::SaveNewRate()
 {
     rsRates.AddNew();
-    rsRates.SetField(MOD_Data::FieldCountry, ui->txtCountry->text());
-    rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
-    rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
-    rsRates.SetField(MOD_Data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
+    rsRates.SetField(data::FieldCountry, ui->txtCountry->text());
+    rsRates.SetField(data::FieldUnit, ui->txtDenom->text());
+    rsRates.SetField(data::FieldRate, ui->txtExRate->text());
+    rsRates.SetField(data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
     rsRates.Update();
-    ui::MsgBox(tr("The New Exchange Rate has been saved successfuly"));
+    widgets::MsgBox(tr("The New Exchange Rate has been saved successfuly"));
 }
 
 bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)
@@ -155,7 +155,7 @@ bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)
     if (watched == ui->imgCoins && event->type() == QEvent::Resize)
         paintCoins(*ui->imgCoins);
     if (watched == ui->txtExRate && event->type() == QEvent::KeyPress) {
-        return ui::filterTypedKey(*ui->txtExRate, static_cast<QKeyEvent*>(event),
+        return widgets::filterTypedKey(*ui->txtExRate, static_cast<QKeyEvent*>(event),
                                   [this](int KeyAscii) { return txtExRate_KeyPress(KeyAscii); });
     }
     return RateDialog::eventFilter(watched, event);

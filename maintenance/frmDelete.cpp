@@ -2,11 +2,11 @@
 #include "ui_frmDelete.h"
 
 #include "data/RecordStore.h"
-#include "ui/CountryList.h"
-#include "ui/Failure.h"
-#include "ui/KeyInput.h"
-#include "ui/MsgBox.h"
-#include "ui/Placement.h"
+#include "widgets/CountryList.h"
+#include "widgets/Failure.h"
+#include "widgets/KeyInput.h"
+#include "widgets/MsgBox.h"
+#include "widgets/Placement.h"
 
 #include <QDate>
 #include <QListWidget>
@@ -14,7 +14,7 @@
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::rsRates;
+using data::rsRates;
 using maintenance::DenominationPlaceholder;
 
 namespace {
@@ -47,7 +47,7 @@ frmDelete::frmDelete(Mode mode, QWidget* parent)
     applyDesignMetrics();
 
     connect(ui->lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
-    ui::selectFirstOnFirstArrow(*ui->lstCountries);
+    widgets::selectFirstOnFirstArrow(*ui->lstCountries);
     for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate}) {
         connect(box, &QLineEdit::textChanged, this, &frmDelete::txtBox_Change);
         box->installEventFilter(this);
@@ -87,7 +87,7 @@ void frmDelete::applyDesignMetrics()
                                     *ui->cmdDel, *ui->cmdFinished);
 
     // A title longer than the design's width, in some language, widens the dialog.
-    setMinimumWidth(ui::widthForTitle(*this));
+    setMinimumWidth(widgets::widthForTitle(*this));
     // Opens at the designed size, which is also the smallest it can be made.
     ui->formLayout->invalidate();
     resize(minimumSizeHint().expandedTo(minimumSize()));
@@ -103,10 +103,10 @@ void frmDelete::LoadCountryList()
 {
     // An empty table empties the list too: it must not offer a deleted name.
     QStringList names;
-    ui::runGuarded([&names] { ui::readCountries(names); }, [](long number, const QString& description) {
-        ui::reportFailure(tr("The list of countries could not be read."), number, description);
+    widgets::runGuarded([&names] { widgets::readCountries(names); }, [](long number, const QString& description) {
+        widgets::reportFailure(tr("The list of countries could not be read."), number, description);
     });
-    ui::fillSortedList(*ui->lstCountries, names);
+    widgets::fillSortedList(*ui->lstCountries, names);
     selectedCountry_.reset();
 }
 
@@ -121,13 +121,13 @@ void frmDelete::lstCountries_Click()
     if (selected.isEmpty())
         return;  // a refill clears the selection without a choice being made
     const QString name = selected.first()->text();
-    ui::showChosenRow(
+    widgets::showChosenRow(
         name,
         [this] {
             // Read all three before showing any, so a failure leaves no mixture.
-            const QString country = rsRates.Field(MOD_Data::FieldCountry);
-            const QString rate = rsRates.Field(MOD_Data::FieldRate);
-            const QString unit = rsRates.Field(MOD_Data::FieldUnit);
+            const QString country = rsRates.Field(data::FieldCountry);
+            const QString rate = rsRates.Field(data::FieldRate);
+            const QString unit = rsRates.Field(data::FieldUnit);
             selectedCountry_ = country;
             ui->txtCountry->setText(country);
             ui->txtExRate->setText(rate);
@@ -161,18 +161,18 @@ void frmDelete::DeleteRate()
 {
     // The name comes from the box, which may have been typed into.
     const QString name = ui->txtCountry->text();
-    if (ui::MsgBox(tr("Are you sure you want to delete %1?").arg(name), ui::MsgBoxButtons::YesNo,
-                   ui::MsgBoxIcon::None, tr("Confirm Delete"))
-        != ui::MsgBoxResult::Yes)
+    if (widgets::MsgBox(tr("Are you sure you want to delete %1?").arg(name), widgets::MsgBoxButtons::YesNo,
+                   widgets::MsgBoxIcon::None, tr("Confirm Delete"))
+        != widgets::MsgBoxResult::Yes)
         return;
 
     bool deleted = false;
-    ui::runGuarded(
+    widgets::runGuarded(
         [&name, &deleted] {
             rsRates.FindCountry(name);
             if (rsRates.isEOF()) {
-                ui::MsgBox(tr("\"%1\" is not in the rates table, so nothing was deleted.").arg(name),
-                           ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
+                widgets::MsgBox(tr("\"%1\" is not in the rates table, so nothing was deleted.").arg(name),
+                           widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
                 return;
             }
             rsRates.Delete();
@@ -193,8 +193,8 @@ void frmDelete::DeleteRate()
 void frmDelete::SaveRate()
 {
     if (!selectedCountry_) {
-        ui::MsgBox(tr("Choose the country to change from the list first. Nothing was saved."), ui::MsgBoxButtons::OK,
-                   ui::MsgBoxIcon::Exclamation);
+        widgets::MsgBox(tr("Choose the country to change from the list first. Nothing was saved."), widgets::MsgBoxButtons::OK,
+                   widgets::MsgBoxIcon::Exclamation);
         return;
     }
     const QString original = *selectedCountry_;
@@ -202,13 +202,13 @@ void frmDelete::SaveRate()
 
     bool saved = false;
     bool gone = false;
-    ui::runGuarded(
+    widgets::runGuarded(
         [&] {
             // Two rows with one name would leave one of them unreachable.
             if (name != original) {
                 rsRates.FindCountry(name);
                 if (!rsRates.isEOF()) {
-                    ui::MsgBox(tr("%1 already exists.").arg(name));
+                    widgets::MsgBox(tr("%1 already exists.").arg(name));
                     return;
                 }
             }
@@ -216,14 +216,14 @@ void frmDelete::SaveRate()
             rsRates.FindCountry(original);
             if (rsRates.isEOF()) {
                 gone = true;
-                ui::MsgBox(tr("\"%1\" is no longer in the rates table, so nothing was saved.").arg(original),
-                           ui::MsgBoxButtons::OK, ui::MsgBoxIcon::Exclamation);
+                widgets::MsgBox(tr("\"%1\" is no longer in the rates table, so nothing was saved.").arg(original),
+                           widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
                 return;
             }
-            rsRates.SetField(MOD_Data::FieldCountry, name);
-            rsRates.SetField(MOD_Data::FieldRate, ui->txtExRate->text());
-            rsRates.SetField(MOD_Data::FieldUnit, ui->txtDenom->text());
-            rsRates.SetField(MOD_Data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
+            rsRates.SetField(data::FieldCountry, name);
+            rsRates.SetField(data::FieldRate, ui->txtExRate->text());
+            rsRates.SetField(data::FieldUnit, ui->txtDenom->text());
+            rsRates.SetField(data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
             rsRates.Update();
             saved = true;
         },

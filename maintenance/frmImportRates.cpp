@@ -2,9 +2,9 @@
 #include "ui_frmImportRates.h"
 
 #include "data/NumberText.h"
-#include "ui/Placement.h"
-#include "ui/RateFileWords.h"
-#include "ui/UserSettings.h"
+#include "widgets/Placement.h"
+#include "widgets/RateFileWords.h"
+#include "widgets/UserSettings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -85,8 +85,8 @@ frmImportRates::frmImportRates(const ratefiles::RateFile& file, const ratefiles:
     // The labels have no accessible names of their own, so a screen reader reads their text.
     //: %1 the file's name, %2 its kind.
     ui->lblFile->setText(
-        tr("File: %1, %2").arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()), ui::formatName(file.format)));
-    const QString period = ui::periodText(file);
+        tr("File: %1, %2").arg(QDir::toNativeSeparators(QFileInfo(file.path).fileName()), widgets::formatName(file.format)));
+    const QString period = widgets::periodText(file);
     //: %1 a day or a period of days.
     ui->lblPeriod->setText(period.isEmpty() ? tr("Rates as of the date given on each row")
                                             : tr("Rates of %1").arg(period));
@@ -106,9 +106,9 @@ frmImportRates::frmImportRates(const ratefiles::RateFile& file, const ratefiles:
     const int rowHeight = tblChanges->verticalHeader()->defaultSectionSize();
     tblChanges->setMinimumHeight(tblChanges->horizontalHeader()->sizeHint().height() + MinimumRows * rowHeight
                                  + 2 * tblChanges->frameWidth());
-    const QSize saved = ui::UserSettings(PreviewGroup).value(SizeKey).toSize();
-    resize((saved.isEmpty() ? preferredSize() : saved).boundedTo(ui::largestOnScreen(*this)));
-    ui::centreOnScreenWhenShown(*this);
+    const QSize saved = widgets::UserSettings(PreviewGroup).value(SizeKey).toSize();
+    resize((saved.isEmpty() ? preferredSize() : saved).boundedTo(widgets::largestOnScreen(*this)));
+    widgets::centreOnScreenWhenShown(*this);
 }
 
 frmImportRates::~frmImportRates() = default;
@@ -145,9 +145,9 @@ void frmImportRates::fillTable()
         tblChanges->setItem(row, ColCountry, country);
         tblChanges->setItem(row, ColUnit, cell(change.unit));
         tblChanges->setItem(row, ColCurrent, cell(change.isNew() ? QString() : rateText(change.currentRate), right));
-        tblChanges->setItem(row, ColCurrentDate, cell(ui::dateText(change.currentDate)));
+        tblChanges->setItem(row, ColCurrentDate, cell(widgets::dateText(change.currentDate)));
         tblChanges->setItem(row, ColNew, cell(rateText(change.newRate), right));
-        tblChanges->setItem(row, ColNewDate, cell(ui::dateText(change.newDate)));
+        tblChanges->setItem(row, ColNewDate, cell(widgets::dateText(change.newDate)));
         auto* percent = cell(changeText(change), right);
         if (change.bigChange()) {
             // Marked by a sign and weight, not by colour alone.
@@ -194,7 +194,7 @@ void frmImportRates::showEvent(QShowEvent* event)
 void frmImportRates::done(int r)
 {
     if (isVisible() && size() != shownSize_) {
-        ui::UserSettings(PreviewGroup).setValue(SizeKey, size());
+        widgets::UserSettings(PreviewGroup).setValue(SizeKey, size());
     }
     QDialog::done(r);
 }

@@ -1,6 +1,6 @@
 #include "ratefiles/ExportHeader.h"
 
-using MOD_Data::Fields;
+using data::Fields;
 
 namespace ratefiles {
 

@@ -17,13 +17,13 @@ namespace ratefiles {
 constexpr qsizetype firstLayoutColumns()
 {
     qsizetype n = 0;
-    for (const MOD_Data::FieldDef& field : MOD_Data::Fields)
+    for (const data::FieldDef& field : data::Fields)
         n += field.since == 1 ? 1 : 0;
     return n;
 }
 
 // The first columns of the header; all of them by default.
-QStringList exportHeader(qsizetype columns = qsizetype(MOD_Data::Fields.size()));
+QStringList exportHeader(qsizetype columns = qsizetype(data::Fields.size()));
 
 // Whether header is an export's, of the first layout or a later one: each
 // name as the field table has it, blanks around it and letter case aside.

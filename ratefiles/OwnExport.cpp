@@ -6,11 +6,11 @@
 #include <QCoreApplication>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::FieldCountry;
-using MOD_Data::FieldRate;
-using MOD_Data::FieldUnit;
-using MOD_Data::FieldUpdated;
-using MOD_Data::fieldIndexOf;
+using data::FieldCountry;
+using data::FieldRate;
+using data::FieldUnit;
+using data::FieldUpdated;
+using data::fieldIndexOf;
 
 namespace ratefiles {
 

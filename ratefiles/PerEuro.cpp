@@ -12,8 +12,8 @@
 #include <tuple>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::RateFault;
-using MOD_Data::rateFault;
+using data::RateFault;
+using data::rateFault;
 
 namespace ratefiles {
 

@@ -9,13 +9,13 @@
 #include <QLocale>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::FieldCountry;
-using MOD_Data::FieldRate;
-using MOD_Data::FieldUnit;
-using MOD_Data::FieldUpdated;
-using MOD_Data::Fields;
-using MOD_Data::RateRow;
-using MOD_Data::fieldIndexOf;
+using data::FieldCountry;
+using data::FieldRate;
+using data::FieldUnit;
+using data::FieldUpdated;
+using data::Fields;
+using data::RateRow;
+using data::fieldIndexOf;
 
 namespace ratefiles {
 

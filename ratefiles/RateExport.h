@@ -15,10 +15,10 @@ namespace ratefiles {
 
 // The whole table as UTF-8 CSV under exportHeader(), rates in their shortest
 // exact form, dates as YYYY-MM-DD or empty.
-QByteArray exportCsv(const std::vector<MOD_Data::RateRow>& rows);
+QByteArray exportCsv(const std::vector<data::RateRow>& rows);
 // Writes exportCsv to path, replacing any file there only once the new one is
 // complete. Returns an empty string, or the reason it failed.
-QString writeExportFile(const QString& path, const std::vector<MOD_Data::RateRow>& rows);
+QString writeExportFile(const QString& path, const std::vector<data::RateRow>& rows);
 // "Tallyvane rates 2026-12-07.csv"
 QString suggestedExportName(const QDate& day);
 

@@ -10,13 +10,13 @@
 #include <cmath>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::CountryMaxLength;
-using MOD_Data::PivotCountry;
-using MOD_Data::RateRow;
-using MOD_Data::RateWrite;
-using MOD_Data::UnitMaxLength;
-using MOD_Data::characterCount;
-using MOD_Data::cutToCharacters;
+using data::CountryMaxLength;
+using data::PivotCountry;
+using data::RateRow;
+using data::RateWrite;
+using data::UnitMaxLength;
+using data::characterCount;
+using data::cutToCharacters;
 
 namespace ratefiles {
 

@@ -47,9 +47,9 @@ struct ImportPlan {
     bool empty() const { return changes.empty(); }
 };
 
-ImportPlan planImport(const RateFile& file, const std::vector<MOD_Data::RateRow>& table);
+ImportPlan planImport(const RateFile& file, const std::vector<data::RateRow>& table);
 
 // What the store writes (applyRateWrites) for the ticked changes.
-std::vector<MOD_Data::RateWrite> ratesToWrite(const std::vector<RateChange>& changes);
+std::vector<data::RateWrite> ratesToWrite(const std::vector<RateChange>& changes);
 
 } // namespace ratefiles

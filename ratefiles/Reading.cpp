@@ -8,8 +8,8 @@
 #include <QHash>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::RateFault;
-using MOD_Data::rateFault;
+using data::RateFault;
+using data::rateFault;
 
 namespace ratefiles {
 

@@ -9,9 +9,9 @@
 #include <QFile>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::DbError;
-using MOD_Data::RateRow;
-namespace Err = MOD_Data::Err;
+using data::DbError;
+using data::RateRow;
+namespace Err = data::Err;
 
 namespace ratefiles {
 

@@ -14,6 +14,6 @@ namespace ratefiles {
 // Country,Monetery Unit,Exchange Rate (ExportHeader.h); fields may be quoted
 // with "..." ("" for a quote). Throws DbError naming the line on a malformed
 // line.
-std::vector<MOD_Data::RateRow> readSeedCsv(const QString& path);
+std::vector<data::RateRow> readSeedCsv(const QString& path);
 
 } // namespace ratefiles

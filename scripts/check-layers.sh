@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Checks that the product folders include one another only downwards:
 #
-#   app -> calculator -> maintenance, info -> ui -> ratefiles -> data
+#   app -> calculator -> maintenance, info -> widgets -> ratefiles -> data
 #
 # (the main window in calculator/ opens the dialogs of maintenance/ and info/,
 # which include no other window folder; tools/ may use ratefiles/ and data/),
@@ -14,11 +14,11 @@ cd "$(dirname "$0")/.."
 declare -A may_include=(
   [data]="data"
   [ratefiles]="ratefiles data"
-  [ui]="ui ratefiles data"
-  [info]="info ui ratefiles data"
-  [maintenance]="maintenance ui ratefiles data"
-  [calculator]="calculator maintenance info ui ratefiles data"
-  [app]="app calculator maintenance info ui ratefiles data"
+  [widgets]="widgets ratefiles data"
+  [info]="info widgets ratefiles data"
+  [maintenance]="maintenance widgets ratefiles data"
+  [calculator]="calculator maintenance info widgets ratefiles data"
+  [app]="app calculator maintenance info widgets ratefiles data"
   [tools]="tools ratefiles data"
 )
 widget_free=(data ratefiles)

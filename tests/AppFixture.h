@@ -8,12 +8,12 @@
 #include "app/Universe.h"
 #include "app/frmSplash.h"
 #include "calculator/frmHUD.h"
-#include "data/RatesFile.h"
+#include "data/NewDatabase.h"
 #include "data/RecordStore.h"
 #include "maintenance/Maintenance.h"
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
-#include "ui/MsgBox.h"
+#include "widgets/MsgBox.h"
 
 #include <QAction>
 #include <QApplication>
@@ -38,7 +38,7 @@
 
 namespace AppFixture {
 
-inline std::vector<MOD_Data::RateRow> sampleRates()
+inline std::vector<data::RateRow> sampleRates()
 {
     // Not alphabetical on purpose: the lists sort, the table keeps its order.
     return {
@@ -129,16 +129,16 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir.isValid());
-        MOD_Data::setProgramFolder(dir.path());
+        data::setProgramFolder(dir.path());
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-        MOD_Universe::strFromCountry.clear();
-        MOD_Universe::strToCountry.clear();
-        MOD_Universe::dblCom = 0;
-        ui::setMsgBoxHandler([this](const ui::MsgBoxRequest& r) {
+        app::strFromCountry.clear();
+        app::strToCountry.clear();
+        app::dblCom = 0;
+        widgets::setMsgBoxHandler([this](const widgets::MsgBoxRequest& r) {
             messages.push_back(r);
             if (answers.empty())
-                return r.buttons == ui::MsgBoxButtons::YesNo ? ui::MsgBoxResult::Yes : ui::MsgBoxResult::OK;
-            const ui::MsgBoxResult a = answers.front();
+                return r.buttons == widgets::MsgBoxButtons::YesNo ? widgets::MsgBoxResult::Yes : widgets::MsgBoxResult::OK;
+            const widgets::MsgBoxResult a = answers.front();
             answers.pop_front();
             return a;
         });
@@ -151,16 +151,16 @@ protected:
         delete frmSplash::current();
         for (QWidget* w : QApplication::topLevelWidgets())
             delete w;
-        MOD_Data::rsRates.Close();
-        MOD_Data::cnRates.Close();
-        ui::setMsgBoxHandler({});
+        data::rsRates.Close();
+        data::cnRates.Close();
+        widgets::setMsgBoxHandler({});
         QCoreApplication::processEvents();
     }
 
     QString dbPath() const { return dir.filePath(QStringLiteral("Exchange.db")); }
-    void createDatabase(const std::vector<MOD_Data::RateRow>& rows = sampleRates())
+    void createDatabase(const std::vector<data::RateRow>& rows = sampleRates())
     {
-        MOD_Data::createRatesFile(dbPath(), rows);
+        data::createRatesDatabase(dbPath(), rows);
     }
     // The connection dialog up to its error description.
     QString connectionDialogStart() const
@@ -185,20 +185,20 @@ protected:
 
     frmHUD& startProgram()
     {
-        EXPECT_TRUE(MOD_Universe::Start());
+        EXPECT_TRUE(app::Start());
         return frmHUD::instance();
     }
 
     QTemporaryDir dir;
-    std::vector<ui::MsgBoxRequest> messages;
-    std::deque<ui::MsgBoxResult> answers;
+    std::vector<widgets::MsgBoxRequest> messages;
+    std::deque<widgets::MsgBoxResult> answers;
 };
 
 } // namespace AppFixture
 
 namespace MaintenanceFixture {
 
-inline std::vector<MOD_Data::RateRow> sampleRates()
+inline std::vector<data::RateRow> sampleRates()
 {
     // Not alphabetical: the lists sort, the table keeps its order.
     return {
@@ -276,11 +276,11 @@ protected:
     }
 
     // Starts the program as Main does, on a file holding rows (none: no file at all).
-    frmHUD& startProgram(const std::vector<MOD_Data::RateRow>& rows = sampleRates(), bool withFile = true)
+    frmHUD& startProgram(const std::vector<data::RateRow>& rows = sampleRates(), bool withFile = true)
     {
         if (withFile)
-            MOD_Data::createRatesFile(dbPath(), rows);
-        EXPECT_TRUE(MOD_Universe::Start());
+            data::createRatesDatabase(dbPath(), rows);
+        EXPECT_TRUE(app::Start());
         messages.clear();
         return frmHUD::instance();
     }
@@ -332,15 +332,15 @@ protected:
     std::vector<std::string> storedRows() const
     {
         std::vector<std::string> rows;
-        MOD_Data::Connection connection;
-        MOD_Data::Recordset rs;
+        data::Connection connection;
+        data::Recordset rs;
         connection.Open(dbPath());
         rs.Open(connection);
         if (rs.isBOF() && rs.isEOF())
             return rows;
         for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
-            rows.push_back(str(rs.Field(MOD_Data::FieldCountry) + QLatin1Char('|') + rs.Field(MOD_Data::FieldUnit)
-                               + QLatin1Char('|') + rs.Field(MOD_Data::FieldRate)));
+            rows.push_back(str(rs.Field(data::FieldCountry) + QLatin1Char('|') + rs.Field(data::FieldUnit)
+                               + QLatin1Char('|') + rs.Field(data::FieldRate)));
         }
         return rows;
     }
@@ -348,7 +348,7 @@ protected:
     std::vector<std::string> prompts() const
     {
         std::vector<std::string> texts;
-        for (const ui::MsgBoxRequest& r : messages)
+        for (const widgets::MsgBoxRequest& r : messages)
             texts.push_back(str(r.prompt));
         return texts;
     }
@@ -356,7 +356,7 @@ protected:
     int countOf(const QString& prompt) const
     {
         int n = 0;
-        for (const ui::MsgBoxRequest& r : messages)
+        for (const widgets::MsgBoxRequest& r : messages)
             n += r.prompt == prompt ? 1 : 0;
         return n;
     }
@@ -366,7 +366,7 @@ inline const QString FillListsFailed = QStringLiteral("There were errors while t
 
 // Checks a failure report line by line: the fixed first two lines, the number,
 // and a description of the store's own.
-inline void expectFailureReport(const ui::MsgBoxRequest& r, const QString& firstLine, long number)
+inline void expectFailureReport(const widgets::MsgBoxRequest& r, const QString& firstLine, long number)
 {
     const QStringList lines = r.prompt.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4) << str(r.prompt);
@@ -377,11 +377,11 @@ inline void expectFailureReport(const ui::MsgBoxRequest& r, const QString& first
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("ERROR  :")) && lines[3].size() > 8) << str(lines[3]);
 }
 
-inline void expectSaveError(const ui::MsgBoxRequest& r, long number)
+inline void expectSaveError(const widgets::MsgBoxRequest& r, long number)
 {
     EXPECT_EQ(str(r.title), "Save Error");
-    EXPECT_EQ(r.icon, ui::MsgBoxIcon::Critical);
-    EXPECT_EQ(r.buttons, ui::MsgBoxButtons::OK);
+    EXPECT_EQ(r.icon, widgets::MsgBoxIcon::Critical);
+    EXPECT_EQ(r.buttons, widgets::MsgBoxButtons::OK);
     expectFailureReport(r, QStringLiteral("There was a problem saving the data."), number);
 }
 

@@ -5,7 +5,7 @@
 // another tool or an accident would make them, readers of what a file holds, a
 // file this process really cannot write, and a second writer holding the lock.
 
-#include "data/RatesFile.h"
+#include "data/NewDatabase.h"
 #include "data/RecordStore.h"
 
 #include <QByteArray>
@@ -38,7 +38,7 @@ inline void PrintTo(const QString& s, std::ostream* os)
 
 namespace StoreFixtures {
 
-inline std::vector<MOD_Data::RateRow> sampleRows()
+inline std::vector<data::RateRow> sampleRows()
 {
     // Deliberately not alphabetical: the record set must keep insertion order.
     return {
@@ -70,7 +70,7 @@ inline int rawExec(const QString& path, const char* sql, bool keyed = true)
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK && keyed)
-        rc = MOD_Data::keyDatabase(db);
+        rc = data::keyDatabase(db);
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db, sql, nullptr, nullptr, nullptr);
     sqlite3_close_v2(db);
@@ -84,7 +84,7 @@ inline QString rawValue(const QString& path, const char* sql)
     sqlite3* db = nullptr;
     QString result;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
-        && MOD_Data::keyDatabase(db) == SQLITE_OK) {
+        && data::keyDatabase(db) == SQLITE_OK) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db, sql, -1, &stmt, nullptr) == SQLITE_OK && sqlite3_step(stmt) == SQLITE_ROW)
             result = QString::fromUtf8(reinterpret_cast<const char*>(sqlite3_column_text(stmt, 0)));
@@ -104,9 +104,9 @@ inline int userVersion(const QString& path)
 }
 
 // A rates file exactly as the build before numbered layouts made it: the same
-// SQL as its createRatesFile, user_version left at 0 (or stamped, to make a
+// SQL as its createRatesDatabase, user_version left at 0 (or stamped, to make a
 // file of the first numbered layout, which is the same table).
-inline void createUnnumberedFile(const QString& path, const std::vector<MOD_Data::RateRow>& rows, int version = 0)
+inline void createUnnumberedFile(const QString& path, const std::vector<data::RateRow>& rows, int version = 0)
 {
     QByteArray sql =
         "BEGIN;"
@@ -116,7 +116,7 @@ inline void createUnnumberedFile(const QString& path, const std::vector<MOD_Data
         " \"Exchange Rate\" REAL NOT NULL CHECK (typeof(\"Exchange Rate\") IN ('real', 'integer')"
         " AND \"Exchange Rate\" > 0 AND \"Exchange Rate\" <= 1.7976931348623157e308)"
         ");";
-    for (const MOD_Data::RateRow& row : rows) {
+    for (const data::RateRow& row : rows) {
         auto literal = [](const QString& text) { return "'" + text.toUtf8().replace('\'', "''") + "'"; };
         sql += "INSERT INTO \"tblExchanges\" (\"Country\", \"Monetery Unit\", \"Exchange Rate\") VALUES ("
             + literal(row.country) + ", " + literal(row.unit) + ", " + QByteArray::number(row.rate, 'g', 17) + ");";
@@ -132,7 +132,7 @@ inline long errorNumber(const std::function<void()>& f, QString* description = n
 {
     try {
         f();
-    } catch (const MOD_Data::DbError& e) {
+    } catch (const data::DbError& e) {
         if (description)
             *description = e.Description();
         return e.Number();
@@ -145,11 +145,11 @@ inline long errorNumber(const std::function<void()>& f, QString* description = n
 class ShortBusyTimeout {
 public:
     explicit ShortBusyTimeout(std::chrono::milliseconds timeout = std::chrono::milliseconds(50))
-        : saved_(MOD_Data::busyTimeout())
+        : saved_(data::busyTimeout())
     {
-        MOD_Data::setBusyTimeout(timeout);
+        data::setBusyTimeout(timeout);
     }
-    ~ShortBusyTimeout() { MOD_Data::setBusyTimeout(saved_); }
+    ~ShortBusyTimeout() { data::setBusyTimeout(saved_); }
     ShortBusyTimeout(const ShortBusyTimeout&) = delete;
     ShortBusyTimeout& operator=(const ShortBusyTimeout&) = delete;
 
@@ -158,13 +158,13 @@ private:
 };
 
 // Countries in record-set order, read with MoveFirst/MoveNext.
-inline QStringList countries(MOD_Data::Recordset& rs)
+inline QStringList countries(data::Recordset& rs)
 {
     QStringList out;
     if (rs.isBOF() && rs.isEOF())
         return out;
     for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext())
-        out << rs.Field(MOD_Data::FieldCountry);
+        out << rs.Field(data::FieldCountry);
     return out;
 }
 
@@ -172,15 +172,15 @@ inline QStringList countries(MOD_Data::Recordset& rs)
 // the order of the field table; empty when no row has that country.
 inline QStringList storedRow(const QString& path, const QString& country)
 {
-    MOD_Data::Connection other;
+    data::Connection other;
     other.Open(path);
-    MOD_Data::Recordset set;
+    data::Recordset set;
     set.Open(other);
     set.FindCountry(country);
     if (set.isEOF())
         return {};
     QStringList row;
-    for (const MOD_Data::FieldDef& field : MOD_Data::Fields)
+    for (const data::FieldDef& field : data::Fields)
         row << set.Field(field.name);
     return row;
 }
@@ -192,7 +192,7 @@ inline QString integrityCheck(const QString& path)
     sqlite3* db = nullptr;
     QString result;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
-        && MOD_Data::keyDatabase(db) == SQLITE_OK) {
+        && data::keyDatabase(db) == SQLITE_OK) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db, "PRAGMA integrity_check", -1, &stmt, nullptr) == SQLITE_OK
             && sqlite3_step(stmt) == SQLITE_ROW)
@@ -214,7 +214,7 @@ inline QStringList dumpTable(const QString& path)
     QStringList rows;
     sqlite3* db = nullptr;
     if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY, nullptr) == SQLITE_OK
-        && MOD_Data::keyDatabase(db) == SQLITE_OK) {
+        && data::keyDatabase(db) == SQLITE_OK) {
         sqlite3_stmt* stmt = nullptr;
         if (sqlite3_prepare_v2(db,
                                "SELECT rowid || '|' || typeof(Country) || ':' || hex(Country) || '|' || "
@@ -253,7 +253,7 @@ inline int writeForeignTable(const QString& path, const std::vector<std::array<V
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &db,
                              SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
     if (rc == SQLITE_OK)
-        rc = MOD_Data::keyDatabase(db);
+        rc = data::keyDatabase(db);
     if (rc == SQLITE_OK)
         rc = sqlite3_exec(db,
                           "CREATE TABLE tblExchanges(Country TEXT, \"Monetery Unit\" TEXT, \"Exchange Rate\" REAL);"
@@ -396,7 +396,7 @@ public:
     explicit WriteLock(const QString& path)
     {
         if (sqlite3_open_v2(QFile::encodeName(path).constData(), &db_, SQLITE_OPEN_READWRITE, nullptr) == SQLITE_OK
-            && MOD_Data::keyDatabase(db_) == SQLITE_OK
+            && data::keyDatabase(db_) == SQLITE_OK
             && sqlite3_exec(db_, "BEGIN IMMEDIATE; UPDATE tblExchanges SET rowid = rowid WHERE 0;", nullptr, nullptr,
                             nullptr)
                 == SQLITE_OK)
@@ -426,9 +426,9 @@ class StoreTest : public ::testing::Test {
 protected:
     QString path(const char* name = "Exchange.db") const { return dir.filePath(QString::fromLatin1(name)); }
 
-    void createAndOpen(const std::vector<MOD_Data::RateRow>& rows = sampleRows())
+    void createAndOpen(const std::vector<data::RateRow>& rows = sampleRows())
     {
-        MOD_Data::createRatesFile(path(), rows);
+        data::createRatesDatabase(path(), rows);
         reopen();
     }
     void reopen()
@@ -443,8 +443,8 @@ protected:
     QStringList storedRow(const QString& country) { return StoreFixtures::storedRow(path(), country).mid(0, 3); }
 
     QTemporaryDir dir;
-    MOD_Data::Connection cn;
-    MOD_Data::Recordset rs;
+    data::Connection cn;
+    data::Recordset rs;
 };
 
 } // namespace StoreFixtures

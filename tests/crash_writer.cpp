@@ -60,15 +60,15 @@ int main(int argc, char* argv[])
     std::mt19937 rng(static_cast<unsigned>(std::strtoul(argv[3], nullptr, 10)));
 
     try {
-        MOD_Data::Connection cn;
-        MOD_Data::Recordset rs;
+        data::Connection cn;
+        data::Recordset rs;
         cn.Open(path);
         rs.Open(cn);
 
         std::set<int> present;
         if (!(rs.isBOF() && rs.isEOF())) {
             for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
-                const int k = countryNumber(rs.Field(MOD_Data::FieldCountry));
+                const int k = countryNumber(rs.Field(data::FieldCountry));
                 if (k >= 0)
                     present.insert(k);
             }
@@ -89,9 +89,9 @@ int main(int argc, char* argv[])
                     k = static_cast<int>(rng() % kCountries);
                 while (present.count(k));
                 rs.AddNew();
-                rs.SetField(MOD_Data::FieldCountry, countryName(k));
-                rs.SetField(MOD_Data::FieldUnit, QStringLiteral("%1/%2").arg(w).arg(k));
-                rs.SetField(MOD_Data::FieldRate, QString::number(w * 100 + k));
+                rs.SetField(data::FieldCountry, countryName(k));
+                rs.SetField(data::FieldUnit, QStringLiteral("%1/%2").arg(w).arg(k));
+                rs.SetField(data::FieldRate, QString::number(w * 100 + k));
                 rs.Update();
                 present.insert(k);
                 report('A', k, w);
@@ -103,8 +103,8 @@ int main(int argc, char* argv[])
                     return 1;
                 }
                 // Two assignments, one commit: the row must never show one without the other.
-                rs.SetField(MOD_Data::FieldRate, QString::number(w * 100 + k));
-                rs.SetField(MOD_Data::FieldUnit, QStringLiteral("%1/%2").arg(w).arg(k));
+                rs.SetField(data::FieldRate, QString::number(w * 100 + k));
+                rs.SetField(data::FieldUnit, QStringLiteral("%1/%2").arg(w).arg(k));
                 rs.Update();
                 report('E', k, w);
             } else {
@@ -119,7 +119,7 @@ int main(int argc, char* argv[])
                 report('D', k, w);
             }
         }
-    } catch (const MOD_Data::DbError& e) {
+    } catch (const data::DbError& e) {
         std::fprintf(stderr, "crash_writer: error %ld: %s\n", e.Number(), qPrintable(e.Description()));
         return 1;
     }

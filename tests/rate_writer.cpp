@@ -24,25 +24,25 @@ int main(int argc, char* argv[])
     }
     const QString country = QString::fromLocal8Bit(argv[3]);
     try {
-        MOD_Data::Connection cn;
-        MOD_Data::Recordset rs;
+        data::Connection cn;
+        data::Recordset rs;
         cn.Open(QString::fromLocal8Bit(argv[1]));
         rs.Open(cn);
         rs.FindCountry(country);
         if (get) {
             if (!rs.isEOF())
-                std::printf("%s %s\n", qPrintable(rs.Field(MOD_Data::FieldUnit)),
-                            qPrintable(rs.Field(MOD_Data::FieldRate)));
+                std::printf("%s %s\n", qPrintable(rs.Field(data::FieldUnit)),
+                            qPrintable(rs.Field(data::FieldRate)));
             return 0;
         }
         if (rs.isEOF()) {
             rs.AddNew();
-            rs.SetField(MOD_Data::FieldCountry, country);
+            rs.SetField(data::FieldCountry, country);
         }
-        rs.SetField(MOD_Data::FieldUnit, QString::fromLocal8Bit(argv[4]));
-        rs.SetField(MOD_Data::FieldRate, QString::fromLocal8Bit(argv[5]));
+        rs.SetField(data::FieldUnit, QString::fromLocal8Bit(argv[4]));
+        rs.SetField(data::FieldRate, QString::fromLocal8Bit(argv[5]));
         rs.Update();
-    } catch (const MOD_Data::DbError& e) {
+    } catch (const data::DbError& e) {
         std::fprintf(stderr, "rate_writer: %ld %s\n", e.Number(), qPrintable(e.Description()));
         return 1;
     }

@@ -10,7 +10,7 @@ inline void PrintTo(const QString& s, std::ostream* os)
     *os << '"' << s.toStdString() << '"';
 }
 
-using namespace MOD_Universe;
+using namespace calculator;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -59,7 +59,7 @@ class CalculateExchange : public testing::TestWithParam<ExchangeCase> {};
 
 TEST_P(CalculateExchange, givesTheExpectedResult)
 {
-    const ExchangeResult got = calculateExchange(GetParam().in);
+    const ExchangeResult got = computeExchange(GetParam().in);
     const ExchangeResult& want = GetParam().expected;
     EXPECT_EQ(got.kind, want.kind);
     EXPECT_EQ(got.exchange, want.exchange);
@@ -221,8 +221,8 @@ INSTANTIATE_TEST_SUITE_P(Messages, FailureMessage, testing::Values(
 
 TEST(FailureMessage, isEmptyForResults)
 {
-    EXPECT_TRUE(failureMessage(calculateExchange({u"Britain"_s, u"A"_s, u""_s, u"2"_s, u"1"_s, u"0"_s})).isEmpty());
-    EXPECT_TRUE(failureMessage(calculateExchange({u"A"_s, u"A"_s, u""_s, u""_s, u"1"_s, u""_s})).isEmpty());
+    EXPECT_TRUE(failureMessage(computeExchange({u"Britain"_s, u"A"_s, u""_s, u"2"_s, u"1"_s, u"0"_s})).isEmpty());
+    EXPECT_TRUE(failureMessage(computeExchange({u"A"_s, u"A"_s, u""_s, u""_s, u"1"_s, u""_s})).isEmpty());
 }
 
 } // namespace

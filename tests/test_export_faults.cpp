@@ -15,9 +15,9 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-std::vector<MOD_Data::RateRow> manyRates(int count)
+std::vector<data::RateRow> manyRates(int count)
 {
-    std::vector<MOD_Data::RateRow> rows;
+    std::vector<data::RateRow> rows;
     for (int i = 0; i < count; ++i)
         rows.push_back({u"Country %1"_s.arg(i), u"Unit"_s, 1.25 + i, QDate(2024, 5, 1)});
     return rows;
@@ -74,7 +74,7 @@ TEST_P(ExportOntoATinyDisk, keepsTheOldExportAndSaysWhy)
     const QByteArray old = StoreFixtures::fileBytes(path);
     StoreFixtures::writeBytes(mnt + u"/fill"_s, QByteArray(freeBytes(mnt) - c.leftFree, '\0'));
     ASSERT_EQ(freeBytes(mnt), c.leftFree);
-    const std::vector<MOD_Data::RateRow> rows = manyRates(300);
+    const std::vector<data::RateRow> rows = manyRates(300);
     ASSERT_GT(ratefiles::exportCsv(rows).size(), c.leftFree);
 
     QString error;

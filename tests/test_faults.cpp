@@ -18,7 +18,7 @@
 #include <random>
 #include <string>
 
-using namespace MOD_Data;
+using namespace data;
 using namespace StoreFixtures;
 
 namespace {
@@ -105,7 +105,7 @@ TEST(CrashSafety, aWriterKilledAtRandomMomentsLosesNoCommittedChangeAndLeavesNoH
 {
     QTemporaryDir dir;
     const QString db = dir.filePath(QStringLiteral("Exchange.db"));
-    createRatesFile(db, {{QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0},
+    createRatesDatabase(db, {{QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0},
                          {QStringLiteral("O'Brien's Land"), QStringLiteral("Shilling"), 5.0}});
     const std::string othersBefore = readState(db).others;
 
@@ -205,7 +205,7 @@ class UnwritableStore : public StoreTest {};
 
 TEST_F(UnwritableStore, writesFailAsReadOnlyAndTheRowsStayAsTheyWere)
 {
-    MOD_Data::createRatesFile(path(), sampleRows());
+    data::createRatesDatabase(path(), sampleRows());
     const QByteArray before = fileBytes(path());
     StoreFixtures::UnwritableFile guard(path());
     if (!guard.ok())
@@ -336,7 +336,7 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   Err::WriteFailed},
         StoreCall{"createOverAnExistingFile",
-                  [](const QString& path, Connection&, Recordset&) { createRatesFile(path, sampleRows()); },
+                  [](const QString& path, Connection&, Recordset&) { createRatesDatabase(path, sampleRows()); },
                   Err::WriteFailed},
         StoreCall{"openAMissingFile",
                   [](const QString& path, Connection& cn, Recordset&) { cn.Open(path + QStringLiteral(".gone")); },

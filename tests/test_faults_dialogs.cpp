@@ -31,15 +31,15 @@ using namespace Qt::StringLiterals;
 namespace {
 
 // The report of a failed write: four lines, the number and the store's words.
-void expectWriteFailure(const ui::MsgBoxRequest& r, const char* words)
+void expectWriteFailure(const widgets::MsgBoxRequest& r, const char* words)
 {
     const QStringList lines = r.prompt.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4) << str(r.prompt);
     EXPECT_EQ(str(lines[2]), "ERROR #: -2147467259");
     EXPECT_TRUE(lines[3].startsWith(QStringLiteral("ERROR  :"))) << str(lines[3]);
     EXPECT_TRUE(lines[3].contains(QString::fromLatin1(words))) << str(lines[3]);
-    EXPECT_EQ(r.icon, ui::MsgBoxIcon::Critical);
-    EXPECT_EQ(r.buttons, ui::MsgBoxButtons::OK);
+    EXPECT_EQ(r.icon, widgets::MsgBoxIcon::Critical);
+    EXPECT_EQ(r.buttons, widgets::MsgBoxButtons::OK);
 }
 
 class UnwritableRates : public MaintenanceTest {
@@ -50,7 +50,7 @@ protected:
         messages.clear();
         QTest::mouseClick(button, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u) << prompts().back();
-        expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
+        expectSaveError(messages[0], data::Err::CannotOpen);
         expectWriteFailure(messages[0], words);
     }
 
@@ -148,7 +148,7 @@ protected:
 
 TEST_P(RefusedRates, eachRateCommandSaysWhyAndWhatToDoBeforeAnyDialogAndConvertingGoesOn)
 {
-    MOD_Data::createRatesFile(dbPath(), sampleRates());
+    data::createRatesDatabase(dbPath(), sampleRates());
     const QByteArray bytes = StoreFixtures::fileBytes(dbPath());
     std::string expected;
     switch (GetParam()) {
@@ -237,7 +237,7 @@ TEST_F(UnwritableRates, aFolderThatBecomesReadOnlyUnderAnOpenDialogFailsEachWrit
         messages.clear();
         QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u) << prompts().back();
-        expectSaveError(messages[0], MOD_Data::Err::CannotOpen);
+        expectSaveError(messages[0], data::Err::CannotOpen);
         EXPECT_EQ(str(ctl(d).txtCountry->text()), "Newland") << "the boxes keep what the user typed";
         readOnly(false);
     });
@@ -247,7 +247,7 @@ TEST_F(UnwritableRates, aFolderThatBecomesReadOnlyUnderAnOpenDialogFailsEachWrit
         messages.clear();
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);  // confirmed with Yes
         ASSERT_EQ(messages.size(), 2u) << prompts().back();
-        expectSaveError(messages[1], MOD_Data::Err::CannotOpen);
+        expectSaveError(messages[1], data::Err::CannotOpen);
         readOnly(false);
     });
     readOnly(false);
@@ -273,7 +273,7 @@ TEST_F(MaintenanceTest, aTerminationSignalUnderAnOpenDialogCancelsItThenClosesTh
         signalled = true;
         ctl(*dialog).txtCountry->setText(QStringLiteral("Newland"));
         ctl(*dialog).txtExRate->setText(QStringLiteral("4"));
-        MOD_Universe::closeForTerminationSignal();
+        app::closeForTerminationSignal();
         // Not yet: the handler that runs the dialog is still on the stack.
         EXPECT_TRUE(frmHUD::isLoaded() && frmHUD::instance().isVisible());
     });

@@ -37,9 +37,9 @@ QByteArray literal(const char (&s)[N])
     return QByteArray(s, N - 1);
 }
 
-std::vector<MOD_Data::RateRow> manyRows(int n)
+std::vector<data::RateRow> manyRows(int n)
 {
-    std::vector<MOD_Data::RateRow> rows;
+    std::vector<data::RateRow> rows;
     for (int i = 0; i < n; ++i)
         rows.push_back({QStringLiteral("Country %1").arg(i), QStringLiteral("Unit %1").arg(i), 1.0 + i});
     return rows;
@@ -97,7 +97,7 @@ TEST_P(DamagedRatesFile, givesTheConnectionDialogAndIsLeftExactlyAsItWas)
     EXPECT_TRUE(messages[0].prompt.startsWith(expected)) << messages[0].prompt.toStdString();
     EXPECT_GT(messages[0].prompt.size(), expected.size()) << "the description says what is wrong";
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::Critical);
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
     EXPECT_TRUE(hud.isVisible());
@@ -105,7 +105,7 @@ TEST_P(DamagedRatesFile, givesTheConnectionDialogAndIsLeftExactlyAsItWas)
     EXPECT_EQ(ctl(hud).lstCountries[1]->count(), 0);
 
     hud.close();  // the closing steps must not touch the file either
-    EXPECT_FALSE(MOD_Data::cnRates.isOpen());
+    EXPECT_FALSE(data::cnRates.isOpen());
     EXPECT_EQ(folderSnapshot(dir.path()), before);
     if (regular) {
         EXPECT_EQ(fileBytes(dbPath()), bytesBefore);
@@ -117,17 +117,17 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         DamagedFile{"truncatedMidPage",
                     [](const QString& p) {
-                        MOD_Data::createRatesFile(p, manyRows(300));
+                        data::createRatesDatabase(p, manyRows(300));
                         writeBytes(p, fileBytes(p).left(fileBytes(p).size() * 2 / 3 + 7));
                     }},
         DamagedFile{"lastPageCutOff",
                     [](const QString& p) {
-                        MOD_Data::createRatesFile(p, manyRows(300));
+                        data::createRatesDatabase(p, manyRows(300));
                         writeBytes(p, fileBytes(p).chopped(1024));
                     }},
         DamagedFile{"only100Bytes",
                     [](const QString& p) {
-                        MOD_Data::createRatesFile(p, AppFixture::sampleRates());
+                        data::createRatesDatabase(p, AppFixture::sampleRates());
                         writeBytes(p, fileBytes(p).left(100));
                     }},
         DamagedFile{"randomBytes", [](const QString& p) { writeBytes(p, randomBytes(16384, 7)); }},
@@ -159,7 +159,7 @@ INSTANTIATE_TEST_SUITE_P(
 // nothing may be written.
 TEST_F(ProgramTest, aFileDamagedAfterItsFirstPageReportsAndIsLeftAsItWas)
 {
-    MOD_Data::createRatesFile(dbPath(), manyRows(400));
+    data::createRatesDatabase(dbPath(), manyRows(400));
     QByteArray bytes = fileBytes(dbPath());
     bytes.replace(bytes.size() / 2, bytes.size() / 4, randomBytes(bytes.size() / 4, 11));
     writeBytes(dbPath(), bytes);
@@ -269,7 +269,7 @@ TEST_P(UnwritableSettingsPlace, startAndCloseGoOn)
     EXPECT_EQ(ctl(hud).txtCom->text(), QStringLiteral("0"));
     ctl(hud).txtCom->setText(QStringLiteral("2"));
     hud.close();
-    EXPECT_FALSE(MOD_Data::cnRates.isOpen());
+    EXPECT_FALSE(data::cnRates.isOpen());
     EXPECT_EQ(QFileInfo(settingsFile()).isDir(), blocked == settingsFile());
 }
 

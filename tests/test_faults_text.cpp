@@ -32,7 +32,7 @@ QString repeated(const QString& piece, int times)
 }
 
 // Names a user or a pasted text may bring, each within the table's limits.
-std::vector<MOD_Data::RateRow> hostileRates()
+std::vector<data::RateRow> hostileRates()
 {
     return {
         {QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0},
@@ -208,7 +208,7 @@ TEST_F(HostileText, aRowWithoutACountryIsReportedAndChangesNothing)
                                                          {Value(QByteArray("Bland")), Value(QByteArray("B")), 3.0}}),
               SQLITE_OK);
     const QStringList before = StoreFixtures::dumpTable(dbPath());
-    ASSERT_TRUE(MOD_Universe::Start());
+    ASSERT_TRUE(app::Start());
     frmHUD& hud = frmHUD::instance();
     EXPECT_EQ(prompts(), std::vector<std::string>{str(FillListsFailed)});
     messages.clear();
@@ -290,8 +290,8 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
             ctl(d).txtCountry->setText(country);
             ctl(d).txtDenom->setText(unit);
             ctl(d).txtExRate->setText(QStringLiteral("2.5"));
-            EXPECT_LE(ctl(d).txtCountry->text().size(), MOD_Data::CountryMaxLength);
-            EXPECT_LE(ctl(d).txtDenom->text().size(), MOD_Data::UnitMaxLength);
+            EXPECT_LE(ctl(d).txtCountry->text().size(), data::CountryMaxLength);
+            EXPECT_LE(ctl(d).txtDenom->text().size(), data::UnitMaxLength);
             const std::string shown = str(ctl(d).txtCountry->text() + u'|' + ctl(d).txtDenom->text() + QStringLiteral("|2.5"));
             messages.clear();
             QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
@@ -313,7 +313,7 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
             messages.clear();
             QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << str(country);
-            expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
+            expectSaveError(messages[0], data::Err::MultipleStep);
         }
         // Typed rates that are not numbers never pass the box's filter; pasted ones are refused.
         for (const QString& rate : {QStringLiteral("1,5"), QStringLiteral("'"), QStringLiteral("1e999"),
@@ -324,7 +324,7 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
             messages.clear();
             QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << str(rate);
-            expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
+            expectSaveError(messages[0], data::Err::MultipleStep);
             EXPECT_LE(messages[0].prompt.size(), 400) << "a pasted text is not echoed whole";
         }
     });
@@ -398,7 +398,7 @@ TEST_F(HostileText, theDialogsOnValuesAnotherToolStoredChangeOnlyTheChosenRow)
         messages.clear();
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
-        expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
+        expectSaveError(messages[0], data::Err::MultipleStep);
 
         // A row with a NULL unit cannot be read into the boxes, so it cannot be saved.
         messages.clear();

@@ -121,9 +121,9 @@ INSTANTIATE_TEST_SUITE_P(
         InputChange{"commissionTyped", [](const auto& c, auto&) { QTest::keyClick(c.txtCom, Qt::Key_Backspace); }, true},
         InputChange{"rateChangedInTheTable",
                     [](const auto&, frmHUD& w) {
-                        MOD_Data::rsRates.FindCountry(QStringLiteral("Testland"));
-                        MOD_Data::rsRates.SetField(MOD_Data::FieldRate, QStringLiteral("1.6"));
-                        MOD_Data::rsRates.Update();
+                        data::rsRates.FindCountry(QStringLiteral("Testland"));
+                        data::rsRates.SetField(data::FieldRate, QStringLiteral("1.6"));
+                        data::rsRates.Update();
                         w.refillKeepingSelection();
                     },
                     true},
@@ -346,7 +346,7 @@ TEST_F(MainWindowTest, menuShortcutsWinInsideTextBoxes)
     ctl(*hud).txtDenomination[0]->setFocus();
     QTest::keyClick(ctl(*hud).txtDenomination[0], Qt::Key_X, Qt::ControlModifier);
     EXPECT_EQ(exitSpy.count(), 1);
-    EXPECT_FALSE(MOD_Data::cnRates.isOpen());
+    EXPECT_FALSE(data::cnRates.isOpen());
 }
 
 TEST_F(MainWindowTest, menuBarLayout)
@@ -379,8 +379,8 @@ TEST_F(MainWindowTest, aCountryWhoseRowIsGoneEmptiesItsSideAndSaysSo)
     typeInto(ctl(*hud).txtConvert, QStringLiteral("1"));
     ASSERT_TRUE(ctl(*hud).cmdCalculate->isEnabled());
     // Another copy of the program deletes the row while this one shows it.
-    MOD_Data::rsRates.FindCountry(QStringLiteral("Twoland"));
-    MOD_Data::rsRates.Delete();
+    data::rsRates.FindCountry(QStringLiteral("Twoland"));
+    data::rsRates.Delete();
 
     choose(ctl(*hud).lstCountries[1], QStringLiteral("Twoland"));
     EXPECT_TRUE(ctl(*hud).txtExchangeRate[1]->text().isEmpty());
@@ -406,8 +406,8 @@ TEST_F(MainWindowTest, refillKeepsBoxesAndClearsSelection)
 TEST_F(MainWindowTest, emptiedTableEmptiesBothLists)
 {
     for (const auto& row : AppFixture::sampleRates()) {
-        MOD_Data::rsRates.FindCountry(row.country);
-        MOD_Data::rsRates.Delete();
+        data::rsRates.FindCountry(row.country);
+        data::rsRates.Delete();
     }
     hud->fillCountryLists();
     EXPECT_EQ(ctl(*hud).lstCountries[0]->count(), 0);
@@ -667,15 +667,15 @@ TEST_F(MainWindowTest, aLookupThatFailsEmptiesItsSideAndReportsTheFailure)
     choose(c.lstCountries[0], QStringLiteral("Britain"));
     choose(c.lstCountries[1], QStringLiteral("Testland"));
     typeInto(c.txtConvert, QStringLiteral("1"));
-    MOD_Data::rsRates.Close();
+    data::rsRates.Close();
 
     choose(c.lstCountries[1], QStringLiteral("Twoland"));
     ASSERT_EQ(messages.size(), 1u);
     const QStringList lines = messages[0].prompt.split(QStringLiteral("\r\n"));
     ASSERT_EQ(lines.size(), 4) << messages[0].prompt.toStdString();
     EXPECT_EQ(lines[0], QStringLiteral("The rate of \"Twoland\" could not be read."));
-    EXPECT_EQ(lines[2], QStringLiteral("ERROR #: %1").arg(MOD_Data::Err::ObjectClosed));
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Exclamation);
+    EXPECT_EQ(lines[2], QStringLiteral("ERROR #: %1").arg(data::Err::ObjectClosed));
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::Exclamation);
     EXPECT_TRUE(c.txtExchangeRate[1]->text().isEmpty());
     EXPECT_TRUE(c.txtDenomination[1]->text().isEmpty());
     EXPECT_FALSE(c.cmdCalculate->isEnabled());

@@ -9,7 +9,7 @@
 #include "ratefiles/RateImportNames.h"
 #include "ratefiles/RateImportPlan.h"
 #include "tests/FuzzReplay.h"
-#include "ui/RateFileWords.h"
+#include "widgets/RateFileWords.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -27,9 +27,9 @@
 #include <map>
 
 using namespace Qt::StringLiterals;
-using namespace MOD_Data;
+using namespace data;
 using namespace ratefiles;
-using ui::periodText;
+using widgets::periodText;
 
 namespace {
 

@@ -11,8 +11,8 @@
 #include "maintenance/frmImportRates.h"
 #include "ratefiles/RateExport.h"
 #include "ratefiles/RateImportPlan.h"
-#include "ui/FileDialog.h"
-#include "ui/RateFileWords.h"
+#include "widgets/FileDialog.h"
+#include "widgets/RateFileWords.h"
 
 #include <QDate>
 #include <QDir>
@@ -33,7 +33,7 @@ namespace {
 
 const QString ImportData = QStringLiteral(TALLYVANE_IMPORT_DATA);
 
-std::vector<MOD_Data::RateRow> tillRates()
+std::vector<data::RateRow> tillRates()
 {
     return {
         {u"Britain"_s, u"Pound"_s, 1.0, {}},
@@ -60,10 +60,10 @@ QByteArray ukMonthCsv()
 // Every row as readAllRates sees it: "Country|Unit|Rate|Updated".
 std::vector<std::string> rowsOf(const QString& path)
 {
-    MOD_Data::Connection connection;
+    data::Connection connection;
     connection.Open(path);
     std::vector<std::string> rows;
-    for (const MOD_Data::RateRow& r : MOD_Data::readAllRates(connection))
+    for (const data::RateRow& r : data::readAllRates(connection))
         rows.push_back(str(u"%1|%2|%3|%4"_s.arg(r.country, r.unit, data::numberText(r.rate),
                                                  r.updated.toString(Qt::ISODate))));
     return rows;
@@ -75,17 +75,17 @@ protected:
     {
         MaintenanceTest::SetUp();
         maintenance::forgetRateFileFolders();
-        ui::setOpenFileNameHandler([this](const ui::FileDialogRequest& r) { return answerFileDialog(r); });
-        ui::setSaveFileNameHandler([this](const ui::FileDialogRequest& r) { return answerFileDialog(r); });
+        widgets::setOpenFileNameHandler([this](const widgets::FileDialogRequest& r) { return answerFileDialog(r); });
+        widgets::setSaveFileNameHandler([this](const widgets::FileDialogRequest& r) { return answerFileDialog(r); });
     }
     void TearDown() override
     {
-        ui::setOpenFileNameHandler({});
-        ui::setSaveFileNameHandler({});
+        widgets::setOpenFileNameHandler({});
+        widgets::setSaveFileNameHandler({});
         MaintenanceTest::TearDown();
     }
 
-    QString answerFileDialog(const ui::FileDialogRequest& r)
+    QString answerFileDialog(const widgets::FileDialogRequest& r)
     {
         fileRequests.push_back(r);
         if (fileAnswers.empty())
@@ -135,7 +135,7 @@ protected:
 
     static void clickImport(frmImportRates& d) { QTest::mouseClick(d.cmdImport, Qt::LeftButton); }
 
-    std::vector<ui::FileDialogRequest> fileRequests;
+    std::vector<widgets::FileDialogRequest> fileRequests;
     std::deque<QString> fileAnswers;
 };
 
@@ -283,7 +283,7 @@ TEST_P(FailedImport, leavesTheTableAsItWasAndShowsTheSaveError)
     EXPECT_EQ(StoreFixtures::integrityCheck(dbPath()).toStdString(), "ok");
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_EQ(str(messages[0].title), "Save Error");
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::Critical);
     EXPECT_TRUE(messages[0].prompt.startsWith(u"There was a problem saving the data.\r\n"_s)) << str(messages[0].prompt);
     EXPECT_TRUE(messages[0].prompt.contains(u"\r\nERROR #: "_s)) << str(messages[0].prompt);
     // The side still shows the rate the table holds.
@@ -315,7 +315,7 @@ TEST_F(ImportExportTest, aBadFileIsNamedWithItsLineAndNothingIsWritten)
                                                      "Japan,Yen,not a number,2020-01-01\r\n");
     EXPECT_FALSE(importThroughMenu(path));
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Exclamation);
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::Exclamation);
     EXPECT_EQ(str(messages[0].title), "Import Rates");
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path))) << str(messages[0].prompt);
     EXPECT_TRUE(messages[0].prompt.contains(u"line 3"_s)) << str(messages[0].prompt);
@@ -339,12 +339,12 @@ TEST_F(ImportExportTest, aWholeMonthImportsIntoAFileOfTheOldestLayout)
 {
     StoreFixtures::createUnnumberedFile(dbPath(), StoreFixtures::sampleRows(), 0);
     startProgram({}, false);
-    ASSERT_TRUE(MOD_Data::cnRates.isOpen());
+    ASSERT_TRUE(data::cnRates.isOpen());
     EXPECT_TRUE(importThroughMenu(ImportData + u"/uk-monthly-2020-01.xml"_s, [](frmImportRates& d) {
         EXPECT_GT(d.tblChanges->rowCount(), 150);
         clickImport(d);
     }));
-    EXPECT_EQ(StoreFixtures::userVersion(dbPath()), MOD_Data::CurrentLayout);
+    EXPECT_EQ(StoreFixtures::userVersion(dbPath()), data::CurrentLayout);
     EXPECT_EQ(rowsOf(dbPath()), (std::vector<std::string>{
                                     "Britain|Pound|1|",
                                     "United States|Dollar|12714.2857|2020-01-01",
@@ -401,16 +401,16 @@ TEST_F(ImportExportTest, anExistingFileIsReplacedOnlyAfterYes)
     startProgram(tillRates());
     const QString path = writeFile(u"rates.csv"_s, "keep me");
 
-    answers.push_back(ui::MsgBoxResult::No);
+    answers.push_back(widgets::MsgBoxResult::No);
     exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::YesNo);
+    EXPECT_EQ(messages[0].buttons, widgets::MsgBoxButtons::YesNo);
     EXPECT_EQ(str(messages[0].title), "Export Rates");
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path)));
     EXPECT_EQ(StoreFixtures::fileBytes(path), "keep me");
 
     messages.clear();
-    answers.push_back(ui::MsgBoxResult::Yes);
+    answers.push_back(widgets::MsgBoxResult::Yes);
     exportThroughMenu(path);
     EXPECT_EQ(messages.size(), 2u);
     EXPECT_TRUE(StoreFixtures::fileBytes(path).startsWith("Country,Monetery Unit,Exchange Rate,Updated\r\n"));
@@ -422,7 +422,7 @@ TEST_F(ImportExportTest, aFileThatCannotBeWrittenIsNamed)
     const QString path = dir.filePath(u"no such folder/rates.csv"_s);
     exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::Critical);
     EXPECT_TRUE(messages[0].prompt.contains(QDir::toNativeSeparators(path))) << str(messages[0].prompt);
     EXPECT_FALSE(QFileInfo::exists(path));
 }
@@ -434,7 +434,7 @@ TEST_F(ImportExportTest, aPipeIsNotOfferedForReplacingAndIsKept)
     ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0666), 0);
     exportThroughMenu(path);
     ASSERT_EQ(messages.size(), 1u);
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::Critical);
     EXPECT_EQ(str(messages[0].prompt), "Could not write '" + str(QDir::toNativeSeparators(path))
                                            + "': it is not an ordinary file (a device, a pipe or the like)\r\n"
                                              "The rates were not exported.");
@@ -447,7 +447,7 @@ TEST_F(ImportExportTest, addAndEditStampTodayAndTheRateBoxSaysSo)
 {
     const AppFixture::Hud hud(startProgram(tillRates()));
     const QString today = QDate::currentDate().toString(Qt::ISODate);
-    const std::string todayTip = "Rate of " + str(ui::dateText(QDate::currentDate()));
+    const std::string todayTip = "Rate of " + str(widgets::dateText(QDate::currentDate()));
 
     withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
         AppFixture::typeInto(ctl(d).txtCountry, u"Chile"_s);
@@ -479,7 +479,7 @@ TEST_F(ImportExportTest, addAndEditStampTodayAndTheRateBoxSaysSo)
 // Rates converted through the euro have many digits; the box must not hide the first.
 TEST_F(ImportExportTest, aLongRateShowsItsFirstDigits)
 {
-    std::vector<MOD_Data::RateRow> rows = tillRates();
+    std::vector<data::RateRow> rows = tillRates();
     rows[2].rate = 1.0 / 0.84365;
     rows[2].unit = u"Euro, the currency of the euro area"_s.left(25);
     const AppFixture::Hud hud(startProgram(rows));

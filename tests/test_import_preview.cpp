@@ -17,7 +17,7 @@
 #include <memory>
 
 using namespace Qt::StringLiterals;
-using namespace MOD_Data;
+using namespace data;
 using namespace ratefiles;
 
 namespace {

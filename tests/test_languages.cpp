@@ -6,8 +6,8 @@
 #include "app/Translations.h"
 #include "info/frmAbout.h"
 #include "maintenance/frmImportRates.h"
-#include "ui/FileDialog.h"
-#include "ui/Placement.h"
+#include "widgets/FileDialog.h"
+#include "widgets/Placement.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -73,7 +73,7 @@ class LanguageTest : public MaintenanceTest, public ::testing::WithParamInterfac
 protected:
     void TearDown() override
     {
-        ui::setOpenFileNameHandler({});
+        widgets::setOpenFileNameHandler({});
         MaintenanceTest::TearDown();
         app::loadTranslations({});
     }
@@ -106,7 +106,7 @@ protected:
         EXPECT_LE(window.frameGeometry().height(), screen.height()) << where << " is taller than the screen";
         note(where + " title", window.windowTitle());
         if (!window.windowFlags().testFlag(Qt::FramelessWindowHint)) {
-            EXPECT_GE(window.width(), ui::widthForTitle(window)) << where << ": the title bar shortens its title";
+            EXPECT_GE(window.width(), widgets::widthForTitle(window)) << where << ": the title bar shortens its title";
         }
 
         std::map<QChar, std::string> keys;
@@ -219,7 +219,7 @@ protected:
         seen.clear();
         if (!QFile::exists(dbPath()))
             createDatabase();
-        EXPECT_TRUE(MOD_Universe::Start());
+        EXPECT_TRUE(app::Start());
         frmHUD& hud = frmHUD::instance();
         look(hud, "frmHUD");
         {
@@ -255,7 +255,7 @@ protected:
         EXPECT_TRUE(junk.open());
         junk.write("Name,Colour\nApple,Red\n");
         junk.close();
-        ui::setOpenFileNameHandler([&](const ui::FileDialogRequest& r) {
+        widgets::setOpenFileNameHandler([&](const widgets::FileDialogRequest& r) {
             note("import dialog title", r.title);
             note("import dialog filter", r.filter.section(u'(', 0, 0));
             return junk.fileName();
@@ -266,8 +266,8 @@ protected:
         for (const auto& m : messages)
             note("refusal", m.prompt.section(u'\n', 0, 0).remove(junk.fileName()));
         delete &hud;
-        MOD_Data::rsRates.Close();
-        MOD_Data::cnRates.Close();
+        data::rsRates.Close();
+        data::cnRates.Close();
         QCoreApplication::processEvents();
         return seen;
     }

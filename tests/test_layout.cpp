@@ -6,7 +6,7 @@
 
 #include <QFileInfo>
 
-using namespace MOD_Data;
+using namespace data;
 using namespace StoreFixtures;
 
 namespace {
@@ -52,7 +52,7 @@ TEST_F(StoreTest, aNewRowMayCarryItsDate)
 // Rows are picked by row id: the first field's own check renames a row.
 TEST_F(StoreTest, theFileHoldsEachTextFieldUpToItsLimitAndNoFurther)
 {
-    createRatesFile(path(), sampleRows());
+    createRatesDatabase(path(), sampleRows());
     for (const FieldDef& field : Fields) {
         if (field.kind != FieldKind::Text)
             continue;
@@ -188,7 +188,7 @@ class NewerLayout : public StoreTest, public ::testing::WithParamInterface<int> 
 
 TEST_P(NewerLayout, isRefusedAtOpenWithAClearMessageAndNeverWritten)
 {
-    createRatesFile(path(), sampleRows());
+    createRatesDatabase(path(), sampleRows());
     ASSERT_EQ(rawExec(path(), ("PRAGMA user_version = " + QByteArray::number(GetParam())).constData()), SQLITE_OK);
     const QByteArray before = fileBytes(path());
     QString description;

@@ -175,7 +175,7 @@ TEST_F(MaintenanceTest, AddSavesANewRowAndTheListsShowItAfterClosing)
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].prompt), "The New Exchange Rate has been saved successfuly");
         EXPECT_EQ(str(messages[0].title), "Tallyvane");
-        EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::None);
+        EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::None);
         EXPECT_TRUE(ctl(d).txtCountry->text().isEmpty());
         EXPECT_TRUE(ctl(d).txtExRate->text().isEmpty());
         EXPECT_EQ(str(ctl(d).txtDenom->text()), str(Placeholder));
@@ -237,7 +237,7 @@ TEST_F(MaintenanceTest, AFailedAddLeavesNoRowAndTheNextSaveIsClean)
         ctl(d).txtExRate->setText(QStringLiteral("."));  // the filter would not let it be typed alone
         QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
-        expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
+        expectSaveError(messages[0], data::Err::MultipleStep);
         EXPECT_EQ(str(ctl(d).txtCountry->text()), "Pointland");
         EXPECT_EQ(str(ctl(d).txtExRate->text()), ".");
 
@@ -254,14 +254,14 @@ TEST_F(MaintenanceTest, AFailedAddLeavesNoRowAndTheNextSaveIsClean)
 TEST_F(MaintenanceTest, AddWithTheDatabaseClosedReportsAndGoesOn)
 {
     startProgram();
-    MOD_Data::rsRates.Close();
-    MOD_Data::cnRates.Close();
+    data::rsRates.Close();
+    data::cnRates.Close();
     withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
         typeInto(ctl(d).txtCountry, QStringLiteral("Newland"));
         typeInto(ctl(d).txtExRate, QStringLiteral("3"));
         QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
-        expectSaveError(messages[0], MOD_Data::Err::ObjectClosed);
+        expectSaveError(messages[0], data::Err::ObjectClosed);
         EXPECT_TRUE(d.isVisible());
     });
     EXPECT_EQ(storedRows().size(), 4u);
@@ -311,7 +311,7 @@ TEST_P(ClosingRefills, ExactlyOnce)
             EXPECT_EQ(ctl(d).lstCountries->count(), 0) << "opens with an empty list";
             ASSERT_EQ(messages.size(), 1u) << "the failed load is reported";
             expectFailureReport(messages[0], QStringLiteral("The list of countries could not be read."),
-                                MOD_Data::Err::ObjectClosed);
+                                data::Err::ObjectClosed);
             messages.clear();
             closeDialog(d, ctl(d).cmdFinished, how);
         });
@@ -369,14 +369,14 @@ TEST_F(MaintenanceTest, DeleteAsksAndRemovesTheRow)
     frmHUD& hud = startProgram();
     withDialog<frmDelete>("mnuFileDeleteRates", [this, &hud](frmDelete& d) {
         choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
-        answers = {ui::MsgBoxResult::No};
+        answers = {widgets::MsgBoxResult::No};
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].prompt), "Are you sure you want to delete Twoland?");
         EXPECT_EQ(str(messages[0].title), "Confirm Delete");
-        EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::YesNo);
-        EXPECT_EQ(messages[0].defaultButton, ui::MsgBoxResult::Yes);
-        EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::None);
+        EXPECT_EQ(messages[0].buttons, widgets::MsgBoxButtons::YesNo);
+        EXPECT_EQ(messages[0].defaultButton, widgets::MsgBoxResult::Yes);
+        EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::None);
         EXPECT_EQ(str(ctl(d).txtCountry->text()), "Twoland") << "No keeps everything";
         EXPECT_EQ(ctl(d).lstCountries->count(), 4);
         EXPECT_EQ(storedRows().size(), 4u);
@@ -532,7 +532,7 @@ TEST_P(FailedEdit, LeavesTheRowAsItWas)
         d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->setText(GetParam().text);
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
-        expectSaveError(messages[0], MOD_Data::Err::MultipleStep);
+        expectSaveError(messages[0], data::Err::MultipleStep);
         EXPECT_EQ(str(d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->text()), str(GetParam().text));
         // Moving on must not commit any part of the failed write.
         choose(ctl(d).lstCountries, QStringLiteral("Aland"));
@@ -562,7 +562,7 @@ TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
         EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Delete");
         EXPECT_FALSE(ctl(d).cmdDel->isEnabled()) << "starts afresh";
         choose(ctl(d).lstCountries, QStringLiteral("Aland"));
-        answers = {ui::MsgBoxResult::No};
+        answers = {widgets::MsgBoxResult::No};
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
         EXPECT_EQ(str(messages[0].title), "Confirm Delete");

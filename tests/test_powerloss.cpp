@@ -20,7 +20,7 @@
 #include <optional>
 #include <random>
 
-using namespace MOD_Data;
+using namespace data;
 using namespace ratefiles;
 using namespace StoreFixtures;
 
@@ -99,12 +99,12 @@ QByteArray digest(const ::PowerLoss::Files& files)
 
 void sampleFile(const QString& path)
 {
-    createRatesFile(path, sampleRows());
+    createRatesDatabase(path, sampleRows());
 }
 
 void seedFile(const QString& path)
 {
-    createRatesFile(path, readSeedCsv(QStringLiteral(TALLYVANE_SEED_CSV)));
+    createRatesDatabase(path, readSeedCsv(QStringLiteral(TALLYVANE_SEED_CSV)));
 }
 
 void firstLayoutFile(const QString& path)
@@ -158,7 +158,7 @@ void importMonthly(Live& live)
 
 void create(Live& live)
 {
-    createRatesFile(live.path, sampleRows());
+    createRatesDatabase(live.path, sampleRows());
 }
 
 struct Scenario {

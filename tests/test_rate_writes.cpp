@@ -6,7 +6,7 @@
 
 #include <QFileInfo>
 
-using namespace MOD_Data;
+using namespace data;
 using namespace StoreFixtures;
 
 namespace {

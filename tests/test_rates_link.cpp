@@ -18,7 +18,7 @@
 #include <cerrno>
 #include <optional>
 
-using namespace MOD_Data;
+using namespace data;
 using StoreFixtures::errorNumber;
 using StoreFixtures::fileBytes;
 
@@ -78,7 +78,7 @@ protected:
         ASSERT_TRUE(root.isValid());
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("var")));
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("program")));
-        createRatesFile(realPath(), StoreFixtures::sampleRows());
+        createRatesDatabase(realPath(), StoreFixtures::sampleRows());
         ASSERT_TRUE(QFile::link(realPath(), linkPath()));
     }
     void TearDown() override

@@ -130,12 +130,12 @@ TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
     const QString expected = connectionDialogStart();
     EXPECT_TRUE(messages[0].prompt.startsWith(expected)) << messages[0].prompt.toStdString();
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::Critical);
-    EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::OK);
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::Critical);
+    EXPECT_EQ(messages[0].buttons, widgets::MsgBoxButtons::OK);
     EXPECT_FALSE(messages[0].prompt.contains(QStringLiteral("qv517302")));
     EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
     EXPECT_EQ(messages[1].title, QStringLiteral("Tallyvane"));
-    EXPECT_EQ(messages[1].icon, ui::MsgBoxIcon::None);
+    EXPECT_EQ(messages[1].icon, widgets::MsgBoxIcon::None);
     EXPECT_TRUE(hud.isVisible());
     EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 0);
     EXPECT_FALSE(QFile::exists(dbPath()));  // never created by the program
@@ -144,15 +144,15 @@ TEST_F(StartupTest, missingDatabaseShowsBothDialogsThenAnEmptyWindow)
 TEST_F(StartupTest, aFileWithoutTheTableAsksWhetherToGoOn)
 {
     ASSERT_EQ(StoreFixtures::rawExec(dbPath(), "CREATE TABLE other(x);"), 0);
-    answers = {ui::MsgBoxResult::Yes};
+    answers = {widgets::MsgBoxResult::Yes};
     frmHUD& hud = startProgram();
     ASSERT_EQ(messages.size(), 2u);
     EXPECT_TRUE(messages[0].prompt.startsWith(QStringLiteral(
         "There was a problem launching Tallyvane.\r\nYou can still run the software, but you may experience "
         "problems.\r\nWould you like to continue loading Tallyvane?\r\nERROR #: ")))
         << messages[0].prompt.toStdString();
-    EXPECT_EQ(messages[0].buttons, ui::MsgBoxButtons::YesNo);
-    EXPECT_EQ(messages[0].icon, ui::MsgBoxIcon::None);
+    EXPECT_EQ(messages[0].buttons, widgets::MsgBoxButtons::YesNo);
+    EXPECT_EQ(messages[0].icon, widgets::MsgBoxIcon::None);
     EXPECT_EQ(messages[0].title, QStringLiteral("Save Error"));
     EXPECT_EQ(messages[1].prompt, QStringLiteral("There were errors while trying to fill the countries lists."));
     EXPECT_TRUE(hud.isVisible());
@@ -161,12 +161,12 @@ TEST_F(StartupTest, aFileWithoutTheTableAsksWhetherToGoOn)
 TEST_F(StartupTest, answeringNoEndsAtOnceWithoutTheWindow)
 {
     ASSERT_EQ(StoreFixtures::rawExec(dbPath(), "CREATE TABLE tblExchanges(Country TEXT, \"Exchange Rate\" REAL);"), 0);
-    answers = {ui::MsgBoxResult::No};
-    EXPECT_FALSE(MOD_Universe::Start());
+    answers = {widgets::MsgBoxResult::No};
+    EXPECT_FALSE(app::Start());
     ASSERT_EQ(messages.size(), 1u);
     EXPECT_TRUE(messages[0].prompt.contains(QStringLiteral("Monetery Unit"))) << messages[0].prompt.toStdString();
     EXPECT_FALSE(frmHUD::isLoaded() && frmHUD::instance().isVisible());
-    EXPECT_FALSE(MOD_Data::cnRates.isOpen());
+    EXPECT_FALSE(data::cnRates.isOpen());
 }
 
 // Every route of closing runs the same steps: database closed and splash shown,
@@ -195,7 +195,7 @@ TEST_P(ClosingRoute, closesDatabaseThenSavesThenEndsAfterTheSplash)
     } spy;
     spy.onShow = [&] {
         settingsUnsavedAtSplash = !QFile::exists(settingsFile());
-        dbClosedAtSplash = !MOD_Data::cnRates.isOpen() && !MOD_Data::rsRates.isOpen();
+        dbClosedAtSplash = !data::cnRates.isOpen() && !data::rsRates.isOpen();
         splashSeen = true;
     };
     qApp->installEventFilter(&spy);

@@ -10,7 +10,7 @@
 
 #include <set>
 
-using namespace MOD_Data;
+using namespace data;
 using namespace StoreFixtures;
 
 namespace {
@@ -63,12 +63,12 @@ INSTANTIATE_TEST_SUITE_P(
                         std::vector<RateRow> rows;
                         for (int i = 0; i < 2000; ++i)
                             rows.push_back({QStringLiteral("Country %1").arg(i), QStringLiteral("Unit"), 1.5});
-                        createRatesFile(p, rows);
+                        createRatesDatabase(p, rows);
                         writeBytes(p, fileBytes(p).left(3000));
                     }},
         OpenFailure{"lastByteMissing",
                     [](const QString& p) {
-                        createRatesFile(p, sampleRows());
+                        createRatesDatabase(p, sampleRows());
                         writeBytes(p, fileBytes(p).chopped(1));
                     }},
         OpenFailure{"plainSqlite",
@@ -87,7 +87,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StoreTest, openingAndReadingDoesNotWriteTheFile)
 {
-    MOD_Data::createRatesFile(path(), sampleRows());
+    data::createRatesDatabase(path(), sampleRows());
     const QByteArray before = fileBytes(path());
     reopen();
     EXPECT_EQ(countries().size(), 4);
@@ -470,7 +470,7 @@ class SchemaRuleTest : public StoreTest, public ::testing::WithParamInterface<Ra
 
 TEST_P(SchemaRuleTest, theFileRefusesBadRowsFromAnyWriter)
 {
-    createRatesFile(path(), sampleRows());
+    createRatesDatabase(path(), sampleRows());
     EXPECT_EQ(rawExec(path(), GetParam().sql) & 0xff, SQLITE_CONSTRAINT);
     reopen();
     EXPECT_EQ(countries().size(), 4);
@@ -660,7 +660,7 @@ TEST_F(StoreTest, deletingAnUnsavedNewRowDropsIt)
 TEST_F(StoreTest, createRatesFileNeverOverwrites)
 {
     writeBytes(path(), "keep me");
-    EXPECT_EQ(errorNumber([&] { createRatesFile(path(), sampleRows()); }), Err::CannotOpen);
+    EXPECT_EQ(errorNumber([&] { createRatesDatabase(path(), sampleRows()); }), Err::CannotOpen);
     EXPECT_EQ(fileBytes(path()), QByteArray("keep me"));
 }
 
@@ -669,7 +669,7 @@ TEST_F(StoreTest, createRatesFileLeavesNothingBehindOnABadRow)
     auto rows = sampleRows();
     rows.push_back({QStringLiteral("Japan"), QStringLiteral("Yen"), 2.0});
     QString description;
-    EXPECT_NE(errorNumber([&] { createRatesFile(path(), rows); }, &description), 0);
+    EXPECT_NE(errorNumber([&] { createRatesDatabase(path(), rows); }, &description), 0);
     EXPECT_TRUE(description.contains(QStringLiteral("Row 5"))) << description.toStdString();
     EXPECT_FALSE(QFileInfo::exists(path()));
 }

@@ -4,7 +4,7 @@
 
 #include "AppFixture.h"
 #include "app/Translations.h"
-#include "ui/RateFileWords.h"
+#include "widgets/RateFileWords.h"
 
 #include <QAction>
 #include <QDate>
@@ -63,7 +63,7 @@ TEST_P(LoadedLanguage, speaksTheFirstDesktopLanguageItHasAndEnglishOtherwise)
     EXPECT_EQ(loaded, std::vector<std::string>(lang.loaded.begin(), lang.loaded.end()));
 
     EXPECT_EQ(str(QCoreApplication::translate("QPlatformTheme", "&Yes")), lang.yes);
-    EXPECT_EQ(str(ui::dateText(QDate(2021, 7, 1))), lang.date);
+    EXPECT_EQ(str(widgets::dateText(QDate(2021, 7, 1))), lang.date);
     frmHUD& hud = frmHUD::instance();
     hud.setRateDate(0, QDate(2021, 7, 1));
     EXPECT_EQ(str(ctl(hud).txtExchangeRate[0]->toolTip()), lang.rateTip);

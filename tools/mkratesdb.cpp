@@ -5,7 +5,7 @@
 // An existing OUTPUT is left exactly as it is (it may hold the user's rates),
 // so running it on every build is safe.
 
-#include "data/RatesFile.h"
+#include "data/NewDatabase.h"
 #include "data/RecordStore.h"
 #include "ratefiles/SeedFile.h"
 
@@ -30,9 +30,9 @@ int main(int argc, char* argv[])
     }
     try {
         const auto rows = ratefiles::readSeedCsv(seed);
-        MOD_Data::createRatesFile(output, rows);
+        data::createRatesDatabase(output, rows);
         std::printf("mkratesdb: wrote %zu rates to %s\n", rows.size(), argv[2]);
-    } catch (const MOD_Data::DbError& e) {
+    } catch (const data::DbError& e) {
         std::fprintf(stderr, "mkratesdb: %s\n", qPrintable(e.Description()));
         return 1;
     }

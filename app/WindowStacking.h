@@ -2,10 +2,10 @@
 
 class QWidget;
 
-namespace AOT_MOD {
+namespace app {
 
 // Keeps window above all ordinary windows, without moving or resizing it. The
 // window manager may refuse; nothing is reported then.
 void SetAlwaysOnTop(QWidget& window);
 
-} // namespace AOT_MOD
+} // namespace app

@@ -1,7 +1,7 @@
-#include "ui/Failure.h"
+#include "widgets/Failure.h"
 
 #include "data/DbError.h"
-#include "ui/MsgBox.h"
+#include "widgets/MsgBox.h"
 
 #include <QCoreApplication>
 #include <QStringList>
@@ -10,7 +10,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace ui {
+namespace widgets {
 
 QString saveErrorTitle()
 {
@@ -57,7 +57,7 @@ void runGuarded(const std::function<void()>& body,
     };
     try {
         body();
-    } catch (const MOD_Data::DbError& e) {
+    } catch (const data::DbError& e) {
         fail(e.Number(), e.Description());
     } catch (const std::exception& e) {
         fail(0, QString::fromLocal8Bit(e.what()));
@@ -66,4 +66,4 @@ void runGuarded(const std::function<void()>& body,
     }
 }
 
-} // namespace ui
+} // namespace widgets

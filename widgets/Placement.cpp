@@ -1,6 +1,6 @@
-#include "ui/Placement.h"
+#include "widgets/Placement.h"
 
-#include "ui/EventHook.h"
+#include "widgets/EventHook.h"
 
 #include <QApplication>
 #include <QEvent>
@@ -10,7 +10,7 @@
 #include <QStyle>
 #include <QWidget>
 
-namespace ui {
+namespace widgets {
 
 QScreen* workScreen(const QWidget& window)
 {
@@ -65,4 +65,4 @@ int widthForTitle(const QWidget& window)
     return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 4 * box;
 }
 
-} // namespace ui
+} // namespace widgets

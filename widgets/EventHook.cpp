@@ -1,6 +1,6 @@
-#include "ui/EventHook.h"
+#include "widgets/EventHook.h"
 
-namespace ui {
+namespace widgets {
 
 namespace {
 
@@ -40,4 +40,4 @@ void hookEvents(QObject& owner, const QList<QObject*>& targets, std::function<Ho
         target->installEventFilter(filter);
 }
 
-} // namespace ui
+} // namespace widgets

@@ -1,8 +1,8 @@
-#include "ui/FileDialog.h"
+#include "widgets/FileDialog.h"
 
 #include <QFileDialog>
 
-namespace ui {
+namespace widgets {
 
 namespace {
 
@@ -45,4 +45,4 @@ void setSaveFileNameHandler(FileDialogHandler handler)
     handlers().save = std::move(handler);
 }
 
-} // namespace ui
+} // namespace widgets

@@ -6,7 +6,7 @@
 
 class QListWidget;
 
-namespace ui {
+namespace widgets {
 
 // Sorts names as people read them in the user's locale: letter case and
 // accents count as that locale counts them ("Côte d'Ivoire" before "Czech
@@ -32,13 +32,10 @@ void readCountries(QStringList& names);
 // a message box; nothing thrown gets out.
 void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear);
 
-} // namespace ui
-
-namespace MOD_Data {
 
 // Rebuilds both country lists of the main window from rsRates, sorted for
 // people; reports a failure in a message box. An empty table empties both lists.
 // Nothing is chosen afterwards and no choice is reported.
 void FillCountryLists(QListWidget& first, QListWidget& second);
 
-} // namespace MOD_Data
+} // namespace widgets

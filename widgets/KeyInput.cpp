@@ -1,6 +1,6 @@
-#include "ui/KeyInput.h"
+#include "widgets/KeyInput.h"
 
-#include "ui/EventHook.h"
+#include "widgets/EventHook.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemView>
@@ -16,7 +16,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace ui {
+namespace widgets {
 
 namespace {
 
@@ -146,4 +146,4 @@ void validateOnLeaving(QLineEdit& box, std::function<void()> validate)
     });
 }
 
-} // namespace ui
+} // namespace widgets

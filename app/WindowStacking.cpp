@@ -1,8 +1,8 @@
-#include "app/AOT_MOD.h"
+#include "app/WindowStacking.h"
 
 #include <QWidget>
 
-namespace AOT_MOD {
+namespace app {
 
 void SetAlwaysOnTop(QWidget& window)
 {
@@ -16,4 +16,4 @@ void SetAlwaysOnTop(QWidget& window)
     }
 }
 
-} // namespace AOT_MOD
+} // namespace app

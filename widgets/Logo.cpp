@@ -1,9 +1,9 @@
-#include "ui/Logo.h"
+#include "widgets/Logo.h"
 
 #include <QLabel>
 #include <QPixmap>
 
-namespace ui {
+namespace widgets {
 
 void showLogo(QLabel& label)
 {
@@ -13,4 +13,4 @@ void showLogo(QLabel& label)
     label.setPixmap(logo);
 }
 
-} // namespace ui
+} // namespace widgets

@@ -1,8 +1,8 @@
-#include "ui/RateFileWords.h"
+#include "widgets/RateFileWords.h"
 
 #include <QCoreApplication>
 
-namespace ui {
+namespace widgets {
 
 QString formatName(ratefiles::RateFileFormat format)
 {
@@ -32,4 +32,4 @@ QString periodText(const ratefiles::RateFile& file)
     return QCoreApplication::translate("RateFileWords", "%1 to %2").arg(dateText(file.from), dateText(file.to));
 }
 
-} // namespace ui
+} // namespace widgets

@@ -1,8 +1,8 @@
-#include "ui/UserSettings.h"
+#include "widgets/UserSettings.h"
 
 using namespace Qt::StringLiterals;
 
-namespace ui {
+namespace widgets {
 
 UserSettings::UserSettings(const QString& group)
     : QSettings(QSettings::IniFormat, QSettings::UserScope, u"Tallyvane"_s, u"Tallyvane"_s)
@@ -10,4 +10,4 @@ UserSettings::UserSettings(const QString& group)
     beginGroup(group);
 }
 
-} // namespace ui
+} // namespace widgets

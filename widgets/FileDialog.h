@@ -10,7 +10,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace widgets {
 
 struct FileDialogRequest {
     QString title;      // "Import Rates", "Export Rates"
@@ -31,4 +31,4 @@ QString saveFileName(QWidget* owner, const FileDialogRequest& request);
 void setOpenFileNameHandler(FileDialogHandler handler);
 void setSaveFileNameHandler(FileDialogHandler handler);
 
-} // namespace ui
+} // namespace widgets

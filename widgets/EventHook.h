@@ -8,7 +8,7 @@
 
 #include <functional>
 
-namespace ui {
+namespace widgets {
 
 struct HookResult {
     bool consume = false;
@@ -20,4 +20,4 @@ void hookEvents(QObject& target, std::function<HookResult(QEvent*)> hook);
 // The same hook on several targets, kept by owner.
 void hookEvents(QObject& owner, const QList<QObject*>& targets, std::function<HookResult(QEvent*)> hook);
 
-} // namespace ui
+} // namespace widgets

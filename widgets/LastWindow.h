@@ -5,10 +5,10 @@
 
 class QWidget;
 
-namespace ui {
+namespace widgets {
 
 // Windows whose end may end the program: when the last of them is gone after
 // start-up, the event loop quits.
 void trackWindow(QWidget* window);
 
-} // namespace ui
+} // namespace widgets

@@ -9,7 +9,7 @@ class QLineEdit;
 class QMenuBar;
 class QWidget;
 
-namespace ui {
+namespace widgets {
 
 // Makes every text box and list of window ignore Alt plus the access key of
 // one of its buttons that is disabled: the key does nothing at all, rather
@@ -34,4 +34,4 @@ bool isMenuShortcut(const QMenuBar& menus, const QKeyEvent& key);
 // never held back.
 void validateOnLeaving(QLineEdit& box, std::function<void()> validate);
 
-} // namespace ui
+} // namespace widgets

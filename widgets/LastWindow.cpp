@@ -1,11 +1,11 @@
-#include "ui/LastWindow.h"
+#include "widgets/LastWindow.h"
 
 #include <QCoreApplication>
 #include <QWidget>
 
 #include <vector>
 
-namespace ui {
+namespace widgets {
 
 namespace {
 std::vector<QObject*> trackedWindows;
@@ -21,4 +21,4 @@ void trackWindow(QWidget* window)
     });
 }
 
-} // namespace ui
+} // namespace widgets

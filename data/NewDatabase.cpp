@@ -1,4 +1,4 @@
-#include "data/RatesFile.h"
+#include "data/NewDatabase.h"
 
 #include "data/Layout.h"
 #include "data/RecordStore.h"
@@ -12,7 +12,7 @@
 
 using namespace Qt::StringLiterals;
 
-namespace MOD_Data {
+namespace data {
 
 namespace {
 
@@ -95,9 +95,9 @@ void create(const QString& path, const std::vector<RateRow>& rows)
 
 } // namespace
 
-void createRatesFile(const QString& path, const std::vector<RateRow>& rows)
+void createRatesDatabase(const QString& path, const std::vector<RateRow>& rows)
 {
     asWrite([&] { create(path, rows); });
 }
 
-} // namespace MOD_Data
+} // namespace data

@@ -1,11 +1,11 @@
-#include "ui/MsgBox.h"
+#include "widgets/MsgBox.h"
 
 #include <QApplication>
 #include <QMessageBox>
 
 using namespace Qt::StringLiterals;
 
-namespace ui {
+namespace widgets {
 
 namespace {
 
@@ -62,4 +62,4 @@ void setMsgBoxHandler(MsgBoxHandler h)
     handler() = std::move(h);
 }
 
-} // namespace ui
+} // namespace widgets

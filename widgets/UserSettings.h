@@ -2,7 +2,7 @@
 
 #include <QSettings>
 
-namespace ui {
+namespace widgets {
 
 // The per-user settings store (INI, user scope, "Tallyvane"), opened on group.
 class UserSettings : public QSettings {
@@ -10,4 +10,4 @@ public:
     explicit UserSettings(const QString& group);
 };
 
-} // namespace ui
+} // namespace widgets

@@ -9,7 +9,7 @@
 
 class QWidget;
 
-namespace ui {
+namespace widgets {
 
 enum class MsgBoxButtons { OK, YesNo };
 enum class MsgBoxIcon { None, Critical, Exclamation, Information };
@@ -34,4 +34,4 @@ MsgBoxResult MsgBox(const QString& prompt, MsgBoxButtons buttons = MsgBoxButtons
 // Replaces the implementation (tests); an empty handler restores the real boxes.
 void setMsgBoxHandler(MsgBoxHandler handler);
 
-} // namespace ui
+} // namespace widgets

@@ -9,7 +9,7 @@
 #include <QDate>
 #include <QString>
 
-namespace ui {
+namespace widgets {
 
 QString formatName(ratefiles::RateFileFormat format);  // "UK monthly rates (CSV)", ...
 // "1 January 2020 to 31 January 2020", "29 April 2022", or empty when the file
@@ -17,4 +17,4 @@ QString formatName(ratefiles::RateFileFormat format);  // "UK monthly rates (CSV
 QString periodText(const ratefiles::RateFile& file);
 using ratefiles::dateText;  // "1 January 2020"; empty for a null date
 
-} // namespace ui
+} // namespace widgets

@@ -4,7 +4,7 @@ class QScreen;
 class QSize;
 class QWidget;
 
-namespace ui {
+namespace widgets {
 
 // The screen the user works on: the main window's when there is one, else the
 // primary.
@@ -21,4 +21,4 @@ QSize largestOnScreen(const QWidget& window);
 // shortened: bold, as title bars draw it, beside the icon and the three boxes.
 int widthForTitle(const QWidget& window);
 
-} // namespace ui
+} // namespace widgets

@@ -1,9 +1,9 @@
-#include "ui/CountryList.h"
+#include "widgets/CountryList.h"
 
 #include "data/RecordStore.h"
-#include "ui/EventHook.h"
-#include "ui/Failure.h"
-#include "ui/MsgBox.h"
+#include "widgets/EventHook.h"
+#include "widgets/Failure.h"
+#include "widgets/MsgBox.h"
 
 #include <QCollator>
 #include <QCoreApplication>
@@ -14,9 +14,9 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using MOD_Data::rsRates;
+using data::rsRates;
 
-namespace ui {
+namespace widgets {
 
 void sortForPeople(QStringList& names)
 {
@@ -60,7 +60,7 @@ void readCountries(QStringList& names)
         return;
     rsRates.MoveFirst();
     while (!rsRates.isEOF()) {
-        names.append(rsRates.Field(MOD_Data::FieldCountry));
+        names.append(rsRates.Field(data::FieldCountry));
         rsRates.MoveNext();
     }
 }
@@ -86,30 +86,27 @@ void showChosenRow(const QString& name, const std::function<void()>& show, const
         });
 }
 
-} // namespace ui
-
-namespace MOD_Data {
 
 void FillCountryLists(QListWidget& first, QListWidget& second)
 {
     const QString failed =
         QCoreApplication::translate("CountryList", "There were errors while trying to fill the countries lists.");
     if (!rsRates.isOpen()) {
-        ui::MsgBox(failed);
+        widgets::MsgBox(failed);
         return;
     }
     // An empty table empties both lists: they must not offer a name that is gone.
     QStringList names;
     bool ok = true;
     try {
-        ui::readCountries(names);
-    } catch (const DbError&) {
+        widgets::readCountries(names);
+    } catch (const data::DbError&) {
         ok = false;  // the names read before the failure stay listed
     }
     for (QListWidget* list : {&first, &second})
-        ui::fillSortedList(*list, names);
+        widgets::fillSortedList(*list, names);
     if (!ok)
-        ui::MsgBox(failed);
+        widgets::MsgBox(failed);
 }
 
-} // namespace MOD_Data
+} // namespace widgets

@@ -7,7 +7,7 @@
 
 #include <functional>
 
-namespace ui {
+namespace widgets {
 
 // The title of the boxes that report a failed save or start.
 QString saveErrorTitle();
@@ -31,4 +31,4 @@ void reportFailure(const QString& firstLine, long number, const QString& descrip
 void runGuarded(const std::function<void()>& body,
                 const std::function<void(long number, const QString& description)>& onFailure) noexcept;
 
-} // namespace ui
+} // namespace widgets
