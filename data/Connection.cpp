@@ -119,17 +119,12 @@ QString databasePath()
     return folder + QLatin1StringView(DatabaseFileName);
 }
 
-Connection::~Connection()
-{
-    Close();
-}
+namespace {
 
-void Connection::Open(const QString& path)
+// sqlite3_open_v2 would happily treat these as a new, empty database (or
+// block on a pipe); the program never creates the file, so refuse first.
+void refuseNonDatabase(const QString& path)
 {
-    Close();
-
-    // sqlite3_open_v2 would happily treat these as a new, empty database (or
-    // block on a pipe); the program never creates the file, so refuse first.
     const QFileInfo info(path);
     if (path.isEmpty() || !info.exists())
         fail(Err::CannotOpen, QCoreApplication::translate("Store", "Could not find file %1.").arg(quotedPath(path)));
@@ -142,14 +137,22 @@ void Connection::Open(const QString& path)
     if (info.size() == 0)
         fail(Err::CannotOpen,
              QCoreApplication::translate("Store", "%1 is empty: it is not a rates database.").arg(quotedPath(path)));
+}
 
+[[noreturn]] void failOpen(sqlite3* db, int rc, const QString& path)
+{
+    fail(Err::CannotOpen, QCoreApplication::translate("Store", "Could not open %1: %2")
+                              .arg(quotedPath(path), sqliteFailure(db, rc).Description()));
+}
+
+// Opens and keys the file; nothing has been read from it yet.
+Sql::DbHandle openKeyed(const QString& path)
+{
     sqlite3* raw = nullptr;
     int rc = sqlite3_open_v2(QFile::encodeName(path).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     Sql::DbHandle db(raw);  // closed on every failure below
     if (rc != SQLITE_OK)
-        fail(Err::CannotOpen,
-             QCoreApplication::translate("Store", "Could not open %1: %2")
-                 .arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+        failOpen(raw, rc, path);
     sqlite3_extended_result_codes(raw, 1);
     if (keyDatabase(raw) != SQLITE_OK)
         fail(Err::CannotOpen,
@@ -158,31 +161,37 @@ void Connection::Open(const QString& path)
     sqlite3_busy_timeout(raw, static_cast<int>(busyTimeout().count()));
     rc = Sql::makeCommitsDurable(raw);
     if (rc != SQLITE_OK)
-        fail(Err::CannotOpen,
-             QCoreApplication::translate("Store", "Could not open %1: %2")
-                 .arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+        failOpen(raw, rc, path);
+    return db;
+}
 
-    // The key is only checked when a page is read; reading the schema proves
-    // the file is an SQLCipher database with this key. Reading writes nothing.
-    auto readInt = [raw](const char* sql, std::int64_t& value) {
-        try {
-            Sql::Statement stmt(raw, sql);
-            if (stmt.step())
-                value = stmt.columnInt(0);
-            stmt.rewind();
-            return SQLITE_OK;
-        } catch (const DbError&) {
-            return sqlite3_extended_errcode(raw);
-        }
-    };
+// One integer from a query; SQLITE_OK or the failure's extended code.
+int readInt(sqlite3* db, const char* sql, std::int64_t& value)
+{
+    try {
+        Sql::Statement stmt(db, sql);
+        if (stmt.step())
+            value = stmt.columnInt(0);
+        stmt.rewind();
+        return SQLITE_OK;
+    } catch (const DbError&) {
+        return sqlite3_extended_errcode(db);
+    }
+}
+
+// The key is only checked when a page is read; reading the schema proves
+// the file is an SQLCipher database with this key. Reading writes nothing.
+// Returns the file's layout version.
+int checkReadable(sqlite3* db, const QString& path)
+{
     std::int64_t tables = 0, pageSize = 0, pageCount = 0, layout = 0;
-    rc = readInt("SELECT count(*) FROM sqlite_master", tables);
+    int rc = readInt(db, "SELECT count(*) FROM sqlite_master", tables);
     if (rc == SQLITE_OK)
-        rc = readInt("PRAGMA page_size", pageSize);
+        rc = readInt(db, "PRAGMA page_size", pageSize);
     if (rc == SQLITE_OK)
-        rc = readInt("PRAGMA page_count", pageCount);
+        rc = readInt(db, "PRAGMA page_count", pageCount);
     if (rc == SQLITE_OK)
-        rc = readInt("PRAGMA user_version", layout);
+        rc = readInt(db, "PRAGMA user_version", layout);
     const int primary = rc & 0xff;
     // Measured again: the first read rolls back a journal that a crash left,
     // which may cut the file back to its size before that write.
@@ -194,11 +203,24 @@ void Connection::Open(const QString& path)
              QCoreApplication::translate("Store", "%1 is not a rates database, or it is damaged.")
                  .arg(quotedPath(path)));
     if (rc != SQLITE_OK)
-        fail(Err::CannotOpen,
-             QCoreApplication::translate("Store", "Could not open %1: %2")
-                 .arg(quotedPath(path), sqliteFailure(raw, rc).Description()));
+        failOpen(db, rc, path);
+    return static_cast<int>(layout);
+}
+
+} // namespace
+
+Connection::~Connection()
+{
+    Close();
+}
+
+void Connection::Open(const QString& path)
+{
+    Close();
+    refuseNonDatabase(path);
+    Sql::DbHandle db = openKeyed(path);
     // Never written by a program that does not know its layout.
-    Layout::checkKnown(static_cast<int>(layout));
+    Layout::checkKnown(checkReadable(db.get(), path));
     db_ = std::move(db);
 }
 

@@ -4,6 +4,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 #include <system_error>
 
@@ -25,83 +26,82 @@ constexpr qsizetype KeptDigits = 800;
 // the range of a double whatever the mantissa's length.
 constexpr std::int64_t ExponentCap = std::int64_t{1} << 50;
 
-} // namespace
+// Where the parts of a well-formed number lie in its text.
+struct NumberParts {
+    bool negative = false;
+    qsizetype intStart = 0;
+    qsizetype intDigits = 0;
+    qsizetype fracStart = 0;
+    qsizetype fracDigits = 0;
+    std::int64_t exponent = 0;
 
-ParsedNumber readNumber(QStringView text)
+    // The mantissa's digits as one sequence, the '.' left out.
+    qsizetype total() const { return intDigits + fracDigits; }
+    char digitAt(QStringView text, qsizetype k) const
+    {
+        const qsizetype pos = k < intDigits ? intStart + k : fracStart + (k - intDigits);
+        return static_cast<char>(text[pos].unicode());
+    }
+};
+
+// An optional "e[+-]ddd" from i; false when the 'e' has no digits.
+bool scanExponent(QStringView text, qsizetype& i, std::int64_t& exponent)
+{
+    const qsizetype n = text.size();
+    if (i >= n || (text[i] != u'e' && text[i] != u'E'))
+        return true;
+    ++i;
+    bool expNegative = false;
+    if (i < n && (text[i] == u'+' || text[i] == u'-')) {
+        expNegative = text[i] == u'-';
+        ++i;
+    }
+    const qsizetype expStart = i;
+    while (i < n && isDigit(text[i])) {
+        if (exponent < ExponentCap)
+            exponent = exponent * 10 + (text[i].unicode() - u'0');
+        ++i;
+    }
+    if (i == expStart)
+        return false;
+    if (expNegative)
+        exponent = -exponent;
+    return true;
+}
+
+// The syntax: [+-]digits[.digits][e[+-]digits], at least one mantissa digit.
+std::optional<NumberParts> scanNumber(QStringView text)
 {
     const qsizetype n = text.size();
     qsizetype i = 0;
-
-    bool negative = false;
+    NumberParts p;
     if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-        negative = text[i] == u'-';
+        p.negative = text[i] == u'-';
         ++i;
     }
-
-    const qsizetype intStart = i;
+    p.intStart = i;
     while (i < n && isDigit(text[i]))
         ++i;
-    const qsizetype intDigits = i - intStart;
-
-    qsizetype fracStart = i;
-    qsizetype fracDigits = 0;
+    p.intDigits = i - p.intStart;
+    p.fracStart = i;
     if (i < n && text[i] == u'.') {
         ++i;
-        fracStart = i;
+        p.fracStart = i;
         while (i < n && isDigit(text[i]))
             ++i;
-        fracDigits = i - fracStart;
+        p.fracDigits = i - p.fracStart;
     }
-    if (intDigits + fracDigits == 0)
-        return {};
+    if (p.total() == 0 || !scanExponent(text, i, p.exponent) || i != n)
+        return std::nullopt;
+    return p;
+}
 
-    std::int64_t exponent = 0;
-    if (i < n && (text[i] == u'e' || text[i] == u'E')) {
-        ++i;
-        bool expNegative = false;
-        if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-            expNegative = text[i] == u'-';
-            ++i;
-        }
-        const qsizetype expStart = i;
-        while (i < n && isDigit(text[i])) {
-            if (exponent < ExponentCap)
-                exponent = exponent * 10 + (text[i].unicode() - u'0');
-            ++i;
-        }
-        if (i == expStart)
-            return {};
-        if (expNegative)
-            exponent = -exponent;
-    }
-    if (i != n)
-        return {};
-
-    // The mantissa's digits as one sequence, the '.' left out.
-    const qsizetype total = intDigits + fracDigits;
-    auto digitAt = [&](qsizetype k) -> char {
-        const qsizetype pos = k < intDigits ? intStart + k : fracStart + (k - intDigits);
-        return static_cast<char>(text[pos].unicode());
-    };
-
-    qsizetype first = 0;
-    while (first < total && digitAt(first) == '0')
-        ++first;
-    qsizetype last = total;
-    while (last > first && digitAt(last - 1) == '0')
-        --last;
-    if (first == last)
-        return {NumberStatus::Ok, 0.0};
-
-    // Decimal exponent of the leading significant digit.
-    const std::int64_t lead = static_cast<std::int64_t>(intDigits - first - 1) + exponent;
-    if (lead > 310)
-        return {NumberStatus::Overflow, 0.0};
-    if (lead < -330)
-        return {NumberStatus::Ok, 0.0};  // below half the smallest subnormal
-
-    // Hand std::from_chars a canonical ASCII form "ddd...de<exp>" of bounded
-    // size: it is correctly rounded and ignores the locale.
+// Hand std::from_chars a canonical ASCII form "ddd...de<exp>" of bounded
+// size: it is correctly rounded and ignores the locale. first..last are the
+// significant digits, lead the decimal exponent of the first.
+ParsedNumber convertDigits(QStringView text, const NumberParts& p, qsizetype first, qsizetype last,
+                           std::int64_t lead)
+{
     std::array<char, KeptDigits + 32> buf;
     char* out = buf.data();
     qsizetype count = last - first;
@@ -109,7 +109,7 @@ ParsedNumber readNumber(QStringView text)
     if (truncated)
         count = KeptDigits;
     for (qsizetype k = 0; k < count; ++k)
-        *out++ = digitAt(first + k);
+        *out++ = p.digitAt(text, first + k);
     if (truncated) {
         *out++ = '1';  // the dropped tail is non-zero: it ends in a non-zero digit
         ++count;
@@ -126,7 +126,34 @@ ParsedNumber readNumber(QStringView text)
         return {NumberStatus::Overflow, 0.0};
     if (value == 0.0)
         return {NumberStatus::Ok, 0.0};
-    return {NumberStatus::Ok, negative ? -value : value};
+    return {NumberStatus::Ok, p.negative ? -value : value};
+}
+
+} // namespace
+
+ParsedNumber readNumber(QStringView text)
+{
+    const std::optional<NumberParts> parts = scanNumber(text);
+    if (!parts)
+        return {};
+    const NumberParts& p = *parts;
+
+    qsizetype first = 0;
+    while (first < p.total() && p.digitAt(text, first) == '0')
+        ++first;
+    qsizetype last = p.total();
+    while (last > first && p.digitAt(text, last - 1) == '0')
+        --last;
+    if (first == last)
+        return {NumberStatus::Ok, 0.0};
+
+    // Decimal exponent of the leading significant digit.
+    const std::int64_t lead = static_cast<std::int64_t>(p.intDigits - first - 1) + p.exponent;
+    if (lead > 310)
+        return {NumberStatus::Overflow, 0.0};
+    if (lead < -330)
+        return {NumberStatus::Ok, 0.0};  // below half the smallest subnormal
+    return convertDigits(text, p, first, last, lead);
 }
 
 namespace {

@@ -59,6 +59,90 @@ constexpr int column(QStringView field)
     return fieldIndexOf(field) + 1;
 }
 
+// Every value is checked before anything is written.
+void checkWrites(const std::vector<RateWrite>& writes)
+{
+    std::set<QString> named;
+    for (const RateWrite& write : writes) {
+        if (write.isNew) {
+            checkedValue(fieldDef(FieldCountry), write.country);
+            checkedValue(fieldDef(FieldUnit), write.unit);
+        }
+        checkedRate(write.rate);
+        checkedDate(write.updated);
+        if (!named.insert(write.country).second)
+            fail(Err::WriteFailed,
+                 QCoreApplication::translate(
+                     "Store",
+                     "The country '%1' is named twice in the rates to write; each country can appear only once.")
+                     .arg(shown(write.country)));
+    }
+}
+
+// The statements of one batch of writes, compiled once for all its rows.
+struct WriteStatements {
+    explicit WriteStatements(sqlite3* db);
+    std::optional<std::int64_t> rowidOf(const QString& country);
+    void write(const RateWrite& write);
+    // Finished before the commit, so no statement holds the table.
+    void finish() noexcept;
+
+    sqlite3* db;
+    Sql::Statement find, insert, update;
+};
+
+WriteStatements::WriteStatements(sqlite3* db)
+    : db(db),
+      find(db, "SELECT rowid FROM " + Sql::quoted(TableName) + " WHERE " + Sql::quoted(FieldCountry) + " = ?1 LIMIT 1"),
+      insert(db, Layout::insertSql()),
+      update(db, "UPDATE " + Sql::quoted(TableName) + " SET " + Sql::quoted(FieldRate) + " = ?1, "
+                     + Sql::quoted(FieldUpdated) + " = ?2 WHERE rowid = ?3")
+{
+}
+
+std::optional<std::int64_t> WriteStatements::rowidOf(const QString& country)
+{
+    const Sql::Rewind rewind(find);
+    find.bind(1, country);
+    if (find.step())
+        return find.columnInt(0);
+    return std::nullopt;
+}
+
+void WriteStatements::write(const RateWrite& write)
+{
+    const std::optional<std::int64_t> rowid = rowidOf(write.country);
+    Sql::Statement& stmt = write.isNew ? insert : update;
+    const Sql::Rewind rewind(stmt);
+    if (write.isNew) {
+        // Checked here too: a table made by another tool may lack the unique rule.
+        if (rowid)
+            fail(Err::WriteFailed, duplicateMessage(write.country));
+        Layout::bindRow(insert, RateRow{write.country, write.unit, write.rate, write.updated});
+    } else {
+        if (!rowid)
+            fail(Err::WriteFailed,
+                 QCoreApplication::translate("Store",
+                                             "The country '%1' is not in the rates table, so its rate cannot be changed.")
+                     .arg(shown(write.country)));
+        update.bind(1, write.rate);
+        update.bind(2, write.updated);
+        update.bindInt(3, *rowid);
+    }
+    const int rc = stmt.tryStep();
+    if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
+        fail(Err::WriteFailed, duplicateMessage(write.country));
+    if (rc != SQLITE_DONE)
+        throw sqliteFailure(db, rc);
+}
+
+void WriteStatements::finish() noexcept
+{
+    find.reset();
+    insert.reset();
+    update.reset();
+}
+
 } // namespace
 
 std::vector<RateRow> readAllRates(Connection& connection)
@@ -81,66 +165,14 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
 {
     requireOpen(connection);
     sqlite3* db = connection.handle();
-
-    // Every value is checked before anything is written.
-    std::set<QString> named;
-    for (const RateWrite& write : writes) {
-        if (write.isNew) {
-            checkedValue(fieldDef(FieldCountry), write.country);
-            checkedValue(fieldDef(FieldUnit), write.unit);
-        }
-        checkedRate(write.rate);
-        checkedDate(write.updated);
-        if (!named.insert(write.country).second)
-            fail(Err::WriteFailed,
-                 QCoreApplication::translate(
-                     "Store",
-                     "The country '%1' is named twice in the rates to write; each country can appear only once.")
-                     .arg(shown(write.country)));
-    }
-
+    checkWrites(writes);
     asWrite([&writes, db] {
         Sql::Transaction transaction(db);
         Layout::bringUpToDate(db);
-        Sql::Statement find(db, "SELECT rowid FROM " + Sql::quoted(TableName) + " WHERE "
-                                    + Sql::quoted(FieldCountry) + " = ?1 LIMIT 1");
-        Sql::Statement insert(db, Layout::insertSql());
-        Sql::Statement update(db, "UPDATE " + Sql::quoted(TableName) + " SET " + Sql::quoted(FieldRate) + " = ?1, "
-                                      + Sql::quoted(FieldUpdated) + " = ?2 WHERE rowid = ?3");
-        for (const RateWrite& write : writes) {
-            std::optional<std::int64_t> rowid;
-            {
-                const Sql::Rewind rewind(find);
-                find.bind(1, write.country);
-                if (find.step())
-                    rowid = find.columnInt(0);
-            }
-            Sql::Statement& stmt = write.isNew ? insert : update;
-            const Sql::Rewind rewind(stmt);
-            if (write.isNew) {
-                // Checked here too: a table made by another tool may lack the unique rule.
-                if (rowid)
-                    fail(Err::WriteFailed, duplicateMessage(write.country));
-                Layout::bindRow(insert, RateRow{write.country, write.unit, write.rate, write.updated});
-            } else {
-                if (!rowid)
-                    fail(Err::WriteFailed,
-                         QCoreApplication::translate(
-                             "Store", "The country '%1' is not in the rates table, so its rate cannot be changed.")
-                             .arg(shown(write.country)));
-                update.bind(1, write.rate);
-                update.bind(2, write.updated);
-                update.bindInt(3, *rowid);
-            }
-            const int rc = stmt.tryStep();
-            if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
-                fail(Err::WriteFailed, duplicateMessage(write.country));
-            if (rc != SQLITE_DONE)
-                throw sqliteFailure(db, rc);
-        }
-        find.reset();
-        insert.reset();
-        update.reset();
+        WriteStatements statements(db);
+        for (const RateWrite& write : writes)
+            statements.write(write);
+        statements.finish();
         transaction.commit();
     });
     connection.resyncRecordsets();

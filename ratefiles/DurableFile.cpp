@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <optional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -120,6 +121,61 @@ int writeAll(int fd, const QByteArray& bytes)
     return 0;
 }
 
+// What is at the name now: nothing, or an ordinary file the user may
+// replace, whose permission bits go to oldMode. Returns why not, or nothing.
+QString checkOldFile(int folder, const QByteArray& name, std::optional<mode_t>& oldMode)
+{
+    struct stat old {};
+    if (::fstatat(folder, name.constData(), &old, AT_SYMLINK_NOFOLLOW) != 0)
+        return errno == ENOENT ? QString() : reason(errno);
+    if (S_ISDIR(old.st_mode))
+        return reason(EISDIR);
+    if (!S_ISREG(old.st_mode))
+        return QCoreApplication::translate("RateFiles", "it is not an ordinary file (a device, a pipe or the like)");
+    // The rename would replace a file its owner made read-only.
+    if (::faccessat(folder, name.constData(), W_OK, 0) != 0)
+        return reason(errno);
+    oldMode = old.st_mode & 0777;
+    return {};
+}
+
+QString createFailure(int error, bool replacing)
+{
+    if (replacing && (error == EACCES || error == EPERM)) {
+        //: Why a file could not be written; %1 is the system's reason.
+        return QCoreApplication::translate(
+                   "RateFiles",
+                   "%1 (its folder allows no new file beside it, and the old file is never written over in place)")
+            .arg(reason(error));
+    }
+    return reason(error);
+}
+
+// Writes and syncs the new file, then renames it over the old name and
+// syncs the folder. Returns why that failed, or nothing.
+QString writeAndPlace(int folder, Descriptor& file, NewName& created, const QByteArray& name,
+                      const QByteArray& bytes)
+{
+    if (const int error = writeAll(file.fd, bytes))
+        return reason(error);
+    if (::fsync(file.fd) != 0)
+        return reason(errno);
+    if (const int error = file.close())
+        return reason(error);
+    if (::renameat(folder, created.name.constData(), folder, name.constData()) != 0)
+        return reason(errno);
+    created.placed = true;
+    // Only this makes the rename itself outlast a power cut. Some file systems
+    // cannot sync a folder at all.
+    if (::fsync(folder) != 0 && errno != EINVAL && errno != EOPNOTSUPP) {
+        const int error = errno;
+        return QCoreApplication::translate("RateFiles",
+                                           "the new file is in place, but its folder could not be synced: %1")
+            .arg(reason(error));
+    }
+    return {};
+}
+
 } // namespace
 
 QString replaceFileDurably(const QString& path, const QByteArray& bytes)
@@ -135,55 +191,19 @@ QString replaceFileDurably(const QString& path, const QByteArray& bytes)
                                    O_RDONLY | O_DIRECTORY | O_CLOEXEC));
     if (folder.fd < 0)
         return reason(errno);
-
-    struct stat old {};
-    const bool exists = ::fstatat(folder.fd, name.constData(), &old, AT_SYMLINK_NOFOLLOW) == 0;
-    if (!exists && errno != ENOENT)
-        return reason(errno);
-    if (exists && S_ISDIR(old.st_mode))
-        return reason(EISDIR);
-    if (exists && !S_ISREG(old.st_mode))
-        return QCoreApplication::translate("RateFiles", "it is not an ordinary file (a device, a pipe or the like)");
-    // The rename would replace a file its owner made read-only.
-    if (exists && ::faccessat(folder.fd, name.constData(), W_OK, 0) != 0)
-        return reason(errno);
+    std::optional<mode_t> oldMode;
+    if (QString refused = checkOldFile(folder.fd, name, oldMode); !refused.isEmpty())
+        return refused;
 
     // A new file gets the usual mode (the umask applies), a replacement the old one's.
     NewName created{folder.fd, {}};
-    Descriptor file(createBeside(folder.fd, name, exists ? S_IRUSR | S_IWUSR : 0666, created.name));
-    if (file.fd < 0) {
-        const int error = errno;
-        if (exists && (error == EACCES || error == EPERM)) {
-            //: Why a file could not be written; %1 is the system's reason.
-            return QCoreApplication::translate(
-                       "RateFiles",
-                       "%1 (its folder allows no new file beside it, and the old file is never written over in place)")
-                .arg(reason(error));
-        }
-        return reason(error);
-    }
+    Descriptor file(createBeside(folder.fd, name, oldMode ? S_IRUSR | S_IWUSR : 0666, created.name));
+    if (file.fd < 0)
+        return createFailure(errno, oldMode.has_value());
     // A file system that keeps no modes may refuse: the new file then stays private.
-    if (exists && (old.st_mode & 0777) != (S_IRUSR | S_IWUSR))
-        (void)::fchmod(file.fd, old.st_mode & 0777);
-
-    if (const int error = writeAll(file.fd, bytes))
-        return reason(error);
-    if (::fsync(file.fd) != 0)
-        return reason(errno);
-    if (const int error = file.close())
-        return reason(error);
-    if (::renameat(folder.fd, created.name.constData(), folder.fd, name.constData()) != 0)
-        return reason(errno);
-    created.placed = true;
-    // Only this makes the rename itself outlast a power cut. Some file systems
-    // cannot sync a folder at all.
-    if (::fsync(folder.fd) != 0 && errno != EINVAL && errno != EOPNOTSUPP) {
-        const int error = errno;
-        return QCoreApplication::translate("RateFiles",
-                                           "the new file is in place, but its folder could not be synced: %1")
-            .arg(reason(error));
-    }
-    return {};
+    if (oldMode && *oldMode != (S_IRUSR | S_IWUSR))
+        (void)::fchmod(file.fd, *oldMode);
+    return writeAndPlace(folder.fd, file, created, name, bytes);
 }
 
 } // namespace ratefiles

@@ -27,107 +27,122 @@ bool isPound(const FileRate& r)
     return r.currencyCode == u"GBP";
 }
 
-} // namespace
+// The file's rows by country name (the first of each) and by currency code.
+class FileIndex {
+public:
+    explicit FileIndex(const std::vector<FileRate>& rates);
+    std::optional<std::size_t> byName(const QString& country) const;
+    const std::vector<std::size_t>* byCode(const QString& code) const;
+    std::optional<std::size_t> firstRowOf(QLocale::Territory territory);
 
-std::optional<double> RateChange::changePercent() const
-{
-    if (isNew() || !(currentRate > 0.0))
-        return std::nullopt;
-    return (newRate - currentRate) / currentRate * 100.0;
-}
-
-bool RateChange::bigChange() const
-{
-    const std::optional<double> p = changePercent();
-    return p && std::abs(*p) > 25.0;
-}
-
-ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
-{
-    const std::vector<FileRate>& rates = file.rates;
-    QHash<QString, std::size_t> byName;
-    QHash<QString, std::vector<std::size_t>> byCode;
-    byName.reserve(static_cast<qsizetype>(rates.size()));
-    for (std::size_t i = 0; i < rates.size(); ++i) {
-        const FileRate& r = rates[i];
-        if (!r.country.isEmpty() && !byName.contains(r.country))
-            byName.insert(r.country, i);
-        if (!r.currencyCode.isEmpty())
-            byCode[r.currencyCode].push_back(i);
-    }
+private:
+    const std::vector<FileRate>& rates_;
+    QHash<QString, std::size_t> byName_;
+    QHash<QString, std::vector<std::size_t>> byCode_;
     // The countries of the file's rows, worked out only when a table row needs
     // them: most tables match by name alone. The first row of each country.
-    std::optional<QHash<int, std::size_t>> byTerritory;
-    const auto firstRowOf = [&](QLocale::Territory territory) -> std::optional<std::size_t> {
-        if (!byTerritory) {
-            byTerritory.emplace();
-            for (std::size_t i = 0; i < rates.size(); ++i) {
-                const FileRate& r = rates[i];
-                QLocale::Territory t = QLocale::AnyTerritory;
-                if (!r.territoryCode.isEmpty())
-                    t = QLocale::codeToTerritory(r.territoryCode);
-                if (t == QLocale::AnyTerritory && !r.country.isEmpty())
-                    t = territoryOfName(r.country);
-                if (t != QLocale::AnyTerritory && !byTerritory->contains(int(t)))
-                    byTerritory->insert(int(t), i);
-            }
-        }
-        const auto it = byTerritory->constFind(int(territory));
-        return it == byTerritory->cend() ? std::nullopt : std::optional<std::size_t>(*it);
-    };
+    std::optional<QHash<int, std::size_t>> byTerritory_;
+};
 
-    ImportPlan plan;
-    std::vector<bool> taken(rates.size(), false);
-    for (const RateRow& row : table) {
-        std::optional<std::size_t> match;
-        MatchKind kind = MatchKind::Name;
-        if (const auto it = byName.constFind(row.country); it != byName.cend()) {
-            match = *it;
-        } else if (const QLocale::Territory territory = territoryOfName(row.country);
-                   territory != QLocale::AnyTerritory) {
-            // The file row of the country's currency, that country's own row first.
-            const std::optional<std::size_t> own = firstRowOf(territory);
-            for (const QString& code : currenciesOfTerritory(territory)) {
-                const auto users = byCode.constFind(code);
-                if (users == byCode.cend())
-                    continue;
-                kind = MatchKind::Currency;
-                match = own && rates[*own].currencyCode == code ? *own : users->front();
-                break;
-            }
-            // The locale data may not know the currency the file uses now.
-            if (!match && own) {
-                kind = MatchKind::Country;
-                match = own;
-            }
-        }
-        if (!match)
-            continue;
-        taken[*match] = true;
-        // The pivot's rate is 1 by definition: no file changes it.
-        if (row.country == PivotCountry)
-            continue;
-        const FileRate& r = rates[*match];
-        const bool newerDate = r.date.isValid() && (!row.updated.isValid() || r.date > row.updated);
-        if (r.rate == row.rate && !newerDate)
-            continue;
-        RateChange change;
-        change.country = row.country;
-        change.unit = row.unit;
-        change.currentRate = row.rate;
-        change.currentDate = row.updated;
-        change.newRate = r.rate;
-        change.newDate = r.date;
-        change.match = kind;
-        change.fileCountry = r.country;
-        change.currencyCode = r.currencyCode;
-        // A file older than the rate it would replace (last year's download
-        // picked by mistake) is offered, but not ticked: stale rates must not
-        // slip in unseen.
-        change.ticked = !(r.date.isValid() && row.updated.isValid() && r.date < row.updated);
-        plan.changes.push_back(std::move(change));
+FileIndex::FileIndex(const std::vector<FileRate>& rates) : rates_(rates)
+{
+    byName_.reserve(static_cast<qsizetype>(rates.size()));
+    for (std::size_t i = 0; i < rates.size(); ++i) {
+        const FileRate& r = rates[i];
+        if (!r.country.isEmpty() && !byName_.contains(r.country))
+            byName_.insert(r.country, i);
+        if (!r.currencyCode.isEmpty())
+            byCode_[r.currencyCode].push_back(i);
     }
+}
 
+std::optional<std::size_t> FileIndex::byName(const QString& country) const
+{
+    const auto it = byName_.constFind(country);
+    return it == byName_.cend() ? std::nullopt : std::optional<std::size_t>(*it);
+}
+
+const std::vector<std::size_t>* FileIndex::byCode(const QString& code) const
+{
+    const auto it = byCode_.constFind(code);
+    return it == byCode_.cend() ? nullptr : &*it;
+}
+
+std::optional<std::size_t> FileIndex::firstRowOf(QLocale::Territory territory)
+{
+    if (!byTerritory_) {
+        byTerritory_.emplace();
+        for (std::size_t i = 0; i < rates_.size(); ++i) {
+            const FileRate& r = rates_[i];
+            QLocale::Territory t = QLocale::AnyTerritory;
+            if (!r.territoryCode.isEmpty())
+                t = QLocale::codeToTerritory(r.territoryCode);
+            if (t == QLocale::AnyTerritory && !r.country.isEmpty())
+                t = territoryOfName(r.country);
+            if (t != QLocale::AnyTerritory && !byTerritory_->contains(int(t)))
+                byTerritory_->insert(int(t), i);
+        }
+    }
+    const auto it = byTerritory_->constFind(int(territory));
+    return it == byTerritory_->cend() ? std::nullopt : std::optional<std::size_t>(*it);
+}
+
+struct Match {
+    std::size_t row;
+    MatchKind kind;
+};
+
+// The file row for a table country: its own name first, then its currency.
+std::optional<Match> matchRow(FileIndex& index, const std::vector<FileRate>& rates, const QString& country)
+{
+    if (const std::optional<std::size_t> named = index.byName(country))
+        return Match{*named, MatchKind::Name};
+    const QLocale::Territory territory = territoryOfName(country);
+    if (territory == QLocale::AnyTerritory)
+        return std::nullopt;
+    // The file row of the country's currency, that country's own row first.
+    const std::optional<std::size_t> own = index.firstRowOf(territory);
+    for (const QString& code : currenciesOfTerritory(territory)) {
+        const std::vector<std::size_t>* users = index.byCode(code);
+        if (!users)
+            continue;
+        return Match{own && rates[*own].currencyCode == code ? *own : users->front(), MatchKind::Currency};
+    }
+    // The locale data may not know the currency the file uses now.
+    if (own)
+        return Match{*own, MatchKind::Country};
+    return std::nullopt;
+}
+
+// The change a matched file row makes to a table row, if any.
+std::optional<RateChange> updateOf(const RateRow& row, const FileRate& r, MatchKind kind)
+{
+    // The pivot's rate is 1 by definition: no file changes it.
+    if (row.country == PivotCountry)
+        return std::nullopt;
+    const bool newerDate = r.date.isValid() && (!row.updated.isValid() || r.date > row.updated);
+    if (r.rate == row.rate && !newerDate)
+        return std::nullopt;
+    RateChange change;
+    change.country = row.country;
+    change.unit = row.unit;
+    change.currentRate = row.rate;
+    change.currentDate = row.updated;
+    change.newRate = r.rate;
+    change.newDate = r.date;
+    change.match = kind;
+    change.fileCountry = r.country;
+    change.currencyCode = r.currencyCode;
+    // A file older than the rate it would replace (last year's download
+    // picked by mistake) is offered, but not ticked: stale rates must not
+    // slip in unseen.
+    change.ticked = !(r.date.isValid() && row.updated.isValid() && r.date < row.updated);
+    return change;
+}
+
+// The file rows no table row took, offered as new countries (unticked).
+void addNewRows(const std::vector<FileRate>& rates, const std::vector<bool>& taken, ImportPlan& plan)
+{
     for (std::size_t i = 0; i < rates.size(); ++i) {
         const FileRate& r = rates[i];
         // The pound is the pivot's currency: its rate is 1 by definition.
@@ -151,6 +166,38 @@ ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
         change.ticked = false;
         plan.changes.push_back(std::move(change));
     }
+}
+
+} // namespace
+
+std::optional<double> RateChange::changePercent() const
+{
+    if (isNew() || !(currentRate > 0.0))
+        return std::nullopt;
+    return (newRate - currentRate) / currentRate * 100.0;
+}
+
+bool RateChange::bigChange() const
+{
+    const std::optional<double> p = changePercent();
+    return p && std::abs(*p) > 25.0;
+}
+
+ImportPlan planImport(const RateFile& file, const std::vector<RateRow>& table)
+{
+    const std::vector<FileRate>& rates = file.rates;
+    FileIndex index(rates);
+    ImportPlan plan;
+    std::vector<bool> taken(rates.size(), false);
+    for (const RateRow& row : table) {
+        const std::optional<Match> match = matchRow(index, rates, row.country);
+        if (!match)
+            continue;
+        taken[match->row] = true;
+        if (std::optional<RateChange> change = updateOf(row, rates[match->row], match->kind))
+            plan.changes.push_back(std::move(*change));
+    }
+    addNewRows(rates, taken, plan);
     return plan;
 }
 

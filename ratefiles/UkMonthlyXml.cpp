@@ -24,6 +24,57 @@ void readPeriod(const QString& period, qint64 line, RateFile& file)
                           QCoreApplication::translate("RateFiles", "the period's last day %1 is not a date."));
 }
 
+// One <exchangeRate> element's children, as the file spells them.
+struct RateElement {
+    QString country, code, territory, unit, rate;
+    bool hasRate = false;
+};
+
+RateElement readRateElement(QXmlStreamReader& xml)
+{
+    RateElement e;
+    while (xml.readNextStartElement()) {
+        const QString name = xml.name().toString();
+        const QString value = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
+        if (name == u"countryName")
+            e.country = value;
+        else if (name == u"countryCode")
+            e.territory = value.toUpper();
+        else if (name == u"currencyName")
+            e.unit = value;
+        else if (name == u"currencyCode")
+            e.code = value.toUpper();
+        else if (name == u"rateNew") {
+            e.rate = value;
+            e.hasRate = true;
+        }
+    }
+    return e;
+}
+
+// The file's rate for one element, which must name its country and rate.
+FileRate rateOf(RateElement e, qint64 line, const RateFile& file)
+{
+    if (e.country.isEmpty())
+        throw FileFault{QCoreApplication::translate("RateFiles", "element <exchangeRate> has no <countryName>."),
+                        line};
+    if (!e.hasRate)
+        throw FileFault{QCoreApplication::translate("RateFiles", "element <exchangeRate> of %1 has no <rateNew>.")
+                            .arg(quoted(e.country)),
+                        line};
+    checkRateCount(qsizetype(file.rates.size()) + 1, line);
+    FileRate r;
+    r.rate = readRate(e.rate, line,
+                      QCoreApplication::translate("RateFiles", "element <rateNew> of %1").arg(quoted(e.country)));
+    r.country = std::move(e.country);
+    r.unit = std::move(e.unit);
+    r.currencyCode = std::move(e.code);
+    r.territoryCode = std::move(e.territory);
+    r.date = file.from;
+    r.line = static_cast<int>(line);
+    return r;
+}
+
 } // namespace
 
 // The UK tax authority's monthly XML: <exchangeRateMonthList Period="..."> holding
@@ -36,49 +87,13 @@ RateFile readUkXml(QXmlStreamReader& xml, RateFile file)
         readPeriod(period, rootLine, file);
 
     while (!xml.atEnd()) {
-        if (xml.readNext() != QXmlStreamReader::StartElement)
-            continue;
-        if (xml.name() != u"exchangeRate")
+        if (xml.readNext() != QXmlStreamReader::StartElement || xml.name() != u"exchangeRate")
             continue;
         const qint64 line = xml.lineNumber();
-        QString country, code, territory, unit, rate;
-        bool hasRate = false;
-        while (xml.readNextStartElement()) {
-            const QString name = xml.name().toString();
-            const QString value = xml.readElementText(QXmlStreamReader::SkipChildElements).trimmed();
-            if (name == u"countryName")
-                country = value;
-            else if (name == u"countryCode")
-                territory = value.toUpper();
-            else if (name == u"currencyName")
-                unit = value;
-            else if (name == u"currencyCode")
-                code = value.toUpper();
-            else if (name == u"rateNew") {
-                rate = value;
-                hasRate = true;
-            }
-        }
+        RateElement element = readRateElement(xml);
         if (xml.hasError())
             break;
-        if (country.isEmpty())
-            throw FileFault{QCoreApplication::translate("RateFiles", "element <exchangeRate> has no <countryName>."),
-                            line};
-        if (!hasRate)
-            throw FileFault{QCoreApplication::translate("RateFiles", "element <exchangeRate> of %1 has no <rateNew>.")
-                                .arg(quoted(country)),
-                            line};
-        checkRateCount(qsizetype(file.rates.size()) + 1, line);
-        FileRate r;
-        r.country = country;
-        r.unit = unit;
-        r.currencyCode = code;
-        r.territoryCode = territory;
-        r.rate = readRate(rate, line,
-                          QCoreApplication::translate("RateFiles", "element <rateNew> of %1").arg(quoted(country)));
-        r.date = file.from;
-        r.line = static_cast<int>(line);
-        file.rates.push_back(std::move(r));
+        file.rates.push_back(rateOf(std::move(element), line, file));
     }
     if (xml.hasError())
         throw FileFault{
