@@ -316,22 +316,47 @@ void bind(Sql::Statement& insert, const Values& values)
     }
 }
 
+namespace {
+
+// field(i) gives column i's UTF-8 bytes, nothing for NULL.
+template <typename Field>
+QByteArray hashFields(const QByteArray& previous, Field&& field)
+{
+    QByteArray bytes;
+    bytes.reserve(2048);  // one allocation for a whole entry: the chain check hashes every one
+    bytes.append("journal entry 1\nprevious=").append(previous).append('\n');
+    for (int i = 0; i < Hash; ++i) {
+        bytes.append(Columns[i].name);
+        if (const std::optional<QByteArrayView> value = field(i)) {
+            char count[24];
+            const auto end = std::to_chars(count, count + sizeof count, value->size()).ptr;
+            bytes.append('=').append(count, end - count).append(':').append(*value);
+        }
+        bytes.append('\n');
+    }
+    return QCryptographicHash::hash(bytes, QCryptographicHash::Sha256).toHex();
+}
+
+} // namespace
+
 QByteArray hashOf(const Values& values, const QByteArray& previous)
 {
-    QCryptographicHash hash(QCryptographicHash::Sha256);
-    hash.addData("journal entry 1\nprevious=");
-    hash.addData(previous);
-    hash.addData("\n");
-    for (int i = 0; i < Hash; ++i) {
-        hash.addData(Columns[i].name);
-        if (values[i]) {
-            const QByteArray utf8 = values[i]->toUtf8();
-            hash.addData("=" + QByteArray::number(utf8.size()) + ":");
-            hash.addData(utf8);
-        }
-        hash.addData("\n");
-    }
-    return hash.result().toHex();
+    std::array<QByteArray, ColumnCount> utf8;
+    return hashFields(previous, [&](int i) -> std::optional<QByteArrayView> {
+        if (!values[i])
+            return std::nullopt;
+        utf8[i] = values[i]->toUtf8();
+        return QByteArrayView(utf8[i]);
+    });
+}
+
+QByteArray hashOfRow(const Sql::Statement& select, const QByteArray& previous)
+{
+    return hashFields(previous, [&](int i) -> std::optional<QByteArrayView> {
+        if (select.columnType(i) == SQLITE_NULL)
+            return std::nullopt;
+        return select.columnUtf8(i);
+    });
 }
 
 } // namespace data::JournalLayout

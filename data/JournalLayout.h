@@ -82,5 +82,7 @@ Values read(const Sql::Statement& stmt);
 void bind(Sql::Statement& insert, const Values& values);
 
 QByteArray hashOf(const Values& values, const QByteArray& previous);
+// The same over the row a SELECT of selectSql() stands on, as stored.
+QByteArray hashOfRow(const Sql::Statement& select, const QByteArray& previous);
 
 } // namespace data::JournalLayout

@@ -110,10 +110,9 @@ ChainCheck Journal::verifyChain()
     QByteArray previous = JournalLayout::FirstPrevious;
     std::int64_t expected = 1;
     while (select.step()) {
-        const JournalLayout::Values values = JournalLayout::read(select);
-        const QByteArray stored = values[JournalLayout::Hash].value_or(QString()).toLatin1();
+        const QByteArray stored = select.columnUtf8(JournalLayout::Hash).toByteArray();
         // A number out of step is a row deleted or added behind the program's back.
-        if (select.columnInt(JournalLayout::Number) != expected || JournalLayout::hashOf(values, previous) != stored)
+        if (select.columnInt(JournalLayout::Number) != expected || JournalLayout::hashOfRow(select, previous) != stored)
             return {select.columnInt(JournalLayout::Number)};
         previous = stored;
         ++expected;
