@@ -25,7 +25,8 @@ namespace data {
 
 namespace {
 
-QString tr(const char* text)
+// The words of a text marked with QT_TRANSLATE_NOOP("Journal", ...).
+QString translated(const char* text)
 {
     return QCoreApplication::translate("Journal", text);
 }
@@ -41,7 +42,10 @@ QString systemReason(sqlite3* db, int rc, const QString& path)
     if (const std::optional<WriteRefusal> refusal = writeRefusal(path)) {
         const QString why = qt_error_string(refusal->kind == WriteRefusal::Kind::ReadOnlyDisk ? EROFS : EACCES);
         if (refusal->kind == WriteRefusal::Kind::Folder)
-            return u" ("_s + tr("the folder %1 allows no new file: %2").arg(quotedPath(refusal->path), why) + u')';
+            return u" ("_s
+                + QCoreApplication::translate("Journal", "the folder %1 allows no new file: %2")
+                      .arg(quotedPath(refusal->path), why)
+                + u')';
         return u" ("_s + why + u')';
     }
     const int err = db ? sqlite3_system_errno(db) : 0;
@@ -63,7 +67,8 @@ void makeEmptyFile(const QString& path)
     if (fd < 0) {
         if (errno == EEXIST)
             return;  // another copy of the program made it meanwhile
-        throw DbError(Err::CannotOpen, tr("Could not create it: %1.").arg(qt_error_string(errno)));
+        throw DbError(Err::CannotOpen,
+                      QCoreApplication::translate("Journal", "Could not create it: %1.").arg(qt_error_string(errno)));
     }
     struct stat rates {};
     const QString ratesFile = QFileInfo(path).absoluteDir().filePath(QString::fromLatin1(DatabaseFileName));
@@ -78,7 +83,8 @@ void makeEmptyFile(const QString& path)
 void requireText(const QString& text, const char* what)
 {
     if (text.trimmed().isEmpty())
-        throw DbError(Err::WriteFailed, tr("The journal entry needs %1.").arg(tr(what)));
+        throw DbError(Err::WriteFailed,
+                      QCoreApplication::translate("Journal", "The journal entry needs %1.").arg(translated(what)));
 }
 
 void checkDeal(const Deal& deal)
@@ -87,29 +93,40 @@ void checkDeal(const Deal& deal)
     requireText(deal.to.country, QT_TRANSLATE_NOOP("Journal", "the country the money goes to"));
     for (const double rate : {deal.from.rate, deal.to.rate, deal.buyRate, deal.sellRate}) {
         if (rateFault(rate) != RateFault::None)
-            throw DbError(Err::WriteFailed, tr("A deal's rates must be numbers above 0."));
+            throw DbError(Err::WriteFailed,
+                          QCoreApplication::translate("Journal", "A deal's rates must be numbers above 0."));
     }
     if (deal.total != deal.exchanged - deal.commission)
-        throw DbError(Err::WriteFailed, tr("A deal's total must be the exchanged amount less the commission."));
+        throw DbError(
+            Err::WriteFailed,
+            QCoreApplication::translate("Journal", "A deal's total must be the exchanged amount less the commission."));
 }
 
 void checkAmount(const QString& currency, Money amount)
 {
     requireText(currency, QT_TRANSLATE_NOOP("Journal", "a currency"));
     if (amount < Money())
-        throw DbError(Err::WriteFailed, tr("A float or a count cannot be below 0."));
+        throw DbError(Err::WriteFailed,
+                      QCoreApplication::translate("Journal", "A float or a count cannot be below 0."));
 }
 
 // Inside the write transaction: the deal exists and is not voided yet.
 void checkVoidable(sqlite3* db, std::int64_t deal)
 {
-    Sql::Statement find(db, "SELECT kind, (SELECT number FROM entries WHERE voids = ?1) FROM entries WHERE number = ?1");
+    Sql::Statement find(db,
+                        "SELECT kind, (SELECT number FROM entries WHERE voids = ?1) FROM entries WHERE number = ?1");
     find.bindInt(1, deal);
     const Sql::Rewind rewind(find);
     if (!find.step() || find.columnText(0) != u"deal"_s)
-        throw DbError(Err::WriteFailed, tr("Entry %1 is not a deal in the journal: there is nothing to void.").arg(deal));
+        throw DbError(
+            Err::WriteFailed,
+            QCoreApplication::translate("Journal", "Entry %1 is not a deal in the journal: there is nothing to void.")
+                .arg(deal));
     if (find.columnType(1) != SQLITE_NULL)
-        throw DbError(Err::WriteFailed, tr("Deal %1 was already voided by entry %2.").arg(deal).arg(find.columnInt(1)));
+        throw DbError(Err::WriteFailed,
+                      QCoreApplication::translate("Journal", "Deal %1 was already voided by entry %2.")
+                          .arg(deal)
+                          .arg(find.columnInt(1)));
 }
 
 struct Last {
@@ -175,16 +192,20 @@ sqlite3* Journal::open(bool create)
             return nullptr;
         makeEmptyFile(path_);
     } else if (!info.isFile()) {
-        throw DbError(Err::CannotOpen, tr("%1 is not a deal journal.").arg(quotedPath(path_)));
+        throw DbError(Err::CannotOpen,
+                      QCoreApplication::translate("Journal", "%1 is not a deal journal.").arg(quotedPath(path_)));
     }
+    // SQLite keeps its rollback journal beside the name it opens: the real file's.
+    const QString real = info.isSymLink() ? info.canonicalFilePath() : path_;
     sqlite3* raw = nullptr;
-    const int rc = sqlite3_open_v2(QFile::encodeName(path_).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
+    const int rc = sqlite3_open_v2(QFile::encodeName(real).constData(), &raw, SQLITE_OPEN_READWRITE, nullptr);
     Sql::DbHandle db(raw);
     if (rc != SQLITE_OK)
         throw journalFailure(raw, rc, path_);
     sqlite3_extended_result_codes(raw, 1);
     if (keyDatabase(raw) != SQLITE_OK)
-        throw DbError(Err::CannotOpen, tr("The encryption of the journal could not be set up."));
+        throw DbError(Err::CannotOpen,
+                      QCoreApplication::translate("Journal", "The encryption of the journal could not be set up."));
     sqlite3_busy_timeout(raw, static_cast<int>(busyTimeout().count()));
     // First, as setting the durability reads the schema too: a file that is
     // no journal of ours is refused in those words.
@@ -214,7 +235,8 @@ JournalEntry Journal::append(JournalEntry entry)
         if (e.Value() != Err::CannotOpen)
             throw;  // a refused value, already in words
         throw DbError(Err::WriteFailed,
-                      tr("Could not record in the journal %1: %2").arg(quotedPath(path_), e.Description()));
+                      QCoreApplication::translate("Journal", "Could not record in the journal %1: %2")
+                          .arg(quotedPath(path_), e.Description()));
     }
 }
 

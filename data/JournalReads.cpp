@@ -129,7 +129,8 @@ std::vector<CurrencyDay> Journal::daySummary(QDate day)
             totals.addDeal(entry.deal, +1);
             break;
         case EntryKind::Void:
-            if (const std::optional<JournalEntry> deal = this->entry(entry.voids); deal && deal->kind == EntryKind::Deal)
+            if (const std::optional<JournalEntry> deal = this->entry(entry.voids);
+                deal && deal->kind == EntryKind::Deal)
                 totals.addDeal(deal->deal, -1);
             break;
         case EntryKind::Float:
