@@ -104,6 +104,12 @@ QString Statement::columnText(int column) const
     return QString::fromUtf8(text, sqlite3_column_bytes(stmt_.get(), column));
 }
 
+QByteArrayView Statement::columnUtf8(int column) const
+{
+    const auto* text = reinterpret_cast<const char*>(sqlite3_column_text(stmt_.get(), column));
+    return QByteArrayView(text, sqlite3_column_bytes(stmt_.get(), column));
+}
+
 Transaction::Transaction(sqlite3* db) : db_(db)
 {
     // IMMEDIATE takes the write lock now, under the busy timeout, rather than

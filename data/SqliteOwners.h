@@ -54,6 +54,9 @@ public:
     // Byte count, not strlen: text with an embedded NUL stays whole; a blob
     // comes back as the text its bytes spell.
     QString columnText(int column) const;
+    // The same value's UTF-8 bytes as SQLite holds them, valid until the next
+    // step or rewind; for reads that only hash or compare.
+    QByteArrayView columnUtf8(int column) const;
 
 private:
     void checkBind(int rc) const;

@@ -8,6 +8,7 @@
 
 #include <cassert>
 #include <functional>
+#include <random>
 
 namespace PowerLoss {
 
@@ -521,6 +522,25 @@ Files Recording::cutAt(std::size_t n, const std::function<bool(int piece)>& keep
         files[name] = bytes;
     }
     return files;
+}
+
+void forEveryCut(const Recording& recording, int everyUpTo, int randomChoices, const CutVisitor& visit)
+{
+    for (std::size_t n = 0; n <= recording.steps().size(); ++n) {
+        const int pieces = recording.unsyncedPieces(n);
+        const bool every = pieces <= everyUpTo;
+        const int choices = every ? 1 << pieces : 2 + randomChoices;
+        for (int choice = 0; choice < choices; ++choice) {
+            std::mt19937 random(static_cast<std::uint32_t>(n * 1000 + static_cast<std::size_t>(choice)));
+            std::string kept;
+            const Files files = recording.cutAt(n, [&](int piece) {
+                const bool keep = every ? (choice >> piece) & 1 : choice == 1 || (choice > 1 && (random() & 1u));
+                kept += keep ? '1' : '0';
+                return keep;
+            });
+            visit(n, kept, files);
+        }
+    }
 }
 
 } // namespace PowerLoss

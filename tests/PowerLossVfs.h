@@ -25,6 +25,7 @@
 #include <cstddef>
 #include <functional>
 #include <map>
+#include <string>
 #include <vector>
 
 namespace PowerLoss {
@@ -82,5 +83,12 @@ private:
     int files_ = 0;
     std::vector<Step> steps_;
 };
+
+// Calls visit with the files of every cut a test makes: after each step (n of
+// them done), every combination of the unsynced pieces surviving when there
+// are at most everyUpTo, else none, all and randomChoices random ones. kept
+// spells which pieces survived ("0110"; empty when none was pending).
+using CutVisitor = std::function<void(std::size_t n, const std::string& kept, const Files& files)>;
+void forEveryCut(const Recording& recording, int everyUpTo, int randomChoices, const CutVisitor& visit);
 
 } // namespace PowerLoss
