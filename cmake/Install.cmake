@@ -85,7 +85,7 @@ set(TALLYVANE_DOC_DIR ${CMAKE_INSTALL_DATADIR}/doc/tallyvane)
 set(TALLYVANE_STATE_DIR /var/lib/tallyvane)
 set(TALLYVANE_DEB_SEED_DIR /usr/${TALLYVANE_SEED_DIR})
 
-set(_tallyvane_gen ${CMAKE_BINARY_DIR}/packaging)
+set(_tallyvane_gen ${PROJECT_BINARY_DIR}/packaging)
 
 # What installs ship is made afresh from the seed file, never the build
 # folder's Exchange.db, which holds whatever rates the developer typed in.
@@ -190,6 +190,6 @@ include(${CMAKE_CURRENT_LIST_DIR}/Package.cmake)
 if(BUILD_TESTING)
   add_test(NAME install_layout
     COMMAND sh ${PROJECT_SOURCE_DIR}/packaging/check-install-layout.sh
-      ${CMAKE_COMMAND} ${CMAKE_BINARY_DIR} ${CMAKE_BINARY_DIR}/install-check)
+      ${CMAKE_COMMAND} ${PROJECT_BINARY_DIR} ${PROJECT_BINARY_DIR}/install-check)
   set_tests_properties(install_layout PROPERTIES RESOURCE_LOCK install-check)
 endif()

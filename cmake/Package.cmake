@@ -13,12 +13,12 @@ set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 # The maintainer scripts name /usr paths (TALLYVANE_DEB_SEED_DIR).
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
-set(CPACK_PACKAGE_DIRECTORY ${CMAKE_BINARY_DIR})
+set(CPACK_PACKAGE_DIRECTORY ${PROJECT_BINARY_DIR})
 # One package of the shared files and the Debian arrangement of the rates; the
 # per-user seeding (LocalRates) stays out.
 set(CPACK_INSTALL_CMAKE_PROJECTS
-  "${CMAKE_BINARY_DIR};${PROJECT_NAME};Runtime;/"
-  "${CMAKE_BINARY_DIR};${PROJECT_NAME};DebianRates;/")
+  "${PROJECT_BINARY_DIR};${PROJECT_NAME};Runtime;/"
+  "${PROJECT_BINARY_DIR};${PROJECT_NAME};DebianRates;/")
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
@@ -38,8 +38,8 @@ It works offline over the till's own table of rates, kept in an encrypted
 database in /var/lib/tallyvane. Every user may convert; members of the
 group tallyvane may also add, edit, delete and import rates.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-  ${CMAKE_BINARY_DIR}/packaging/debian/postinst
-  ${CMAKE_BINARY_DIR}/packaging/debian/postrm)
+  ${PROJECT_BINARY_DIR}/packaging/debian/postinst
+  ${PROJECT_BINARY_DIR}/packaging/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 
 include(CPack)

@@ -8,6 +8,11 @@
 # that no include cycle runs between folders, and that data/ and ratefiles/
 # use nothing of QtWidgets. Reads the "..." includes of every source, header
 # and form; prints each fault and fails on any.
+#
+# Also that each folder is its own namespace: none of the old module
+# namespaces (MOD_..., AOT_MOD) in the product folders, and the shared
+# connection and record set (cnRates, rsRates) named only in data/, which owns
+# them, and app/, which opens and closes them; the windows ask the store.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -71,6 +76,22 @@ for folder in "${widget_free[@]}"; do
   if grep -n 'Widgets' "$folder/CMakeLists.txt" >/dev/null; then
     fault "$folder/CMakeLists.txt links QtWidgets: $folder/ is widget-free"
   fi
+done
+
+# The old module namespaces, declared or used, anywhere in the product.
+for folder in "${!may_include[@]}"; do
+  while IFS=: read -r file line text; do
+    fault "$file:$line names the old module namespace $(grep -oE '(MOD_[A-Za-z0-9_]*|AOT_MOD)' <<<"$text" | head -n 1): use the folder's own"
+  done < <(grep -HnE '\b(namespace[[:space:]]+(MOD_[A-Za-z0-9_]*|AOT_MOD)\b|(MOD_[A-Za-z0-9_]+|AOT_MOD)[[:space:]]*::)' \
+             "$folder"/*.h "$folder"/*.cpp 2>/dev/null || true)
+done
+
+# The shared connection and record set, outside the folders that own them.
+for folder in "${!may_include[@]}"; do
+  case $folder in data | app) continue ;; esac
+  while IFS=: read -r file line text; do
+    fault "$file:$line names $(grep -owE 'rsRates|cnRates' <<<"$text" | sort -u | tr '\n' ' ')outside data/ and app/: ask the store for the rows instead"
+  done < <(grep -HnwE 'rsRates|cnRates' "$folder"/*.h "$folder"/*.cpp 2>/dev/null || true)
 done
 
 # Folders that include each other in a ring, however long.

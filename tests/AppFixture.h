@@ -13,6 +13,7 @@
 #include "maintenance/Maintenance.h"
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
+#include "tests/TestSupport.h"
 #include "widgets/MsgBox.h"
 
 #include <QAction>
@@ -38,20 +39,6 @@
 
 namespace AppFixture {
 
-inline std::vector<data::RateRow> sampleRates()
-{
-    // Not alphabetical on purpose: the lists sort, the table keeps its order.
-    return {
-        {QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0},
-        {QStringLiteral("Testland"), QStringLiteral("Tester"), 1.5},
-        {QStringLiteral("Twoland"), QStringLiteral("Two"), 2.0},
-        {QStringLiteral("Threeland"), QStringLiteral("Three"), 3.0},
-        {QStringLiteral("britain"), QStringLiteral("Small pound"), 4.0},
-        {QStringLiteral("O'Brien's Land"), QStringLiteral("Shilling"), 5.0},
-        {QStringLiteral("Zeroland"), QStringLiteral("Nought"), 1e-20},
-    };
-}
-
 // A window's control by object name; fails the test when there is none.
 template <typename T>
 T* control(const QWidget& window, const QString& name)
@@ -64,28 +51,9 @@ T* control(const QWidget& window, const QString& name)
 // The main window's controls, found by their object names; index 0 is the
 // Convert From side, 1 the Convert To side.
 struct Hud {
-    explicit Hud(const QWidget& w)
-        : lstCountries{control<QListWidget>(w, QStringLiteral("lstCountries_0")),
-                       control<QListWidget>(w, QStringLiteral("lstCountries_1"))}
-        , txtDenomination{control<QLineEdit>(w, QStringLiteral("txtDenomination_0")),
-                          control<QLineEdit>(w, QStringLiteral("txtDenomination_1"))}
-        , txtExchangeRate{control<QLineEdit>(w, QStringLiteral("txtExchangeRate_0")),
-                          control<QLineEdit>(w, QStringLiteral("txtExchangeRate_1"))}
-        , txtConvert(control<QLineEdit>(w, QStringLiteral("txtConvert")))
-        , txtCom(control<QLineEdit>(w, QStringLiteral("txtCom")))
-        , cmdCalculate(control<QPushButton>(w, QStringLiteral("cmdCalculate")))
-        , cmdExit(control<QPushButton>(w, QStringLiteral("cmdExit")))
-        , lblExRes(control<QLabel>(w, QStringLiteral("lblExRes")))
-        , lblComRes(control<QLabel>(w, QStringLiteral("lblComRes")))
-        , lblTotalRes(control<QLabel>(w, QStringLiteral("lblTotalRes")))
-    {
-    }
+    explicit Hud(const QWidget& w);
 
-    QString selected(int i) const
-    {
-        const auto items = lstCountries[i]->selectedItems();
-        return items.isEmpty() ? QString() : items.first()->text();
-    }
+    QString selected(int i) const;
     QStringList figures() const { return {lblExRes->text(), lblComRes->text(), lblTotalRes->text()}; }
 
     std::array<QListWidget*, 2> lstCountries;
@@ -100,94 +68,31 @@ struct Hud {
     QLabel* lblTotalRes;
 };
 
-inline Hud ctl(const frmHUD& window)
-{
-    return Hud(window);
-}
+Hud ctl(const frmHUD& window);
 
 // Chooses an entry with the mouse, as a user would.
-inline void choose(QListWidget* list, const QString& name)
-{
-    const auto found = list->findItems(name, Qt::MatchExactly | Qt::MatchCaseSensitive);
-    ASSERT_EQ(found.size(), 1) << name.toStdString();
-    list->scrollToItem(found.first());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(found.first()).center());
-    ASSERT_EQ(list->currentItem(), found.first()) << name.toStdString();
-}
+void choose(QListWidget* list, const QString& name);
 
 // Replaces a box's text by typing.
-inline void typeInto(QLineEdit* box, const QString& text)
-{
-    box->setFocus();
-    box->selectAll();
-    QTest::keyClick(box, Qt::Key_Backspace);
-    QTest::keyClicks(box, text);
-}
+void typeInto(QLineEdit* box, const QString& text);
 
 class ProgramTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(dir.isValid());
-        data::setProgramFolder(dir.path());
-        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-        app::strFromCountry.clear();
-        app::strToCountry.clear();
-        app::dblCom = 0;
-        widgets::setMsgBoxHandler([this](const widgets::MsgBoxRequest& r) {
-            messages.push_back(r);
-            if (answers.empty())
-                return r.buttons == widgets::MsgBoxButtons::YesNo ? widgets::MsgBoxResult::Yes : widgets::MsgBoxResult::OK;
-            const widgets::MsgBoxResult a = answers.front();
-            answers.pop_front();
-            return a;
-        });
-    }
-
-    void TearDown() override
-    {
-        if (frmHUD::isLoaded())
-            delete &frmHUD::instance();
-        delete frmSplash::current();
-        for (QWidget* w : QApplication::topLevelWidgets())
-            delete w;
-        data::rsRates.Close();
-        data::cnRates.Close();
-        widgets::setMsgBoxHandler({});
-        QCoreApplication::processEvents();
-    }
+    void SetUp() override;
+    void TearDown() override;
 
     QString dbPath() const { return dir.filePath(QStringLiteral("Exchange.db")); }
-    void createDatabase(const std::vector<data::RateRow>& rows = sampleRates())
+    void createDatabase(const std::vector<data::RateRow>& rows = TestSupport::trickyRates())
     {
         data::createRatesDatabase(dbPath(), rows);
     }
     // The connection dialog up to its error description.
-    QString connectionDialogStart() const
-    {
-        return QStringLiteral("There was a problem connecting to the Exchange rates database.\r\n"
-                              "Check if the database is at the following location:\r\n")
-            + dbPath()
-            + QStringLiteral("\r\nIf the problem persists, please report the following details to "
-                             "Fernwick Software:\r\nERROR #: -2147467259\r\nERROR  :");
-    }
+    QString connectionDialogStart() const;
     QString settingsFile() const { return dir.filePath(QStringLiteral("config/Tallyvane/Tallyvane.ini")); }
-    void saveSetting(const QString& key, const QVariant& value)
-    {
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tallyvane"), QStringLiteral("Tallyvane"));
-        s.setValue(QStringLiteral("Defaults/") + key, value);
-    }
-    QVariant savedSetting(const QString& key)
-    {
-        QSettings s(QSettings::IniFormat, QSettings::UserScope, QStringLiteral("Tallyvane"), QStringLiteral("Tallyvane"));
-        return s.value(QStringLiteral("Defaults/") + key);
-    }
+    void saveSetting(const QString& key, const QVariant& value);
+    QVariant savedSetting(const QString& key);
 
-    frmHUD& startProgram()
-    {
-        EXPECT_TRUE(app::Start());
-        return frmHUD::instance();
-    }
+    frmHUD& startProgram();
 
     QTemporaryDir dir;
     std::vector<widgets::MsgBoxRequest> messages;
@@ -198,40 +103,14 @@ protected:
 
 namespace MaintenanceFixture {
 
-inline std::vector<data::RateRow> sampleRates()
-{
-    // Not alphabetical: the lists sort, the table keeps its order.
-    return {
-        {QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0},
-        {QStringLiteral("Twoland"), QStringLiteral("Two"), 2.0},
-        {QStringLiteral("Threeland"), QStringLiteral("Three"), 3.0},
-        {QStringLiteral("Aland"), QStringLiteral("Ay"), 0.5},
-    };
-}
+using TestSupport::str;
 
-inline std::string str(const QString& s)
-{
-    return s.toStdString();
-}
-
-inline std::vector<std::string> itemsOf(const QListWidget& list)
-{
-    std::vector<std::string> items;
-    for (int i = 0; i < list.count(); ++i)
-        items.push_back(str(list.item(i)->text()));
-    return items;
-}
+std::vector<std::string> itemsOf(const QListWidget& list);
 
 // The dialogs' controls, found by their object names: the three boxes and
 // Finished that both have, then each one's own.
 struct RateBoxControls {
-    explicit RateBoxControls(const QWidget& d)
-        : txtCountry(AppFixture::control<QLineEdit>(d, QStringLiteral("txtCountry")))
-        , txtDenom(AppFixture::control<QLineEdit>(d, QStringLiteral("txtDenom")))
-        , txtExRate(AppFixture::control<QLineEdit>(d, QStringLiteral("txtExRate")))
-        , cmdFinished(AppFixture::control<QPushButton>(d, QStringLiteral("cmdFinished")))
-    {
-    }
+    explicit RateBoxControls(const QWidget& d);
     QLineEdit* txtCountry;
     QLineEdit* txtDenom;
     QLineEdit* txtExRate;
@@ -239,58 +118,26 @@ struct RateBoxControls {
 };
 
 struct AddControls : RateBoxControls {
-    explicit AddControls(const QWidget& d)
-        : RateBoxControls(d)
-        , cmdSave(AppFixture::control<QPushButton>(d, QStringLiteral("cmdSave")))
-    {
-    }
+    explicit AddControls(const QWidget& d);
     QPushButton* cmdSave;
 };
 
 struct DeleteControls : RateBoxControls {
-    explicit DeleteControls(const QWidget& d)
-        : RateBoxControls(d)
-        , lstCountries(AppFixture::control<QListWidget>(d, QStringLiteral("lstCountries")))
-        , cmdDel(AppFixture::control<QPushButton>(d, QStringLiteral("cmdDel")))
-    {
-    }
+    explicit DeleteControls(const QWidget& d);
     QListWidget* lstCountries;
     QPushButton* cmdDel;
 };
 
-inline AddControls ctl(const frmAddExchange& d)
-{
-    return AddControls(d);
-}
-inline DeleteControls ctl(const frmDelete& d)
-{
-    return DeleteControls(d);
-}
+AddControls ctl(const frmAddExchange& d);
+DeleteControls ctl(const frmDelete& d);
 using AppFixture::ctl;
 
 class MaintenanceTest : public AppFixture::ProgramTest {
 protected:
-    void SetUp() override
-    {
-        ProgramTest::SetUp();
-    }
-
     // Starts the program as Main does, on a file holding rows (none: no file at all).
-    frmHUD& startProgram(const std::vector<data::RateRow>& rows = sampleRates(), bool withFile = true)
-    {
-        if (withFile)
-            data::createRatesDatabase(dbPath(), rows);
-        EXPECT_TRUE(app::Start());
-        messages.clear();
-        return frmHUD::instance();
-    }
+    frmHUD& startProgram(const std::vector<data::RateRow>& rows = TestSupport::plainRates(), bool withFile = true);
 
-    void trigger(const char* action)
-    {
-        QAction* a = frmHUD::instance().findChild<QAction*>(QString::fromLatin1(action));
-        ASSERT_NE(a, nullptr) << action;
-        a->trigger();
-    }
+    void trigger(const char* action);
 
     // Triggers a File menu item; script runs once its modal dialog is up and
     // active. The dialog is closed afterwards if the script left it open, so a
@@ -329,60 +176,19 @@ protected:
     }
 
     // The table as another reader of the file sees it: "Country|Unit|Rate" per row, in order.
-    std::vector<std::string> storedRows() const
-    {
-        std::vector<std::string> rows;
-        data::Connection connection;
-        data::Recordset rs;
-        connection.Open(dbPath());
-        rs.Open(connection);
-        if (rs.isBOF() && rs.isEOF())
-            return rows;
-        for (rs.MoveFirst(); !rs.isEOF(); rs.MoveNext()) {
-            rows.push_back(str(rs.Field(data::FieldCountry) + QLatin1Char('|') + rs.Field(data::FieldUnit)
-                               + QLatin1Char('|') + rs.Field(data::FieldRate)));
-        }
-        return rows;
-    }
+    std::vector<std::string> storedRows() const;
 
-    std::vector<std::string> prompts() const
-    {
-        std::vector<std::string> texts;
-        for (const widgets::MsgBoxRequest& r : messages)
-            texts.push_back(str(r.prompt));
-        return texts;
-    }
+    std::vector<std::string> prompts() const;
 
-    int countOf(const QString& prompt) const
-    {
-        int n = 0;
-        for (const widgets::MsgBoxRequest& r : messages)
-            n += r.prompt == prompt ? 1 : 0;
-        return n;
-    }
+    int countOf(const QString& prompt) const;
 };
 
-inline const QString FillListsFailed = QStringLiteral("There were errors while trying to fill the countries lists.");
+extern const QString FillListsFailed;
 
 // Checks a failure report line by line: the fixed first two lines, the number,
 // and a description of the store's own.
-inline void expectFailureReport(const widgets::MsgBoxRequest& r, const QString& firstLine, long number)
-{
-    const QStringList lines = r.prompt.split(QStringLiteral("\r\n"));
-    ASSERT_EQ(lines.size(), 4) << str(r.prompt);
-    EXPECT_EQ(str(lines[0]), str(firstLine));
-    EXPECT_EQ(str(lines[1]),
-              "If the problem persists, please report the following details to Fernwick Software:");
-    EXPECT_EQ(str(lines[2]), "ERROR #: " + std::to_string(number));
-    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("ERROR  :")) && lines[3].size() > 8) << str(lines[3]);
-}
+void expectFailureReport(const widgets::MsgBoxRequest& r, const QString& firstLine, long number);
 
-inline void expectSaveError(const widgets::MsgBoxRequest& r, long number)
-{
-    EXPECT_EQ(str(r.title), "Save Error");
-    EXPECT_EQ(r.icon, widgets::MsgBoxIcon::Critical);
-    EXPECT_EQ(r.buttons, widgets::MsgBoxButtons::OK);
-    expectFailureReport(r, QStringLiteral("There was a problem saving the data."), number);
-}
+void expectSaveError(const widgets::MsgBoxRequest& r, long number);
 
 } // namespace MaintenanceFixture

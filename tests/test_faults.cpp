@@ -20,6 +20,7 @@
 
 using namespace data;
 using namespace StoreFixtures;
+using TestSupport::sampleRates;
 
 namespace {
 
@@ -205,7 +206,7 @@ class UnwritableStore : public StoreTest {};
 
 TEST_F(UnwritableStore, writesFailAsReadOnlyAndTheRowsStayAsTheyWere)
 {
-    data::createRatesDatabase(path(), sampleRows());
+    data::createRatesDatabase(path(), sampleRates());
     const QByteArray before = fileBytes(path());
     StoreFixtures::UnwritableFile guard(path());
     if (!guard.ok())
@@ -336,7 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                   },
                   Err::WriteFailed},
         StoreCall{"createOverAnExistingFile",
-                  [](const QString& path, Connection&, Recordset&) { createRatesDatabase(path, sampleRows()); },
+                  [](const QString& path, Connection&, Recordset&) { createRatesDatabase(path, sampleRates()); },
                   Err::WriteFailed},
         StoreCall{"openAMissingFile",
                   [](const QString& path, Connection& cn, Recordset&) { cn.Open(path + QStringLiteral(".gone")); },

@@ -148,7 +148,7 @@ protected:
 
 TEST_P(RefusedRates, eachRateCommandSaysWhyAndWhatToDoBeforeAnyDialogAndConvertingGoesOn)
 {
-    data::createRatesDatabase(dbPath(), sampleRates());
+    data::createRatesDatabase(dbPath(), TestSupport::plainRates());
     const QByteArray bytes = StoreFixtures::fileBytes(dbPath());
     std::string expected;
     switch (GetParam()) {

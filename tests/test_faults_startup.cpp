@@ -127,7 +127,7 @@ INSTANTIATE_TEST_SUITE_P(
                     }},
         DamagedFile{"only100Bytes",
                     [](const QString& p) {
-                        data::createRatesDatabase(p, AppFixture::sampleRates());
+                        data::createRatesDatabase(p, TestSupport::trickyRates());
                         writeBytes(p, fileBytes(p).left(100));
                     }},
         DamagedFile{"randomBytes", [](const QString& p) { writeBytes(p, randomBytes(16384, 7)); }},

@@ -251,7 +251,7 @@ TEST_F(HostileText, pastedAmountsAndCommissionsReportOrCalculate)
                 EXPECT_EQ(ctl(hud).lblExRes->text(), QStringLiteral("untouched"));
         }
     }
-    EXPECT_EQ(storedRows().size(), sampleRates().size());
+    EXPECT_EQ(storedRows().size(), TestSupport::plainRates().size());
 }
 
 // ----------------------------------------------------------- the add dialog

@@ -405,7 +405,7 @@ TEST_F(MainWindowTest, refillKeepsBoxesAndClearsSelection)
 
 TEST_F(MainWindowTest, emptiedTableEmptiesBothLists)
 {
-    for (const auto& row : AppFixture::sampleRates()) {
+    for (const auto& row : TestSupport::trickyRates()) {
         data::rsRates.FindCountry(row.country);
         data::rsRates.Delete();
     }

@@ -27,7 +27,7 @@
 using namespace Qt::StringLiterals;
 using MaintenanceFixture::MaintenanceTest;
 using MaintenanceFixture::ctl;
-using MaintenanceFixture::str;
+using TestSupport::str;
 
 namespace {
 
@@ -337,7 +337,7 @@ TEST_F(ImportExportTest, withoutAnOpenDatabaseBothCommandsSaySoAndAskForNoFile)
 
 TEST_F(ImportExportTest, aWholeMonthImportsIntoAFileOfTheOldestLayout)
 {
-    StoreFixtures::createUnnumberedFile(dbPath(), StoreFixtures::sampleRows(), 0);
+    StoreFixtures::createUnnumberedFile(dbPath(), TestSupport::sampleRates(), 0);
     startProgram({}, false);
     ASSERT_TRUE(data::cnRates.isOpen());
     EXPECT_TRUE(importThroughMenu(ImportData + u"/uk-monthly-2020-01.xml"_s, [](frmImportRates& d) {

@@ -1,6 +1,8 @@
-// The import preview as a user meets it: its size and place on the screen, the
-// size it reopens at, the keyboard, what a screen reader is told, Untick all.
+// The import preview as a user meets it: every change it would make, ticked
+// or not, and what Import and Cancel return; its size and place on the screen,
+// the size it reopens at, the keyboard, what a screen reader is told, Untick all.
 #include "maintenance/frmImportRates.h"
+#include "tests/TestSupport.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -11,6 +13,7 @@
 #include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -19,15 +22,11 @@
 using namespace Qt::StringLiterals;
 using namespace data;
 using namespace ratefiles;
+using TestSupport::str;
 
 namespace {
 
-std::string str(const QString& s)
-{
-    return s.toStdString();
-}
-
-std::string str(const QRect& r)
+std::string geometry(const QRect& r)
 {
     return QString::asprintf("%dx%d at %d,%d", r.width(), r.height(), r.x(), r.y()).toStdString();
 }
@@ -40,14 +39,19 @@ protected:
         QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
     }
 
-    // France and Holland ticked, Ecuador (new) not, then extra new countries.
-    frmImportRates& open(int extra = 0, int skipped = 1)
+    static RateFile file()
     {
         RateFile f;
         f.path = u"/home/user/Downloads/exrates-monthly-0120.csv"_s;
         f.format = RateFileFormat::UkMonthlyCsv;
         f.from = QDate(2020, 1, 1);
         f.to = QDate(2020, 1, 31);
+        return f;
+    }
+    // France and Holland ticked, Ecuador (new) not, then extra new countries;
+    // skipped rows left out.
+    static ImportPlan plan(int extra = 0, int skipped = 0)
+    {
         const QDate day(2020, 1, 1);
         ImportPlan p;
         p.changes.push_back({u"France"_s, u"Euro"_s, 1.17, QDate(2019, 12, 1), 1.18, day, MatchKind::Name,
@@ -60,10 +64,29 @@ protected:
             const QString name = u"Land %1"_s.arg(i);
             p.changes.push_back({name, u"Unit"_s, 0.0, {}, 2.0, day, MatchKind::New, name, u"XTS"_s, false});
         }
-        p.skipped = QStringList{u"Line 7: no rate"_s};
-        for (int i = 1; i < skipped; ++i)
+        for (int i = 0; i < skipped; ++i)
             p.skipped << u"Line %1: no rate"_s.arg(7 + i);
-        dialog = std::make_unique<frmImportRates>(f, p);
+        return p;
+    }
+    static std::vector<std::string> names(const std::vector<RateChange>& changes)
+    {
+        std::vector<std::string> out;
+        for (const RateChange& c : changes)
+            out.push_back(str(c.country));
+        return out;
+    }
+    // Toggles a row's tick as the user does: the row current, then Space.
+    static void toggle(frmImportRates& dialog, int row)
+    {
+        dialog.tblChanges->setFocus();
+        dialog.tblChanges->setCurrentCell(row, frmImportRates::ColCountry);
+        QTest::keyClick(dialog.tblChanges, Qt::Key_Space);
+    }
+
+    // Shown and active, with one row left out unless told otherwise.
+    frmImportRates& open(int extra = 0, int skipped = 1)
+    {
+        dialog = std::make_unique<frmImportRates>(file(), plan(extra, skipped));
         dialog->show();
         EXPECT_TRUE(QTest::qWaitForWindowActive(dialog.get()));
         return *dialog;
@@ -86,6 +109,87 @@ protected:
     QTemporaryDir dir;
     std::unique_ptr<frmImportRates> dialog;
 };
+
+TEST_F(PreviewTest, showsEveryChangeWithUpdatesTickedAndNewCountriesNot)
+{
+    frmImportRates dialog(file(), plan());
+    dialog.show();
+    EXPECT_EQ(dialog.windowTitle(), u"Rates to Import"_s);
+    EXPECT_EQ(dialog.cmdImport->text(), u"&Import"_s);
+    EXPECT_EQ(dialog.cmdCancel->text(), u"Cancel"_s);
+    EXPECT_EQ(dialog.cmdTickAll->accessibleName(), u"Tick all"_s);
+    EXPECT_FALSE(dialog.tblChanges->accessibleName().isEmpty());
+    ASSERT_EQ(dialog.tblChanges->rowCount(), 3);
+    EXPECT_EQ(names(dialog.tickedChanges()), (std::vector<std::string>{"France", "Holland"}));
+
+    const auto text = [&](int row, int col) { return str(dialog.tblChanges->item(row, col)->text()); };
+    EXPECT_EQ(text(0, frmImportRates::ColCurrent), "1.17");
+    EXPECT_EQ(text(0, frmImportRates::ColCurrentDate), "1 December 2019");
+    EXPECT_EQ(text(0, frmImportRates::ColNew), "1.18");
+    EXPECT_EQ(text(0, frmImportRates::ColNewDate), "1 January 2020");
+    EXPECT_EQ(text(1, frmImportRates::ColChange), "+30.00 %");
+    EXPECT_EQ(text(1, frmImportRates::ColMatch), "Currency EUR (Netherlands)");
+    EXPECT_EQ(text(2, frmImportRates::ColChange), "new");
+    EXPECT_EQ(text(2, frmImportRates::ColCurrent), "");
+
+    // The big change carries a sign and weight besides any colour; small ones do not.
+    const QTableWidgetItem* big = dialog.tblChanges->item(1, frmImportRates::ColChange);
+    const QTableWidgetItem* small = dialog.tblChanges->item(0, frmImportRates::ColChange);
+    EXPECT_FALSE(big->icon().isNull());
+    EXPECT_TRUE(big->font().bold());
+    EXPECT_TRUE(big->data(Qt::AccessibleTextRole).toString().contains(u"25 %"_s));
+    EXPECT_TRUE(small->icon().isNull());
+    EXPECT_FALSE(small->font().bold());
+
+    const auto* period = dialog.findChild<QLabel*>(u"lblPeriod"_s);
+    ASSERT_TRUE(period);
+    EXPECT_EQ(period->text(), u"Rates of 1 January 2020 to 31 January 2020"_s);
+    EXPECT_TRUE(dialog.findChild<QLabel*>(u"lblFile"_s)->text().contains(u"exrates-monthly-0120.csv"_s));
+}
+
+TEST_F(PreviewTest, ticksFollowTheUserAndTickAllTicksEveryRow)
+{
+    frmImportRates dialog(file(), plan());
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+
+    toggle(dialog, 0);  // untick France
+    toggle(dialog, 2);  // tick Ecuador
+    EXPECT_EQ(names(dialog.tickedChanges()), (std::vector<std::string>{"Holland", "Ecuador"}));
+    toggle(dialog, 1);
+    toggle(dialog, 2);
+    EXPECT_TRUE(dialog.tickedChanges().empty());
+    EXPECT_FALSE(dialog.cmdImport->isEnabled());
+
+    QTest::mouseClick(dialog.cmdTickAll, Qt::LeftButton);
+    EXPECT_EQ(names(dialog.tickedChanges()), (std::vector<std::string>{"France", "Holland", "Ecuador"}));
+    EXPECT_TRUE(dialog.cmdImport->isEnabled());
+    EXPECT_EQ(dialog.findChild<QLabel*>(u"lblCount"_s)->text(), u"3 of 3 ticked"_s);
+    // The ticks keep the rest of each change as planned.
+    const std::vector<RateChange> all = dialog.changes();
+    EXPECT_EQ(all[2].newRate, 1.31);
+    EXPECT_TRUE(all[2].isNew());
+}
+
+TEST_F(PreviewTest, importReturnsTheTickedChangesAndCancelNothing)
+{
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmImportRates*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        toggle(*dialog, 2);
+        QTest::mouseClick(dialog->cmdImport, Qt::LeftButton);
+    });
+    const auto ticked = maintenance::showImportRates(nullptr, file(), plan());
+    ASSERT_TRUE(ticked.has_value());
+    EXPECT_EQ(names(*ticked), (std::vector<std::string>{"France", "Holland", "Ecuador"}));
+
+    QTimer::singleShot(0, [] {
+        auto* dialog = qobject_cast<frmImportRates*>(QApplication::activeModalWidget());
+        ASSERT_TRUE(dialog);
+        QTest::mouseClick(dialog->cmdCancel, Qt::LeftButton);
+    });
+    EXPECT_FALSE(maintenance::showImportRates(nullptr, file(), plan()).has_value());
+}
 
 struct LabelText {
     const char* label;
@@ -245,16 +349,16 @@ TEST_F(PreviewTest, opensCentredWithinTheScreenAndTwentyRowsTallWhereThereIsRoom
     frmImportRates& d = open(170);
     const QRect room = d.screen()->availableGeometry();
     const QRect frame = d.frameGeometry();
-    EXPECT_TRUE(room.contains(frame)) << str(frame) << " on " << str(room);
-    EXPECT_LE(std::abs(frame.center().x() - room.center().x()), 1) << str(frame) << " on " << str(room);
-    EXPECT_LE(std::abs(frame.center().y() - room.center().y()), 1) << str(frame) << " on " << str(room);
+    EXPECT_TRUE(room.contains(frame)) << geometry(frame) << " on " << geometry(room);
+    EXPECT_LE(std::abs(frame.center().x() - room.center().x()), 1) << geometry(frame) << " on " << geometry(room);
+    EXPECT_LE(std::abs(frame.center().y() - room.center().y()), 1) << geometry(frame) << " on " << geometry(room);
     for (const char* name : {"cmdImport", "cmdCancel"}) {
         const QWidget* button = child(name);
         EXPECT_TRUE(room.contains(QRect(button->mapToGlobal(QPoint(0, 0)), button->size()))) << name;
     }
     const int rows = d.tblChanges->viewport()->height() / d.tblChanges->rowHeight(0);
     EXPECT_TRUE(rows >= 20 || frame.height() > room.height() * 9 / 10)
-        << rows << " rows in " << str(frame) << " on " << str(room);
+        << rows << " rows in " << geometry(frame) << " on " << geometry(room);
 }
 
 TEST_F(PreviewTest, reopensAtTheSizeTheUserGaveItAndAlwaysWithinTheScreen)

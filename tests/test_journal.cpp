@@ -365,7 +365,7 @@ TEST(JournalPlace, besideTheRatesFileThatALinkLeadsTo)
     QTemporaryDir root;
     const QString var = root.filePath(u"var"_s), program = root.filePath(u"program"_s);
     ASSERT_TRUE(QDir().mkpath(var) && QDir().mkpath(program));
-    createRatesDatabase(var + u"/Exchange.db"_s, StoreFixtures::sampleRows());
+    createRatesDatabase(var + u"/Exchange.db"_s, TestSupport::sampleRates());
     ASSERT_EQ(::chmod(QFile::encodeName(var + u"/Exchange.db"_s).constData(), 0664), 0);
     ASSERT_TRUE(QFile::link(var + u"/Exchange.db"_s, program + u"/Exchange.db"_s));
     setProgramFolder(program);

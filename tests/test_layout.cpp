@@ -8,6 +8,7 @@
 
 using namespace data;
 using namespace StoreFixtures;
+using TestSupport::sampleRates;
 
 namespace {
 
@@ -52,7 +53,7 @@ TEST_F(StoreTest, aNewRowMayCarryItsDate)
 // Rows are picked by row id: the first field's own check renames a row.
 TEST_F(StoreTest, theFileHoldsEachTextFieldUpToItsLimitAndNoFurther)
 {
-    createRatesDatabase(path(), sampleRows());
+    createRatesDatabase(path(), sampleRates());
     for (const FieldDef& field : Fields) {
         if (field.kind != FieldKind::Text)
             continue;
@@ -73,7 +74,7 @@ TEST_F(StoreTest, theFileHoldsEachTextFieldUpToItsLimitAndNoFurther)
 
 class OlderLayout : public StoreTest, public ::testing::WithParamInterface<int> {
 protected:
-    void SetUp() override { createUnnumberedFile(path(), sampleRows(), GetParam()); }
+    void SetUp() override { createUnnumberedFile(path(), sampleRates(), GetParam()); }
 };
 
 TEST_P(OlderLayout, opensAndReadsWithoutWritingAndTheDateReadsAsNothing)
@@ -188,7 +189,7 @@ class NewerLayout : public StoreTest, public ::testing::WithParamInterface<int> 
 
 TEST_P(NewerLayout, isRefusedAtOpenWithAClearMessageAndNeverWritten)
 {
-    createRatesDatabase(path(), sampleRows());
+    createRatesDatabase(path(), sampleRates());
     ASSERT_EQ(rawExec(path(), ("PRAGMA user_version = " + QByteArray::number(GetParam())).constData()), SQLITE_OK);
     const QByteArray before = fileBytes(path());
     QString description;

@@ -23,6 +23,7 @@
 using namespace data;
 using namespace ratefiles;
 using namespace StoreFixtures;
+using TestSupport::sampleRates;
 
 namespace {
 
@@ -99,7 +100,7 @@ QByteArray digest(const ::PowerLoss::Files& files)
 
 void sampleFile(const QString& path)
 {
-    createRatesDatabase(path, sampleRows());
+    createRatesDatabase(path, sampleRates());
 }
 
 void seedFile(const QString& path)
@@ -109,7 +110,7 @@ void seedFile(const QString& path)
 
 void firstLayoutFile(const QString& path)
 {
-    createUnnumberedFile(path, sampleRows());
+    createUnnumberedFile(path, sampleRates());
 }
 
 void noFile(const QString&) {}
@@ -158,7 +159,7 @@ void importMonthly(Live& live)
 
 void create(Live& live)
 {
-    createRatesDatabase(live.path, sampleRows());
+    createRatesDatabase(live.path, sampleRates());
 }
 
 struct Scenario {

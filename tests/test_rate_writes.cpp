@@ -8,6 +8,7 @@
 
 using namespace data;
 using namespace StoreFixtures;
+using TestSupport::sampleRates;
 
 namespace {
 
@@ -35,7 +36,7 @@ QStringList describe(const std::vector<RateRow>& rows)
 
 TEST_F(StoreTest, readAllRatesGivesEveryRowInInsertionOrderWithItsDate)
 {
-    auto rows = sampleRows();
+    auto rows = sampleRates();
     rows[2].updated = kFeb;
     createAndOpen(rows);
     EXPECT_EQ(describe(readAllRates(cn)),
@@ -47,7 +48,7 @@ TEST_F(StoreTest, readAllRatesGivesEveryRowInInsertionOrderWithItsDate)
 
 TEST_F(StoreTest, readAllRatesReadsAFileOfTheFirstLayoutWithoutDates)
 {
-    createUnnumberedFile(path(), sampleRows());
+    createUnnumberedFile(path(), sampleRates());
     const QByteArray before = fileBytes(path());
     reopen();
     const auto rows = readAllRates(cn);
@@ -72,7 +73,7 @@ TEST_F(StoreTest, applyRateWritesUpdatesRateAndDateLeavesTheUnitAndAppendsNewRow
 
 TEST_F(StoreTest, applyRateWritesBringsAnOlderFileUpToDateInTheSameTransaction)
 {
-    createUnnumberedFile(path(), sampleRows());
+    createUnnumberedFile(path(), sampleRates());
     reopen();
     applyRateWrites(cn, {update("Japan", 190, kFeb)});
     EXPECT_EQ(userVersion(path()), CurrentLayout);
@@ -98,7 +99,7 @@ protected:
     void SetUp() override
     {
         // An older file, so the upgrade must be undone as well.
-        createUnnumberedFile(path(), sampleRows(), 1);
+        createUnnumberedFile(path(), sampleRates(), 1);
         reopen();
     }
 };

@@ -78,7 +78,7 @@ protected:
         ASSERT_TRUE(root.isValid());
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("var")));
         ASSERT_TRUE(QDir(root.path()).mkpath(QStringLiteral("program")));
-        createRatesDatabase(realPath(), StoreFixtures::sampleRows());
+        createRatesDatabase(realPath(), TestSupport::sampleRates());
         ASSERT_TRUE(QFile::link(realPath(), linkPath()));
     }
     void TearDown() override

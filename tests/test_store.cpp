@@ -12,6 +12,7 @@
 
 using namespace data;
 using namespace StoreFixtures;
+using TestSupport::sampleRates;
 
 namespace {
 
@@ -68,7 +69,7 @@ INSTANTIATE_TEST_SUITE_P(
                     }},
         OpenFailure{"lastByteMissing",
                     [](const QString& p) {
-                        createRatesDatabase(p, sampleRows());
+                        createRatesDatabase(p, sampleRates());
                         writeBytes(p, fileBytes(p).chopped(1));
                     }},
         OpenFailure{"plainSqlite",
@@ -87,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(StoreTest, openingAndReadingDoesNotWriteTheFile)
 {
-    data::createRatesDatabase(path(), sampleRows());
+    data::createRatesDatabase(path(), sampleRates());
     const QByteArray before = fileBytes(path());
     reopen();
     EXPECT_EQ(countries().size(), 4);
@@ -470,7 +471,7 @@ class SchemaRuleTest : public StoreTest, public ::testing::WithParamInterface<Ra
 
 TEST_P(SchemaRuleTest, theFileRefusesBadRowsFromAnyWriter)
 {
-    createRatesDatabase(path(), sampleRows());
+    createRatesDatabase(path(), sampleRates());
     EXPECT_EQ(rawExec(path(), GetParam().sql) & 0xff, SQLITE_CONSTRAINT);
     reopen();
     EXPECT_EQ(countries().size(), 4);
@@ -660,13 +661,13 @@ TEST_F(StoreTest, deletingAnUnsavedNewRowDropsIt)
 TEST_F(StoreTest, createRatesFileNeverOverwrites)
 {
     writeBytes(path(), "keep me");
-    EXPECT_EQ(errorNumber([&] { createRatesDatabase(path(), sampleRows()); }), Err::CannotOpen);
+    EXPECT_EQ(errorNumber([&] { createRatesDatabase(path(), sampleRates()); }), Err::CannotOpen);
     EXPECT_EQ(fileBytes(path()), QByteArray("keep me"));
 }
 
 TEST_F(StoreTest, createRatesFileLeavesNothingBehindOnABadRow)
 {
-    auto rows = sampleRows();
+    auto rows = sampleRates();
     rows.push_back({QStringLiteral("Japan"), QStringLiteral("Yen"), 2.0});
     QString description;
     EXPECT_NE(errorNumber([&] { createRatesDatabase(path(), rows); }, &description), 0);

@@ -17,14 +17,10 @@
 
 using AppFixture::ProgramTest;
 using AppFixture::ctl;
+using TestSupport::str;
 using namespace Qt::StringLiterals;
 
 namespace {
-
-std::string str(const QString& s)
-{
-    return s.toStdString();
-}
 
 class TranslationTest : public ProgramTest {
 protected:
