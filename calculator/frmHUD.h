@@ -79,6 +79,11 @@ protected:
 
 private:
     frmHUD();
+    // The constructor's phases.
+    void findControls();
+    void sizeControls();
+    void connectControls();
+    void connectMenus();
 
     void Form_Load();
     void Form_QueryUnload();
@@ -108,6 +113,13 @@ private:
     void mnuHelpRatesRevenue_Click();
     void mnuHelpRatesRate_Click();
 
+    // A File menu command that shows a rate dialog: the lists wait until it
+    // has closed, then show the table as it stands, written to or not (another
+    // copy of the program may have changed it).
+    void runRateDialog(bool (*show)(QWidget&));
+    // data::Rates changed the table: refill, unless a rate dialog is open.
+    void refreshFromRates();
+
     void UpdateCalculateButton();
     void CalculateExchange();
     calculator::ExchangeInputs exchangeInputs() const;
@@ -132,4 +144,5 @@ private:
     // What the figures shown were computed from; none while they are empty.
     std::optional<calculator::ExchangeInputs> figuresFrom_;
     bool refilling_ = false;
+    bool rateDialogOpen_ = false;
 };
