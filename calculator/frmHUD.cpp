@@ -31,9 +31,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 frmHUD* s_instance = nullptr;
-// The closing steps start-up installs: Form_QueryUnload's, then Form_Unload's.
-std::function<void()> s_queryUnloadStep;
-std::function<void()> s_unloadStep;
 
 // The filter of the amount and commission boxes: '.', backspace and whatever
 // reads as a number on its own (the digits) are accepted.
@@ -216,20 +213,12 @@ void frmHUD::Form_Load()
 
 void frmHUD::Form_QueryUnload()
 {
-    if (s_queryUnloadStep)
-        s_queryUnloadStep();
+    Q_EMIT closing();
 }
 
 void frmHUD::Form_Unload()
 {
-    if (s_unloadStep)
-        s_unloadStep();
-}
-
-void frmHUD::setClosingSteps(std::function<void()> queryUnload, std::function<void()> unload)
-{
-    s_queryUnloadStep = std::move(queryUnload);
-    s_unloadStep = std::move(unload);
+    Q_EMIT unloading();
 }
 
 void frmHUD::unloadOnce()
