@@ -41,27 +41,29 @@ float edgeValue(const QSettings& settings, const QString& key)
 
 } // namespace
 
-void LoadSettings()
+SavedSettings LoadSettings()
 {
     widgets::UserSettings settings(Defaults);
-    strFromCountry = textValue(settings, u"ConvertTo"_s);
-    strToCountry = textValue(settings, u"ConvertFrom"_s);
+    SavedSettings saved;
+    saved.fromCountry = textValue(settings, u"ConvertTo"_s);
+    saved.toCountry = textValue(settings, u"ConvertFrom"_s);
     const data::ParsedNumber com = data::readNumber(textValue(settings, u"Com"_s));
-    dblCom = com.ok() ? com.value : 0.0;
-
+    saved.commission = com.ok() ? com.value : 0.0;
     const float top = edgeValue(settings, u"Top"_s);
     const float left = edgeValue(settings, u"Left"_s);
-    frmHUD& hud = frmHUD::instance();
-    QPoint pos(qRound(left / TwipsPerPixel), qRound(top / TwipsPerPixel));
-    // A window partly off screen stays where it was put; one that no screen shows
-    // at all could never be reached again, so it comes back at the default place.
-    const QRect wanted(pos, hud.frameGeometry().size());
-    bool visible = false;
-    for (const QScreen* screen : QGuiApplication::screens())
-        visible = visible || screen->geometry().intersects(wanted);
-    if (!visible)
-        pos = QPoint(qRound(DefaultEdge / TwipsPerPixel), qRound(DefaultEdge / TwipsPerPixel));
-    hud.move(pos);
+    saved.position = QPoint(qRound(left / TwipsPerPixel), qRound(top / TwipsPerPixel));
+    return saved;
+}
+
+QPoint reachablePosition(QPoint position, QSize frameSize)
+{
+    // A window no screen shows at all could never be reached again.
+    const QRect wanted(position, frameSize);
+    for (const QScreen* screen : QGuiApplication::screens()) {
+        if (screen->geometry().intersects(wanted))
+            return position;
+    }
+    return QPoint(qRound(DefaultEdge / TwipsPerPixel), qRound(DefaultEdge / TwipsPerPixel));
 }
 
 void SaveSettings()

@@ -30,10 +30,6 @@ static void initTallyvaneResources()
 
 namespace app {
 
-QString strFromCountry;
-QString strToCountry;
-double dblCom = 0.0;
-
 void initApplication(QApplication& app)
 {
     initTallyvaneResources();
@@ -53,19 +49,37 @@ void initApplication(QApplication& app)
     app.setQuitOnLastWindowClosed(false);
 }
 
+namespace {
+
+// Closing the window closes the database (and shows the farewell splash), then
+// saves the settings, which read the window. Start may run again over a window
+// that has closed but is not yet deleted: it keeps one of each step.
+void connectClosingSteps(frmHUD& hud)
+{
+    static QMetaObject::Connection closing;
+    static QMetaObject::Connection unloading;
+    QObject::disconnect(closing);
+    QObject::disconnect(unloading);
+    closing = QObject::connect(&hud, &frmHUD::closing, &hud, &CloseDatabase);
+    unloading = QObject::connect(&hud, &frmHUD::unloading, &hud, &SaveSettings);
+}
+
+} // namespace
+
 bool Start()
 {
     if (!OpenDatabase())
         return false;
     frmHUD& hud = frmHUD::instance();
-    frmHUD::setClosingSteps(&CloseDatabase, &SaveSettings);
+    connectClosingSteps(hud);
     hud.fillCountryLists();
-    LoadSettings();
-    if (!strFromCountry.isEmpty())
-        SelectCountry(strFromCountry, 0);
-    if (!strToCountry.isEmpty())
-        SelectCountry(strToCountry, 1);
-    hud.setCommissionText(data::numberText(dblCom));
+    const SavedSettings saved = LoadSettings();
+    hud.move(reachablePosition(saved.position, hud.frameGeometry().size()));
+    if (!saved.fromCountry.isEmpty())
+        SelectCountry(saved.fromCountry, 0);
+    if (!saved.toCountry.isEmpty())
+        SelectCountry(saved.toCountry, 1);
+    hud.setCommissionText(data::numberText(saved.commission));
     widgets::trackWindow(&hud);
     if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
         hud.installEventFilter(new FirstPaintStamp(&hud));

@@ -8,18 +8,24 @@
 // saves the settings. The process ends when its last window (main window,
 // splash, About box) has gone.
 
+#include <QPoint>
 #include <QString>
 
 class QApplication;
+class QSize;
 
 namespace app {
 
-// Set by LoadSettings, used once by Start: the countries of the Convert From
-// and Convert To lists. They are saved under the keys "ConvertTo" and
-// "ConvertFrom" respectively, names files of earlier versions rely on.
-extern QString strFromCountry;
-extern QString strToCountry;
-extern double dblCom;
+// What LoadSettings reads, for Start to apply.
+struct SavedSettings {
+    // The countries of the Convert From and Convert To lists, saved under the
+    // keys "ConvertTo" and "ConvertFrom" respectively, names files of earlier
+    // versions rely on. Empty when none was saved.
+    QString fromCountry;
+    QString toCountry;
+    double commission = 0.0;
+    QPoint position;  // the main window's top left corner, in pixels
+};
 
 // The program's entry: an application, Start, the event loop.
 int Main(int argc, char* argv[]);
@@ -38,7 +44,10 @@ bool Start();
 // never from under it.
 void closeForTerminationSignal();
 
-void LoadSettings();
+SavedSettings LoadSettings();
+// Where a window of frameSize goes when asked for position: there, even partly
+// off screen, unless no screen would show any of it; then the default place.
+QPoint reachablePosition(QPoint position, QSize frameSize);
 void SaveSettings();
 void SelectCountry(const QString& name, int index);
 

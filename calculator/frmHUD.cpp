@@ -4,11 +4,11 @@
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
 #include "data/NumberText.h"
-#include "data/RecordStore.h"
+#include "data/Rates.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
 #include "maintenance/ImportExport.h"
-#include "maintenance/Maintenance.h"
+#include "maintenance/RateCommands.h"
 #include "widgets/CountryList.h"
 #include "widgets/KeyInput.h"
 #include "widgets/MsgBox.h"
@@ -22,6 +22,7 @@
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMouseEvent>
+#include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
 
@@ -30,9 +31,6 @@ using namespace Qt::StringLiterals;
 namespace {
 
 frmHUD* s_instance = nullptr;
-// The closing steps start-up installs: Form_QueryUnload's, then Form_Unload's.
-std::function<void()> s_queryUnloadStep;
-std::function<void()> s_unloadStep;
 
 // The filter of the amount and commission boxes: '.', backspace and whatever
 // reads as a number on its own (the digits) are accepted.
@@ -105,7 +103,24 @@ frmHUD::frmHUD()
 {
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
+    findControls();
+    sizeControls();
+    connectControls();
+    connectMenus();
+    connect(&data::Rates::instance(), &data::Rates::ratesChanged, this, &frmHUD::refreshFromRates);
+    widgets::ignoreDisabledAccessKeys(*this);
 
+    // Fixed border: the layout decides the size once.
+    adjustSize();
+    setFixedSize(sizeHint());
+    lstCountries[0]->setFocus();
+
+    Form_Load();
+}
+
+// The control arrays and the captions' buddies.
+void frmHUD::findControls()
+{
     for (int i = 0; i < 2; ++i) {
         const QString n = QString::number(i);
         lstCountries[i] = findChild<QListWidget*>(u"lstCountries_"_s + n);
@@ -125,8 +140,11 @@ frmHUD::frmHUD()
     ui->lblConvert->setBuddy(txtConvert);
     ui->lblCom->setBuddy(txtCom);
     ui->mnuHelpRatesRate->setText(info::ratesSiteMenuCaption());
+}
 
-    // Sizes follow the font, so the window keeps its proportions on any DPI.
+// Sizes follow the font, so the window keeps its proportions on any DPI.
+void frmHUD::sizeControls()
+{
     const QFontMetrics fm = fontMetrics();
     // Narrow enough that the window fits a 1280-pixel screen at twice the scale: long
     // names elide (tooltip whole), long captions wrap (set in the form), in any language.
@@ -141,7 +159,10 @@ frmHUD::frmHUD()
     }
     txtConvert->setMinimumWidth(fm.averageCharWidth() * 18);
     txtCom->setMinimumWidth(fm.averageCharWidth() * 9);
+}
 
+void frmHUD::connectControls()
+{
     for (int i = 0; i < 2; ++i) {
         connect(lstCountries[i], &QListWidget::itemSelectionChanged, this, [this, i] { lstCountries_Click(i); });
         widgets::selectFirstOnFirstArrow(*lstCountries[i]);
@@ -157,7 +178,10 @@ frmHUD::frmHUD()
         connect(box, &QLineEdit::textChanged, this, &frmHUD::inputsChanged);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
+}
 
+void frmHUD::connectMenus()
+{
     const std::pair<QAction*, void (frmHUD::*)()> commands[] = {
         {ui->mnuFileAddRates, &frmHUD::mnuFileAddRates_Click},
         {ui->mnuFileEditRates, &frmHUD::mnuFileEditRates_Click},
@@ -174,15 +198,6 @@ frmHUD::frmHUD()
     };
     for (const auto& [action, handler] : commands)
         connect(action, &QAction::triggered, this, handler);
-
-    widgets::ignoreDisabledAccessKeys(*this);
-
-    // Fixed border: the layout decides the size once.
-    adjustSize();
-    setFixedSize(sizeHint());
-    lstCountries[0]->setFocus();
-
-    Form_Load();
 }
 
 frmHUD::~frmHUD()
@@ -198,20 +213,12 @@ void frmHUD::Form_Load()
 
 void frmHUD::Form_QueryUnload()
 {
-    if (s_queryUnloadStep)
-        s_queryUnloadStep();
+    Q_EMIT closing();
 }
 
 void frmHUD::Form_Unload()
 {
-    if (s_unloadStep)
-        s_unloadStep();
-}
-
-void frmHUD::setClosingSteps(std::function<void()> queryUnload, std::function<void()> unload)
-{
-    s_queryUnloadStep = std::move(queryUnload);
-    s_unloadStep = std::move(unload);
+    Q_EMIT unloading();
 }
 
 void frmHUD::unloadOnce()
@@ -297,17 +304,14 @@ void frmHUD::lstCountries_Click(int Index)
         return;  // a refill clears the selection without a choice being made
     widgets::showChosenRow(
         name,
-        [this, Index] {
-            const QString rate = data::rsRates.Field(data::FieldRate);
-            const QString unit = data::rsRates.Field(data::FieldUnit);
-            // Rows set before dates were kept read "" and say nothing.
-            const QDate updated = QDate::fromString(data::rsRates.Field(data::FieldUpdated), Qt::ISODate);
-            txtExchangeRate[Index]->setText(rate);
-            txtDenomination[Index]->setText(unit);
+        [this, Index](const data::RateRow& row) {
+            txtExchangeRate[Index]->setText(row.rateText);
+            txtDenomination[Index]->setText(row.unit);
             // A value longer than its box shows its start, not its last digits.
             txtExchangeRate[Index]->setCursorPosition(0);
             txtDenomination[Index]->setCursorPosition(0);
-            setRateDate(Index, updated);
+            // Rows set before dates were kept have none and say nothing.
+            setRateDate(Index, row.updated);
         },
         [this, Index] {
             clearSide(Index);
@@ -384,24 +388,42 @@ void frmHUD::mnuFileExit_Click()
     close();
 }
 
+void frmHUD::runRateDialog(bool (*show)(QWidget&))
+{
+    const QPointer<frmHUD> self(this);
+    rateDialogOpen_ = true;
+    const bool shown = show(*this);
+    if (!self)
+        return;  // closed and deleted while the dialog was up
+    rateDialogOpen_ = false;
+    if (shown)
+        refillKeepingSelection();
+}
+
+void frmHUD::refreshFromRates()
+{
+    if (!rateDialogOpen_)
+        refillKeepingSelection();
+}
+
 void frmHUD::mnuFileAddRates_Click()
 {
-    maintenance::showAddRates(*this, [this] { refillKeepingSelection(); });
+    runRateDialog(&maintenance::showAddRates);
 }
 
 void frmHUD::mnuFileEditRates_Click()
 {
-    maintenance::showEditRates(*this, [this] { refillKeepingSelection(); });
+    runRateDialog(&maintenance::showEditRates);
 }
 
 void frmHUD::mnuFileDeleteRates_Click()
 {
-    maintenance::showDeleteRates(*this, [this] { refillKeepingSelection(); });
+    runRateDialog(&maintenance::showDeleteRates);
 }
 
 void frmHUD::mnuFileImportRates_Click()
 {
-    maintenance::importRates(*this, [this] { refillKeepingSelection(); });
+    maintenance::importRates(*this);
 }
 
 void frmHUD::mnuFileExportRates_Click()

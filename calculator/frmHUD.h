@@ -1,11 +1,14 @@
 #pragma once
 
-// The main window. Start-up (calculator::Main) creates it, has its lists
-// filled, restores the saved countries and commission and shows it; closing it
-// by any route closes the database, shows the farewell splash and saves the
+// The main window. Start-up (app::Start) creates it, has its lists filled,
+// restores the saved countries and commission and shows it; closing it by any
+// route announces closing() and then unloading(), which start-up connects to
+// closing the database (and showing the farewell splash) and to saving the
 // settings. Its File menu opens the maintenance dialogs (maintenance/), its
 // Help menu the links and the About box (info/); every handler of the window
 // is defined in frmHUD.cpp and calls the function the other folder offers.
+// Its lists follow the rates: every change data::Rates announces refills them,
+// and so does the closing of a rate dialog.
 //
 // Other parts of the program reach the window only through the few accessors
 // below; tests find its controls by object name (lstCountries_0, txtCom, ...).
@@ -15,7 +18,6 @@
 #include <QMainWindow>
 
 #include <array>
-#include <functional>
 #include <memory>
 #include <optional>
 
@@ -67,10 +69,13 @@ public:
     // Runs the closing steps once, also when the application quits without a
     // close request (session end).
     void unloadOnce();
-    // The closing steps, which start-up installs so that the window need not
-    // know them: queryUnload closes the database (and shows the farewell
-    // splash), then unload saves the settings, which read the window.
-    static void setClosingSteps(std::function<void()> queryUnload, std::function<void()> unload);
+
+Q_SIGNALS:
+    // The closing steps, announced once whatever the route: closing() first
+    // (Form_QueryUnload), then unloading() (Form_Unload), while the window
+    // still shows what was chosen.
+    void closing();
+    void unloading();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -79,6 +84,11 @@ protected:
 
 private:
     frmHUD();
+    // The constructor's phases.
+    void findControls();
+    void sizeControls();
+    void connectControls();
+    void connectMenus();
 
     void Form_Load();
     void Form_QueryUnload();
@@ -108,6 +118,13 @@ private:
     void mnuHelpRatesRevenue_Click();
     void mnuHelpRatesRate_Click();
 
+    // A File menu command that shows a rate dialog: the lists wait until it
+    // has closed, then show the table as it stands, written to or not (another
+    // copy of the program may have changed it).
+    void runRateDialog(bool (*show)(QWidget&));
+    // data::Rates changed the table: refill, unless a rate dialog is open.
+    void refreshFromRates();
+
     void UpdateCalculateButton();
     void CalculateExchange();
     calculator::ExchangeInputs exchangeInputs() const;
@@ -132,4 +149,5 @@ private:
     // What the figures shown were computed from; none while they are empty.
     std::optional<calculator::ExchangeInputs> figuresFrom_;
     bool refilling_ = false;
+    bool rateDialogOpen_ = false;
 };

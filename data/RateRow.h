@@ -14,6 +14,10 @@ struct RateRow {
     QString unit;
     double rate = 0.0;
     QDate updated = {};  // the day the rate was set; null when unknown
+    // The rate as text, where it comes as text: as the table holds it, read
+    // by data::Rates (text another tool stored there is no number, yet shown
+    // as it stands), or as typed, given to one of its writes. Empty otherwise.
+    QString rateText = {};
 };
 
 struct RateWrite {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The rates store: one connection to the encrypted Exchange.db and one record set
-// over its table tblExchanges, with a single current row shared by every window.
+// over its table tblExchanges, with a single current row. Windows never move
+// it: they ask data::Rates (Rates.h), which finds its row for every call.
 //
 // The record set behaves like the cursor users of the old engine knew: rows come
 // in insertion order; BOF/EOF flags; pending field changes of the current (or new)
@@ -19,7 +20,8 @@
 // SQLCipher's handles (statements, Transaction) in SqliteOwners.*; the
 // connection in Connection.cpp, the cursor in Recordset.cpp and its writes in
 // RecordsetWrite.cpp; whole-table reads and many-row writes in RateWrites.*;
-// making a new file in RatesFile.*; DbError and the error values in DbError.h.
+// what the windows ask for, and the signal of every change, in Rates.*;
+// making a new file in NewDatabase.*; DbError and the error values in DbError.h.
 
 #include "data/DbError.h"
 #include "data/Fields.h"
@@ -187,7 +189,8 @@ private:
 void setBusyTimeout(std::chrono::milliseconds timeout);
 std::chrono::milliseconds busyTimeout();
 
-// The one connection and record set of the program.
+// The one connection and record set of the program: start-up opens them and
+// shut-down closes them; everything else goes through data::Rates.
 extern Connection cnRates;
 extern Recordset rsRates;
 

@@ -2,14 +2,12 @@
 #include "ui_frmAbout.h"
 
 #include "info/Links.h"
+#include "widgets/ClickableLabel.h"
 #include "widgets/LastWindow.h"
 #include "widgets/Logo.h"
 #include "widgets/Placement.h"
 
-#include <QAccessible>
-#include <QAccessibleWidget>
 #include <QCloseEvent>
-#include <QMouseEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -31,74 +29,7 @@ QFont aboutTextFont()
     return font;
 }
 
-// Screen readers see the address label as a link they can press, although it
-// takes no keyboard focus (the OK button stays the box's only tab stop).
-class ClickableLabelAccessible : public QAccessibleWidget {
-public:
-    explicit ClickableLabelAccessible(ClickableLabel* label)
-        : QAccessibleWidget(label, QAccessible::Link)
-    {
-    }
-
-    QString text(QAccessible::Text t) const override
-    {
-        QString s = QAccessibleWidget::text(t);
-        if (s.isEmpty() && t == QAccessible::Name)
-            s = label()->text();
-        return s;
-    }
-
-    QAccessible::State state() const override
-    {
-        QAccessible::State s = QAccessibleWidget::state();
-        s.linked = true;
-        return s;
-    }
-
-    QStringList actionNames() const override
-    {
-        return QStringList{pressAction()} + QAccessibleWidget::actionNames();
-    }
-
-    void doAction(const QString& actionName) override
-    {
-        if (actionName == pressAction())
-            Q_EMIT label()->clicked();
-        else
-            QAccessibleWidget::doAction(actionName);
-    }
-
-private:
-    ClickableLabel* label() const { return static_cast<ClickableLabel*>(widget()); }
-};
-
-QAccessibleInterface* clickableLabelAccessible(const QString& className, QObject* object)
-{
-    if (className == u"ClickableLabel"_s && object && object->isWidgetType())
-        return new ClickableLabelAccessible(static_cast<ClickableLabel*>(object));
-    return nullptr;
-}
-
 } // namespace
-
-void ClickableLabel::mousePressEvent(QMouseEvent* event)
-{
-    if (event->button() == Qt::LeftButton)
-        pressed_ = true;
-    QLabel::mousePressEvent(event);
-}
-
-void ClickableLabel::mouseReleaseEvent(QMouseEvent* event)
-{
-    // A click is a press and a release over the label, as on a button.
-    const bool click = pressed_ && event->button() == Qt::LeftButton
-                       && rect().contains(event->position().toPoint());
-    if (event->button() == Qt::LeftButton)
-        pressed_ = false;
-    QLabel::mouseReleaseEvent(event);
-    if (click)
-        Q_EMIT clicked();
-}
 
 frmAbout& frmAbout::instance()
 {
@@ -121,12 +52,6 @@ frmAbout::frmAbout()
                   | Qt::WindowCloseButtonHint)
     , ui(std::make_unique<Ui::frmAbout>())
 {
-    static const bool accessibleFactoryInstalled = [] {
-        QAccessible::installFactory(clickableLabelAccessible);
-        return true;
-    }();
-    Q_UNUSED(accessibleFactoryInstalled);
-
     setAttribute(Qt::WA_DeleteOnClose);
     ui->setupUi(this);
     cmdOK = ui->cmdOK;
@@ -150,7 +75,7 @@ frmAbout::frmAbout()
     layout()->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(cmdOK, &QPushButton::clicked, this, &frmAbout::cmdOK_Click);
-    connect(lblEMail, &ClickableLabel::clicked, this, &frmAbout::lblEMail_Click);
+    connect(lblEMail, &widgets::ClickableLabel::clicked, this, &frmAbout::lblEMail_Click);
 
     // White with dark text whatever the desktop's palette; the address keeps
     // its own blue. The button stays as the desktop draws buttons.

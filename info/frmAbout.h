@@ -4,35 +4,20 @@
 // label. Modeless and without an owner, so it may outlive the main window; at
 // most one exists, and it is destroyed when closed.
 
-#include <QLabel>
 #include <QWidget>
 
 #include <memory>
 
+class QLabel;
 class QPushButton;
+
+namespace widgets {
+class ClickableLabel;
+}
 
 namespace Ui {
 class frmAbout;
 }
-
-// A label that acts like a link: a left click released over it emits clicked().
-// It never takes the keyboard focus; assistive tools get a press action instead.
-class ClickableLabel : public QLabel {
-    Q_OBJECT
-
-public:
-    using QLabel::QLabel;
-
-Q_SIGNALS:
-    void clicked();
-
-protected:
-    void mousePressEvent(QMouseEvent* event) override;
-    void mouseReleaseEvent(QMouseEvent* event) override;
-
-private:
-    bool pressed_ = false;
-};
 
 namespace info {
 // Help > About: shows the one About box, creating it when none is open.
@@ -59,7 +44,7 @@ private:
     void lblEMail_Click();
 
     QPushButton* cmdOK = nullptr;
-    ClickableLabel* lblEMail = nullptr;
+    widgets::ClickableLabel* lblEMail = nullptr;
     QLabel* lblFree = nullptr;
     QLabel* Image1 = nullptr;
 

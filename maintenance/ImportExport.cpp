@@ -1,7 +1,7 @@
 #include "maintenance/ImportExport.h"
 
-#include "data/RateWrites.h"
-#include "data/RecordStore.h"
+#include "data/Rates.h"
+#include "maintenance/WriteCheck.h"
 #include "maintenance/frmImportRates.h"
 #include "ratefiles/RateExport.h"
 #include "ratefiles/RateFile.h"
@@ -48,11 +48,6 @@ QString existingFolderOr(QStandardPaths::StandardLocation location)
     return QDir::homePath();
 }
 
-bool databaseOpen()
-{
-    return data::cnRates.isOpen() && data::rsRates.isOpen();
-}
-
 // A file that changes nothing, and the rows it left out: a long list is cut,
 // the preview is not shown, and the box must stay on the screen.
 QString nothingToImport(const ratefiles::RateFile& file, const ratefiles::ImportPlan& plan)
@@ -70,9 +65,10 @@ QString nothingToImport(const ratefiles::RateFile& file, const ratefiles::Import
     return lines.join(u"\r\n"_s);
 }
 
-void importUnguarded(QWidget& owner, const RefillLists& refill)
+void importUnguarded(QWidget& owner)
 {
-    if (!databaseOpen()) {
+    data::Rates& rates = data::Rates::instance();
+    if (!rates.isOpen()) {
         MsgBox(
             QCoreApplication::translate("ImportExport", "The rates database is not open, so no rates can be imported."),
             MsgBoxButtons::OK, MsgBoxIcon::Exclamation, importRatesTitle());
@@ -96,7 +92,7 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
         return;
     }
     const ratefiles::RateFile& file = *read.file;
-    const ratefiles::ImportPlan plan = ratefiles::planImport(file, data::readAllRates(data::cnRates));
+    const ratefiles::ImportPlan plan = ratefiles::planImport(file, rates.allRates());
     if (plan.empty()) {
         MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, importRatesTitle());
         return;
@@ -108,15 +104,11 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
 
     bool written = false;
     widgets::runGuarded(
-        [&ticked, &written] {
-            data::applyRateWrites(data::cnRates, ratefiles::ratesToWrite(*ticked));
+        [&rates, &ticked, &written] {
+            rates.applyWrites(ratefiles::ratesToWrite(*ticked));
             written = true;
         },
         reportSaveError);
-    // After a failure too: the lists then show the table as it still is. The
-    // refill reports its own failures.
-    if (refill)
-        widgets::runGuarded(refill, [](long, const QString&) {});
     if (written)
         MsgBox(QCoreApplication::translate("ImportExport", "%n rates imported from %1.", nullptr, int(ticked->size()))
                    .arg(QFileInfo(path).fileName()),
@@ -125,14 +117,15 @@ void importUnguarded(QWidget& owner, const RefillLists& refill)
 
 void exportUnguarded(QWidget& owner)
 {
-    if (!databaseOpen()) {
+    const data::Rates& rates = data::Rates::instance();
+    if (!rates.isOpen()) {
         MsgBox(QCoreApplication::translate("ImportExport",
                                            "The rates database is not open, so there are no rates to export."),
                MsgBoxButtons::OK, MsgBoxIcon::Exclamation, exportRatesTitle());
         return;
     }
     // Read before asking, so a table that cannot be read wastes no choosing.
-    const std::vector<data::RateRow> rows = data::readAllRates(data::cnRates);
+    const std::vector<data::RateRow> rows = rates.allRates();
 
     const QString folder = lastFolders().exported.isEmpty() ? defaultExportFolder() : lastFolders().exported;
     //: The file dialog's filters: keep the patterns in brackets and the ;; between filters.
@@ -194,9 +187,9 @@ void forgetRateFileFolders()
     lastFolders().exported.clear();
 }
 
-void importRates(QWidget& owner, const RefillLists& refill)
+void importRates(QWidget& owner)
 {
-    widgets::runGuarded([&owner, &refill] { importUnguarded(owner, refill); },
+    widgets::runGuarded([&owner] { importUnguarded(owner); },
                    [](long number, const QString& description) {
                        widgets::reportFailure(
                            QCoreApplication::translate("ImportExport", "The rates could not be imported."), number,

@@ -2,12 +2,12 @@
 
 // The File menu's Import Rates and Export Rates commands. Import asks for a
 // rate file, reads and matches it (ratefiles/RateFile.h), shows the proposed
-// changes and writes the ticked ones in one transaction, then has the main
-// window refill its lists. Export writes the whole table as CSV that Import
-// reads back unchanged. Both report every failure in a message box; no
+// changes and writes the ticked ones in one transaction, which announces
+// itself (data::Rates::ratesChanged). Export writes the whole table as CSV that
+// Import reads back unchanged. Both report every failure in a message box; no
 // exception leaves them.
 
-#include "maintenance/Maintenance.h"
+#include <QString>
 
 class QWidget;
 
@@ -17,7 +17,7 @@ namespace maintenance {
 QString importRatesTitle();
 QString exportRatesTitle();
 
-void importRates(QWidget& owner, const RefillLists& refill);
+void importRates(QWidget& owner);
 void exportRates(QWidget& owner);
 
 // Where the file dialogs open when this session has not used them yet: the

@@ -1,10 +1,16 @@
 #include "maintenance/frmAddExchange.h"
 #include "ui_frmAddExchange.h"
 
-#include "data/RecordStore.h"
+#include "data/Fields.h"
+#include "data/Rates.h"
+#include "maintenance/RateCommands.h"
+#include "maintenance/RateKeyFilter.h"
+#include "maintenance/WriteCheck.h"
+#include "widgets/CharacterLimit.h"
 #include "widgets/Failure.h"
 #include "widgets/KeyInput.h"
 #include "widgets/MsgBox.h"
+#include "widgets/Twips.h"
 
 #include <QDate>
 #include <QKeyEvent>
@@ -15,7 +21,6 @@
 #include <QSvgRenderer>
 
 using namespace Qt::StringLiterals;
-using data::rsRates;
 using maintenance::DenominationPlaceholder;
 
 namespace {
@@ -47,8 +52,8 @@ frmAddExchange::frmAddExchange(QWidget* parent)
 {
     ui->setupUi(this);
 
-    maintenance::limitToCharacters(*ui->txtCountry, data::CountryMaxLength);
-    maintenance::limitToCharacters(*ui->txtDenom, data::UnitMaxLength);
+    widgets::limitToCharacters(*ui->txtCountry, data::CountryMaxLength);
+    widgets::limitToCharacters(*ui->txtDenom, data::UnitMaxLength);
 
     ui->imgCoins->lower();  // behind the boxes it overlaps
     ui->imgCoins->installEventFilter(this);
@@ -70,7 +75,7 @@ frmAddExchange::~frmAddExchange() = default;
 // Places the controls as designed, measured in the dialog's font.
 void frmAddExchange::applyDesignMetrics()
 {
-    const maintenance::TwipScale tw(*this);
+    const widgets::TwipScale tw(*this);
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(75), tw(90));
 
@@ -123,13 +128,9 @@ void frmAddExchange::cmdSave_Click()
     widgets::runGuarded(
         [this] {
             const QString name = ui->txtCountry->text();
-            // An empty table has nothing to compare with.
-            if (!(rsRates.isBOF() && rsRates.isEOF())) {
-                rsRates.FindCountry(name);
-                if (!rsRates.isEOF()) {
-                    widgets::MsgBox(tr("%1 already exists.").arg(name));
-                    return;
-                }
+            if (data::Rates::instance().hasCountry(name)) {
+                widgets::MsgBox(tr("%1 already exists.").arg(name));
+                return;
             }
             SaveNewRate();
             ui->txtCountry->clear();
@@ -141,12 +142,12 @@ void frmAddExchange::cmdSave_Click()
 
 void frmAddExchange::SaveNewRate()
 {
-    rsRates.AddNew();
-    rsRates.SetField(data::FieldCountry, ui->txtCountry->text());
-    rsRates.SetField(data::FieldUnit, ui->txtDenom->text());
-    rsRates.SetField(data::FieldRate, ui->txtExRate->text());
-    rsRates.SetField(data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
-    rsRates.Update();
+    data::RateRow row;
+    row.country = ui->txtCountry->text();
+    row.unit = ui->txtDenom->text();
+    row.rateText = ui->txtExRate->text();
+    row.updated = QDate::currentDate();
+    data::Rates::instance().addRate(row);
     widgets::MsgBox(tr("The New Exchange Rate has been saved successfuly"));
 }
 
@@ -163,16 +164,16 @@ bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)
 
 namespace maintenance {
 
-void showAddRates(QWidget& owner, const RefillLists& refill)
+bool showAddRates(QWidget& owner)
 {
     if (!mayChangeRates())
-        return;
+        return false;
     // Built afresh for each opening, modal over the main window, which may
     // delete it with itself before exec returns.
     QPointer<frmAddExchange> dialog = new frmAddExchange(&owner);
-    dialog->setRefill(refill);
     dialog->exec();
     delete dialog;
+    return true;
 }
 
 } // namespace maintenance

@@ -4,7 +4,7 @@
 // rates table, one per Save, unless the table holds that country already.
 // Tests find its controls by object name (txtCountry, cmdSave, ...).
 
-#include "maintenance/Maintenance.h"
+#include "maintenance/RateDialog.h"
 
 #include <memory>
 

@@ -1,12 +1,15 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
-#include "data/RecordStore.h"
+#include "data/Rates.h"
+#include "maintenance/RateCommands.h"
+#include "maintenance/WriteCheck.h"
 #include "widgets/CountryList.h"
 #include "widgets/Failure.h"
 #include "widgets/KeyInput.h"
 #include "widgets/MsgBox.h"
 #include "widgets/Placement.h"
+#include "widgets/Twips.h"
 
 #include <QDate>
 #include <QListWidget>
@@ -14,7 +17,6 @@
 #include <QPointer>
 
 using namespace Qt::StringLiterals;
-using data::rsRates;
 using maintenance::DenominationPlaceholder;
 
 namespace {
@@ -22,16 +24,16 @@ namespace {
 constexpr Qt::WindowFlags SizableDialogFlags = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint
     | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint;
 
-void showDeleteDialog(QWidget& owner, const maintenance::RefillLists& refill, frmDelete::Mode mode)
+bool showDeleteDialog(QWidget& owner, frmDelete::Mode mode)
 {
     if (!maintenance::mayChangeRates())
-        return;
+        return false;
     // Built afresh for each opening (which fills its list), modal over the
     // main window, which may delete it with itself before exec returns.
     QPointer<frmDelete> dialog = new frmDelete(mode, &owner);
-    dialog->setRefill(refill);
     dialog->exec();
     delete dialog;
+    return true;
 }
 
 } // namespace
@@ -65,7 +67,7 @@ frmDelete::~frmDelete() = default;
 // Places the controls as designed, measured in the dialog's font.
 void frmDelete::applyDesignMetrics()
 {
-    const maintenance::TwipScale tw(*this);
+    const widgets::TwipScale tw(*this);
 
     ui->formLayout->setContentsMargins(tw(120), tw(120), tw(90), tw(75));
     ui->lstCountries->setMinimumSize(tw(1695), tw(1815));
@@ -103,9 +105,11 @@ void frmDelete::LoadCountryList()
 {
     // An empty table empties the list too: it must not offer a deleted name.
     QStringList names;
-    widgets::runGuarded([&names] { widgets::readCountries(names); }, [](long number, const QString& description) {
-        widgets::reportFailure(tr("The list of countries could not be read."), number, description);
-    });
+    widgets::runGuarded([&names] { data::Rates::instance().appendCountries(names); },
+                        [](long number, const QString& description) {
+                            widgets::reportFailure(tr("The list of countries could not be read."), number,
+                                                   description);
+                        });
     widgets::fillSortedList(*ui->lstCountries, names);
     selectedCountry_.reset();
 }
@@ -123,15 +127,11 @@ void frmDelete::lstCountries_Click()
     const QString name = selected.first()->text();
     widgets::showChosenRow(
         name,
-        [this] {
-            // Read all three before showing any, so a failure leaves no mixture.
-            const QString country = rsRates.Field(data::FieldCountry);
-            const QString rate = rsRates.Field(data::FieldRate);
-            const QString unit = rsRates.Field(data::FieldUnit);
-            selectedCountry_ = country;
-            ui->txtCountry->setText(country);
-            ui->txtExRate->setText(rate);
-            ui->txtDenom->setText(unit);
+        [this](const data::RateRow& row) {
+            selectedCountry_ = row.country;
+            ui->txtCountry->setText(row.country);
+            ui->txtExRate->setText(row.rateText);
+            ui->txtDenom->setText(row.unit);
         },
         [this] { selectedCountry_.reset(); });
     UpdateDelButton();
@@ -169,15 +169,10 @@ void frmDelete::DeleteRate()
     bool deleted = false;
     widgets::runGuarded(
         [&name, &deleted] {
-            rsRates.FindCountry(name);
-            if (rsRates.isEOF()) {
+            deleted = data::Rates::instance().deleteRate(name);
+            if (!deleted)
                 widgets::MsgBox(tr("\"%1\" is not in the rates table, so nothing was deleted.").arg(name),
-                           widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
-                return;
-            }
-            rsRates.Delete();
-            deleted = true;
-            rsRates.Update();
+                                widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
         },
         [](long number, const QString& description) { maintenance::reportSaveError(number, description); });
     if (!deleted)
@@ -204,27 +199,23 @@ void frmDelete::SaveRate()
     bool gone = false;
     widgets::runGuarded(
         [&] {
+            data::Rates& rates = data::Rates::instance();
             // Two rows with one name would leave one of them unreachable.
-            if (name != original) {
-                rsRates.FindCountry(name);
-                if (!rsRates.isEOF()) {
-                    widgets::MsgBox(tr("%1 already exists.").arg(name));
-                    return;
-                }
-            }
-            // The check moved the shared cursor: find the chosen row again.
-            rsRates.FindCountry(original);
-            if (rsRates.isEOF()) {
-                gone = true;
-                widgets::MsgBox(tr("\"%1\" is no longer in the rates table, so nothing was saved.").arg(original),
-                           widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
+            if (name != original && rates.hasCountry(name)) {
+                widgets::MsgBox(tr("%1 already exists.").arg(name));
                 return;
             }
-            rsRates.SetField(data::FieldCountry, name);
-            rsRates.SetField(data::FieldRate, ui->txtExRate->text());
-            rsRates.SetField(data::FieldUnit, ui->txtDenom->text());
-            rsRates.SetField(data::FieldUpdated, QDate::currentDate().toString(Qt::ISODate));
-            rsRates.Update();
+            data::RateRow row;
+            row.country = name;
+            row.unit = ui->txtDenom->text();
+            row.rateText = ui->txtExRate->text();
+            row.updated = QDate::currentDate();
+            if (!rates.replaceRate(original, row)) {
+                gone = true;
+                widgets::MsgBox(tr("\"%1\" is no longer in the rates table, so nothing was saved.").arg(original),
+                                widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
+                return;
+            }
             saved = true;
         },
         maintenance::reportSaveError);
@@ -251,14 +242,14 @@ bool frmDelete::eventFilter(QObject* watched, QEvent* event)
 
 namespace maintenance {
 
-void showDeleteRates(QWidget& owner, const RefillLists& refill)
+bool showDeleteRates(QWidget& owner)
 {
-    showDeleteDialog(owner, refill, frmDelete::Mode::Delete);
+    return showDeleteDialog(owner, frmDelete::Mode::Delete);
 }
 
-void showEditRates(QWidget& owner, const RefillLists& refill)
+bool showEditRates(QWidget& owner)
 {
-    showDeleteDialog(owner, refill, frmDelete::Mode::Edit);
+    return showDeleteDialog(owner, frmDelete::Mode::Edit);
 }
 
 } // namespace maintenance

@@ -7,7 +7,7 @@
 // dialog with says. Tests find its controls by object name (lstCountries,
 // txtCountry, cmdDel, ...).
 
-#include "maintenance/Maintenance.h"
+#include "maintenance/RateDialog.h"
 
 #include <memory>
 #include <optional>

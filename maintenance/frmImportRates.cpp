@@ -17,7 +17,7 @@ using namespace Qt::StringLiterals;
 using ratefiles::MatchKind;
 using ratefiles::RateChange;
 
-static_assert(frmImportRates::ColCountry == maintenance::TickTable::TickColumn);
+static_assert(frmImportRates::ColCountry == widgets::TickTable::TickColumn);
 
 namespace {
 

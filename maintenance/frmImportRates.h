@@ -6,7 +6,7 @@
 // the close box return nothing. It opens centred, sized for twenty rows where
 // the screen has room, and reopens at the size the user last gave it.
 
-#include "maintenance/TickTable.h"
+#include "widgets/TickTable.h"
 #include "ratefiles/RateImportPlan.h"
 
 #include <QDialog>
@@ -36,7 +36,7 @@ public:
     std::vector<ratefiles::RateChange> changes() const;
     std::vector<ratefiles::RateChange> tickedChanges() const;
 
-    maintenance::TickTable* tblChanges = nullptr;
+    widgets::TickTable* tblChanges = nullptr;
     QPushButton* cmdTickAll = nullptr;
     QPushButton* cmdUntickAll = nullptr;
     QPushButton* cmdImport = nullptr;

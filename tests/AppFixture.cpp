@@ -52,9 +52,6 @@ void ProgramTest::SetUp()
     ASSERT_TRUE(dir.isValid());
     data::setProgramFolder(dir.path());
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
-    app::strFromCountry.clear();
-    app::strToCountry.clear();
-    app::dblCom = 0;
     widgets::setMsgBoxHandler([this](const widgets::MsgBoxRequest& r) {
         messages.push_back(r);
         if (answers.empty())

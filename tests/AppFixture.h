@@ -10,7 +10,6 @@
 #include "calculator/frmHUD.h"
 #include "data/NewDatabase.h"
 #include "data/RecordStore.h"
-#include "maintenance/Maintenance.h"
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
 #include "tests/TestSupport.h"

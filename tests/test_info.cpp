@@ -4,6 +4,7 @@
 
 #include "info/Links.h"
 #include "info/frmAbout.h"
+#include "widgets/ClickableLabel.h"
 
 #include <QAccessible>
 #include <QAccessibleActionInterface>
@@ -36,13 +37,13 @@ namespace {
 struct AboutControls {
     explicit AboutControls(const QWidget& w)
         : cmdOK(AppFixture::control<QPushButton>(w, u"cmdOK"_s))
-        , lblEMail(AppFixture::control<ClickableLabel>(w, u"lblEMail"_s))
+        , lblEMail(AppFixture::control<widgets::ClickableLabel>(w, u"lblEMail"_s))
         , lblFree(AppFixture::control<QLabel>(w, u"lblFree"_s))
         , Image1(AppFixture::control<QLabel>(w, u"Image1"_s))
     {
     }
     QPushButton* cmdOK;
-    ClickableLabel* lblEMail;
+    widgets::ClickableLabel* lblEMail;
     QLabel* lblFree;
     QLabel* Image1;
 };
@@ -153,7 +154,7 @@ TEST_F(LinkTest, mailLinkIsTheSameFromTheMenuAndTheAboutBox)
 TEST_F(LinkTest, mailLabelNeedsPressAndReleaseOverIt)
 {
     frmAbout& about = openAbout(frmHUD::instance());
-    ClickableLabel* label = ctl(about).lblEMail;
+    widgets::ClickableLabel* label = ctl(about).lblEMail;
     // Pressed on the label but released off it: no click, as with a button.
     QTest::mousePress(label, Qt::LeftButton);
     QTest::mouseRelease(label, Qt::LeftButton, {}, QPoint(-5, -5));

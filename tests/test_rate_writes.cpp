@@ -1,14 +1,18 @@
-// Reading the whole table and writing many rates at once: all or nothing.
+// Reading the whole table and writing many rates at once: all or nothing; and
+// the rates object the windows write through, which announces each write done.
 
 #include "data/NumberText.h"
 #include "data/RateWrites.h"
+#include "data/Rates.h"
 #include "tests/StoreFixtures.h"
 
 #include <QFileInfo>
+#include <QLocale>
 
 using namespace data;
 using namespace StoreFixtures;
 using TestSupport::sampleRates;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -172,5 +176,102 @@ TEST_F(StoreTest, afterApplyingTheRecordSetShowsNoStaleRow)
     EXPECT_EQ(rs.Field(FieldUpdated), QStringLiteral("2020-02-01"));
     EXPECT_EQ(countries().last(), QStringLiteral("New"));
 }
+
+// ---- data::Rates: each write that is done is announced once, and no call
+// leaves a change pending for the record set's next move to commit.
+
+RateRow typed(const char* country, const char* unit, const char* rate, QDate updated = kJan)
+{
+    RateRow row{QString::fromUtf8(country), QString::fromUtf8(unit), 0.0, updated};
+    row.rateText = QString::fromUtf8(rate);
+    return row;
+}
+
+struct RatesCall {
+    const char* name;
+    std::function<bool(Rates&)> call;
+    long error;       // the DbError's number, 0 for none
+    bool returned;    // what the call returned (true for those returning nothing)
+    int announced;    // ratesChanged() emitted
+    QStringList last;  // the table's last rows afterwards, rates exact
+};
+
+void PrintTo(const RatesCall& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class RatesWrites : public StoreTest, public ::testing::WithParamInterface<RatesCall> {
+protected:
+    void SetUp() override
+    {
+        createRatesDatabase(path(), sampleRates());
+        cnRates.Open(path());
+        rsRates.Open(cnRates);
+        QObject::connect(&Rates::instance(), &Rates::ratesChanged, &context, [this] { ++announced; });
+    }
+    void TearDown() override
+    {
+        rsRates.Close();
+        cnRates.Close();
+    }
+    QObject context;  // the connection ends with the test
+    int announced = 0;
+};
+
+TEST_P(RatesWrites, announceEachWriteDoneOnceAndLeaveNothingPending)
+{
+    const RatesCall& c = GetParam();
+    bool returned = false;
+    EXPECT_EQ(errorNumber([&] { returned = c.call(Rates::instance()); }), c.error);
+    EXPECT_EQ(returned, c.returned);
+    EXPECT_EQ(announced, c.announced);
+    EXPECT_FALSE(rsRates.hasPendingChanges());
+    QStringList last;
+    for (const RateRow& row : readAllRates(cnRates))
+        last << QStringLiteral("%1|%2|%3|%4").arg(row.country, row.unit,
+                                                 QString::number(row.rate, 'g', QLocale::FloatingPointShortest),
+                                                 row.updated.toString(Qt::ISODate));
+    EXPECT_EQ(last.mid(last.size() - c.last.size()), c.last);
+}
+
+const QStringList kLastTwo{QStringLiteral("Japan|Yen|188.5|"), QStringLiteral("France|Euro|1.17|")};
+
+INSTANTIATE_TEST_SUITE_P(
+    Store, RatesWrites,
+    ::testing::Values(
+        RatesCall{"addAsTyped", [](Rates& r) { r.addRate(typed("Chile", "Peso", "1200.5")); return true; }, 0, true, 1,
+                  {QStringLiteral("France|Euro|1.17|"), QStringLiteral("Chile|Peso|1200.5|2020-01-01")}},
+        RatesCall{"addAValueExactly",
+                  [](Rates& r) {
+                      r.addRate({u"Chile"_s, u"Peso"_s, 0.1 + 0.2, {}});
+                      return true;
+                  },
+                  0, true, 1, {QStringLiteral("Chile|Peso|0.30000000000000004|")}},
+        RatesCall{"addTooSmall", [](Rates& r) { r.addRate(typed("Chile", "Peso", "1e-400")); return true; },
+                  Err::MultipleStep, false, 0, kLastTwo},
+        RatesCall{"addCountryThere", [](Rates& r) { r.addRate(typed("France", "Franc", "9")); return true; },
+                  Err::WriteFailed, false, 0, kLastTwo},
+        RatesCall{"replace", [](Rates& r) { return r.replaceRate(u"Japan"_s, typed("Nippon", "En", "190", kFeb)); }, 0,
+                  true, 1, {QStringLiteral("Nippon|En|190|2020-02-01"), QStringLiteral("France|Euro|1.17|")}},
+        RatesCall{"replaceMissing", [](Rates& r) { return r.replaceRate(u"japan"_s, typed("Japan", "Yen", "2")); }, 0,
+                  false, 0, kLastTwo},
+        RatesCall{"replaceOntoAnother", [](Rates& r) { return r.replaceRate(u"Japan"_s, typed("France", "Yen", "2")); },
+                  Err::WriteFailed, false, 0, kLastTwo},
+        RatesCall{"delete", [](Rates& r) { return r.deleteRate(u"Japan"_s); }, 0, true, 1,
+                  {QStringLiteral("United States|Dollar|1.27|"), QStringLiteral("France|Euro|1.17|")}},
+        RatesCall{"deleteMissing", [](Rates& r) { return r.deleteRate(u"Atlantis"_s); }, 0, false, 0, kLastTwo},
+        RatesCall{"applyMany",
+                  [](Rates& r) { r.applyWrites({update("Japan", 190), insert("Chile", "Peso", 3)}); return true; }, 0,
+                  true, 1, {QStringLiteral("Japan|Yen|190|2020-01-01"), QStringLiteral("France|Euro|1.17|"),
+                            QStringLiteral("Chile|Peso|3|2020-01-01")}},
+        RatesCall{"applyFailing",
+                  [](Rates& r) {
+                      r.applyWrites({update("Japan", 190), update("Atlantis", 3)});
+                      return true;
+                  },
+                  Err::WriteFailed, false, 0, kLastTwo},
+        RatesCall{"applyNothing", [](Rates& r) { r.applyWrites({}); return true; }, 0, true, 0, kLastTwo}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "widgets/CountryList.h"
 
-#include "data/RecordStore.h"
+#include "data/DbError.h"
+#include "data/Rates.h"
 #include "widgets/EventHook.h"
 #include "widgets/Failure.h"
 #include "widgets/MsgBox.h"
@@ -14,7 +15,6 @@
 #include <algorithm>
 
 using namespace Qt::StringLiterals;
-using data::rsRates;
 
 namespace widgets {
 
@@ -54,29 +54,19 @@ void selectFirstOnFirstArrow(QListWidget& list)
     });
 }
 
-void readCountries(QStringList& names)
-{
-    if (rsRates.isBOF() && rsRates.isEOF())
-        return;
-    rsRates.MoveFirst();
-    while (!rsRates.isEOF()) {
-        names.append(rsRates.Field(data::FieldCountry));
-        rsRates.MoveNext();
-    }
-}
-
-void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear)
+void showChosenRow(const QString& name, const std::function<void(const data::RateRow&)>& show,
+                   const std::function<void()>& clear)
 {
     runGuarded(
         [&] {
-            rsRates.FindCountry(name);
-            if (rsRates.isEOF()) {
+            const std::optional<data::RateRow> row = data::Rates::instance().findRate(name);
+            if (!row) {
                 clear();
                 MsgBox(QCoreApplication::translate("CountryList", "\"%1\" is no longer in the rates table.").arg(name),
                        MsgBoxButtons::OK, MsgBoxIcon::Exclamation);
                 return;
             }
-            show();
+            show(*row);
         },
         [&](long number, const QString& description) {
             // The boxes must not go on showing another country's row.
@@ -86,12 +76,12 @@ void showChosenRow(const QString& name, const std::function<void()>& show, const
         });
 }
 
-
 void FillCountryLists(QListWidget& first, QListWidget& second)
 {
     const QString failed =
         QCoreApplication::translate("CountryList", "There were errors while trying to fill the countries lists.");
-    if (!rsRates.isOpen()) {
+    const data::Rates& rates = data::Rates::instance();
+    if (!rates.isOpen()) {
         widgets::MsgBox(failed);
         return;
     }
@@ -99,7 +89,7 @@ void FillCountryLists(QListWidget& first, QListWidget& second)
     QStringList names;
     bool ok = true;
     try {
-        widgets::readCountries(names);
+        rates.appendCountries(names);
     } catch (const data::DbError&) {
         ok = false;  // the names read before the failure stay listed
     }

@@ -6,6 +6,10 @@
 
 class QListWidget;
 
+namespace data {
+struct RateRow;
+}
+
 namespace widgets {
 
 // Sorts names as people read them in the user's locale: letter case and
@@ -22,18 +26,14 @@ void fillSortedList(QListWidget& list, QStringList names);
 // entry, rather than moving on from the row the view treats as current.
 void selectFirstOnFirstArrow(QListWidget& list);
 
-// Appends every Country of rsRates to names, in record-set order; an empty table
-// adds none. Throws DbError; the names read before a failure stay in names.
-void readCountries(QStringList& names);
+// The lookup behind choosing a country in a list: finds name's row as the
+// table now holds it and runs show with it, which fills the window's boxes. A
+// row that is gone, or that fails to be found or read, runs clear and is then
+// reported in a message box; nothing thrown gets out.
+void showChosenRow(const QString& name, const std::function<void(const data::RateRow&)>& show,
+                   const std::function<void()>& clear);
 
-// The lookup behind choosing a country in a list: finds name's row in rsRates
-// and runs show, which reads it and fills the window's boxes. A row that is
-// gone, or that fails to be found or read, runs clear and is then reported in
-// a message box; nothing thrown gets out.
-void showChosenRow(const QString& name, const std::function<void()>& show, const std::function<void()>& clear);
-
-
-// Rebuilds both country lists of the main window from rsRates, sorted for
+// Rebuilds both country lists of the main window from the rates, sorted for
 // people; reports a failure in a message box. An empty table empties both lists.
 // Nothing is chosen afterwards and no choice is reported.
 void FillCountryLists(QListWidget& first, QListWidget& second);

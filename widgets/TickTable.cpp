@@ -1,4 +1,4 @@
-#include "maintenance/TickTable.h"
+#include "widgets/TickTable.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -9,7 +9,7 @@
 #include <QKeySequence>
 #include <QPointer>
 
-namespace maintenance {
+namespace widgets {
 
 namespace {
 
@@ -381,4 +381,4 @@ void TickTable::announceTick(int row)
     QAccessible::updateAccessibility(&event);
 }
 
-} // namespace maintenance
+} // namespace widgets

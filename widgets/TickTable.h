@@ -8,7 +8,7 @@
 
 #include <QTableWidget>
 
-namespace maintenance {
+namespace widgets {
 
 class TickTable : public QTableWidget {
     Q_OBJECT
@@ -32,4 +32,4 @@ private:
     void announceTick(int row);
 };
 
-} // namespace maintenance
+} // namespace widgets

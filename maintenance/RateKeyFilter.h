@@ -1,0 +1,12 @@
+#pragma once
+
+#include <QString>
+
+namespace maintenance {
+
+// The add dialog's rate filter on one typed character code: backspace, '.'
+// only while boxText holds none yet (whatever is selected), and the ten digits
+// are accepted.
+bool exchangeRateKeyAccepted(int KeyAscii, const QString& boxText);
+
+} // namespace maintenance
