@@ -62,6 +62,7 @@ class Fetch : public QObject {
     Q_OBJECT
 
 public:
+    // network must outlive the fetch.
     Fetch(QNetworkAccessManager& network, QUrl url, FetchOptions options = {}, QObject* parent = nullptr);
     ~Fetch() override;
 

@@ -97,9 +97,13 @@ void HeadOfficeFetch::start()
 void HeadOfficeFetch::cancel()
 {
     if (fileFetch_)
-        fileFetch_->cancel();
-    else if (signatureFetch_)
-        signatureFetch_->cancel();
+        return fileFetch_->cancel();
+    if (signatureFetch_)
+        return signatureFetch_->cancel();
+    FetchResult never;
+    never.error = FetchError::Cancelled;
+    never.message = fetchErrorText(FetchError::Cancelled, config_.url, options_);
+    refuseFetch(never);
 }
 
 void HeadOfficeFetch::signatureCame()

@@ -81,7 +81,7 @@ struct World {
 
     FetchOptions options(qint64 cap = SmallCap) const
     {
-        return FetchOptions{.maxBytes = cap, .timeLimit = std::chrono::milliseconds(1500), .ssl = trusted.clientConfig()};
+        return FetchOptions{.maxBytes = cap, .timeLimit = std::chrono::milliseconds(3000), .ssl = trusted.clientConfig()};
     }
 };
 
