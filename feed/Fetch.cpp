@@ -41,6 +41,10 @@ QString fetchErrorText(FetchError error, const QUrl& url, const FetchOptions& op
     case FetchError::None:
         return {};
     case FetchError::NotHttps:
+        if (!detail.isEmpty())
+            return QCoreApplication::translate("Feed", "%1 sent the program on to %2, which is not https: rates are "
+                                                       "fetched over https only.")
+                .arg(where, detail);
         return QCoreApplication::translate("Feed", "%1 is not an https address: rates are fetched over https only.")
             .arg(where);
     case FetchError::NoNetwork:
@@ -103,6 +107,10 @@ void Fetch::start()
     // Each redirect is checked here, so that none leaves https.
     request.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::UserVerifiedRedirectPolicy);
     request.setMaximumRedirectsAllowed(MaxRedirects);
+    // The file as published, uncompressed: the cap then counts what the
+    // server sends, Content-Length is the body's own, and a signature covers
+    // exactly these bytes.
+    request.setRawHeader("Accept-Encoding", "identity");
     if (options_.ssl)
         request.setSslConfiguration(*options_.ssl);
     reply_ = network_.get(request);
@@ -146,7 +154,7 @@ void Fetch::readBody()
 void Fetch::checkRedirect(const QUrl& to)
 {
     if (!isHttps(to))
-        return fail(FetchError::NotHttps);
+        return fail(FetchError::NotHttps, to.toDisplayString());
     // The redirect's own body, if any came, is not the file.
     result_.body.clear();
     announced_ = -1;
@@ -159,7 +167,7 @@ void Fetch::replyFinished()
         return;
     const FetchError error = errorOfReply();
     if (error != FetchError::None)
-        return fail(error, reply_->errorString());
+        return fail(error, error == FetchError::Other ? reply_->errorString() : QString());
     takeRest();
     if (done_)
         return;

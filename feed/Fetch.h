@@ -105,8 +105,8 @@ private:
     FetchResult result_;
 };
 
-// The plain sentence for a fetch's fault; detail is what the network said,
-// used only for FetchError::Other.
+// The plain sentence for a fetch's fault; detail is what the network said
+// (FetchError::Other) or where a redirect led (FetchError::NotHttps).
 QString fetchErrorText(FetchError error, const QUrl& url, const FetchOptions& options, int httpStatus = 0,
                        const QString& detail = QString());
 
