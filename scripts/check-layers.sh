@@ -4,9 +4,11 @@
 #   app -> calculator -> maintenance, info -> widgets -> ratefiles -> data
 #
 # (the main window in calculator/ opens the dialogs of maintenance/ and info/,
-# which include no other window folder; tools/ may use ratefiles/ and data/),
-# that no include cycle runs between folders, and that data/ and ratefiles/
-# use nothing of QtWidgets. Reads the "..." includes of every source, header
+# which include no other window folder; feed/, the network, sits on ratefiles/
+# and serves maintenance/, calculator/ and app/ only; tools/ may use ratefiles/
+# and data/),
+# that no include cycle runs between folders, and that data/, ratefiles/ and
+# feed/ use nothing of QtWidgets. Reads the "..." includes of every source, header
 # and form; prints each fault and fails on any.
 #
 # Also that each folder is its own namespace: none of the old module
@@ -19,14 +21,15 @@ cd "$(dirname "$0")/.."
 declare -A may_include=(
   [data]="data"
   [ratefiles]="ratefiles data"
+  [feed]="feed ratefiles data"
   [widgets]="widgets ratefiles data"
   [info]="info widgets ratefiles data"
-  [maintenance]="maintenance widgets ratefiles data"
-  [calculator]="calculator maintenance info widgets ratefiles data"
-  [app]="app calculator maintenance info widgets ratefiles data"
+  [maintenance]="maintenance feed widgets ratefiles data"
+  [calculator]="calculator maintenance info feed widgets ratefiles data"
+  [app]="app calculator maintenance info feed widgets ratefiles data"
   [tools]="tools ratefiles data"
 )
-widget_free=(data ratefiles)
+widget_free=(data ratefiles feed)
 
 faults=0
 fault() {

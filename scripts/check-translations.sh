@@ -21,7 +21,7 @@ fault() {
 }
 
 # The product's sources and forms, as CMake lists them to lupdate.
-mapfile -t sources < <(find app calculator data info maintenance ratefiles widgets -maxdepth 1 -type f \
+mapfile -t sources < <(find app calculator data feed info maintenance ratefiles widgets -maxdepth 1 -type f \
                          \( -name '*.cpp' -o -name '*.h' -o -name '*.ui' \) | LC_ALL=C sort)
 
 tmp=$(mktemp -d)
