@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 
 max_lines=60
-folders=(app calculator maintenance info widgets ratefiles data tools)
+folders=(app calculator maintenance info widgets feed ratefiles data tools)
 
 command -v pmccabe >/dev/null || { echo "shape: pmccabe not found (scripts/deps.sh installs it)" >&2; exit 2; }
 
