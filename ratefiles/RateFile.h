@@ -22,7 +22,7 @@
 //
 // exportCsv (RateExport.h) writes the table in the program's own format, which
 // step 1 reads back unchanged. The words windows show for a file (its kind, its
-// period) are the windows' own (ui/RateFileWords.h).
+// period) are the windows' own (widgets/RateFileWords.h).
 //
 // Where things are: one reader per format (UkMonthlyCsv, UkMonthlyXml,
 // EcbDailyXml, EcbDailyCsv, OwnExport), what they share (Reading, PerEuro,
