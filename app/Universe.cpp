@@ -4,7 +4,7 @@
 #include "app/FirstPaintStamp.h"
 #include "app/Translations.h"
 #include "calculator/frmHUD.h"
-#include "data/NumberText.h"
+#include "data/NumberForm.h"
 #include "widgets/LastWindow.h"
 
 #include <QApplication>
@@ -79,7 +79,7 @@ bool Start()
         SelectCountry(saved.fromCountry, 0);
     if (!saved.toCountry.isEmpty())
         SelectCountry(saved.toCountry, 1);
-    hud.setCommissionText(data::numberText(saved.commission));
+    hud.setCommissionText(data::shownNumber(saved.commission));
     widgets::trackWindow(&hud);
     if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
         hud.installEventFilter(new FirstPaintStamp(&hud));
