@@ -1,6 +1,6 @@
 #include "calculator/Exchange.h"
 
-#include "data/NumberText.h"
+#include "data/NumberForm.h"
 
 #include <QCoreApplication>
 
@@ -25,7 +25,7 @@ public:
     {
         if (hasFailed())
             return std::nullopt;
-        const data::ParsedNumber number = data::readNumber(text);
+        const data::ParsedNumber number = data::readTyped(text);
         switch (number.status) {
         case data::NumberStatus::Ok:
             return number.value;
@@ -116,7 +116,7 @@ ExchangeResult computeExchange(const ExchangeInputs& in)
     if (in.targetCountry == in.sourceCountry) {
         ExchangeResult result;
         result.kind = ExchangeResult::Kind::SameCountry;
-        result.exchange = data::formatMoneyText(in.amount);
+        result.exchange = data::shownMoneyText(in.amount);
         return result;
     }
 
@@ -131,9 +131,9 @@ ExchangeResult computeExchange(const ExchangeInputs& in)
 
     ExchangeResult result;
     result.kind = ExchangeResult::Kind::Converted;
-    result.exchange = data::formatMoney(*exchange);
-    result.commission = data::formatMoney(*commission);
-    result.total = data::formatMoney(*total);
+    result.exchange = data::shownMoney(*exchange);
+    result.commission = data::shownMoney(*commission);
+    result.total = data::shownMoney(*total);
     return result;
 }
 
@@ -182,8 +182,12 @@ QString failureMessage(const ExchangeResult& result)
     QString message;
     switch (result.failure) {
     case ExchangeFailure::NotANumber:
-        if (about)
+        if (about) {
             message = QCoreApplication::translate("Exchange", about->notANumber);
+            // Where the mark is not a point, a pasted "1.000" lands here: say how to write it.
+            if (!data::marksWithPoint())
+                message += u' ' + data::numberWritingHint();
+        }
         break;
     case ExchangeFailure::DivisionByZero:
     case ExchangeFailure::InvalidOperation:

@@ -6,7 +6,8 @@
 
 // The conversion core: six texts in, display texts or a failure out. It knows
 // nothing of windows; the main window reads its boxes into ExchangeInputs and
-// writes what comes back.
+// writes what comes back. Texts are read and written in the user's number
+// form (data/NumberForm.h).
 namespace calculator {
 
 using data::PivotCountry;

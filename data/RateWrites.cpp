@@ -4,6 +4,7 @@
 #include "data/NumberText.h"
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
+#include "data/Wording.h"
 
 #include <set>
 
@@ -74,8 +75,8 @@ void checkWrites(const std::vector<RateWrite>& writes)
             fail(Err::WriteFailed,
                  QCoreApplication::translate(
                      "Store",
-                     "The country '%1' is named twice in the rates to write; each country can appear only once.")
-                     .arg(shown(write.country)));
+                     "The country %1 is named twice in the rates to write; each country can appear only once.")
+                     .arg(quoted(shown(write.country))));
     }
 }
 
@@ -123,8 +124,8 @@ void WriteStatements::write(const RateWrite& write)
         if (!rowid)
             fail(Err::WriteFailed,
                  QCoreApplication::translate("Store",
-                                             "The country '%1' is not in the rates table, so its rate cannot be changed.")
-                     .arg(shown(write.country)));
+                                             "The country %1 is not in the rates table, so its rate cannot be changed.")
+                     .arg(quoted(shown(write.country))));
         update.bind(1, write.rate);
         update.bind(2, write.updated);
         update.bindInt(3, *rowid);

@@ -42,7 +42,7 @@ QDate exportedDay(const QString& day, qint64 line)
 
 RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFile file)
 {
-    CsvRates rates(separator);
+    CsvRates rates;
     Csv::Record record;
     while (csv.next(record)) {
         const QStringList fields = withoutTrailingBlanks(std::move(record.fields), columns);
