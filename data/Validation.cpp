@@ -1,8 +1,10 @@
 #include "data/Validation.h"
 
+#include "data/Money.h"
 #include "data/NumberText.h"
 #include "data/RateValue.h"
 #include "data/TextLimits.h"
+
 
 #include <cmath>
 
@@ -19,6 +21,14 @@ Sql::Cell textValue(const QString& text)
     Sql::Cell cell;
     cell.type = Sql::CellType::Text;
     cell.text = text;
+    return cell;
+}
+
+Sql::Cell realValue(double value)
+{
+    Sql::Cell cell;
+    cell.type = Sql::CellType::Real;
+    cell.real = value;
     return cell;
 }
 
@@ -58,10 +68,54 @@ Sql::Cell rateCell(const FieldDef& field, double value, const QString& text)
                  "Store", "'%1' is too small for '%2': the smallest rate the table can hold is about 2.2E-308.")
                  .arg(shown(text), field.name));
     }
-    Sql::Cell cell;
-    cell.type = Sql::CellType::Real;
-    cell.real = value;
-    return cell;
+    return realValue(value);
+}
+
+Sql::Cell codeCell(const FieldDef& field, const QString& text)
+{
+    if (!text.isEmpty() && !isCurrencyCode(text))
+        fail(Err::MultipleStep,
+             QCoreApplication::translate("Store",
+                                         "'%1' is not a valid value for '%2': a currency code is three capital letters "
+                                         "A to Z, or nothing.")
+                 .arg(shown(text), field.name));
+    return textValue(text);
+}
+
+// A number for a Percent or Money field; the kind's own bounds are checked by the caller.
+double numberOf(const FieldDef& field, const QString& text)
+{
+    const data::ParsedNumber number = data::readNumber(text);
+    if (!number.ok())
+        fail(Err::MultipleStep,
+             QCoreApplication::translate("Store", "'%1' is not a valid value for '%2'.").arg(shown(text), field.name));
+    return number.value + 0.0;  // -0 is 0
+}
+
+Sql::Cell percentCell(const FieldDef& field, const QString& text)
+{
+    const double value = numberOf(field, text);
+    if (!(value >= 0.0 && value < field.limit))
+        fail(Err::MultipleStep,
+             QCoreApplication::translate("Store", "'%1' is not a valid value for '%2': it must be 0 or more and below %3.")
+                 .arg(shown(text), field.name, numberText(field.limit)));
+    return realValue(value);
+}
+
+Sql::Cell moneyCell(const FieldDef& field, const QString& text)
+{
+    const double value = numberOf(field, text);
+    if (!(value >= 0.0 && value <= field.limit))
+        fail(Err::MultipleStep,
+             QCoreApplication::translate("Store", "'%1' is not a valid value for '%2': it must be from 0 to %3.")
+                 .arg(shown(text), field.name, numberText(field.limit)));
+    // Whole hundredths: the value of its two-decimal text, exactly as that text reads.
+    const std::optional<Money> money = Money::fromDouble(value);
+    if (!money || money->toDouble() != value)
+        fail(Err::MultipleStep,
+             QCoreApplication::translate("Store", "'%1' is not a valid value for '%2': it has more than two decimals.")
+                 .arg(shown(text), field.name));
+    return realValue(value);
 }
 
 } // namespace
@@ -142,8 +196,27 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
                      .arg(shown(text), field.name));
         return textValue(text);
     }
+    case FieldKind::Code:
+        return codeCell(field, text);
+    case FieldKind::Percent:
+        return percentCell(field, text);
+    case FieldKind::Money:
+        return moneyCell(field, text);
     }
     fail(Err::MultipleStep, QCoreApplication::translate("Store", "'%1' cannot be stored.").arg(field.name));
+}
+
+QString valueFault(QStringView field, const QString& text)
+{
+    const int index = fieldIndexOf(field);
+    if (index < 0)
+        return QCoreApplication::translate("Store", "There is no field named '%1'.").arg(field);
+    try {
+        checkedValue(Fields[static_cast<std::size_t>(index)], text);
+    } catch (const DbError& e) {
+        return e.Description();
+    }
+    return QString();
 }
 
 Sql::Cell checkedRate(double value)

@@ -1,6 +1,7 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
+#include "data/DbError.h"
 #include "data/Rates.h"
 #include "maintenance/RateCommands.h"
 #include "maintenance/WriteCheck.h"
@@ -205,7 +206,13 @@ void frmDelete::SaveRate()
                 widgets::MsgBox(tr("%1 already exists.").arg(name));
                 return;
             }
+            // What this dialog does not show (the code, margins, smallest note)
+            // stays; a row that cannot be read whole is written from the boxes.
             data::RateRow row;
+            try {
+                row = rates.findRate(original).value_or(data::RateRow{});
+            } catch (const data::DbError&) {
+            }
             row.country = name;
             row.unit = ui->txtDenom->text();
             row.rateText = ui->txtExRate->text();
