@@ -507,7 +507,8 @@ TEST_F(MainWindowTest, amountTypedWithACommaConvertsAsTheUserMeantIt)
     typeInto(c.txtCom, QStringLiteral("2"));
     QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
     QLocale::setDefault(saved);
-    EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18.75"), QStringLiteral(".38"), QStringLiteral("18.38")}));
+    // The total is the two figures above it subtracted: 18.75 - .38.
+    EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18.75"), QStringLiteral(".38"), QStringLiteral("18.37")}));
 }
 
 // ---- Sorting and the first arrow key ----------------------------------------
