@@ -1,7 +1,7 @@
 #include "app/Universe.h"
 
 #include "calculator/frmHUD.h"
-#include "data/NumberText.h"
+#include "data/NumberForm.h"
 #include "widgets/UserSettings.h"
 
 #include <QGuiApplication>
@@ -78,7 +78,10 @@ void SaveSettings()
     const QString to = hud.selectedCountry(1);
     if (!to.isEmpty())
         settings.setValue(u"ConvertFrom"_s, to);
-    settings.setValue(u"Com"_s, hud.commissionText());
+    // Kept in the '.' form whatever the user's; a text that has none (a pasted
+    // "1.000" where the mark is a comma) leaves the saved commission as it was.
+    if (const std::optional<QString> com = data::pointFormOf(hud.commissionText()))
+        settings.setValue(u"Com"_s, *com);
     settings.setValue(u"Top"_s, QString::number(hud.pos().y() * TwipsPerPixel));
     settings.setValue(u"Left"_s, QString::number(hud.pos().x() * TwipsPerPixel));
     settings.sync();

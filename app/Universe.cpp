@@ -4,7 +4,7 @@
 #include "app/FirstPaintStamp.h"
 #include "app/Translations.h"
 #include "calculator/frmHUD.h"
-#include "data/NumberText.h"
+#include "data/NumberForm.h"
 #include "widgets/LastWindow.h"
 
 #include <QApplication>
@@ -79,7 +79,7 @@ bool Start()
         SelectCountry(saved.fromCountry, 0);
     if (!saved.toCountry.isEmpty())
         SelectCountry(saved.toCountry, 1);
-    hud.setCommissionText(data::numberText(saved.commission));
+    hud.setCommissionText(data::shownNumber(saved.commission));
     widgets::trackWindow(&hud);
     if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
         hud.installEventFilter(new FirstPaintStamp(&hud));
@@ -93,8 +93,10 @@ void closeForTerminationSignal()
         // A dialog's exec() runs inside the main window's menu handler: closing
         // the window now would delete it under that handler. Cancel the dialog
         // (a Yes/No box answers No) and come back once its loop has returned.
+        // done() rather than reject(): a session that is ending cannot wait for
+        // the dialog's own question about a typed entry.
         if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->reject();
+            dialog->done(QDialog::Rejected);
         else
             modal->close();
         QTimer::singleShot(10, qApp, &closeForTerminationSignal);

@@ -1,6 +1,7 @@
 #include "calculator/Exchange.h"
 
 #include "calculator/Pricing.h"
+#include "data/NumberForm.h"
 
 #include <QCoreApplication>
 
@@ -56,8 +57,12 @@ QString failureMessage(const ExchangeResult& result)
     QString message;
     switch (result.failure) {
     case ExchangeFailure::NotANumber:
-        if (about)
+        if (about) {
             message = QCoreApplication::translate("Exchange", about->notANumber);
+            // Where the mark is not a point, a pasted "1.000" lands here: say how to write it.
+            if (!data::marksWithPoint())
+                message += u' ' + data::numberWritingHint();
+        }
         break;
     case ExchangeFailure::DivisionByZero:
     case ExchangeFailure::InvalidOperation:

@@ -6,7 +6,8 @@
 
 // The conversion core: six texts in, display texts or a failure out. It knows
 // nothing of windows; the main window reads its boxes into ExchangeInputs and
-// writes what comes back. A deal with margins, a minimum commission or a
+// writes what comes back. Texts are read and written in the user's number
+// form (data/NumberForm.h). A deal with margins, a minimum commission or a
 // smallest note is priced by the same arithmetic (Pricing.h).
 namespace calculator {
 

@@ -1,6 +1,6 @@
 #include "calculator/Pricing.h"
 
-#include "data/NumberText.h"
+#include "data/NumberForm.h"
 
 #include <algorithm>
 #include <cmath>
@@ -29,7 +29,7 @@ public:
     {
         if (hasFailed())
             return std::nullopt;
-        const data::ParsedNumber number = data::readNumber(text);
+        const data::ParsedNumber number = data::readTyped(text);
         switch (number.status) {
         case data::NumberStatus::Ok:
             return number.value;
@@ -218,14 +218,14 @@ DealPrice priceDeal(const ExchangeInputs& in, const DealTerms& terms)
 
 namespace {
 
-// "#.00": no digit before the point when the integer part is 0.
+// "#.00" in the user's form: no digit before the mark when the integer part is 0.
 QString hashDotZeroZero(const data::Amount& amount)
 {
     QString text = amount.toText();
     const qsizetype zero = amount.isNegative() ? 1 : 0;
     if (text.size() > zero + 1 && text[zero] == u'0' && text[zero + 1] == u'.')
         text.remove(zero, 1);
-    return text;
+    return data::shownForm(text);
 }
 
 } // namespace
@@ -236,7 +236,7 @@ ExchangeResult priceTexts(const ExchangeInputs& in, const DealPrice& price)
     result.kind = price.kind;
     switch (price.kind) {
     case ExchangeResult::Kind::SameCountry:
-        result.exchange = data::formatMoneyText(in.amount);
+        result.exchange = data::shownMoneyText(in.amount);
         break;
     case ExchangeResult::Kind::Converted:
         result.exchange = hashDotZeroZero(price.exchanged);
@@ -259,7 +259,7 @@ ExchangeResult priceTexts(const ExchangeInputs& in, const DealPrice& price)
 QString dealRateText(double rate)
 {
     if (rate == 0.0 || !std::isfinite(rate))
-        return data::numberText(rate);
+        return data::shownNumber(rate);
     // Six significant digits, rounded by the exponent form ("1.23457e+06"),
     // then written out in full.
     const QString scientific = QString::number(std::fabs(rate), 'e', 5);
@@ -279,7 +279,7 @@ QString dealRateText(double rate)
         if (text.endsWith(u'.'))
             text.chop(1);
     }
-    return rate < 0 ? u'-' + text : text;
+    return data::shownForm(rate < 0 ? u'-' + text : text);
 }
 
 } // namespace calculator

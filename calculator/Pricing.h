@@ -65,12 +65,13 @@ struct DealPrice {
 // (computeExchange); the same country on both sides prices nothing.
 DealPrice priceDeal(const ExchangeInputs& in, const DealTerms& terms);
 
-// The texts the window shows for a price: the figures as "#.00", and for the
-// same country the amount text formatted so.
+// The texts the window shows for a price, in the user's number form: the
+// figures as "#.00", and for the same country the amount text formatted so.
 ExchangeResult priceTexts(const ExchangeInputs& in, const DealPrice& price);
 
-// A deal's rate as the window shows it: 6 significant digits, no trailing
-// zeros, never an exponent ("1.19388", "1.1349", "20663.3").
+// A deal's rate as the window shows it, in the user's number form: 6
+// significant digits, no trailing zeros, never an exponent ("1.19388",
+// "1.1349", "20663.3").
 QString dealRateText(double rate);
 
 } // namespace calculator

@@ -3,7 +3,7 @@
 
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
-#include "data/NumberText.h"
+#include "data/NumberForm.h"
 #include "data/Rates.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
@@ -32,8 +32,9 @@ namespace {
 
 frmHUD* s_instance = nullptr;
 
-// The filter of the amount and commission boxes: '.', backspace and whatever
-// reads as a number on its own (the digits) are accepted.
+// The filter of the amount and commission boxes: the decimal key (offered as
+// '.', typing the user's mark), backspace and whatever reads as a number on
+// its own (the digits) are accepted.
 bool numericKeyAccepted(int KeyAscii)
 {
     if (KeyAscii == '.' || KeyAscii == '\b')
@@ -168,6 +169,7 @@ void frmHUD::connectControls()
         widgets::selectFirstOnFirstArrow(*lstCountries[i]);
         txtDenomination[i]->installEventFilter(this);
         txtExchangeRate[i]->installEventFilter(this);
+        widgets::takeDecimalMark(*txtExchangeRate[i]);
     }
     txtConvert->installEventFilter(this);
     txtCom->installEventFilter(this);
@@ -305,7 +307,7 @@ void frmHUD::lstCountries_Click(int Index)
     widgets::showChosenRow(
         name,
         [this, Index](const data::RateRow& row) {
-            txtExchangeRate[Index]->setText(row.rateText);
+            txtExchangeRate[Index]->setText(data::shownStoredNumber(row.rateText));
             txtDenomination[Index]->setText(row.unit);
             // A value longer than its box shows its start, not its last digits.
             txtExchangeRate[Index]->setCursorPosition(0);

@@ -1,11 +1,10 @@
 #pragma once
 
 // What a value must be to stand in the table, shared by the store's check on
-// every write, the dialogs and the reading of rate files. A rate is finite,
+// every write (Refusal.h) and the reading of rate files. A rate is finite,
 // above 0 and normal: a subnormal keeps only a few of its digits and its
 // reciprocal is infinite, so no conversion through it means anything.
 
-#include <QString>
 #include <QStringView>
 
 namespace data {
@@ -19,9 +18,5 @@ RateFault rateFault(double value, QStringView written = {});
 // Three capital letters A to Z, as an ISO 4217 code is written.
 bool isCurrencyCode(QStringView text);
 
-// Why text cannot be stored in the field of that name (data/Fields.h), in
-// the store's own words; empty when it can. The dialogs and the readers of
-// rate files ask before they write, the store asks again on every write.
-QString valueFault(QStringView field, const QString& text);
 
 } // namespace data

@@ -4,6 +4,7 @@
 #include "data/NumberText.h"
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
+#include "data/Wording.h"
 
 #include <set>
 
@@ -87,8 +88,8 @@ void checkWrites(const std::vector<RateWrite>& writes)
             fail(Err::WriteFailed,
                  QCoreApplication::translate(
                      "Store",
-                     "The country '%1' is named twice in the rates to write; each country can appear only once.")
-                     .arg(shown(write.country)));
+                     "The country %1 is named twice in the rates to write; each country can appear only once.")
+                     .arg(quoted(shown(write.country))));
     }
 }
 
@@ -142,8 +143,8 @@ void WriteStatements::write(const RateWrite& write)
         if (!rowid)
             fail(Err::WriteFailed,
                  QCoreApplication::translate("Store",
-                                             "The country '%1' is not in the rates table, so its rate cannot be changed.")
-                     .arg(shown(write.country)));
+                                             "The country %1 is not in the rates table, so its rate cannot be changed.")
+                     .arg(quoted(shown(write.country))));
         update.bind(1, write.rate);
         update.bind(2, write.updated);
         update.bind(3, write.code);

@@ -3,6 +3,7 @@
 #include "data/Layout.h"
 #include "data/SqliteOwners.h"
 #include "data/Validation.h"
+#include "data/Wording.h"
 
 #include <QCoreApplication>
 
@@ -144,7 +145,8 @@ void Recordset::Update()
         for (std::size_t i = 0; i < Fields.size() && editing_ == Editing::AddNew; ++i) {
             if (Fields[i].required && !pending_[i])
                 fail(Err::WriteFailed,
-                     QCoreApplication::translate("Store", "The new row has no value for '%1'.").arg(Fields[i].name));
+                     QCoreApplication::translate("Store", "The new row has no value for %1.")
+                         .arg(fieldLabel(Fields[i].name)));
         }
         // An older layout is brought up to date by the same transaction as the
         // write: both or neither reach the file.

@@ -8,6 +8,7 @@
 #include "widgets/Placement.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QPushButton>
 
 #include <algorithm>
@@ -107,6 +108,16 @@ void frmAbout::closeEvent(QCloseEvent* event)
     if (s_about == this)
         s_about = nullptr;
     event->accept();
+}
+
+void frmAbout::keyPressEvent(QKeyEvent* event)
+{
+    // Escape closes the box as it closes every other window of the program.
+    if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void frmAbout::cmdOK_Click()

@@ -79,7 +79,7 @@ void importUnguarded(QWidget& owner)
 
     const QString start = lastFolders().imported.isEmpty() ? defaultImportFolder() : lastFolders().imported;
     //: The file dialog's filters: keep the patterns in brackets and the ;; between filters.
-    const QString filter = QCoreApplication::translate("ImportExport", "Rate files (*.csv *.xml);;All files (*)");
+    const QString filter = QCoreApplication::translate("ImportExport", "Rate files (*.csv *.txt *.xml);;All files (*)");
     const QString path = widgets::openFileName(&owner, {importRatesTitle(), start, filter});
     if (path.isEmpty())
         return;

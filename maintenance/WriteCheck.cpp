@@ -1,7 +1,10 @@
 #include "maintenance/WriteCheck.h"
 
+#include "data/NumberForm.h"
 #include "data/RecordStore.h"
+#include "data/Refusal.h"
 #include "data/WriteAccess.h"
+#include "data/Wording.h"
 #include "widgets/Failure.h"
 #include "widgets/MsgBox.h"
 
@@ -33,10 +36,44 @@ bool mayChangeRates()
                                                "ask the administrator to let you write to it.");
     // The group to join, or else the file or folder that is read-only.
     const QString what = !refusal->group.isEmpty() ? refusal->group
-                                                    : u"'%1'"_s.arg(QDir::toNativeSeparators(refusal->path));
+                                                    : data::quoted(QDir::toNativeSeparators(refusal->path));
     widgets::MsgBox(QCoreApplication::translate("Maintenance", sentence).arg(what), widgets::MsgBoxButtons::OK,
                     widgets::MsgBoxIcon::Information);
     return false;
+}
+
+namespace {
+
+std::optional<data::Refusal> rateRefusal(const QString& typed)
+{
+    const std::optional<QString> stored = data::pointFormOf(typed);
+    if (!stored)
+        return data::Refusal{data::FieldRate, data::RefusalKind::NotANumber, typed};
+    std::optional<data::Refusal> refusal = data::refusalOf(data::fieldDef(data::FieldRate), *stored);
+    if (refusal)
+        refusal->value = typed;  // shown as the user wrote it
+    return refusal;
+}
+
+} // namespace
+
+std::optional<data::RateRow> rowToWrite(const TypedRate& typed, std::initializer_list<QStringView> fields)
+{
+    for (const QStringView field : fields) {
+        const QString& text = field == data::FieldCountry ? typed.country : typed.unit;
+        const std::optional<data::Refusal> refusal =
+            field == data::FieldRate ? rateRefusal(typed.rate) : data::refusalOf(data::fieldDef(field), text);
+        if (refusal) {
+            widgets::MsgBox(data::refusalMessage(*refusal), widgets::MsgBoxButtons::OK,
+                            widgets::MsgBoxIcon::Exclamation);
+            return std::nullopt;
+        }
+    }
+    data::RateRow row;
+    row.country = typed.country;
+    row.unit = typed.unit;
+    row.rateText = data::pointFormOf(typed.rate).value_or(typed.rate);
+    return row;
 }
 
 void reportSaveError(long number, const QString& description) noexcept

@@ -1,9 +1,15 @@
 #pragma once
 
-// Before and after a write to the rates: whether this user may make it, and
-// the report when it failed.
+// Before and after a write to the rates: whether this user may make it,
+// whether the table can take what was typed, and the report when it failed.
+
+#include "data/RateRow.h"
 
 #include <QString>
+#include <QStringView>
+
+#include <initializer_list>
+#include <optional>
 
 namespace maintenance {
 
@@ -12,6 +18,21 @@ namespace maintenance {
 // says so in one sentence naming what to do and returns false: the rate
 // commands stop before any dialog, and converting goes on as before.
 bool mayChangeRates();
+
+// The three boxes of a rate dialog as the user filled them, the rate in the
+// user's number form.
+struct TypedRate {
+    QString country;
+    QString unit;
+    QString rate;
+};
+
+// The row to write from the boxes, its rate in the store's form; or none,
+// having said in a plain message which box holds what the table cannot take:
+// the first of fields (Country, Monetery Unit, Exchange Rate), in the order
+// the dialog assigns them. A slip of typing
+// is no failure of the store, so it gets no failure report.
+std::optional<data::RateRow> rowToWrite(const TypedRate& typed, std::initializer_list<QStringView> fields);
 
 // Shows the save failure ("Save Error", critical icon). Never throws.
 void reportSaveError(long number, const QString& description) noexcept;

@@ -3,6 +3,7 @@
 
 #include "data/Fields.h"
 #include "data/Rates.h"
+#include "data/Refusal.h"
 #include "maintenance/RateCommands.h"
 #include "maintenance/RateKeyFilter.h"
 #include "maintenance/WriteCheck.h"
@@ -125,30 +126,92 @@ bool frmAddExchange::txtExRate_KeyPress(int KeyAscii)
 
 void frmAddExchange::cmdSave_Click()
 {
+    saveEntry();
+}
+
+bool frmAddExchange::saveEntry()
+{
+    bool saved = false;
     widgets::runGuarded(
-        [this] {
+        [this, &saved] {
             const QString name = ui->txtCountry->text();
             if (data::Rates::instance().hasCountry(name)) {
                 widgets::MsgBox(tr("%1 already exists.").arg(name));
                 return;
             }
-            SaveNewRate();
+            if (!SaveNewRate())
+                return;
             ui->txtCountry->clear();
             ui->txtDenom->setText(DenominationPlaceholder);
             ui->txtExRate->clear();
+            saved = true;
         },
         maintenance::reportSaveError);
+    return saved;
 }
 
-void frmAddExchange::SaveNewRate()
+bool frmAddExchange::SaveNewRate()
 {
-    data::RateRow row;
-    row.country = ui->txtCountry->text();
-    row.unit = ui->txtDenom->text();
-    row.rateText = ui->txtExRate->text();
-    row.updated = QDate::currentDate();
-    data::Rates::instance().addRate(row);
+    std::optional<data::RateRow> row = maintenance::rowToWrite(
+        {ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()},
+        {data::FieldCountry, data::FieldUnit, data::FieldRate});
+    if (!row)
+        return false;
+    row->updated = QDate::currentDate();
+    data::Rates::instance().addRate(*row);
     widgets::MsgBox(tr("The New Exchange Rate has been saved successfuly"));
+    return true;
+}
+
+bool frmAddExchange::hasEntry() const
+{
+    const QString unit = ui->txtDenom->text();
+    return !ui->txtCountry->text().isEmpty() || !ui->txtExRate->text().isEmpty()
+        || (!unit.isEmpty() && unit != DenominationPlaceholder);
+}
+
+bool frmAddExchange::mayClose()
+{
+    if (!hasEntry())
+        return true;
+    const widgets::MsgBoxResult answer =
+        widgets::MsgBox(tr("The new rate you typed has not been saved. Do you want to save it before closing?"),
+                        widgets::MsgBoxButtons::YesNoCancel, widgets::MsgBoxIcon::Exclamation);
+    if (answer == widgets::MsgBoxResult::No)
+        return true;
+    if (answer != widgets::MsgBoxResult::Yes)
+        return false;
+    if (QLineEdit* empty = firstEmptyBox()) {
+        // Save's own rule: all three boxes hold text.
+        widgets::MsgBox(data::refusalMessage({boxField(*empty), data::RefusalKind::Empty, QString()}),
+                        widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
+        empty->setFocus();
+        return false;
+    }
+    return saveEntry();
+}
+
+QLineEdit* frmAddExchange::firstEmptyBox() const
+{
+    for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate}) {
+        if (box->text().isEmpty())
+            return box;
+    }
+    return nullptr;
+}
+
+QStringView frmAddExchange::boxField(const QLineEdit& box) const
+{
+    if (&box == ui->txtCountry)
+        return data::FieldCountry;
+    return &box == ui->txtDenom ? data::FieldUnit : data::FieldRate;
+}
+
+void frmAddExchange::reject()
+{
+    // Finished, Enter, Escape and the close box all end here.
+    if (mayClose())
+        RateDialog::reject();
 }
 
 bool frmAddExchange::eventFilter(QObject* watched, QEvent* event)

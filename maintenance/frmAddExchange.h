@@ -2,9 +2,12 @@
 
 // The Add Rates dialog: a country, its unit and its rate are appended to the
 // rates table, one per Save, unless the table holds that country already.
-// Tests find its controls by object name (txtCountry, cmdSave, ...).
+// Tests find its controls by object name (txtCountry, cmdSave, ...). The
+// rate is typed in the user's number form and written in the store's.
 
 #include "maintenance/RateDialog.h"
+
+#include <QStringView>
 
 #include <memory>
 
@@ -23,6 +26,10 @@ public:
     explicit frmAddExchange(QWidget* parent = nullptr);
     ~frmAddExchange() override;
 
+    // Every way of closing: with a typed entry in the boxes, asks first
+    // whether to save it (Yes saves and closes, No discards, Cancel stays).
+    void reject() override;
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -32,8 +39,15 @@ private:
     bool txtExRate_KeyPress(int KeyAscii);
     void cmdSave_Click();
     void UpdateSaveButton();
-    void SaveNewRate();
+    // Save's steps; true when the row was written and the boxes emptied.
+    bool saveEntry();
+    bool SaveNewRate();
     void applyDesignMetrics();
+
+    bool hasEntry() const;
+    bool mayClose();
+    QLineEdit* firstEmptyBox() const;
+    QStringView boxField(const QLineEdit& box) const;
 
     std::unique_ptr<Ui::frmAddExchange> ui;
 };

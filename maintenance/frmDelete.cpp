@@ -1,7 +1,8 @@
 #include "maintenance/frmDelete.h"
 #include "ui_frmDelete.h"
 
-#include "data/DbError.h"
+#include "data/Fields.h"
+#include "data/NumberForm.h"
 #include "data/Rates.h"
 #include "maintenance/RateCommands.h"
 #include "maintenance/WriteCheck.h"
@@ -47,6 +48,12 @@ frmDelete::frmDelete(Mode mode, QWidget* parent)
     ui->setupUi(this);
     //: The button that saves the changed rate (Edit Rates) or deletes it (Delete Rates).
     ui->cmdDel->setText(mode_ == Mode::Edit ? tr("&Save") : tr("&Delete"));
+    if (mode_ == Mode::Edit) {
+        // The design's title and instruction speak of deleting; Edit names its own button.
+        setWindowTitle(tr("Edit Exchange Rates"));
+        ui->lblInfo->setText(tr("Select the country you wish to edit, change its details and then click Save."));
+        widgets::takeDecimalMark(*ui->txtExRate);
+    }
     applyDesignMetrics();
 
     connect(ui->lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
@@ -131,7 +138,7 @@ void frmDelete::lstCountries_Click()
         [this](const data::RateRow& row) {
             selectedCountry_ = row.country;
             ui->txtCountry->setText(row.country);
-            ui->txtExRate->setText(row.rateText);
+            ui->txtExRate->setText(data::shownStoredNumber(row.rateText));
             ui->txtDenom->setText(row.unit);
         },
         [this] { selectedCountry_.reset(); });
@@ -206,18 +213,13 @@ void frmDelete::SaveRate()
                 widgets::MsgBox(tr("%1 already exists.").arg(name));
                 return;
             }
-            // What this dialog does not show (the code, margins, smallest note)
-            // stays; a row that cannot be read whole is written from the boxes.
-            data::RateRow row;
-            try {
-                row = rates.findRate(original).value_or(data::RateRow{});
-            } catch (const data::DbError&) {
-            }
-            row.country = name;
-            row.unit = ui->txtDenom->text();
-            row.rateText = ui->txtExRate->text();
-            row.updated = QDate::currentDate();
-            if (!rates.replaceRate(original, row)) {
+            std::optional<data::RateRow> row = maintenance::rowToWrite(
+                {name, ui->txtDenom->text(), ui->txtExRate->text()},
+                {data::FieldCountry, data::FieldRate, data::FieldUnit});
+            if (!row)
+                return;
+            row->updated = QDate::currentDate();
+            if (!rates.replaceRate(original, *row)) {
                 gone = true;
                 widgets::MsgBox(tr("\"%1\" is no longer in the rates table, so nothing was saved.").arg(original),
                                 widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);

@@ -1,7 +1,7 @@
 #include "maintenance/frmImportRates.h"
 #include "ui_frmImportRates.h"
 
-#include "data/NumberText.h"
+#include "data/NumberForm.h"
 #include "widgets/Placement.h"
 #include "widgets/RateFileWords.h"
 #include "widgets/UserSettings.h"
@@ -30,7 +30,7 @@ const QString SizeKey = u"Size"_s;
 
 QString rateText(double rate)
 {
-    return data::numberText(rate);
+    return data::shownNumber(rate);
 }
 
 QString changeText(const RateChange& change)
@@ -39,7 +39,8 @@ QString changeText(const RateChange& change)
     if (!percent)
         //: In the Change column: a country the table does not have yet.
         return frmImportRates::tr("new");
-    return QString::asprintf("%+.2f %%", *percent);
+    //: A change in percent: %1 the signed figure, as +5.00 or -0.25.
+    return frmImportRates::tr("%1 %").arg(data::shownForm(QString::asprintf("%+.2f", *percent)));
 }
 
 QString matchText(const RateChange& change)
@@ -50,10 +51,11 @@ QString matchText(const RateChange& change)
         return frmImportRates::tr("Name");
     //: In the Matched by column: %1 a currency code, %2 the file's country of that currency.
     case MatchKind::Currency:
-        return frmImportRates::tr("Currency %1 (%2)").arg(change.currencyCode, change.fileCountry);
+        return frmImportRates::tr("Currency %1 (%2)")
+            .arg(change.currencyCode, widgets::territoryWord(change.fileCountry));
     //: In the Matched by column: %1 the file's name for the table's country.
     case MatchKind::Country:
-        return frmImportRates::tr("Same country (%1)").arg(change.fileCountry);
+        return frmImportRates::tr("Same country (%1)").arg(widgets::territoryWord(change.fileCountry));
     case MatchKind::New:
         return frmImportRates::tr("New country");
     }

@@ -39,7 +39,7 @@ RateFile readCsv(const QString& text, RateFile file)
         if (isExportHeader(words))
             return readExport(csv, words.size(), separator, std::move(file));
         if (isExportMarker(words)) {
-            const qsizetype columns = readExportPreamble(csv, header, separator, file);
+            const qsizetype columns = readExportPreamble(csv, header, file);
             return readExport(csv, columns, separator, std::move(file));
         }
         if (header.fields.front().trimmed().compare(u"Date", Qt::CaseInsensitive) == 0 && words.size() > 1)

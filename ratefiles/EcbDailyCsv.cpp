@@ -33,7 +33,7 @@ RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator
     }
     // Every day's rates are read, so a damaged file is refused whole; only the
     // latest day's are kept.
-    CsvRates rates(separator);
+    CsvRates rates;
     const auto readDay = [&](const QStringList& fields, qint64 line, EuroDay* day) {
         for (qsizetype c = 1; c < fields.size(); ++c) {
             const QStringView value = QStringView(fields[c]).trimmed();

@@ -1,7 +1,7 @@
 #include "ratefiles/Readers.h"
 
-#include "data/NumberText.h"
-#include "data/RateValue.h"
+#include "data/NumberForm.h"
+#include "data/Refusal.h"
 #include "ratefiles/ExportHeader.h"
 #include "ratefiles/Reading.h"
 
@@ -46,12 +46,12 @@ QDate exportedDay(const QString& day, qint64 line)
 }
 
 // A margin, a note or a setting as written, with '.' as its decimal mark: a
-// spreadsheet in a comma locale writes a comma where semicolons or tabs
-// separate the fields.
-QString decimalText(const QString& written, QChar separator, qint64 line)
+// comma is one too, as spreadsheets in comma locales save figures (quoted
+// where commas separate the fields), but never beside a point.
+QString decimalText(const QString& written, qint64 line)
 {
     QString text = written.trimmed();
-    if (separator != u',' && text.contains(u',')) {
+    if (text.contains(u',')) {
         if (text.contains(u'.'))
             throw FileFault{QCoreApplication::translate("RateFiles",
                                                         "the figure %1 holds both '.' and ',': thousands separators "
@@ -63,23 +63,55 @@ QString decimalText(const QString& written, QChar separator, qint64 line)
     return text;
 }
 
+// Why a column's value cannot stand in the table, in the words of a file.
+FileFault columnFault(const data::Refusal& refusal, qint64 line)
+{
+    const QString column = refusal.field.toString(), value = quoted(refusal.value);
+    const QString limit = data::shownNumber(data::fieldDef(refusal.field).limit);
+    QString why;
+    switch (refusal.kind) {
+    case data::RefusalKind::NotACode:
+        //: %1 the column's name, %2 the value.
+        why = QCoreApplication::translate("RateFiles", "the %1 %2 is not a currency code (three capital letters).");
+        break;
+    case data::RefusalKind::Negative:
+        why = QCoreApplication::translate("RateFiles", "the %1 %2 is below 0.");
+        break;
+    case data::RefusalKind::NotBelowLimit:
+        //: %3 the limit, such as 100.
+        why = QCoreApplication::translate("RateFiles", "the %1 %2 is not below %3.");
+        break;
+    case data::RefusalKind::AboveLimit:
+        why = QCoreApplication::translate("RateFiles", "the %1 %2 is above %3.");
+        break;
+    case data::RefusalKind::TooManyDecimals:
+        why = QCoreApplication::translate("RateFiles", "the %1 %2 has more than two decimals.");
+        break;
+    default:
+        why = QCoreApplication::translate("RateFiles", "the %1 %2 is not a number.");
+        break;
+    }
+    const bool limited =
+        refusal.kind == data::RefusalKind::NotBelowLimit || refusal.kind == data::RefusalKind::AboveLimit;
+    return FileFault{limited ? why.arg(column, value, limit) : why.arg(column, value), line};
+}
+
 // A value for one of the table's fields, as the table would take it.
 QString fieldValue(QStringView field, const QString& text, qint64 line)
 {
-    const QString fault = data::valueFault(field, text);
-    if (!fault.isEmpty())
-        throw FileFault{fault, line};
+    if (const std::optional<data::Refusal> refusal = data::refusalOf(data::fieldDef(field), text))
+        throw columnFault(*refusal, line);
     return text;
 }
 
-double numberValue(QStringView field, const QString& written, QChar separator, qint64 line)
+double numberValue(QStringView field, const QString& written, qint64 line)
 {
-    return data::readNumber(fieldValue(field, decimalText(written, separator, line), line)).value + 0.0;
+    return data::readNumber(fieldValue(field, decimalText(written, line), line)).value + 0.0;
 }
 
-Money readMinimumCommission(const QString& written, QChar separator, qint64 line)
+Money readMinimumCommission(const QString& written, qint64 line)
 {
-    const QString text = decimalText(written, separator, line);
+    const QString text = decimalText(written, line);
     const data::ParsedNumber number = data::readNumber(text);
     const std::optional<Money> amount = number.ok() ? Money::fromDouble(number.value) : std::nullopt;
     if (!amount || amount->toDouble() != number.value || *amount < Money()
@@ -93,23 +125,23 @@ Money readMinimumCommission(const QString& written, QChar separator, qint64 line
 }
 
 // The fields a layout 3 export adds after the date.
-void readTerms(const QStringList& fields, qsizetype columns, QChar separator, qint64 line, FileRate& r)
+void readTerms(const QStringList& fields, qsizetype columns, qint64 line, FileRate& r)
 {
     if (columnOf(FieldCode) < columns)
         r.currencyCode = fieldValue(FieldCode, fields[columnOf(FieldCode)].trimmed(), line);
     if (columnOf(FieldBuyMargin) < columns)
-        r.buyMargin = numberValue(FieldBuyMargin, fields[columnOf(FieldBuyMargin)], separator, line);
+        r.buyMargin = numberValue(FieldBuyMargin, fields[columnOf(FieldBuyMargin)], line);
     if (columnOf(FieldSellMargin) < columns)
-        r.sellMargin = numberValue(FieldSellMargin, fields[columnOf(FieldSellMargin)], separator, line);
+        r.sellMargin = numberValue(FieldSellMargin, fields[columnOf(FieldSellMargin)], line);
     if (columnOf(FieldSmallestNote) < columns) {
-        const double note = numberValue(FieldSmallestNote, fields[columnOf(FieldSmallestNote)], separator, line);
+        const double note = numberValue(FieldSmallestNote, fields[columnOf(FieldSmallestNote)], line);
         r.smallestNote = Money::fromDouble(note).value_or(Money());
     }
 }
 
 } // namespace
 
-qsizetype readExportPreamble(Csv::Reader& csv, const Csv::Record& first, QChar separator, RateFile& file)
+qsizetype readExportPreamble(Csv::Reader& csv, const Csv::Record& first, RateFile& file)
 {
     const QStringList marker = withoutTrailingBlanks(first.fields);
     bool numbered = false;
@@ -140,7 +172,7 @@ qsizetype readExportPreamble(Csv::Reader& csv, const Csv::Record& first, QChar s
             throw FileFault{QCoreApplication::translate("RateFiles", "the setting %1 is not one this program knows.")
                                 .arg(quoted(fields[0].trimmed())),
                             record.line};
-        file.minimumCommission = readMinimumCommission(fields[1], separator, record.line);
+        file.minimumCommission = readMinimumCommission(fields[1], record.line);
     }
     if (!csv.error().isEmpty())
         throw FileFault{csv.error(), csv.errorLine()};
@@ -149,7 +181,7 @@ qsizetype readExportPreamble(Csv::Reader& csv, const Csv::Record& first, QChar s
 
 RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFile file)
 {
-    CsvRates rates(separator);
+    CsvRates rates;
     Csv::Record record;
     // An export without the setting was made without a minimum commission.
     if (!file.minimumCommission)
@@ -172,7 +204,7 @@ RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFi
             if (!day.isEmpty())
                 r.date = exportedDay(day, record.line);
         }
-        readTerms(fields, columns, separator, record.line, r);
+        readTerms(fields, columns, record.line, r);
         r.line = record.line;
         file.rates.push_back(std::move(r));
     }

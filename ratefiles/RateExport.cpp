@@ -86,7 +86,8 @@ QString writeExportFile(const QString& path, const std::vector<RateRow>& rows, M
 
 QString suggestedExportName(const QDate& day)
 {
-    return u"Tallyvane rates %1.csv"_s.arg(day.toString(Qt::ISODate));
+    //: The name the export offers; %1 the day as YYYY-MM-DD, which sorts by date.
+    return QCoreApplication::translate("RateExport", "Tallyvane rates %1.csv").arg(day.toString(Qt::ISODate));
 }
 
 } // namespace ratefiles

@@ -24,7 +24,7 @@ QByteArray exportCsv(const std::vector<data::RateRow>& rows, data::Money minimum
 // complete. Returns an empty string, or the reason it failed.
 QString writeExportFile(const QString& path, const std::vector<data::RateRow>& rows,
                         data::Money minimumCommission = {});
-// "Tallyvane rates 2026-12-07.csv"
+// "Tallyvane rates 2026-12-07.csv", in the language of the translation in use.
 QString suggestedExportName(const QDate& day);
 
 } // namespace ratefiles

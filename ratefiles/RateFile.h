@@ -26,8 +26,9 @@
 // theirs, so they refuse it rather than misread it), a line per till setting
 // ("Minimum Commission,2.50"), then the field table's header and a row per
 // country. An export of an earlier release (the header and rows alone) and
-// mdb-export's save of the older program's table read as before. The words windows show for a file (its kind, its
-// period) are the windows' own (ui/RateFileWords.h).
+// mdb-export's save of the older program's table read as before. The words
+// windows show for a file (its kind, its period) are the windows' own
+// (widgets/RateFileWords.h).
 //
 // Where things are: one reader per format (UkMonthlyCsv, UkMonthlyXml,
 // EcbDailyXml, EcbDailyCsv, OwnExport), what they share (Reading, PerEuro,

@@ -1,5 +1,6 @@
 #include "ratefiles/RateImportNames.h"
 
+#include <QCoreApplication>
 #include <QHash>
 
 #include <utility>
@@ -176,36 +177,67 @@ QString currencyOfCountry(const QString& name)
     return currenciesOfTerritory(territoryOfName(name)).value(0);
 }
 
-EuroCurrency nameOfCurrency(const QString& code)
+namespace {
+
+// The per-euro files' currencies: the country the row is named by, in English
+// as the table's names are matched, and the unit.
+struct Named {
+    const char16_t* code;
+    const char* country;
+    const char* unit;
+};
+
+const Named* namedCurrency(const QString& code)
 {
-    struct Named {
-        const char16_t* code;
-        const char16_t* country;
-        const char16_t* unit;
-    };
     static constexpr Named Known[] = {
-        {u"EUR", u"Euro area", u"Euro"},        {u"USD", u"United States", u"Dollar"},
-        {u"JPY", u"Japan", u"Yen"},             {u"BGN", u"Bulgaria", u"Lev"},
-        {u"CZK", u"Czech Republic", u"Koruna"}, {u"DKK", u"Denmark", u"Krone"},
-        {u"GBP", u"Britain", u"Pound"},         {u"HUF", u"Hungary", u"Forint"},
-        {u"PLN", u"Poland", u"Zloty"},          {u"RON", u"Romania", u"Leu"},
-        {u"SEK", u"Sweden", u"Krona"},          {u"CHF", u"Switzerland", u"Franc"},
-        {u"ISK", u"Iceland", u"Krona"},         {u"NOK", u"Norway", u"Krone"},
-        {u"HRK", u"Croatia", u"Kuna"},          {u"RUB", u"Russia", u"Rouble"},
-        {u"TRY", u"Turkey", u"Lira"},           {u"AUD", u"Australia", u"Dollar"},
-        {u"BRL", u"Brazil", u"Real"},           {u"CAD", u"Canada", u"Dollar"},
-        {u"CNY", u"China", u"Yuan"},            {u"HKD", u"Hong Kong", u"Dollar"},
-        {u"IDR", u"Indonesia", u"Rupiah"},      {u"ILS", u"Israel", u"Shekel"},
-        {u"INR", u"India", u"Rupee"},           {u"KRW", u"South Korea", u"Won"},
-        {u"MXN", u"Mexico", u"Peso"},           {u"MYR", u"Malaysia", u"Ringgit"},
-        {u"NZD", u"New Zealand", u"Dollar"},    {u"PHP", u"Philippines", u"Peso"},
-        {u"SGD", u"Singapore", u"Dollar"},      {u"THB", u"Thailand", u"Baht"},
-        {u"ZAR", u"South Africa", u"Rand"},
+        {u"EUR", QT_TRANSLATE_NOOP("Territories", "Euro area"), QT_TRANSLATE_NOOP("Currencies", "Euro")},
+        {u"USD", QT_TRANSLATE_NOOP("Territories", "United States"), QT_TRANSLATE_NOOP("Currencies", "Dollar")},
+        {u"JPY", QT_TRANSLATE_NOOP("Territories", "Japan"), QT_TRANSLATE_NOOP("Currencies", "Yen")},
+        {u"BGN", QT_TRANSLATE_NOOP("Territories", "Bulgaria"), QT_TRANSLATE_NOOP("Currencies", "Lev")},
+        {u"CZK", QT_TRANSLATE_NOOP("Territories", "Czech Republic"), QT_TRANSLATE_NOOP("Currencies", "Koruna")},
+        {u"DKK", QT_TRANSLATE_NOOP("Territories", "Denmark"), QT_TRANSLATE_NOOP("Currencies", "Krone")},
+        {u"GBP", QT_TRANSLATE_NOOP("Territories", "Britain"), QT_TRANSLATE_NOOP("Currencies", "Pound")},
+        {u"HUF", QT_TRANSLATE_NOOP("Territories", "Hungary"), QT_TRANSLATE_NOOP("Currencies", "Forint")},
+        {u"PLN", QT_TRANSLATE_NOOP("Territories", "Poland"), QT_TRANSLATE_NOOP("Currencies", "Zloty")},
+        {u"RON", QT_TRANSLATE_NOOP("Territories", "Romania"), QT_TRANSLATE_NOOP("Currencies", "Leu")},
+        {u"SEK", QT_TRANSLATE_NOOP("Territories", "Sweden"), QT_TRANSLATE_NOOP("Currencies", "Krona")},
+        {u"CHF", QT_TRANSLATE_NOOP("Territories", "Switzerland"), QT_TRANSLATE_NOOP("Currencies", "Franc")},
+        {u"ISK", QT_TRANSLATE_NOOP("Territories", "Iceland"), QT_TRANSLATE_NOOP("Currencies", "Krona")},
+        {u"NOK", QT_TRANSLATE_NOOP("Territories", "Norway"), QT_TRANSLATE_NOOP("Currencies", "Krone")},
+        {u"HRK", QT_TRANSLATE_NOOP("Territories", "Croatia"), QT_TRANSLATE_NOOP("Currencies", "Kuna")},
+        {u"RUB", QT_TRANSLATE_NOOP("Territories", "Russia"), QT_TRANSLATE_NOOP("Currencies", "Rouble")},
+        {u"TRY", QT_TRANSLATE_NOOP("Territories", "Turkey"), QT_TRANSLATE_NOOP("Currencies", "Lira")},
+        {u"AUD", QT_TRANSLATE_NOOP("Territories", "Australia"), QT_TRANSLATE_NOOP("Currencies", "Dollar")},
+        {u"BRL", QT_TRANSLATE_NOOP("Territories", "Brazil"), QT_TRANSLATE_NOOP("Currencies", "Real")},
+        {u"CAD", QT_TRANSLATE_NOOP("Territories", "Canada"), QT_TRANSLATE_NOOP("Currencies", "Dollar")},
+        {u"CNY", QT_TRANSLATE_NOOP("Territories", "China"), QT_TRANSLATE_NOOP("Currencies", "Yuan")},
+        {u"HKD", QT_TRANSLATE_NOOP("Territories", "Hong Kong"), QT_TRANSLATE_NOOP("Currencies", "Dollar")},
+        {u"IDR", QT_TRANSLATE_NOOP("Territories", "Indonesia"), QT_TRANSLATE_NOOP("Currencies", "Rupiah")},
+        {u"ILS", QT_TRANSLATE_NOOP("Territories", "Israel"), QT_TRANSLATE_NOOP("Currencies", "Shekel")},
+        {u"INR", QT_TRANSLATE_NOOP("Territories", "India"), QT_TRANSLATE_NOOP("Currencies", "Rupee")},
+        {u"KRW", QT_TRANSLATE_NOOP("Territories", "South Korea"), QT_TRANSLATE_NOOP("Currencies", "Won")},
+        {u"MXN", QT_TRANSLATE_NOOP("Territories", "Mexico"), QT_TRANSLATE_NOOP("Currencies", "Peso")},
+        {u"MYR", QT_TRANSLATE_NOOP("Territories", "Malaysia"), QT_TRANSLATE_NOOP("Currencies", "Ringgit")},
+        {u"NZD", QT_TRANSLATE_NOOP("Territories", "New Zealand"), QT_TRANSLATE_NOOP("Currencies", "Dollar")},
+        {u"PHP", QT_TRANSLATE_NOOP("Territories", "Philippines"), QT_TRANSLATE_NOOP("Currencies", "Peso")},
+        {u"SGD", QT_TRANSLATE_NOOP("Territories", "Singapore"), QT_TRANSLATE_NOOP("Currencies", "Dollar")},
+        {u"THB", QT_TRANSLATE_NOOP("Territories", "Thailand"), QT_TRANSLATE_NOOP("Currencies", "Baht")},
+        {u"ZAR", QT_TRANSLATE_NOOP("Territories", "South Africa"), QT_TRANSLATE_NOOP("Currencies", "Rand")},
     };
     for (const Named& n : Known) {
         if (code == QStringView(n.code))
-            return {QString::fromUtf16(n.country), QString::fromUtf16(n.unit)};
+            return &n;
     }
+    return nullptr;
+}
+
+} // namespace
+
+EuroCurrency nameOfCurrency(const QString& code)
+{
+    // The unit is only shown, so it comes in the user's language.
+    if (const Named* n = namedCurrency(code))
+        return {QString::fromLatin1(n->country), QCoreApplication::translate("Currencies", n->unit)};
     // A currency the bank added later: the one country that uses it, if only one does.
     QLocale::Territory only = QLocale::AnyTerritory;
     int users = 0;

@@ -23,7 +23,10 @@ QStringList currenciesOfTerritory(QLocale::Territory territory);
 // when the name is not a known country.
 QString currencyOfCountry(const QString& name);
 
-// A country and unit name for a currency the per-euro files list by code only.
+// A country and unit name for a currency the per-euro files list by code only:
+// the country in English, as the table's names are matched, the unit in the
+// language of the translation in use. The countries the program names are
+// offered for translation too (context "Territories"), for the windows to show.
 struct EuroCurrency {
     QString country;
     QString unit;

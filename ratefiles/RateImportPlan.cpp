@@ -1,9 +1,11 @@
 #include "ratefiles/RateImportPlan.h"
+
 #include "ratefiles/RateImportNames.h"
 
 #include "data/Fields.h"
 #include "data/RateValue.h"
 #include "data/TextLimits.h"
+#include "data/Wording.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -152,8 +154,8 @@ void addNewRows(const std::vector<FileRate>& rates, const std::vector<bool>& tak
             continue;
         if (characterCount(r.country) > CountryMaxLength) {
             plan.skipped.append(
-                QCoreApplication::translate("RateFiles", "Line %1: the country name '%2' is longer than %3 characters.")
-                    .arg(QString::number(r.line), cutToCharacters(r.country, CountryMaxLength) + u"..."_s,
+                QCoreApplication::translate("RateFiles", "Line %1: the country name %2 is longer than %3 characters.")
+                    .arg(QString::number(r.line), data::quoted(cutToCharacters(r.country, CountryMaxLength) + u"..."_s),
                          QString::number(CountryMaxLength)));
             continue;
         }

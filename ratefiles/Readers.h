@@ -35,6 +35,6 @@ RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator
 RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFile file);
 // An export that starts with its marker line (first): reads the settings
 // after it into file and the header; returns the header's columns.
-qsizetype readExportPreamble(Csv::Reader& csv, const Csv::Record& first, QChar separator, RateFile& file);
+qsizetype readExportPreamble(Csv::Reader& csv, const Csv::Record& first, RateFile& file);
 
 } // namespace ratefiles

@@ -2,6 +2,7 @@
 
 #include "data/NumberText.h"
 #include "data/RateValue.h"
+#include "data/Wording.h"
 #include "ratefiles/Dates.h"
 
 #include <QCoreApplication>
@@ -26,7 +27,7 @@ FileFault badRate(const QString& what, const QString& why, qint64 line)
 
 QString quoted(const QString& text)
 {
-    return u'\'' + text + u'\'';
+    return data::quoted(text);
 }
 
 double readRate(QStringView written, qint64 line, const QString& what, bool decimalComma)
@@ -55,25 +56,18 @@ double readRate(QStringView written, qint64 line, const QString& what, bool deci
 
 double CsvRates::read(QStringView written, qint64 line, const QString& what)
 {
+    // Where commas separate the fields, a comma inside a rate came quoted, as
+    // spreadsheets in comma locales save "1,19": the quotes make it a decimal
+    // comma as surely as a semicolon or tab file's.
     const QStringView text = written.trimmed();
     const bool comma = text.contains(u',');
-    const QString shown = quoted(text.toString());
-    if (separator_ == u',') {
-        if (comma)
-            throw badRate(what,
-                          QCoreApplication::translate("RateFiles",
-                                                      "the rate %1 is not a number: a decimal comma is read only in a "
-                                                      "file whose fields are separated by semicolons or tabs.")
-                              .arg(shown),
-                          line);
-        return readRate(text, line, what);
-    }
     const bool point = text.contains(u'.');
+    const QString shown = quoted(text.toString());
     if (comma && point)
         throw badRate(what,
                       QCoreApplication::translate("RateFiles",
-                                                  "the rate %1 holds both '.' and ',': thousands separators are not "
-                                                  "read, so write the rate without them.")
+                                                  "the rate %1 holds both a point and a comma: thousands separators "
+                                                  "are not read, so write the rate without them.")
                           .arg(shown),
                       line);
     if (comma || point) {

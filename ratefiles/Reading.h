@@ -25,7 +25,7 @@ struct FileFault {
     std::optional<QString> detail = std::nullopt;
 };
 
-// '...', as the messages quote what a file holds.
+// What a file holds, quoted in a message in the language's own marks.
 QString quoted(const QString& text);
 
 // A rate as written: a plain decimal number the table can hold; with
@@ -33,22 +33,17 @@ QString quoted(const QString& text);
 // rate's column or element in the fault.
 double readRate(QStringView written, qint64 line, const QString& what = QString(), bool decimalComma = false);
 
-// Rates as a CSV file writes them. Where semicolons or tabs separate the
-// fields, as spreadsheets in comma locales save ("Unicode Text" is tabbed), a
-// comma in a rate is its decimal point; a point may be one too (a file of this
-// program's, saved again), but a file that uses both may hold thousands
-// separators, which would misread a figure.
+// Rates as a CSV file writes them. A comma in a rate is its decimal point, as
+// spreadsheets in comma locales save it: where semicolons or tabs separate
+// the fields ("Unicode Text" is tabbed), or quoted where commas do. A point
+// may be one too (a file of this program's, saved again), but a rate or a
+// file that uses both may hold thousands separators, which would misread a
+// figure, and is refused.
 class CsvRates {
 public:
-    explicit CsvRates(QChar separator)
-        : separator_(separator)
-    {
-    }
-
     double read(QStringView written, qint64 line, const QString& what = QString());
 
 private:
-    QChar separator_;
     QChar mark_;
     qint64 markLine_ = 0;
 };

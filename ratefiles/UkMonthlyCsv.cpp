@@ -37,7 +37,7 @@ UkColumns ukColumns(const QStringList& header)
 // and an end column.
 RateFile readUkCsv(Csv::Reader& csv, const UkColumns& cols, QChar separator, RateFile file)
 {
-    CsvRates rates(separator);
+    CsvRates rates;
     Csv::Record record;
     while (csv.next(record)) {
         if (record.fields.size() < cols.needed())

@@ -54,8 +54,15 @@ void ProgramTest::SetUp()
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.filePath(QStringLiteral("config")));
     widgets::setMsgBoxHandler([this](const widgets::MsgBoxRequest& r) {
         messages.push_back(r);
-        if (answers.empty())
-            return r.buttons == widgets::MsgBoxButtons::YesNo ? widgets::MsgBoxResult::Yes : widgets::MsgBoxResult::OK;
+        // Unanswered: a confirmation is Yes, the question about an unsaved entry No.
+        if (answers.empty()) {
+            switch (r.buttons) {
+            case widgets::MsgBoxButtons::YesNo: return widgets::MsgBoxResult::Yes;
+            case widgets::MsgBoxButtons::YesNoCancel: return widgets::MsgBoxResult::No;
+            case widgets::MsgBoxButtons::OK: break;
+            }
+            return widgets::MsgBoxResult::OK;
+        }
         const widgets::MsgBoxResult a = answers.front();
         answers.pop_front();
         return a;
@@ -212,6 +219,15 @@ void expectSaveError(const widgets::MsgBoxRequest& r, long number)
     EXPECT_EQ(r.icon, widgets::MsgBoxIcon::Critical);
     EXPECT_EQ(r.buttons, widgets::MsgBoxButtons::OK);
     expectFailureReport(r, QStringLiteral("There was a problem saving the data."), number);
+}
+
+void expectRefusal(const widgets::MsgBoxRequest& r, const std::string& words)
+{
+    EXPECT_EQ(str(r.title), "Tallyvane");
+    EXPECT_EQ(r.icon, widgets::MsgBoxIcon::Exclamation);
+    EXPECT_EQ(r.buttons, widgets::MsgBoxButtons::OK);
+    EXPECT_FALSE(r.prompt.contains(QStringLiteral("ERROR #"))) << str(r.prompt);
+    EXPECT_NE(str(r.prompt).find(words), std::string::npos) << str(r.prompt);
 }
 
 } // namespace MaintenanceFixture

@@ -190,4 +190,8 @@ void expectFailureReport(const widgets::MsgBoxRequest& r, const QString& firstLi
 
 void expectSaveError(const widgets::MsgBoxRequest& r, long number);
 
+// A value the table cannot take, refused in a plain message (no failure
+// report) that holds words.
+void expectRefusal(const widgets::MsgBoxRequest& r, const std::string& words);
+
 } // namespace MaintenanceFixture

@@ -79,7 +79,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadFile{"monthlyXmlCutShort", fixture(u"uk-monthly-2020-01.xml"_s).left(700), "cut short", 0},
         BadFile{"dailyXmlCutShort", fixture(u"ecb-daily-2022-04-29.xml"_s).left(600), "cut short", 0},
         BadFile{"rateNotANumber", UkHeader + "USA,Dollar,USD,1.3O71,01/01/2020,31/01/2020\n", "not a number", 2},
-        BadFile{"rateWithComma", UkHeader + "USA,Dollar,USD,\"1,3071\",01/01/2020,31/01/2020\n", "not a number", 2},
+        // A quoted comma is a decimal comma, but not beside a point: that is grouping.
+        BadFile{"rateWithGrouping", UkHeader + "Korea,Won,KRW,\"1,520.10\",01/01/2020,31/01/2020\n",
+                "thousands separators are not read", 2},
         BadFile{"rateZero", UkHeader + "\nUSA,Dollar,USD,0,01/01/2020,31/01/2020\n", "not above 0", 3},
         BadFile{"rateNegative", UkHeader + "USA,Dollar,USD,-1.3,01/01/2020,31/01/2020\n", "not above 0", 2},
         BadFile{"rateHuge", UkHeader + "USA,Dollar,USD,1e999,01/01/2020,31/01/2020\n", "too large", 2},
@@ -123,6 +125,10 @@ INSTANTIATE_TEST_SUITE_P(
                 3},
         // Spreadsheet saves whose header is right but something else is not.
         BadFile{"decimalCommaSplitsTheRow", ExportHeader + "France,Euro,1,17\n", "expected 3 fields, found 4 (separated by commas", 2},
+        BadFile{"quotedDecimalCommaBesideAPoint", ExportHeader + "France,Euro,\"1,17\"\nX,Y,2.5\n",
+                "'2.5' has a decimal point where the rate on line 2 has a decimal comma", 3},
+        BadFile{"quotedRateWithBothMarks", ExportHeader + "Indonesia,Rupiah,\"18.234,56\"\n",
+                "thousands separators are not read", 2},
         BadFile{"decimalMarksMixedInATabFile", "Country\tMonetery Unit\tExchange Rate\nFrance\tEuro\t1,17\nX\tY\t2.5\n",
                 "has a decimal point where the rate on line 2 has a decimal comma", 3},
         BadFile{"thousandsSeparator", "Country;Monetery Unit;Exchange Rate\nIndonesia;Rupiah;18.234,56\n",

@@ -273,6 +273,8 @@ TEST_F(MaintenanceTest, aTerminationSignalUnderAnOpenDialogCancelsItThenClosesTh
         signalled = true;
         ctl(*dialog).txtCountry->setText(QStringLiteral("Newland"));
         ctl(*dialog).txtExRate->setText(QStringLiteral("4"));
+        // A question about the typed entry would be cancelled in turn, forever.
+        answers = {widgets::MsgBoxResult::Cancel, widgets::MsgBoxResult::Cancel};
         app::closeForTerminationSignal();
         // Not yet: the handler that runs the dialog is still on the stack.
         EXPECT_TRUE(frmHUD::isLoaded() && frmHUD::instance().isVisible());
@@ -287,6 +289,7 @@ TEST_F(MaintenanceTest, aTerminationSignalUnderAnOpenDialogCancelsItThenClosesTh
     loop.exec();
     EXPECT_TRUE(signalled);
     EXPECT_TRUE(QTest::qWaitFor([] { return !frmHUD::isLoaded(); }, 5000));
+    EXPECT_TRUE(messages.empty()) << "nothing is asked while the session ends";
     EXPECT_EQ(savedSetting(QStringLiteral("Com")).toString(), QStringLiteral("7"));
     EXPECT_EQ(storedRows(), before);
 }

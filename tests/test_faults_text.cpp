@@ -299,7 +299,7 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
                 << str(country.left(60));
             expected.push_back(shown);
         }
-        // A NUL cannot be stored: refused with a Save Error, nothing stored.
+        // A NUL cannot be stored: refused in a plain message, nothing stored.
         const std::vector<std::pair<QString, QString>> refused = {
             {QStringLiteral("Nul") + QChar(u'\0') + QStringLiteral("land"), QStringLiteral("u")},
             {QStringLiteral("Nulunitland"), QStringLiteral("u") + QChar(u'\0')},
@@ -313,7 +313,7 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
             messages.clear();
             QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << str(country);
-            expectSaveError(messages[0], data::Err::MultipleStep);
+            expectRefusal(messages[0], "holds a null character, which cannot be stored.");
         }
         // Typed rates that are not numbers never pass the box's filter; pasted ones are refused.
         for (const QString& rate : {QStringLiteral("1,5"), QStringLiteral("'"), QStringLiteral("1e999"),
@@ -324,7 +324,7 @@ TEST_F(HostileText, theAddDialogStoresHostileNamesExactlyAndRefusesWhatCannotBeS
             messages.clear();
             QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u) << str(rate);
-            expectSaveError(messages[0], data::Err::MultipleStep);
+            expectRefusal(messages[0], "in the Exchange Rate box is");
             EXPECT_LE(messages[0].prompt.size(), 400) << "a pasted text is not echoed whole";
         }
     });
@@ -398,7 +398,7 @@ TEST_F(HostileText, theDialogsOnValuesAnotherToolStoredChangeOnlyTheChosenRow)
         messages.clear();
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
-        expectSaveError(messages[0], data::Err::MultipleStep);
+        expectRefusal(messages[0], "'abc' in the Exchange Rate box is not a number.");
 
         // A row with a NULL unit cannot be read into the boxes, so it cannot be saved.
         messages.clear();

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QLocale>
+#include <QScopeGuard>
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -459,15 +460,15 @@ TEST_F(MainWindowTest, windowHasFixedSizeAndNoMinimiseOrMaximise)
     EXPECT_FALSE(hud->windowFlags() & Qt::WindowStaysOnTopHint);
 }
 
-// ---- Decimal comma -----------------------------------------------------------
+// ---- The user's decimal mark -------------------------------------------------
 
-struct CommaCase {
+struct MarkCase {
     QLocale::Language language;
     const char* typed;
     const char* shown;
 };
 
-class DecimalKey : public MainWindowTest, public ::testing::WithParamInterface<CommaCase> {
+class DecimalKey : public MainWindowTest, public ::testing::WithParamInterface<MarkCase> {
 protected:
     void SetUp() override
     {
@@ -482,33 +483,62 @@ protected:
     QLocale saved;
 };
 
-TEST_P(DecimalKey, commaIsAPointOnlyWhereTheLocaleWritesDecimalsSo)
+TEST_P(DecimalKey, typesTheLocalesMarkAndAPointNeverGroups)
 {
     const AppFixture::Hud c(*hud);
-    for (QLineEdit* box : {c.txtConvert, c.txtCom}) {
+    for (QLineEdit* box : {c.txtConvert, c.txtCom, c.txtExchangeRate[0]}) {
         typeInto(box, QString::fromUtf8(GetParam().typed));
         EXPECT_EQ(box->text().toStdString(), GetParam().shown) << box->objectName().toStdString();
     }
 }
 
 INSTANTIATE_TEST_SUITE_P(Locales, DecimalKey,
-                         ::testing::Values(CommaCase{QLocale::German, "12,50", "12.50"},
-                                           CommaCase{QLocale::French, "1,2,3", "1.2.3"},
-                                           CommaCase{QLocale::English, "12,50", "1250"}));
+                         ::testing::Values(MarkCase{QLocale::German, "12,50", "12,50"},
+                                           MarkCase{QLocale::German, "1.000", "1000"},
+                                           MarkCase{QLocale::German, "1.000,50", "1000,50"},
+                                           MarkCase{QLocale::French, "1,2,3", "1,2,3"},
+                                           MarkCase{QLocale::Polish, "0,5", "0,5"},
+                                           MarkCase{QLocale::English, "1.000", "1.000"}));
 
-TEST_F(MainWindowTest, amountTypedWithACommaConvertsAsTheUserMeantIt)
+TEST_P(DecimalKey, keypadsDecimalKeyTypesTheMark)
+{
+    const AppFixture::Hud c(*hud);
+    const bool point = QLocale().decimalPoint() == u".";
+    for (QLineEdit* box : {c.txtConvert, c.txtCom}) {
+        typeInto(box, QStringLiteral("1"));
+        QTest::keyClick(box, Qt::Key_Period, Qt::KeypadModifier);
+        QTest::keyClick(box, Qt::Key_Comma, Qt::KeypadModifier);
+        EXPECT_EQ(box->text().toStdString(), point ? "1.." : "1,,");
+    }
+}
+
+TEST_F(MainWindowTest, figuresAndRatesAreInTheUsersFormAndAPastedPointIsNeverRead)
 {
     const QLocale saved;
+    const auto restore = qScopeGuard([&saved] { QLocale::setDefault(saved); });
     QLocale::setDefault(QLocale(QLocale::German));
     const AppFixture::Hud c(*hud);
     choose(c.lstCountries[0], QStringLiteral("Britain"));
     choose(c.lstCountries[1], QStringLiteral("Testland"));
+    EXPECT_EQ(c.txtExchangeRate[1]->text(), QStringLiteral("1,5"));
     typeInto(c.txtConvert, QStringLiteral("12,50"));
     typeInto(c.txtCom, QStringLiteral("2"));
     QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
-    QLocale::setDefault(saved);
-    // The total is the two figures above it subtracted: 18.75 - .38.
-    EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18.75"), QStringLiteral(".38"), QStringLiteral("18.37")}));
+    // The total is the two figures above it subtracted: 18,75 - 0,38.
+    EXPECT_EQ(c.figures(), (QStringList{QStringLiteral("18,75"), QStringLiteral(",38"), QStringLiteral("18,37")}));
+
+    for (const QString& pasted : {QStringLiteral("1.000"), QStringLiteral("1.000,50"), QStringLiteral("1.5")}) {
+        QGuiApplication::clipboard()->setText(pasted);
+        c.txtConvert->clear();
+        c.txtConvert->paste();  // as the context menu's Paste does
+        ASSERT_EQ(c.txtConvert->text(), pasted);
+        messages.clear();
+        QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+        EXPECT_EQ(c.figures(), (QStringList{QString(), QString(), QString()})) << pasted.toStdString();
+        ASSERT_EQ(messages.size(), 1u);
+        EXPECT_TRUE(messages[0].prompt.startsWith(QStringLiteral("The amount is not a number. Write it with digits")))
+            << messages[0].prompt.toStdString();
+    }
 }
 
 // ---- Sorting and the first arrow key ----------------------------------------

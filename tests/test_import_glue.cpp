@@ -179,7 +179,7 @@ TEST_P(ImportExportKeys, altFThenTheLetterAsksForAFile)
 
 INSTANTIATE_TEST_SUITE_P(
     Menu, ImportExportKeys,
-    ::testing::Values(AccessKey{Qt::Key_I, "Import Rates", "Rate files (*.csv *.xml);;All files (*)"},
+    ::testing::Values(AccessKey{Qt::Key_I, "Import Rates", "Rate files (*.csv *.txt *.xml);;All files (*)"},
                       AccessKey{Qt::Key_P, "Export Rates", "CSV files (*.csv);;All files (*)"}));
 
 // ------------------------------------------------------------------ importing

@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "app/Translations.h"
+#include "data/Fields.h"
 #include "info/frmAbout.h"
 #include "maintenance/frmImportRates.h"
 #include "widgets/FileDialog.h"
@@ -19,11 +20,14 @@
 #include <QTableWidget>
 #include <QTemporaryFile>
 #include <QTranslator>
+#include <QRegularExpression>
 
 #include <map>
 #include <set>
 
 using namespace MaintenanceFixture;
+using AppFixture::choose;
+using AppFixture::typeInto;
 using namespace Qt::StringLiterals;
 
 namespace {
@@ -81,6 +85,7 @@ protected:
     // Loads a language (empty: English) from the build's translations.
     void speak(const QString& language)
     {
+        translated = !language.isEmpty() && language != u"long";
         if (language == u"long") {
             app::loadTranslations({});
             QCoreApplication::installTranslator(&longer);
@@ -175,6 +180,9 @@ protected:
                 for (int c = 0; c < table->columnCount(); ++c)
                     if (const QTableWidgetItem* h = table->horizontalHeaderItem(c))
                         note(what + " column " + std::to_string(c), h->text());
+                // How each row was matched is the program's words; the rest is the file's.
+                for (int r = 0; qobject_cast<frmImportRates*>(&window) && r < table->rowCount(); ++r)
+                    note(what + " matched " + std::to_string(r), table->item(r, frmImportRates::ColMatch)->text());
             } else if (auto* bar = qobject_cast<QMenuBar*>(w)) {
                 for (QAction* a : bar->actions()) {
                     key(a->text(), what + " " + str(a->text()));
@@ -184,6 +192,79 @@ protected:
                 }
             }
         }
+    }
+
+    // Checks a message that shows what the user typed or a file holds: in a
+    // translation the boxes are named in its words, never by the stored field
+    // names, and the values stand in the language's quotation marks.
+    void expectOwnQuotes(const std::string& where, const QString& message, const QStringList& values)
+    {
+        note(where, message);
+        if (!translated)
+            return;
+        for (const data::FieldDef& field : data::Fields) {
+            EXPECT_FALSE(message.contains(field.name.toString())) << where << " names the field \""
+                                                                  << str(field.name.toString()) << "\" in English: "
+                                                                  << str(message);
+        }
+        for (const QString& value : values) {
+            const QString start = value.left(20);
+            EXPECT_FALSE(message.contains(u'\'' + start) || message.contains(u'"' + start))
+                << where << " quotes " << str(start) << " with straight quotes: " << str(message);
+        }
+    }
+
+    // The refusals, the question about an unsaved entry and a refused rate
+    // file, in the language loaded.
+    void typedMessages()
+    {
+        const QString tooSmall = u"0."_s + QString(320, u'0') + u'1';
+        withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
+            typeInto(ctl(d).txtCountry, u"Quoteland"_s);
+            for (const auto& [what, rate] : {std::pair{"zero", u"0"_s}, std::pair{"too small", tooSmall}}) {
+                ctl(d).txtExRate->setText(rate);
+                messages.clear();
+                QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
+                ASSERT_EQ(messages.size(), 1u);
+                expectOwnQuotes(std::string("add refusal ") + what, messages[0].prompt, {rate});
+            }
+            messages.clear();
+            QTest::mouseClick(ctl(d).cmdFinished, Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u);
+            note("add question", messages[0].prompt);
+        });
+        withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
+            choose(ctl(d).lstCountries, u"Twoland"_s);
+            ctl(d).txtExRate->setText(u"abc"_s);
+            messages.clear();
+            QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u);
+            expectOwnQuotes("edit refusal not a number", messages[0].prompt, {u"abc"_s});
+            ctl(d).txtExRate->setText(u"2"_s);
+            ctl(d).txtCountry->setText(QString(51, u'c'));
+            messages.clear();
+            QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u);
+            expectOwnQuotes("edit refusal too long", messages[0].prompt, {});
+        });
+        // A rate file with a rate that is no number.
+        QFile bad(dir.filePath(u"bad-rate.csv"_s));
+        EXPECT_TRUE(bad.open(QIODevice::WriteOnly));
+        bad.write("Country,Monetery Unit,Exchange Rate,Updated\nBadland,Unit,abc,\n");
+        bad.close();
+        widgets::setOpenFileNameHandler([&](const widgets::FileDialogRequest&) { return bad.fileName(); });
+        messages.clear();
+        trigger("mnuFileImportRates");
+        ASSERT_EQ(messages.size(), 1u);
+        expectOwnQuotes("import bad rate", QString(messages[0].prompt).remove(bad.fileName()), {u"abc"_s});
+        expectOwnQuotes("import bad rate file", messages[0].prompt.section(u"abc"_s, 0, 0), {bad.fileName()});
+        // The name the export offers.
+        widgets::setSaveFileNameHandler([&](const widgets::FileDialogRequest& r) {
+            note("export name", QFileInfo(r.path).fileName().remove(QRegularExpression(u"[0-9-]"_s)));
+            return QString();
+        });
+        trigger("mnuFileExportRates");
+        widgets::setSaveFileNameHandler({});
     }
 
     void lookAtMenu(QMenu& menu, const std::string& where)
@@ -246,6 +327,9 @@ protected:
                                     ratefiles::MatchKind::Name, u"Twoland"_s, u"TWO"_s, true});
             plan.changes.push_back({u"Newland"_s, u"New"_s, 0.0, {}, 3.0, file.from, ratefiles::MatchKind::New,
                                     u"Newland"_s, u"NEW"_s, false});
+            // The central bank's euro, which the program names itself.
+            plan.changes.push_back({u"Threeland"_s, u"Three"_s, 3.0, QDate(2019, 12, 1), 3.3, file.from,
+                                    ratefiles::MatchKind::Currency, u"Euro area"_s, u"EUR"_s, true});
             plan.skipped = QStringList{u"7"_s};
             frmImportRates preview(file, plan, &hud);
             look(preview, "frmImportRates");
@@ -265,6 +349,11 @@ protected:
         EXPECT_EQ(messages.size(), 1u);
         for (const auto& m : messages)
             note("refusal", m.prompt.section(u'\n', 0, 0).remove(junk.fileName()));
+        expectOwnQuotes("refusal of the file", QString(messages.at(0).prompt).remove(junk.fileName()), {});
+        if (translated) {
+            EXPECT_FALSE(messages.at(0).prompt.contains(u'\'' + junk.fileName())) << str(messages.at(0).prompt);
+        }
+        typedMessages();
         delete &hud;
         data::rsRates.Close();
         data::cnRates.Close();
@@ -274,12 +363,13 @@ protected:
 
     Texts seen;
     LongerTranslator longer;
+    bool translated = false;  // a shipped translation is loaded
 };
 
 // Texts a language may share with English: names and signs, not words.
 const std::set<std::string> sameEverywhere{"Tallyvane", "Fernwick", "%", "&OK", "support@fernwicksoftware.com", "&ratesatlas.com"};
 const std::map<std::string, std::set<std::string>> sameInEnglish{
-    {"de", {"&E-Mail"}},
+    {"de", {"&E-Mail", "Name"}},
     {"fr", {"Commission", "Total"}},
     {"es", {"Total:", "Total"}},
     {"pl", {}},

@@ -149,20 +149,67 @@ INSTANTIATE_TEST_SUITE_P(
                  "3."}),
     [](const ::testing::TestParamInfo<RateKeys>& info) { return std::string(info.param.name); });
 
-TEST_F(MaintenanceTest, AddRateBoxTakesACommaAsThePointOnlyWhereDecimalsAreWrittenSo)
+TEST_F(MaintenanceTest, RateBoxesTakeTheUsersDecimalMarkAndNeverAPointAsGrouping)
 {
     startProgram();
     // Restored however the test ends, so no later test runs in German.
     const auto restore = qScopeGuard([saved = QLocale()] { QLocale::setDefault(saved); });
-    const std::pair<QLocale::Language, const char*> cases[] = {{QLocale::German, "1.52"}, {QLocale::English, "152"}};
-    for (const auto& [language, expected] : cases) {
-        QLocale::setDefault(QLocale(language));
+    struct Case {
+        QLocale::Language language;
+        const char* typed;
+        const char* shown;
+    };
+    const Case cases[] = {{QLocale::German, "1,5,2", "1,52"},  // one mark, as with the point
+                          {QLocale::German, "1.000", "1000"},  // the point types nothing
+                          {QLocale::German, "1.000,50", "1000,50"},
+                          {QLocale::English, "1,5,2", "152"},
+                          {QLocale::English, "1.000", "1.000"}};
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(c.language));
         frmAddExchange dialog(&frmHUD::instance());
         dialog.show();
         ASSERT_TRUE(QTest::qWaitForWindowActive(&dialog));
-        typeInto(ctl(dialog).txtExRate, QStringLiteral("1,5,2"));  // the one-point rule holds for the comma too
-        EXPECT_EQ(str(ctl(dialog).txtExRate->text()), expected);
+        typeInto(ctl(dialog).txtExRate, QString::fromLatin1(c.typed));
+        EXPECT_EQ(str(ctl(dialog).txtExRate->text()), c.shown) << c.typed;
+        typeInto(ctl(dialog).txtExRate, QStringLiteral("7"));
+        QTest::keyClick(ctl(dialog).txtExRate, Qt::Key_Period, Qt::KeypadModifier);
+        EXPECT_EQ(str(ctl(dialog).txtExRate->text()), c.language == QLocale::German ? "7," : "7.")
+            << "the keypad's decimal key types the mark";
+        ctl(dialog).txtExRate->clear();
+        dialog.reject();
     }
+}
+
+TEST_F(MaintenanceTest, RatesAreTypedAndShownInTheUsersFormAndStoredWithAPoint)
+{
+    startProgram();
+    const auto restore = qScopeGuard([saved = QLocale()] { QLocale::setDefault(saved); });
+    QLocale::setDefault(QLocale(QLocale::German));
+    withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
+        typeInto(ctl(d).txtCountry, QStringLiteral("Kommaland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("1,25"));
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
+    });
+    EXPECT_EQ(storedRows().back(), "Kommaland|" + str(Placeholder) + "|1.25");
+    withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
+        choose(ctl(d).lstCountries, QStringLiteral("Kommaland"));
+        EXPECT_EQ(str(ctl(d).txtExRate->text()), "1,25");
+        // Pasted with a point, as another program or locale writes it: refused, never read as 15 or 1.5.
+        for (const char* pasted : {"1.5", "1.000", "1.000,50"}) {
+            ctl(d).txtExRate->setText(QString::fromLatin1(pasted));
+            messages.clear();
+            QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u);
+            expectRefusal(messages[0], "without a point or any thousands separator, for example 1234,5.");
+        }
+        typeInto(ctl(d).txtExRate, QStringLiteral("0,000"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+        expectRefusal(messages.back(), "'0,000' in the Exchange Rate box is not above 0");
+        ctl(d).txtExRate->setText(QStringLiteral("0,") + QString(400, u'0') + u'1');
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+        expectRefusal(messages.back(), "the smallest rate the table can hold is about 2,2E-308.");
+    });
+    EXPECT_EQ(storedRows().back(), "Kommaland|" + str(Placeholder) + "|1.25");
 }
 
 TEST_F(MaintenanceTest, AddSavesANewRowAndTheListsShowItAfterClosing)
@@ -237,7 +284,8 @@ TEST_F(MaintenanceTest, AFailedAddLeavesNoRowAndTheNextSaveIsClean)
         ctl(d).txtExRate->setText(QStringLiteral("."));  // the filter would not let it be typed alone
         QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
-        expectSaveError(messages[0], data::Err::MultipleStep);
+        expectRefusal(messages[0], "'.' in the Exchange Rate box is not a number. Write it with digits and at most "
+                                   "one '.' as the decimal mark, for example 1234.5.");
         EXPECT_EQ(str(ctl(d).txtCountry->text()), "Pointland");
         EXPECT_EQ(str(ctl(d).txtExRate->text()), ".");
 
@@ -267,23 +315,77 @@ TEST_F(MaintenanceTest, AddWithTheDatabaseClosedReportsAndGoesOn)
     EXPECT_EQ(storedRows().size(), 4u);
 }
 
-TEST_F(MaintenanceTest, EnterInABoxClosesTheAddDialogWithoutSaving)
+// A typed entry is never dropped unasked: every way of closing asks first.
+enum class CloseBy { Finished, Enter, Escape, CloseBox };
+
+struct UnsavedEntry {
+    CloseBy how;
+    widgets::MsgBoxResult answer;
+    bool closed;
+    std::size_t rows;
+};
+
+void PrintTo(const UnsavedEntry& e, std::ostream* os)
 {
-    frmHUD& hud = startProgram();
-    withDialog<frmAddExchange>("mnuFileAddRates", [](frmAddExchange& d) {
+    *os << int(e.how) << '/' << int(e.answer);
+}
+
+class UnsavedAdd : public MaintenanceTest, public ::testing::WithParamInterface<UnsavedEntry> {};
+
+TEST_P(UnsavedAdd, AsksWhetherToSaveBeforeClosing)
+{
+    const UnsavedEntry& p = GetParam();
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this, &p](frmAddExchange& d) {
         typeInto(ctl(d).txtCountry, QStringLiteral("Newland"));
         typeInto(ctl(d).txtExRate, QStringLiteral("3"));
-        QTest::keyClick(ctl(d).txtExRate, Qt::Key_Return);
-        EXPECT_FALSE(d.isVisible());
+        answers = {p.answer};
+        switch (p.how) {
+        case CloseBy::Finished: QTest::mouseClick(ctl(d).cmdFinished, Qt::LeftButton); break;
+        case CloseBy::Enter: QTest::keyClick(ctl(d).txtExRate, Qt::Key_Return); break;
+        case CloseBy::Escape: QTest::keyClick(ctl(d).txtCountry, Qt::Key_Escape); break;
+        case CloseBy::CloseBox: d.close(); break;
+        }
+        ASSERT_GE(messages.size(), 1u);
+        EXPECT_EQ(str(messages[0].prompt),
+                  "The new rate you typed has not been saved. Do you want to save it before closing?");
+        EXPECT_EQ(messages[0].buttons, widgets::MsgBoxButtons::YesNoCancel);
+        EXPECT_EQ(messages[0].defaultButton, widgets::MsgBoxResult::Yes);
+        EXPECT_EQ(d.isVisible(), !p.closed);
+        if (!p.closed) {
+            EXPECT_EQ(str(ctl(d).txtCountry->text()), "Newland") << "Cancel keeps the entry";
+            EXPECT_TRUE(ctl(d).cmdFinished->isDefault());
+        }
     });
-    EXPECT_TRUE(messages.empty());
+    EXPECT_EQ(storedRows().size(), p.rows);
+}
+
+using widgets::MsgBoxResult;
+INSTANTIATE_TEST_SUITE_P(
+    AddDialog, UnsavedAdd,
+    ::testing::Values(UnsavedEntry{CloseBy::Enter, MsgBoxResult::Yes, true, 5},
+                      UnsavedEntry{CloseBy::Enter, MsgBoxResult::No, true, 4},
+                      UnsavedEntry{CloseBy::Enter, MsgBoxResult::Cancel, false, 4},
+                      UnsavedEntry{CloseBy::Finished, MsgBoxResult::Yes, true, 5},
+                      UnsavedEntry{CloseBy::Escape, MsgBoxResult::No, true, 4},
+                      UnsavedEntry{CloseBy::CloseBox, MsgBoxResult::Cancel, false, 4}));
+
+TEST_F(MaintenanceTest, YesOnAnIncompleteEntryNamesTheEmptyBoxAndStays)
+{
+    startProgram();
+    withDialog<frmAddExchange>("mnuFileAddRates", [this](frmAddExchange& d) {
+        typeInto(ctl(d).txtCountry, QStringLiteral("Newland"));
+        answers = {widgets::MsgBoxResult::Yes};
+        QTest::keyClick(ctl(d).txtCountry, Qt::Key_Return);
+        ASSERT_EQ(messages.size(), 2u);
+        expectRefusal(messages[1], "The Exchange Rate box is empty.");
+        EXPECT_TRUE(d.isVisible());
+        EXPECT_EQ(QApplication::focusWidget(), ctl(d).txtExRate);
+    });
     EXPECT_EQ(storedRows().size(), 4u);
-    EXPECT_EQ(ctl(hud).lstCountries[0]->count(), 4);
 }
 
 // ---- Every way of closing refills the main window once ---------------------
-
-enum class CloseBy { Finished, Escape, CloseBox };
 
 class ClosingRefills : public MaintenanceTest,
                        public ::testing::WithParamInterface<std::tuple<const char*, CloseBy>> {
@@ -292,6 +394,7 @@ protected:
     {
         switch (how) {
         case CloseBy::Finished: QTest::mouseClick(finished, Qt::LeftButton); break;
+        case CloseBy::Enter: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return); break;
         case CloseBy::Escape: QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape); break;
         case CloseBy::CloseBox: d.close(); break;
         }
@@ -454,7 +557,10 @@ TEST_F(MaintenanceTest, EditWritesTheBoxesBackIntoTheChosenRow)
 {
     frmHUD& hud = startProgram();
     withDialog<frmDelete>("mnuFileEditRates", [this](frmDelete& d) {
-        EXPECT_EQ(str(d.windowTitle()), "Delete Exchange Rates");
+        // Its own title and instruction, naming the button it has.
+        EXPECT_EQ(str(d.windowTitle()), "Edit Exchange Rates");
+        EXPECT_EQ(str(d.findChild<QLabel*>(QStringLiteral("lblInfo"))->text()),
+                  "Select the country you wish to edit, change its details and then click Save.");
         EXPECT_EQ(str(ctl(d).cmdDel->text()), "&Save");
         choose(ctl(d).lstCountries, QStringLiteral("Twoland"));
         typeInto(ctl(d).txtExRate, QString());
@@ -518,6 +624,7 @@ struct BadEdit {
     const char* name;
     const char* box;
     QString text;
+    const char* refusal;
     friend void PrintTo(const BadEdit& e, std::ostream* os) { *os << e.name; }
 };
 
@@ -532,7 +639,7 @@ TEST_P(FailedEdit, LeavesTheRowAsItWas)
         d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->setText(GetParam().text);
         QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
         ASSERT_EQ(messages.size(), 1u);
-        expectSaveError(messages[0], data::Err::MultipleStep);
+        expectRefusal(messages[0], GetParam().refusal);
         EXPECT_EQ(str(d.findChild<QLineEdit*>(QString::fromLatin1(GetParam().box))->text()), str(GetParam().text));
         // Moving on must not commit any part of the failed write.
         choose(ctl(d).lstCountries, QStringLiteral("Aland"));
@@ -543,10 +650,18 @@ TEST_P(FailedEdit, LeavesTheRowAsItWas)
 
 INSTANTIATE_TEST_SUITE_P(
     EditDialog, FailedEdit,
-    ::testing::Values(BadEdit{"rateNotANumber", "txtExRate", QStringLiteral("abc")},
-                      BadEdit{"rateZero", "txtExRate", QStringLiteral("0")},
-                      BadEdit{"countryTooLong", "txtCountry", QString(51, QLatin1Char('c'))},
-                      BadEdit{"unitTooLong", "txtDenom", QString(26, QLatin1Char('u'))}),
+    ::testing::Values(
+        BadEdit{"rateNotANumber", "txtExRate", QStringLiteral("abc"), "'abc' in the Exchange Rate box is not a number."},
+        BadEdit{"rateZero", "txtExRate", QStringLiteral("0"),
+                "'0' in the Exchange Rate box is not above 0: a rate must be greater than 0."},
+        BadEdit{"rateTooSmall", "txtExRate", QStringLiteral("0.") + QString(400, u'0') + u'1',
+                "box is too small: the smallest rate the table can hold is about 2.2E-308."},
+        BadEdit{"rateTooLarge", "txtExRate", QStringLiteral("1e999"),
+                "'1e999' in the Exchange Rate box is too large: the largest rate the table can hold is about 1.8E+308."},
+        BadEdit{"countryTooLong", "txtCountry", QString(51, QLatin1Char('c')),
+                "The Country box holds 51 characters; it can hold at most 50."},
+        BadEdit{"unitTooLong", "txtDenom", QString(26, QLatin1Char('u')),
+                "The Denomination box holds 26 characters; it can hold at most 25."}),
     [](const ::testing::TestParamInfo<BadEdit>& info) { return std::string(info.param.name); });
 
 TEST_F(MaintenanceTest, TheModeFollowsTheLastCommand)
@@ -686,7 +801,7 @@ TEST_P(DisabledAccessKey, DoesNothingAtAll)
 {
     startProgram();
     const DeadKey& k = GetParam();
-    const auto typeThenPress = [&k](QDialog& d) {
+    const auto typeThenPress = [this, &k](QDialog& d) {
         auto* box = d.findChild<QLineEdit*>(QString::fromLatin1(k.box));
         ASSERT_NE(box, nullptr);
         box->setFocus(Qt::TabFocusReason);
@@ -694,12 +809,13 @@ TEST_P(DisabledAccessKey, DoesNothingAtAll)
         QTest::keyClick(box, k.key, Qt::AltModifier);
         EXPECT_EQ(str(box->text()), "Testland");
         EXPECT_TRUE(d.isVisible());
+        // Closing the Add dialog afterwards asks about the entry; the key said nothing.
+        EXPECT_TRUE(messages.empty());
     };
     if (std::string(k.action) == "mnuFileAddRates")
         withDialog<frmAddExchange>(k.action, [&](frmAddExchange& d) { typeThenPress(d); });
     else
         withDialog<frmDelete>(k.action, [&](frmDelete& d) { typeThenPress(d); });
-    EXPECT_TRUE(messages.empty());
     EXPECT_EQ(storedRows().size(), 4u);
 }
 

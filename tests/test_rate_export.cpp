@@ -208,9 +208,13 @@ INSTANTIATE_TEST_SUITE_P(RateExport, ExportVariants, testing::Values(
     ExportVariant{"badMinimum", "Tallyvane rates,3\nMinimum Commission,-1\n" + kHeader, "minimum commission"},
     ExportVariant{"noHeader", "Tallyvane rates,3\nMinimum Commission,1\n", "ends before the header"},
     ExportVariant{"marginOf100", "Tallyvane rates,3\n" + kHeader + "Kuwait,Dinar,0.3857,,KWD,100,0,0\n",
-                  "line 3: '100' is not a valid value for 'Buy Margin'"},
+                  "line 3: the Buy Margin '100' is not below 100."},
     ExportVariant{"lowerCaseCode", "Tallyvane rates,3\n" + kHeader + "Kuwait,Dinar,0.3857,,kwd,0,0,0\n",
-                  "'kwd' is not a valid value for 'Code'"},
+                  "the Code 'kwd' is not a currency code"},
+    // Saved by a spreadsheet that keeps commas between fields and quotes decimal commas.
+    ExportVariant{"quotedDecimalCommas", "Tallyvane rates,3\nMinimum Commission,\"3,50\"\n" + kHeader
+                                             + "Kuwait,Dinar,\"0,3857\",,KWD,0,\"1,5\",\"0,50\"\n",
+                  nullptr},
     ExportVariant{"noteWithThreeDecimals", "Tallyvane rates,3\n" + kHeader + "Kuwait,Dinar,0.3857,,KWD,0,0,0.125\n",
                   "more than two decimals"}),
     [](const testing::TestParamInfo<ExportVariant>& info) { return std::string(info.param.name); });

@@ -90,6 +90,32 @@ TEST(RateFileFormats, spreadsheetSavesOfTheMonthlyCsvAgreeRowForRow)
     }
 }
 
+// LibreOffice Calc's own CSV save (its default filter: commas, quotes where
+// needed, the cells as shown) of a sheet typed in German. Made with Debian's
+// libreoffice-calc-nogui in de_DE.UTF-8: the sheet's rows typed as a semicolon
+// file and opened with German settings (soffice --headless --infilter=
+// "CSV:59,34,76,1,,1031" --convert-to ods), then saved by
+// soffice --headless --convert-to csv.
+TEST(RateFileFormats, libreOfficesDefaultCsvOfAGermanSheetIsRead)
+{
+    const RateFile file = readOk(u"libreoffice-de-sheet.csv"_s);
+    EXPECT_EQ(file.format, RateFileFormat::OwnExport);
+    const std::map<std::string, std::pair<double, QDate>> expected{
+        {"Britain", {1.0, QDate()}},
+        {"France", {1.19, QDate(2026, 12, 1)}},
+        {"Japan", {191.25, QDate(2026, 12, 1)}},
+        {"Poland", {5.0625, QDate(2026, 12, 9)}},
+        {"Indonesia", {21150.0, QDate(2026, 12, 9)}},
+    };
+    ASSERT_EQ(file.rates.size(), expected.size());
+    for (const FileRate& r : file.rates) {
+        SCOPED_TRACE(str(r.country));
+        ASSERT_TRUE(expected.count(str(r.country)));
+        EXPECT_EQ(r.rate, expected.at(str(r.country)).first);
+        EXPECT_EQ(r.date, expected.at(str(r.country)).second);
+    }
+}
+
 TEST(RateFileFormats, dailyXmlAndCsvAreTurnedIntoRatesPerPound)
 {
     const RateFile xml = readOk(u"ecb-daily-2022-04-29.xml"_s);

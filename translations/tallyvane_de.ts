@@ -17,10 +17,113 @@
     </message>
 </context>
 <context>
+    <name>Currencies</name>
+    <message>
+        <source>Euro</source>
+        <translation>Euro</translation>
+    </message>
+    <message>
+        <source>Dollar</source>
+        <translation>Dollar</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>Yen</translation>
+    </message>
+    <message>
+        <source>Lev</source>
+        <translation>Lew</translation>
+    </message>
+    <message>
+        <source>Koruna</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>Krone</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>Pound</source>
+        <translation>Pfund</translation>
+    </message>
+    <message>
+        <source>Forint</source>
+        <translation>Forint</translation>
+    </message>
+    <message>
+        <source>Zloty</source>
+        <translation>Złoty</translation>
+    </message>
+    <message>
+        <source>Leu</source>
+        <translation>Leu</translation>
+    </message>
+    <message>
+        <source>Krona</source>
+        <translation>Krone</translation>
+    </message>
+    <message>
+        <source>Franc</source>
+        <translation>Franken</translation>
+    </message>
+    <message>
+        <source>Kuna</source>
+        <translation>Kuna</translation>
+    </message>
+    <message>
+        <source>Rouble</source>
+        <translation>Rubel</translation>
+    </message>
+    <message>
+        <source>Lira</source>
+        <translation>Lira</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>Real</translation>
+    </message>
+    <message>
+        <source>Yuan</source>
+        <translation>Yuan</translation>
+    </message>
+    <message>
+        <source>Rupiah</source>
+        <translation>Rupiah</translation>
+    </message>
+    <message>
+        <source>Shekel</source>
+        <translation>Schekel</translation>
+    </message>
+    <message>
+        <source>Rupee</source>
+        <translation>Rupie</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>Peso</translation>
+    </message>
+    <message>
+        <source>Ringgit</source>
+        <translation>Ringgit</translation>
+    </message>
+    <message>
+        <source>Baht</source>
+        <translation>Baht</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>Rand</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>There was a problem connecting to the Exchange rates database.</source>
-        <translation>Beim Verbinden mit der Wechselkurs-Datenbank ist ein Problem aufgetreten.</translation>
+        <translation>Beim Verbinden mit der Kursdatenbank ist ein Problem aufgetreten.</translation>
     </message>
     <message>
         <source>Check if the database is at the following location:</source>
@@ -109,12 +212,12 @@
     <message>
         <source>ERROR #: %1</source>
         <extracomment>The first of two lines closing a failure report; %1 is the error&apos;s number.</extracomment>
-        <translation>FEHLER #: %1</translation>
+        <translation>FEHLER Nr.: %1</translation>
     </message>
     <message>
         <source>ERROR  :%1</source>
         <extracomment>The second line, under &quot;ERROR #: %1&quot;; %1 is the error&apos;s description.</extracomment>
-        <translation>FEHLER  :%1</translation>
+        <translation>FEHLER    :%1</translation>
     </message>
     <message>
         <source>If the problem persists, please report the following details to Fernwick Software:</source>
@@ -123,6 +226,143 @@
     <message>
         <source>An unexpected error occurred.</source>
         <translation>Ein unerwarteter Fehler ist aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>Feed</name>
+    <message>
+        <source>The head office key cannot be read: it must be the key line of a minisign public key file.</source>
+        <translation>Der Schlüssel der Zentrale kann nicht gelesen werden: Er muss die Schlüsselzeile einer öffentlichen minisign-Schlüsseldatei sein.</translation>
+    </message>
+    <message>
+        <source>The signature file is not a minisign signature.</source>
+        <translation>Die Signaturdatei ist keine minisign-Signatur.</translation>
+    </message>
+    <message>
+        <source>The signature is of a kind this program does not know.</source>
+        <translation>Die Signatur ist von einer Art, die dieses Programm nicht kennt.</translation>
+    </message>
+    <message>
+        <source>The file is signed with another key than the head office key.</source>
+        <translation>Die Datei ist mit einem anderen Schlüssel signiert als dem der Zentrale.</translation>
+    </message>
+    <message>
+        <source>The file does not match its signature: it was changed or cut short.</source>
+        <translation>Die Datei passt nicht zu ihrer Signatur: Sie wurde verändert oder ist unvollständig.</translation>
+    </message>
+    <message>
+        <source>The signature&apos;s trusted comment was changed.</source>
+        <translation>Der vertrauenswürdige Kommentar der Signatur wurde verändert.</translation>
+    </message>
+    <message>
+        <source>The signature carries no time, so the file cannot be told from an older one.</source>
+        <translation>Die Signatur enthält keine Zeitangabe, daher lässt sich die Datei nicht von einer älteren unterscheiden.</translation>
+    </message>
+    <message>
+        <source>%1 sent the program on to %2, which is not https: rates are fetched over https only.</source>
+        <translation>%1 hat das Programm an %2 weitergeleitet, eine Adresse ohne https: Kurse werden nur über https abgerufen.</translation>
+    </message>
+    <message>
+        <source>%1 is not an https address: rates are fetched over https only.</source>
+        <translation>%1 ist keine https-Adresse: Kurse werden nur über https abgerufen.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no network connection, or the server cannot be found or does not answer.</source>
+        <translation>%1 ist nicht erreichbar: Es besteht keine Netzwerkverbindung, oder der Server wird nicht gefunden oder antwortet nicht.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the server (it may not be published yet).</source>
+        <translation>%1 liegt nicht auf dem Server (vielleicht ist die Datei noch nicht veröffentlicht).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot prove who it is: its certificate does not verify.</source>
+        <translation>Der Server von %1 kann sich nicht ausweisen: Sein Zertifikat lässt sich nicht bestätigen.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rate file may be (%2); nothing was kept.</source>
+        <translation>%1 ist größer, als eine Kursdatei sein darf (%2); es wurde nichts übernommen.</translation>
+    </message>
+    <message>
+        <source>%1 did not come in time: the server stopped answering.</source>
+        <translation>%1 kam nicht rechtzeitig an: Der Server hat nicht mehr geantwortet.</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cancelled.</source>
+        <translation>Das Herunterladen von %1 wurde abgebrochen.</translation>
+    </message>
+    <message>
+        <source>The server refused %1 (HTTP status %2).</source>
+        <translation>Der Server hat %1 verweigert (HTTP-Status %2).</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cut short.</source>
+        <translation>Das Herunterladen von %1 brach vorzeitig ab.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be fetched: %2</source>
+        <translation>%1 kann nicht abgerufen werden: %2</translation>
+    </message>
+    <message>
+        <source>The head office settings in %1 cannot be used: %2</source>
+        <extracomment>%1 is a file, %2 what is wrong in it.</extracomment>
+        <translation>Die Einstellungen der Zentrale in %1 können nicht verwendet werden: %2</translation>
+    </message>
+    <message>
+        <source>line %1 is not of the form Name=value.</source>
+        <translation>Zeile %1 hat nicht die Form Name=Wert.</translation>
+    </message>
+    <message>
+        <source>line %1 gives %2 a second time.</source>
+        <translation>Zeile %1 gibt %2 ein zweites Mal an.</translation>
+    </message>
+    <message>
+        <source>it has no Url.</source>
+        <translation>Es fehlt die Angabe Url.</translation>
+    </message>
+    <message>
+        <source>it has no PublicKey.</source>
+        <translation>Es fehlt die Angabe PublicKey.</translation>
+    </message>
+    <message>
+        <source>the Url %1 is not the https address of a file.</source>
+        <translation>Die Url %1 ist nicht die https-Adresse einer Datei.</translation>
+    </message>
+    <message>
+        <source>the PublicKey is not the key line of a minisign public key file.</source>
+        <translation>Der PublicKey ist nicht die Schlüsselzeile einer öffentlichen minisign-Schlüsseldatei.</translation>
+    </message>
+    <message>
+        <source>IntervalMinutes must be a whole number of minutes from 1 to %1.</source>
+        <translation>IntervalMinutes muss eine ganze Zahl von Minuten zwischen 1 und %1 sein.</translation>
+    </message>
+    <message>
+        <source>users other than root may change it; it must belong to root and be writable by root only.</source>
+        <translation>Auch andere Benutzer als root können sie ändern; sie muss root gehören und darf nur für root beschreibbar sein.</translation>
+    </message>
+    <message>
+        <source>it is too large for a settings file.</source>
+        <translation>Sie ist zu groß für eine Einstellungsdatei.</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>Es ist keine Datei.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1).</source>
+        <translation>Sie kann nicht gelesen werden (%1).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2</source>
+        <extracomment>%1 is the head office file&apos;s address, %2 what is wrong with its signature.</extracomment>
+        <translation>%1 wurde abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it was signed on %2, not after the rates applied last (signed on %3).</source>
+        <translation>%1 wurde abgelehnt: Die Datei wurde am %2 signiert, nicht nach den zuletzt übernommenen Kursen (signiert am %3).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it is a rate file, but not an export of this program.</source>
+        <translation>%1 wurde abgelehnt: Es ist eine Kursdatei, aber kein Export dieses Programms.</translation>
     </message>
 </context>
 <context>
@@ -150,11 +390,6 @@
     <message>
         <source>The rates database is not open, so no rates can be imported.</source>
         <translation>Die Kursdatenbank ist nicht geöffnet, daher können keine Kurse importiert werden.</translation>
-    </message>
-    <message>
-        <source>Rate files (*.csv *.xml);;All files (*)</source>
-        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation>Kursdateien (*.csv *.xml);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
@@ -218,6 +453,82 @@
             <numerusform>… und %n weitere.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rate files (*.csv *.txt *.xml);;All files (*)</source>
+        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
+        <translation>Kursdateien (*.csv *.txt *.xml);;Alle Dateien (*)</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>the folder %1 allows no new file: %2</source>
+        <translation>Der Ordner %1 erlaubt keine neue Datei: %2</translation>
+    </message>
+    <message>
+        <source>Could not create it: %1.</source>
+        <translation>Sie konnte nicht angelegt werden: %1.</translation>
+    </message>
+    <message>
+        <source>The journal entry needs %1.</source>
+        <translation>Dem Journaleintrag fehlt %1.</translation>
+    </message>
+    <message>
+        <source>the country the money comes from</source>
+        <translation>das Land, aus dem das Geld kommt</translation>
+    </message>
+    <message>
+        <source>the country the money goes to</source>
+        <translation>das Land, in das das Geld geht</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s rates must be numbers above 0.</source>
+        <translation>Die Kurse eines Geschäfts müssen Zahlen größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s total must be the exchanged amount less the commission.</source>
+        <translation>Der Endbetrag eines Geschäfts muss der Gegenwert abzüglich der Provision sein.</translation>
+    </message>
+    <message>
+        <source>a currency</source>
+        <translation>eine Währung</translation>
+    </message>
+    <message>
+        <source>A float or a count cannot be below 0.</source>
+        <translation>Ein Kassenbestand oder eine Zählung darf nicht unter 0 liegen.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal in the journal: there is nothing to void.</source>
+        <translation>Eintrag %1 ist kein Geschäft im Journal: Es gibt nichts zu stornieren.</translation>
+    </message>
+    <message>
+        <source>Deal %1 was already voided by entry %2.</source>
+        <translation>Geschäft %1 wurde bereits durch Eintrag %2 storniert.</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal.</source>
+        <translation>%1 ist kein Geschäftsjournal.</translation>
+    </message>
+    <message>
+        <source>The encryption of the journal could not be set up.</source>
+        <translation>Die Verschlüsselung des Journals ließ sich nicht einrichten.</translation>
+    </message>
+    <message>
+        <source>Could not record in the journal %1: %2</source>
+        <translation>In das Journal %1 konnte nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>the reason for the void</source>
+        <translation>der Grund für die Stornierung</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal, or it is damaged.</source>
+        <translation>%1 ist kein Geschäftsjournal oder ist beschädigt.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tallyvane; this version cannot use it.</source>
+        <translation>%1 wurde von einer neueren Version von Tallyvane geschrieben; diese Version kann die Datei nicht verwenden.</translation>
+    </message>
 </context>
 <context>
     <name>Maintenance</name>
@@ -240,6 +551,27 @@
     <message>
         <source>There was a problem saving the data.</source>
         <translation>Beim Speichern der Daten ist ein Problem aufgetreten.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so.</extracomment>
+        <translation>Schreiben Sie die Zahl mit Ziffern und höchstens einem %1 als Dezimalzeichen, zum Beispiel %2.</translation>
+    </message>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
+        <translation>Schreiben Sie die Zahl mit Ziffern und höchstens einem %1 als Dezimalzeichen, ohne Punkt oder sonstiges Tausendertrennzeichen, zum Beispiel %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RateExport</name>
+    <message>
+        <source>Tallyvane rates %1.csv</source>
+        <extracomment>The name the export offers; %1 the day as YYYY-MM-DD, which sorts by date.</extracomment>
+        <translation>Tallyvane-Kurse %1.csv</translation>
     </message>
 </context>
 <context>
@@ -338,14 +670,6 @@
     <message>
         <source>the rate %1 is not above 0.</source>
         <translation>Der Kurs %1 ist nicht größer als 0.</translation>
-    </message>
-    <message>
-        <source>the rate %1 is not a number: a decimal comma is read only in a file whose fields are separated by semicolons or tabs.</source>
-        <translation>Der Kurs %1 ist keine Zahl: Ein Dezimalkomma wird nur in Dateien gelesen, deren Felder durch Semikolons oder Tabulatoren getrennt sind.</translation>
-    </message>
-    <message>
-        <source>the rate %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write the rate without them.</source>
-        <translation>Der Kurs %1 enthält sowohl einen Punkt als auch ein Komma: Tausendertrennzeichen werden nicht gelesen, schreiben Sie den Kurs daher ohne sie.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal comma where the rate on line %2 has a decimal point: thousands separators are not read, so the rates of a file use one decimal mark.</source>
@@ -482,10 +806,6 @@
         <translation>Mehr als %1 Felder in einer Zeile.</translation>
     </message>
     <message>
-        <source>Line %1: the country name &apos;%2&apos; is longer than %3 characters.</source>
-        <translation>Zeile %1: Der Ländername „%2“ ist länger als %3 Zeichen.</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
         <translation>%1 konnte nicht geschrieben werden: %2</translation>
@@ -502,6 +822,54 @@
     <message>
         <source>the new file is in place, but its folder could not be synced: %1</source>
         <translation>Die neue Datei ist angelegt, aber ihr Ordner konnte nicht mit dem Datenträger synchronisiert werden: %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 holds both a point and a comma: thousands separators are not read, so write the rate without them.</source>
+        <translation>Der Kurs %1 enthält sowohl einen Punkt als auch ein Komma: Tausendertrennzeichen werden nicht gelesen, schreiben Sie den Kurs daher ohne sie.</translation>
+    </message>
+    <message>
+        <source>Line %1: the country name %2 is longer than %3 characters.</source>
+        <translation>Zeile %1: Der Ländername %2 ist länger als %3 Zeichen.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message>
+        <source>The %1 box is empty.</source>
+        <extracomment>%1 the caption of a box in the rate dialogs, without its colon.</extracomment>
+        <translation>Das Feld „%1“ ist leer.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds a null character, which cannot be stored.</source>
+        <translation>Das Feld „%1“ enthält ein Nullzeichen, das nicht gespeichert werden kann.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds %2 characters; it can hold at most %3.</source>
+        <extracomment>%1 the box&apos;s caption, %2 how many characters it holds, %3 the most it may hold.</extracomment>
+        <translation>Das Feld „%1“ enthält %2 Zeichen; es fasst höchstens %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a number.</source>
+        <extracomment>%1 the value as typed, in quotation marks; %2 the box&apos;s caption. A hint how to write a number follows.</extracomment>
+        <translation>%1 im Feld „%2“ ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: the largest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 1.8E+308 in the user&apos;s number form.</extracomment>
+        <translation>%1 im Feld „%2“ ist zu hoch: Der höchste Kurs, den die Tabelle speichern kann, liegt bei etwa %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not above 0: a rate must be greater than 0.</source>
+        <translation>%1 im Feld „%2“ ist nicht größer als 0: Ein Kurs muss größer als 0 sein.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too small: the smallest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 2.2E-308 in the user&apos;s number form.</extracomment>
+        <translation>%1 im Feld „%2“ ist zu niedrig: Der niedrigste Kurs, den die Tabelle speichern kann, liegt bei etwa %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
+        <translation>%1 im Feld „%2“ ist kein Datum: Ein Datum wird als JJJJ-MM-TT geschrieben.</translation>
     </message>
 </context>
 <context>
@@ -591,10 +959,6 @@
         <translation>Die zu ändernde Zeile wurde nicht gefunden; vielleicht hat ein anderes Programm sie gelöscht.</translation>
     </message>
     <message>
-        <source>The new row has no value for &apos;%1&apos;.</source>
-        <translation>Die neue Zeile hat keinen Wert für „%1“.</translation>
-    </message>
-    <message>
         <source>The rates database has a layout this version of Tallyvane does not know (%1). It is left as it is.</source>
         <translation>Die Kursdatenbank hat ein Format, das diese Version von Tallyvane nicht kennt (%1). Sie bleibt unverändert.</translation>
     </message>
@@ -611,36 +975,8 @@
         <translation>Die Tabelle „tblExchanges“ hat kein Feld namens „%1“.</translation>
     </message>
     <message>
-        <source>The &apos;%1&apos; field cannot be empty.</source>
-        <translation>Das Feld „%1“ darf nicht leer sein.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; contains a null character, which cannot be stored.</source>
-        <translation>Der Text für „%1“ enthält ein Nullzeichen, das nicht gespeichert werden kann.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; is longer than %2 characters.</source>
-        <translation>Der Text für „%1“ ist länger als %2 Zeichen.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;.</source>
-        <translation>„%1“ ist kein gültiger Wert für „%2“.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a rate must be greater than 0.</source>
-        <translation>„%1“ ist kein gültiger Wert für „%2“: Ein Kurs muss größer als 0 sein.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is too small for &apos;%2&apos;: the smallest rate the table can hold is about 2.2E-308.</source>
-        <translation>„%1“ ist zu klein für „%2“: Der kleinste Kurs, den die Tabelle speichern kann, liegt bei etwa 2.2E-308.</translation>
-    </message>
-    <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>Der Vorgang ist nicht zulässig, wenn das Objekt geschlossen ist.</translation>
-    </message>
-    <message>
-        <source>The country &apos;%1&apos; is already in the rates table; each country can appear only once.</source>
-        <translation>Das Land „%1“ ist bereits in der Kurstabelle; jedes Land darf nur einmal vorkommen.</translation>
     </message>
     <message>
         <source>The change would give two rows the same country; each country can appear only once.</source>
@@ -651,24 +987,180 @@
         <translation>Ein Element, das dem angeforderten Namen oder der Ordnungszahl entspricht, wurde in der Auflistung nicht gefunden.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is too large for &apos;%2&apos;.</source>
-        <translation>„%1“ ist zu groß für „%2“.</translation>
+        <source>The new row has no value for %1.</source>
+        <translation>Die neue Zeile hat keinen Wert für „%1“.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a date is written YYYY-MM-DD.</source>
-        <translation>„%1“ ist kein gültiger Wert für „%2“: Ein Datum wird als JJJJ-MM-TT geschrieben.</translation>
+        <source>The country %1 is already in the rates table; each country can appear only once.</source>
+        <translation>Das Land %1 ist bereits in der Kurstabelle; jedes Land darf nur einmal vorkommen.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; cannot be stored.</source>
-        <translation>„%1“ kann nicht gespeichert werden.</translation>
+        <source>The country %1 is named twice in the rates to write; each country can appear only once.</source>
+        <translation>Das Land %1 kommt in den zu schreibenden Kursen zweimal vor; jedes Land darf nur einmal vorkommen.</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is named twice in the rates to write; each country can appear only once.</source>
-        <translation>Das Land „%1“ kommt in den zu schreibenden Kursen zweimal vor; jedes Land darf nur einmal vorkommen.</translation>
+        <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
+        <translation>Das Land %1 ist nicht in der Kurstabelle, daher kann sein Kurs nicht geändert werden.</translation>
+    </message>
+</context>
+<context>
+    <name>Territories</name>
+    <message>
+        <source>Euro area</source>
+        <translation>Euroraum</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is not in the rates table, so its rate cannot be changed.</source>
-        <translation>Das Land „%1“ ist nicht in der Kurstabelle, daher kann sein Kurs nicht geändert werden.</translation>
+        <source>United States</source>
+        <translation>Vereinigte Staaten</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japan</translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation>Bulgarien</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Tschechien</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dänemark</translation>
+    </message>
+    <message>
+        <source>Britain</source>
+        <translation>Großbritannien</translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation>Ungarn</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polen</translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation>Rumänien</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Schweden</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Schweiz</translation>
+    </message>
+    <message>
+        <source>Iceland</source>
+        <translation>Island</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norwegen</translation>
+    </message>
+    <message>
+        <source>Croatia</source>
+        <translation>Kroatien</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Russland</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Türkei</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australien</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasilien</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Hong Kong</source>
+        <translation>Hongkong</translation>
+    </message>
+    <message>
+        <source>Indonesia</source>
+        <translation>Indonesien</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation>Israel</translation>
+    </message>
+    <message>
+        <source>India</source>
+        <translation>Indien</translation>
+    </message>
+    <message>
+        <source>South Korea</source>
+        <translation>Südkorea</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexiko</translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation>Malaysia</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Neuseeland</translation>
+    </message>
+    <message>
+        <source>Philippines</source>
+        <translation>Philippinen</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>Singapur</translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation>Thailand</translation>
+    </message>
+    <message>
+        <source>South Africa</source>
+        <translation>Südafrika</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>A value or a file name quoted inside a message: the language&apos;s own quotation marks around %1.</extracomment>
+        <translation>„%1“</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Denomination</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Wechselkurs</translation>
+    </message>
+    <message>
+        <source>Date of the rate</source>
+        <extracomment>The day a rate was set, kept with it.</extracomment>
+        <translation>Datum des Kurses</translation>
     </message>
 </context>
 <context>
@@ -737,6 +1229,10 @@
         <source>The New Exchange Rate has been saved successfuly</source>
         <translation>Der neue Wechselkurs wurde erfolgreich gespeichert.</translation>
     </message>
+    <message>
+        <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
+        <translation>Der eingegebene neue Kurs wurde noch nicht gespeichert. Möchten Sie ihn vor dem Schließen speichern?</translation>
+    </message>
 </context>
 <context>
     <name>frmDelete</name>
@@ -804,6 +1300,14 @@
     <message>
         <source>&quot;%1&quot; is no longer in the rates table, so nothing was saved.</source>
         <translation>„%1“ ist nicht mehr in der Kurstabelle, daher wurde nichts gespeichert.</translation>
+    </message>
+    <message>
+        <source>Edit Exchange Rates</source>
+        <translation>Wechselkurse bearbeiten</translation>
+    </message>
+    <message>
+        <source>Select the country you wish to edit, change its details and then click Save.</source>
+        <translation>Wählen Sie das Land, das Sie bearbeiten möchten, ändern Sie die Angaben und klicken Sie dann auf „Speichern“.</translation>
     </message>
 </context>
 <context>
@@ -980,7 +1484,7 @@
     </message>
     <message>
         <source>Tick the rates to import. New countries are not ticked. A change of more than 25 % is marked with a warning sign: look twice.</source>
-        <translation>Kreuzen Sie die Kurse an, die importiert werden sollen. Neue Länder sind nicht angekreuzt. Eine Änderung um mehr als 25&#xa0;% ist mit einem Warnzeichen markiert: Prüfen Sie sie genau.</translation>
+        <translation>Wählen Sie die Kurse aus, die importiert werden sollen. Neue Länder sind nicht ausgewählt. Eine Änderung um mehr als 25&#xa0;% ist mit einem Warnzeichen markiert: Prüfen Sie sie genau.</translation>
     </message>
     <message>
         <source>Proposed changes</source>
@@ -988,19 +1492,19 @@
     </message>
     <message>
         <source>&amp;Tick all</source>
-        <translation>Alle an&amp;kreuzen</translation>
+        <translation>Alle &amp;auswählen</translation>
     </message>
     <message>
         <source>Tick all</source>
-        <translation>Alle ankreuzen</translation>
+        <translation>Alle auswählen</translation>
     </message>
     <message>
         <source>&amp;Untick all</source>
-        <translation>Alle Kreuze &amp;entfernen</translation>
+        <translation>Alle a&amp;bwählen</translation>
     </message>
     <message>
         <source>Untick all</source>
-        <translation>Alle Kreuze entfernen</translation>
+        <translation>Alle abwählen</translation>
     </message>
     <message>
         <source>&amp;Import</source>
@@ -1107,9 +1611,14 @@
         <source>%n of %1 ticked</source>
         <extracomment>%n rows ticked of %1 rows in all.</extracomment>
         <translation>
-            <numerusform>%n von %1 angekreuzt</numerusform>
-            <numerusform>%n von %1 angekreuzt</numerusform>
+            <numerusform>%n von %1 ausgewählt</numerusform>
+            <numerusform>%n von %1 ausgewählt</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 </TS>

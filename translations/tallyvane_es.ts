@@ -17,6 +17,109 @@
     </message>
 </context>
 <context>
+    <name>Currencies</name>
+    <message>
+        <source>Euro</source>
+        <translation>euro</translation>
+    </message>
+    <message>
+        <source>Dollar</source>
+        <translation>dólar</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>yen</translation>
+    </message>
+    <message>
+        <source>Lev</source>
+        <translation>lev</translation>
+    </message>
+    <message>
+        <source>Koruna</source>
+        <translation>corona</translation>
+    </message>
+    <message>
+        <source>Krone</source>
+        <translation>corona</translation>
+    </message>
+    <message>
+        <source>Pound</source>
+        <translation>libra</translation>
+    </message>
+    <message>
+        <source>Forint</source>
+        <translation>forinto</translation>
+    </message>
+    <message>
+        <source>Zloty</source>
+        <translation>esloti</translation>
+    </message>
+    <message>
+        <source>Leu</source>
+        <translation>leu</translation>
+    </message>
+    <message>
+        <source>Krona</source>
+        <translation>corona</translation>
+    </message>
+    <message>
+        <source>Franc</source>
+        <translation>franco</translation>
+    </message>
+    <message>
+        <source>Kuna</source>
+        <translation>kuna</translation>
+    </message>
+    <message>
+        <source>Rouble</source>
+        <translation>rublo</translation>
+    </message>
+    <message>
+        <source>Lira</source>
+        <translation>lira</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>Yuan</source>
+        <translation>yuan</translation>
+    </message>
+    <message>
+        <source>Rupiah</source>
+        <translation>rupia</translation>
+    </message>
+    <message>
+        <source>Shekel</source>
+        <translation>séquel</translation>
+    </message>
+    <message>
+        <source>Rupee</source>
+        <translation>rupia</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>peso</translation>
+    </message>
+    <message>
+        <source>Ringgit</source>
+        <translation>ringit</translation>
+    </message>
+    <message>
+        <source>Baht</source>
+        <translation>bat</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>rand</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>There was a problem connecting to the Exchange rates database.</source>
@@ -77,15 +180,15 @@
     </message>
     <message>
         <source>The exchange rate of the Convert From country is too large to use.</source>
-        <translation>El tipo de cambio del país de origen es demasiado grande para usarlo.</translation>
+        <translation>El tipo de cambio del país de origen es demasiado alto para usarlo.</translation>
     </message>
     <message>
         <source>The exchange rate of the Convert To country is too large to use.</source>
-        <translation>El tipo de cambio del país de destino es demasiado grande para usarlo.</translation>
+        <translation>El tipo de cambio del país de destino es demasiado alto para usarlo.</translation>
     </message>
     <message>
         <source>The commission is too large to use.</source>
-        <translation>La comisión es demasiado grande para usarla.</translation>
+        <translation>La comisión es demasiado alta para aplicarla.</translation>
     </message>
     <message>
         <source>The result is too large to show.</source>
@@ -126,6 +229,143 @@
     </message>
 </context>
 <context>
+    <name>Feed</name>
+    <message>
+        <source>The head office key cannot be read: it must be the key line of a minisign public key file.</source>
+        <translation>No se puede leer la clave de la central: debe ser la línea de clave de un archivo de clave pública de minisign.</translation>
+    </message>
+    <message>
+        <source>The signature file is not a minisign signature.</source>
+        <translation>El archivo de firma no es una firma de minisign.</translation>
+    </message>
+    <message>
+        <source>The signature is of a kind this program does not know.</source>
+        <translation>La firma es de un tipo que este programa no conoce.</translation>
+    </message>
+    <message>
+        <source>The file is signed with another key than the head office key.</source>
+        <translation>El archivo está firmado con una clave distinta de la de la central.</translation>
+    </message>
+    <message>
+        <source>The file does not match its signature: it was changed or cut short.</source>
+        <translation>El archivo no coincide con su firma: se ha modificado o está incompleto.</translation>
+    </message>
+    <message>
+        <source>The signature&apos;s trusted comment was changed.</source>
+        <translation>Se ha modificado el comentario de confianza de la firma.</translation>
+    </message>
+    <message>
+        <source>The signature carries no time, so the file cannot be told from an older one.</source>
+        <translation>La firma no lleva fecha, así que no se puede distinguir el archivo de uno más antiguo.</translation>
+    </message>
+    <message>
+        <source>%1 sent the program on to %2, which is not https: rates are fetched over https only.</source>
+        <translation>%1 redirigió el programa a %2, que no es https: los tipos de cambio solo se descargan por https.</translation>
+    </message>
+    <message>
+        <source>%1 is not an https address: rates are fetched over https only.</source>
+        <translation>%1 no es una dirección https: los tipos de cambio solo se descargan por https.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no network connection, or the server cannot be found or does not answer.</source>
+        <translation>No se puede acceder a %1: no hay conexión de red, o no se encuentra el servidor o este no responde.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the server (it may not be published yet).</source>
+        <translation>%1 no está en el servidor (puede que aún no se haya publicado).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot prove who it is: its certificate does not verify.</source>
+        <translation>El servidor de %1 no puede demostrar su identidad: su certificado no es válido.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rate file may be (%2); nothing was kept.</source>
+        <translation>%1 es mayor de lo que puede ser un archivo de tipos de cambio (%2); no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>%1 did not come in time: the server stopped answering.</source>
+        <translation>%1 no llegó a tiempo: el servidor dejó de responder.</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cancelled.</source>
+        <translation>Se ha cancelado la descarga de %1.</translation>
+    </message>
+    <message>
+        <source>The server refused %1 (HTTP status %2).</source>
+        <translation>El servidor rechazó %1 (estado HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cut short.</source>
+        <translation>La descarga de %1 se interrumpió antes de terminar.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be fetched: %2</source>
+        <translation>No se puede descargar %1: %2</translation>
+    </message>
+    <message>
+        <source>The head office settings in %1 cannot be used: %2</source>
+        <extracomment>%1 is a file, %2 what is wrong in it.</extracomment>
+        <translation>No se puede usar la configuración de la central en %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 is not of the form Name=value.</source>
+        <translation>la línea %1 no tiene la forma Nombre=valor.</translation>
+    </message>
+    <message>
+        <source>line %1 gives %2 a second time.</source>
+        <translation>la línea %1 indica %2 por segunda vez.</translation>
+    </message>
+    <message>
+        <source>it has no Url.</source>
+        <translation>no indica ninguna Url.</translation>
+    </message>
+    <message>
+        <source>it has no PublicKey.</source>
+        <translation>no indica ninguna PublicKey.</translation>
+    </message>
+    <message>
+        <source>the Url %1 is not the https address of a file.</source>
+        <translation>la Url %1 no es la dirección https de un archivo.</translation>
+    </message>
+    <message>
+        <source>the PublicKey is not the key line of a minisign public key file.</source>
+        <translation>la PublicKey no es la línea de clave de un archivo de clave pública de minisign.</translation>
+    </message>
+    <message>
+        <source>IntervalMinutes must be a whole number of minutes from 1 to %1.</source>
+        <translation>IntervalMinutes debe ser un número entero de minutos entre 1 y %1.</translation>
+    </message>
+    <message>
+        <source>users other than root may change it; it must belong to root and be writable by root only.</source>
+        <translation>otros usuarios además de root pueden modificarlo; debe pertenecer a root y solo root debe poder escribir en él.</translation>
+    </message>
+    <message>
+        <source>it is too large for a settings file.</source>
+        <translation>es demasiado grande para un archivo de configuración.</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>no es un archivo.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1).</source>
+        <translation>no se puede leer (%1).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2</source>
+        <extracomment>%1 is the head office file&apos;s address, %2 what is wrong with its signature.</extracomment>
+        <translation>Se rechazó %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it was signed on %2, not after the rates applied last (signed on %3).</source>
+        <translation>Se rechazó %1: se firmó el %2, no después de los tipos de cambio aplicados por última vez (firmados el %3).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it is a rate file, but not an export of this program.</source>
+        <translation>Se rechazó %1: es un archivo de tipos de cambio, pero no una exportación de este programa.</translation>
+    </message>
+</context>
+<context>
     <name>FigureLabel</name>
     <message>
         <source>%1: %2</source>
@@ -137,7 +377,7 @@
     <name>ImportExport</name>
     <message>
         <source>%1 has nothing to change: the rates table already holds every rate it gives.</source>
-        <translation>%1 no trae ningún cambio: la tabla ya contiene todos sus tipos de cambio.</translation>
+        <translation>%1 no aporta ningún cambio: la tabla ya contiene todos sus tipos de cambio.</translation>
     </message>
     <message numerus="yes">
         <source>%n rows of the file were left out:</source>
@@ -150,11 +390,6 @@
     <message>
         <source>The rates database is not open, so no rates can be imported.</source>
         <translation>La base de datos de tipos de cambio no está abierta, así que no se puede importar ningún tipo de cambio.</translation>
-    </message>
-    <message>
-        <source>Rate files (*.csv *.xml);;All files (*)</source>
-        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation>Archivos de tipos de cambio (*.csv *.xml);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
@@ -218,6 +453,82 @@
             <numerusform>... y %n más.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rate files (*.csv *.txt *.xml);;All files (*)</source>
+        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
+        <translation>Archivos de tipos de cambio (*.csv *.txt *.xml);;Todos los archivos (*)</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>the folder %1 allows no new file: %2</source>
+        <translation>la carpeta %1 no admite archivos nuevos: %2</translation>
+    </message>
+    <message>
+        <source>Could not create it: %1.</source>
+        <translation>No se ha podido crear: %1.</translation>
+    </message>
+    <message>
+        <source>The journal entry needs %1.</source>
+        <translation>A la entrada del diario le falta %1.</translation>
+    </message>
+    <message>
+        <source>the country the money comes from</source>
+        <translation>el país de origen del dinero</translation>
+    </message>
+    <message>
+        <source>the country the money goes to</source>
+        <translation>el país de destino del dinero</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s rates must be numbers above 0.</source>
+        <translation>Los tipos de cambio de una operación deben ser números mayores que 0.</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s total must be the exchanged amount less the commission.</source>
+        <translation>El total de una operación debe ser el importe cambiado menos la comisión.</translation>
+    </message>
+    <message>
+        <source>a currency</source>
+        <translation>una moneda</translation>
+    </message>
+    <message>
+        <source>A float or a count cannot be below 0.</source>
+        <translation>Un fondo de caja o un recuento no puede ser inferior a 0.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal in the journal: there is nothing to void.</source>
+        <translation>La entrada %1 no es una operación del diario: no hay nada que anular.</translation>
+    </message>
+    <message>
+        <source>Deal %1 was already voided by entry %2.</source>
+        <translation>La operación %1 ya se anuló con la entrada %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal.</source>
+        <translation>%1 no es un diario de operaciones.</translation>
+    </message>
+    <message>
+        <source>The encryption of the journal could not be set up.</source>
+        <translation>No se ha podido configurar el cifrado del diario.</translation>
+    </message>
+    <message>
+        <source>Could not record in the journal %1: %2</source>
+        <translation>No se ha podido registrar en el diario %1: %2</translation>
+    </message>
+    <message>
+        <source>the reason for the void</source>
+        <translation>el motivo de la anulación</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal, or it is damaged.</source>
+        <translation>%1 no es un diario de operaciones o está dañado.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tallyvane; this version cannot use it.</source>
+        <translation>%1 se escribió con una versión más reciente de Tallyvane; esta versión no puede usarlo.</translation>
+    </message>
 </context>
 <context>
     <name>Maintenance</name>
@@ -240,6 +551,27 @@
     <message>
         <source>There was a problem saving the data.</source>
         <translation>Se ha producido un problema al guardar los datos.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so.</extracomment>
+        <translation>Escríbalo con cifras y como máximo un %1 como separador decimal, por ejemplo %2.</translation>
+    </message>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
+        <translation>Escríbalo con cifras y como máximo un %1 como separador decimal, sin punto ni otro separador de miles, por ejemplo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RateExport</name>
+    <message>
+        <source>Tallyvane rates %1.csv</source>
+        <extracomment>The name the export offers; %1 the day as YYYY-MM-DD, which sorts by date.</extracomment>
+        <translation>Tipos de cambio Tallyvane %1.csv</translation>
     </message>
 </context>
 <context>
@@ -325,7 +657,7 @@
     </message>
     <message>
         <source>the rate %1 is too large.</source>
-        <translation>el tipo de cambio %1 es demasiado grande.</translation>
+        <translation>el tipo de cambio %1 es demasiado alto.</translation>
     </message>
     <message>
         <source>the rate %1 is not a number.</source>
@@ -333,19 +665,11 @@
     </message>
     <message>
         <source>the rate %1 is too small.</source>
-        <translation>el tipo de cambio %1 es demasiado pequeño.</translation>
+        <translation>el tipo de cambio %1 es demasiado bajo.</translation>
     </message>
     <message>
         <source>the rate %1 is not above 0.</source>
         <translation>el tipo de cambio %1 no es mayor que 0.</translation>
-    </message>
-    <message>
-        <source>the rate %1 is not a number: a decimal comma is read only in a file whose fields are separated by semicolons or tabs.</source>
-        <translation>el tipo de cambio %1 no es un número: la coma decimal solo se admite en archivos cuyos campos estén separados por punto y coma o por tabuladores.</translation>
-    </message>
-    <message>
-        <source>the rate %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write the rate without them.</source>
-        <translation>el tipo de cambio %1 contiene a la vez «.» y «,»: no se admiten separadores de miles, así que escriba el tipo de cambio sin ellos.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal comma where the rate on line %2 has a decimal point: thousands separators are not read, so the rates of a file use one decimal mark.</source>
@@ -482,10 +806,6 @@
         <translation>hay más de %1 campos en una línea.</translation>
     </message>
     <message>
-        <source>Line %1: the country name &apos;%2&apos; is longer than %3 characters.</source>
-        <translation>Línea %1: el nombre de país «%2» tiene más de %3 caracteres.</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
         <translation>No se ha podido escribir %1: %2</translation>
@@ -502,6 +822,54 @@
     <message>
         <source>the new file is in place, but its folder could not be synced: %1</source>
         <translation>el archivo nuevo ya está en su sitio, pero no se ha podido sincronizar su carpeta: %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 holds both a point and a comma: thousands separators are not read, so write the rate without them.</source>
+        <translation>el tipo de cambio %1 contiene a la vez un punto y una coma: no se admiten separadores de miles, así que escriba el tipo de cambio sin ellos.</translation>
+    </message>
+    <message>
+        <source>Line %1: the country name %2 is longer than %3 characters.</source>
+        <translation>Línea %1: el nombre de país %2 tiene más de %3 caracteres.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message>
+        <source>The %1 box is empty.</source>
+        <extracomment>%1 the caption of a box in the rate dialogs, without its colon.</extracomment>
+        <translation>El campo «%1» está vacío.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds a null character, which cannot be stored.</source>
+        <translation>El campo «%1» contiene un carácter nulo, que no se puede guardar.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds %2 characters; it can hold at most %3.</source>
+        <extracomment>%1 the box&apos;s caption, %2 how many characters it holds, %3 the most it may hold.</extracomment>
+        <translation>El campo «%1» contiene %2 caracteres; admite como máximo %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a number.</source>
+        <extracomment>%1 the value as typed, in quotation marks; %2 the box&apos;s caption. A hint how to write a number follows.</extracomment>
+        <translation>%1 en el campo «%2» no es un número.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: the largest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 1.8E+308 in the user&apos;s number form.</extracomment>
+        <translation>%1 en el campo «%2» es demasiado alto: el tipo de cambio más alto que admite la tabla es de aproximadamente %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not above 0: a rate must be greater than 0.</source>
+        <translation>%1 en el campo «%2» no es mayor que 0: un tipo de cambio debe ser mayor que 0.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too small: the smallest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 2.2E-308 in the user&apos;s number form.</extracomment>
+        <translation>%1 en el campo «%2» es demasiado bajo: el tipo de cambio más bajo que admite la tabla es de aproximadamente %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
+        <translation>%1 en el campo «%2» no es una fecha: una fecha se escribe AAAA-MM-DD.</translation>
     </message>
 </context>
 <context>
@@ -591,10 +959,6 @@
         <translation>No se ha encontrado la fila que se iba a actualizar; puede que otro programa la haya eliminado.</translation>
     </message>
     <message>
-        <source>The new row has no value for &apos;%1&apos;.</source>
-        <translation>La fila nueva no tiene ningún valor para «%1».</translation>
-    </message>
-    <message>
         <source>The rates database has a layout this version of Tallyvane does not know (%1). It is left as it is.</source>
         <translation>La base de datos de tipos de cambio tiene una estructura que esta versión de Tallyvane no conoce (%1). Se deja tal como está.</translation>
     </message>
@@ -611,36 +975,8 @@
         <translation>La tabla «tblExchanges» no tiene ningún campo llamado «%1».</translation>
     </message>
     <message>
-        <source>The &apos;%1&apos; field cannot be empty.</source>
-        <translation>El campo «%1» no puede estar vacío.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; contains a null character, which cannot be stored.</source>
-        <translation>El texto de «%1» contiene un carácter nulo, que no se puede guardar.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; is longer than %2 characters.</source>
-        <translation>El texto de «%1» tiene más de %2 caracteres.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;.</source>
-        <translation>«%1» no es un valor válido para «%2».</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a rate must be greater than 0.</source>
-        <translation>«%1» no es un valor válido para «%2»: un tipo de cambio debe ser mayor que 0.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is too small for &apos;%2&apos;: the smallest rate the table can hold is about 2.2E-308.</source>
-        <translation>«%1» es demasiado pequeño para «%2»: el menor tipo de cambio que admite la tabla es de aproximadamente 2.2E-308.</translation>
-    </message>
-    <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>No se permite la operación cuando el objeto está cerrado.</translation>
-    </message>
-    <message>
-        <source>The country &apos;%1&apos; is already in the rates table; each country can appear only once.</source>
-        <translation>El país «%1» ya está en la tabla de tipos de cambio; cada país solo puede figurar una vez.</translation>
     </message>
     <message>
         <source>The change would give two rows the same country; each country can appear only once.</source>
@@ -651,24 +987,180 @@
         <translation>No se encuentra en la colección ningún elemento que corresponda al nombre o al ordinal solicitado.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is too large for &apos;%2&apos;.</source>
-        <translation>«%1» es demasiado grande para «%2».</translation>
+        <source>The new row has no value for %1.</source>
+        <translation>La fila nueva no tiene ningún valor para «%1».</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a date is written YYYY-MM-DD.</source>
-        <translation>«%1» no es un valor válido para «%2»: las fechas se escriben AAAA-MM-DD.</translation>
+        <source>The country %1 is already in the rates table; each country can appear only once.</source>
+        <translation>El país %1 ya está en la tabla de tipos de cambio; cada país solo puede figurar una vez.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; cannot be stored.</source>
-        <translation>No se puede guardar «%1».</translation>
+        <source>The country %1 is named twice in the rates to write; each country can appear only once.</source>
+        <translation>El país %1 figura dos veces entre los tipos de cambio que se van a guardar; cada país solo puede figurar una vez.</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is named twice in the rates to write; each country can appear only once.</source>
-        <translation>El país «%1» figura dos veces entre los tipos de cambio que se van a guardar; cada país solo puede figurar una vez.</translation>
+        <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
+        <translation>El país %1 no está en la tabla de tipos de cambio, así que no se puede modificar su tipo de cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>Territories</name>
+    <message>
+        <source>Euro area</source>
+        <translation>Zona del euro</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is not in the rates table, so its rate cannot be changed.</source>
-        <translation>El país «%1» no está en la tabla de tipos de cambio, así que no se puede modificar su tipo de cambio.</translation>
+        <source>United States</source>
+        <translation>Estados Unidos</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japón</translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation>Bulgaria</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Chequia</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dinamarca</translation>
+    </message>
+    <message>
+        <source>Britain</source>
+        <translation>Gran Bretaña</translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation>Hungría</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polonia</translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation>Rumanía</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Suecia</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Suiza</translation>
+    </message>
+    <message>
+        <source>Iceland</source>
+        <translation>Islandia</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Noruega</translation>
+    </message>
+    <message>
+        <source>Croatia</source>
+        <translation>Croacia</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Rusia</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turquía</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brasil</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canadá</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>China</translation>
+    </message>
+    <message>
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message>
+        <source>Indonesia</source>
+        <translation>Indonesia</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation>Israel</translation>
+    </message>
+    <message>
+        <source>India</source>
+        <translation>India</translation>
+    </message>
+    <message>
+        <source>South Korea</source>
+        <translation>Corea del Sur</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>México</translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation>Malasia</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nueva Zelanda</translation>
+    </message>
+    <message>
+        <source>Philippines</source>
+        <translation>Filipinas</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>Singapur</translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation>Tailandia</translation>
+    </message>
+    <message>
+        <source>South Africa</source>
+        <translation>Sudáfrica</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>A value or a file name quoted inside a message: the language&apos;s own quotation marks around %1.</extracomment>
+        <translation>«%1»</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Denomination</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Tipo de cambio</translation>
+    </message>
+    <message>
+        <source>Date of the rate</source>
+        <extracomment>The day a rate was set, kept with it.</extracomment>
+        <translation>Fecha del tipo de cambio</translation>
     </message>
 </context>
 <context>
@@ -737,6 +1229,10 @@
         <source>The New Exchange Rate has been saved successfuly</source>
         <translation>El nuevo tipo de cambio se ha guardado correctamente.</translation>
     </message>
+    <message>
+        <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
+        <translation>El tipo de cambio nuevo que ha escrito no se ha guardado. ¿Desea guardarlo antes de cerrar?</translation>
+    </message>
 </context>
 <context>
     <name>frmDelete</name>
@@ -804,6 +1300,14 @@
     <message>
         <source>&quot;%1&quot; is no longer in the rates table, so nothing was saved.</source>
         <translation>«%1» ya no está en la tabla de tipos de cambio, así que no se ha guardado nada.</translation>
+    </message>
+    <message>
+        <source>Edit Exchange Rates</source>
+        <translation>Modificar tipos de cambio</translation>
+    </message>
+    <message>
+        <source>Select the country you wish to edit, change its details and then click Save.</source>
+        <translation>Seleccione el país que desea modificar, cambie sus datos y pulse el botón «Guardar».</translation>
     </message>
 </context>
 <context>
@@ -1073,7 +1577,7 @@
     <message>
         <source>Rate of</source>
         <extracomment>Column header: the day the current rate was set.</extracomment>
-        <translation>Fecha</translation>
+        <translation>Fecha del tipo actual</translation>
     </message>
     <message>
         <source>New rate</source>
@@ -1082,7 +1586,7 @@
     <message>
         <source>New rate of</source>
         <extracomment>Column header: the day the new rate is of.</extracomment>
-        <translation>Fecha nueva</translation>
+        <translation>Fecha del tipo nuevo</translation>
     </message>
     <message>
         <source>Change</source>
@@ -1110,6 +1614,11 @@
             <numerusform>%n de %1 marcado</numerusform>
             <numerusform>%n de %1 marcados</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,109 @@
     </message>
 </context>
 <context>
+    <name>Currencies</name>
+    <message>
+        <source>Euro</source>
+        <translation>euro</translation>
+    </message>
+    <message>
+        <source>Dollar</source>
+        <translation>dollar</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>yen</translation>
+    </message>
+    <message>
+        <source>Lev</source>
+        <translation>lev</translation>
+    </message>
+    <message>
+        <source>Koruna</source>
+        <translation>couronne</translation>
+    </message>
+    <message>
+        <source>Krone</source>
+        <translation>couronne</translation>
+    </message>
+    <message>
+        <source>Pound</source>
+        <translation>livre</translation>
+    </message>
+    <message>
+        <source>Forint</source>
+        <translation>forint</translation>
+    </message>
+    <message>
+        <source>Zloty</source>
+        <translation>zloty</translation>
+    </message>
+    <message>
+        <source>Leu</source>
+        <translation>leu</translation>
+    </message>
+    <message>
+        <source>Krona</source>
+        <translation>couronne</translation>
+    </message>
+    <message>
+        <source>Franc</source>
+        <translation>franc</translation>
+    </message>
+    <message>
+        <source>Kuna</source>
+        <translation>kuna</translation>
+    </message>
+    <message>
+        <source>Rouble</source>
+        <translation>rouble</translation>
+    </message>
+    <message>
+        <source>Lira</source>
+        <translation>livre</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>Yuan</source>
+        <translation>yuan</translation>
+    </message>
+    <message>
+        <source>Rupiah</source>
+        <translation>roupie</translation>
+    </message>
+    <message>
+        <source>Shekel</source>
+        <translation>shekel</translation>
+    </message>
+    <message>
+        <source>Rupee</source>
+        <translation>roupie</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>peso</translation>
+    </message>
+    <message>
+        <source>Ringgit</source>
+        <translation>ringgit</translation>
+    </message>
+    <message>
+        <source>Baht</source>
+        <translation>baht</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>rand</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>There was a problem connecting to the Exchange rates database.</source>
@@ -126,6 +229,143 @@
     </message>
 </context>
 <context>
+    <name>Feed</name>
+    <message>
+        <source>The head office key cannot be read: it must be the key line of a minisign public key file.</source>
+        <translation>La clé du siège ne peut pas être lue&#xa0;: ce doit être la ligne de clé d’un fichier de clé publique minisign.</translation>
+    </message>
+    <message>
+        <source>The signature file is not a minisign signature.</source>
+        <translation>Le fichier de signature n’est pas une signature minisign.</translation>
+    </message>
+    <message>
+        <source>The signature is of a kind this program does not know.</source>
+        <translation>La signature est d’un type que ce programme ne connaît pas.</translation>
+    </message>
+    <message>
+        <source>The file is signed with another key than the head office key.</source>
+        <translation>Le fichier est signé avec une autre clé que celle du siège.</translation>
+    </message>
+    <message>
+        <source>The file does not match its signature: it was changed or cut short.</source>
+        <translation>Le fichier ne correspond pas à sa signature&#xa0;: il a été modifié ou tronqué.</translation>
+    </message>
+    <message>
+        <source>The signature&apos;s trusted comment was changed.</source>
+        <translation>Le commentaire de confiance de la signature a été modifié.</translation>
+    </message>
+    <message>
+        <source>The signature carries no time, so the file cannot be told from an older one.</source>
+        <translation>La signature ne porte aucune date&#xa0;: le fichier ne peut donc pas être distingué d’un fichier plus ancien.</translation>
+    </message>
+    <message>
+        <source>%1 sent the program on to %2, which is not https: rates are fetched over https only.</source>
+        <translation>%1 a redirigé le programme vers %2, qui n’est pas en https&#xa0;: les taux ne sont récupérés qu’en https.</translation>
+    </message>
+    <message>
+        <source>%1 is not an https address: rates are fetched over https only.</source>
+        <translation>%1 n’est pas une adresse https&#xa0;: les taux ne sont récupérés qu’en https.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no network connection, or the server cannot be found or does not answer.</source>
+        <translation>%1 est injoignable&#xa0;: il n’y a pas de connexion réseau, ou le serveur est introuvable ou ne répond pas.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the server (it may not be published yet).</source>
+        <translation>%1 ne se trouve pas sur le serveur (il n’est peut-être pas encore publié).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot prove who it is: its certificate does not verify.</source>
+        <translation>Le serveur de %1 ne peut pas prouver son identité&#xa0;: son certificat n’est pas valide.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rate file may be (%2); nothing was kept.</source>
+        <translation>%1 est plus volumineux que ne peut l’être un fichier de taux (%2)&#xa0;; rien n’a été conservé.</translation>
+    </message>
+    <message>
+        <source>%1 did not come in time: the server stopped answering.</source>
+        <translation>%1 n’est pas arrivé à temps&#xa0;: le serveur a cessé de répondre.</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cancelled.</source>
+        <translation>Le téléchargement de %1 a été annulé.</translation>
+    </message>
+    <message>
+        <source>The server refused %1 (HTTP status %2).</source>
+        <translation>Le serveur a refusé %1 (statut HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cut short.</source>
+        <translation>Le téléchargement de %1 a été interrompu.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be fetched: %2</source>
+        <translation>%1 ne peut pas être récupéré&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The head office settings in %1 cannot be used: %2</source>
+        <extracomment>%1 is a file, %2 what is wrong in it.</extracomment>
+        <translation>Les réglages du siège dans %1 ne peuvent pas être utilisés&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>line %1 is not of the form Name=value.</source>
+        <translation>la ligne %1 n’est pas de la forme Nom=valeur.</translation>
+    </message>
+    <message>
+        <source>line %1 gives %2 a second time.</source>
+        <translation>la ligne %1 donne %2 une seconde fois.</translation>
+    </message>
+    <message>
+        <source>it has no Url.</source>
+        <translation>il n’indique pas d’Url.</translation>
+    </message>
+    <message>
+        <source>it has no PublicKey.</source>
+        <translation>il n’indique pas de PublicKey.</translation>
+    </message>
+    <message>
+        <source>the Url %1 is not the https address of a file.</source>
+        <translation>l’Url %1 n’est pas l’adresse https d’un fichier.</translation>
+    </message>
+    <message>
+        <source>the PublicKey is not the key line of a minisign public key file.</source>
+        <translation>la PublicKey n’est pas la ligne de clé d’un fichier de clé publique minisign.</translation>
+    </message>
+    <message>
+        <source>IntervalMinutes must be a whole number of minutes from 1 to %1.</source>
+        <translation>IntervalMinutes doit être un nombre entier de minutes, de 1 à %1.</translation>
+    </message>
+    <message>
+        <source>users other than root may change it; it must belong to root and be writable by root only.</source>
+        <translation>d’autres utilisateurs que root peuvent le modifier&#xa0;; il doit appartenir à root et n’être modifiable que par root.</translation>
+    </message>
+    <message>
+        <source>it is too large for a settings file.</source>
+        <translation>il est trop volumineux pour un fichier de réglages.</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>ce n’est pas un fichier.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1).</source>
+        <translation>il ne peut pas être lu (%1).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2</source>
+        <extracomment>%1 is the head office file&apos;s address, %2 what is wrong with its signature.</extracomment>
+        <translation>%1 a été refusé&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it was signed on %2, not after the rates applied last (signed on %3).</source>
+        <translation>%1 a été refusé&#xa0;: il a été signé le %2, et non après les derniers taux appliqués (signés le %3).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it is a rate file, but not an export of this program.</source>
+        <translation>%1 a été refusé&#xa0;: c’est un fichier de taux, mais pas un export de ce programme.</translation>
+    </message>
+</context>
+<context>
     <name>FigureLabel</name>
     <message>
         <source>%1: %2</source>
@@ -150,11 +390,6 @@
     <message>
         <source>The rates database is not open, so no rates can be imported.</source>
         <translation>La base des taux n’est pas ouverte&#xa0;: aucun taux ne peut être importé.</translation>
-    </message>
-    <message>
-        <source>Rate files (*.csv *.xml);;All files (*)</source>
-        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation>Fichiers de taux (*.csv *.xml);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
@@ -218,6 +453,82 @@
             <numerusform>… et %n autres.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rate files (*.csv *.txt *.xml);;All files (*)</source>
+        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
+        <translation>Fichiers de taux (*.csv *.txt *.xml);;Tous les fichiers (*)</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>the folder %1 allows no new file: %2</source>
+        <translation>le dossier %1 n’accepte aucun nouveau fichier&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Could not create it: %1.</source>
+        <translation>Impossible de le créer&#xa0;: %1.</translation>
+    </message>
+    <message>
+        <source>The journal entry needs %1.</source>
+        <translation>Il manque à l’entrée du journal %1.</translation>
+    </message>
+    <message>
+        <source>the country the money comes from</source>
+        <translation>le pays d’où vient l’argent</translation>
+    </message>
+    <message>
+        <source>the country the money goes to</source>
+        <translation>le pays où va l’argent</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s rates must be numbers above 0.</source>
+        <translation>Les taux d’une opération doivent être des nombres supérieurs à 0.</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s total must be the exchanged amount less the commission.</source>
+        <translation>Le total d’une opération doit être le montant converti moins la commission.</translation>
+    </message>
+    <message>
+        <source>a currency</source>
+        <translation>une devise</translation>
+    </message>
+    <message>
+        <source>A float or a count cannot be below 0.</source>
+        <translation>Un fonds de caisse ou un comptage ne peut pas être inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal in the journal: there is nothing to void.</source>
+        <translation>L’entrée %1 n’est pas une opération du journal&#xa0;: il n’y a rien à annuler.</translation>
+    </message>
+    <message>
+        <source>Deal %1 was already voided by entry %2.</source>
+        <translation>L’opération %1 a déjà été annulée par l’entrée %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal.</source>
+        <translation>%1 n’est pas un journal des opérations.</translation>
+    </message>
+    <message>
+        <source>The encryption of the journal could not be set up.</source>
+        <translation>Le chiffrement du journal n’a pas pu être mis en place.</translation>
+    </message>
+    <message>
+        <source>Could not record in the journal %1: %2</source>
+        <translation>Impossible d’enregistrer dans le journal %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>the reason for the void</source>
+        <translation>le motif de l’annulation</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal, or it is damaged.</source>
+        <translation>%1 n’est pas un journal des opérations, ou il est endommagé.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tallyvane; this version cannot use it.</source>
+        <translation>%1 a été écrit par une version plus récente de Tallyvane&#xa0;; cette version ne peut pas l’utiliser.</translation>
+    </message>
 </context>
 <context>
     <name>Maintenance</name>
@@ -240,6 +551,27 @@
     <message>
         <source>There was a problem saving the data.</source>
         <translation>Un problème est survenu lors de l’enregistrement des données.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so.</extracomment>
+        <translation>Écrivez le nombre en chiffres, avec au plus un %1 comme séparateur décimal, par exemple %2.</translation>
+    </message>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
+        <translation>Écrivez le nombre en chiffres, avec au plus un %1 comme séparateur décimal, sans point ni séparateur de milliers, par exemple %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RateExport</name>
+    <message>
+        <source>Tallyvane rates %1.csv</source>
+        <extracomment>The name the export offers; %1 the day as YYYY-MM-DD, which sorts by date.</extracomment>
+        <translation>Taux Tallyvane %1.csv</translation>
     </message>
 </context>
 <context>
@@ -292,7 +624,7 @@
     </message>
     <message>
         <source>%1 is too large for a rate file (over %2 MB).</source>
-        <translation>%1 est trop volumineux pour un fichier de taux (plus de %2 Mo).</translation>
+        <translation>%1 est trop volumineux pour un fichier de taux (plus de %2&#xa0;Mo).</translation>
     </message>
     <message>
         <source>%1, line %2: %3</source>
@@ -338,14 +670,6 @@
     <message>
         <source>the rate %1 is not above 0.</source>
         <translation>le taux %1 n’est pas supérieur à 0.</translation>
-    </message>
-    <message>
-        <source>the rate %1 is not a number: a decimal comma is read only in a file whose fields are separated by semicolons or tabs.</source>
-        <translation>le taux %1 n’est pas un nombre&#xa0;: la virgule décimale n’est lue que dans un fichier dont les champs sont séparés par des points-virgules ou des tabulations.</translation>
-    </message>
-    <message>
-        <source>the rate %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write the rate without them.</source>
-        <translation>le taux %1 contient à la fois «&#xa0;.&#xa0;» et «&#xa0;,&#xa0;»&#xa0;: les séparateurs de milliers ne sont pas lus, écrivez donc le taux sans eux.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal comma where the rate on line %2 has a decimal point: thousands separators are not read, so the rates of a file use one decimal mark.</source>
@@ -482,10 +806,6 @@
         <translation>plus de %1 champs sur une ligne.</translation>
     </message>
     <message>
-        <source>Line %1: the country name &apos;%2&apos; is longer than %3 characters.</source>
-        <translation>Ligne %1&#xa0;: le nom de pays «&#xa0;%2&#xa0;» dépasse %3 caractères.</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
         <translation>Impossible d’écrire %1&#xa0;: %2</translation>
@@ -502,6 +822,54 @@
     <message>
         <source>the new file is in place, but its folder could not be synced: %1</source>
         <translation>le nouveau fichier est en place, mais son dossier n’a pas pu être synchronisé sur le disque&#xa0;: %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 holds both a point and a comma: thousands separators are not read, so write the rate without them.</source>
+        <translation>le taux %1 contient à la fois un point et une virgule&#xa0;: les séparateurs de milliers ne sont pas lus, écrivez donc le taux sans eux.</translation>
+    </message>
+    <message>
+        <source>Line %1: the country name %2 is longer than %3 characters.</source>
+        <translation>Ligne %1&#xa0;: le nom de pays %2 dépasse %3 caractères.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message>
+        <source>The %1 box is empty.</source>
+        <extracomment>%1 the caption of a box in the rate dialogs, without its colon.</extracomment>
+        <translation>Le champ «&#xa0;%1&#xa0;» est vide.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds a null character, which cannot be stored.</source>
+        <translation>Le champ «&#xa0;%1&#xa0;» contient un caractère nul, qui ne peut pas être enregistré.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds %2 characters; it can hold at most %3.</source>
+        <extracomment>%1 the box&apos;s caption, %2 how many characters it holds, %3 the most it may hold.</extracomment>
+        <translation>Le champ «&#xa0;%1&#xa0;» contient %2 caractères&#xa0;; il ne peut en contenir que %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a number.</source>
+        <extracomment>%1 the value as typed, in quotation marks; %2 the box&apos;s caption. A hint how to write a number follows.</extracomment>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: the largest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 1.8E+308 in the user&apos;s number form.</extracomment>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» est trop élevé&#xa0;: le taux le plus élevé que la table puisse contenir est d’environ %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not above 0: a rate must be greater than 0.</source>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» n’est pas supérieur à 0&#xa0;: un taux doit être supérieur à 0.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too small: the smallest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 2.2E-308 in the user&apos;s number form.</extracomment>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» est trop faible&#xa0;: le taux le plus faible que la table puisse contenir est d’environ %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» n’est pas une date&#xa0;: une date s’écrit AAAA-MM-JJ.</translation>
     </message>
 </context>
 <context>
@@ -591,10 +959,6 @@
         <translation>La ligne à mettre à jour est introuvable&#xa0;; un autre programme l’a peut-être supprimée.</translation>
     </message>
     <message>
-        <source>The new row has no value for &apos;%1&apos;.</source>
-        <translation>La nouvelle ligne n’a pas de valeur pour «&#xa0;%1&#xa0;».</translation>
-    </message>
-    <message>
         <source>The rates database has a layout this version of Tallyvane does not know (%1). It is left as it is.</source>
         <translation>La base des taux a une structure que cette version de Tallyvane ne connaît pas (%1). Elle est laissée telle quelle.</translation>
     </message>
@@ -611,36 +975,8 @@
         <translation>La table «&#xa0;tblExchanges&#xa0;» n’a pas de champ nommé «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>The &apos;%1&apos; field cannot be empty.</source>
-        <translation>Le champ «&#xa0;%1&#xa0;» ne peut pas être vide.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; contains a null character, which cannot be stored.</source>
-        <translation>Le texte de «&#xa0;%1&#xa0;» contient un caractère nul, qui ne peut pas être enregistré.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; is longer than %2 characters.</source>
-        <translation>Le texte de «&#xa0;%1&#xa0;» dépasse %2 caractères.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur valide pour «&#xa0;%2&#xa0;».</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a rate must be greater than 0.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur valide pour «&#xa0;%2&#xa0;»&#xa0;: un taux doit être supérieur à 0.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is too small for &apos;%2&apos;: the smallest rate the table can hold is about 2.2E-308.</source>
-        <translation>«&#xa0;%1&#xa0;» est trop petit pour «&#xa0;%2&#xa0;»&#xa0;: le plus petit taux que la table puisse contenir est d’environ 2.2E-308.</translation>
-    </message>
-    <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>Opération non autorisée lorsque l’objet est fermé.</translation>
-    </message>
-    <message>
-        <source>The country &apos;%1&apos; is already in the rates table; each country can appear only once.</source>
-        <translation>Le pays «&#xa0;%1&#xa0;» figure déjà dans la table des taux&#xa0;; chaque pays ne peut y figurer qu’une fois.</translation>
     </message>
     <message>
         <source>The change would give two rows the same country; each country can appear only once.</source>
@@ -651,24 +987,180 @@
         <translation>Élément introuvable dans la collection correspondant au nom ou au numéro d’ordre demandé.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is too large for &apos;%2&apos;.</source>
-        <translation>«&#xa0;%1&#xa0;» est trop grand pour «&#xa0;%2&#xa0;».</translation>
+        <source>The new row has no value for %1.</source>
+        <translation>La nouvelle ligne n’a pas de valeur pour «&#xa0;%1&#xa0;».</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a date is written YYYY-MM-DD.</source>
-        <translation>«&#xa0;%1&#xa0;» n’est pas une valeur valide pour «&#xa0;%2&#xa0;»&#xa0;: une date s’écrit AAAA-MM-JJ.</translation>
+        <source>The country %1 is already in the rates table; each country can appear only once.</source>
+        <translation>Le pays %1 figure déjà dans la table des taux&#xa0;; chaque pays ne peut y figurer qu’une fois.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; cannot be stored.</source>
-        <translation>Le champ «&#xa0;%1&#xa0;» ne peut pas être enregistré.</translation>
+        <source>The country %1 is named twice in the rates to write; each country can appear only once.</source>
+        <translation>Le pays %1 figure deux fois parmi les taux à enregistrer&#xa0;; chaque pays ne peut figurer qu’une fois.</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is named twice in the rates to write; each country can appear only once.</source>
-        <translation>Le pays «&#xa0;%1&#xa0;» figure deux fois parmi les taux à enregistrer&#xa0;; chaque pays ne peut figurer qu’une fois.</translation>
+        <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
+        <translation>Le pays %1 ne figure pas dans la table des taux&#xa0;: son taux ne peut donc pas être modifié.</translation>
+    </message>
+</context>
+<context>
+    <name>Territories</name>
+    <message>
+        <source>Euro area</source>
+        <translation>Zone euro</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is not in the rates table, so its rate cannot be changed.</source>
-        <translation>Le pays «&#xa0;%1&#xa0;» ne figure pas dans la table des taux&#xa0;: son taux ne peut donc pas être modifié.</translation>
+        <source>United States</source>
+        <translation>États-Unis</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japon</translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation>Bulgarie</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Tchéquie</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Danemark</translation>
+    </message>
+    <message>
+        <source>Britain</source>
+        <translation>Grande-Bretagne</translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation>Hongrie</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Pologne</translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation>Roumanie</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Suède</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Suisse</translation>
+    </message>
+    <message>
+        <source>Iceland</source>
+        <translation>Islande</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norvège</translation>
+    </message>
+    <message>
+        <source>Croatia</source>
+        <translation>Croatie</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Russie</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turquie</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australie</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brésil</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Canada</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Chine</translation>
+    </message>
+    <message>
+        <source>Hong Kong</source>
+        <translation>Hong Kong</translation>
+    </message>
+    <message>
+        <source>Indonesia</source>
+        <translation>Indonésie</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation>Israël</translation>
+    </message>
+    <message>
+        <source>India</source>
+        <translation>Inde</translation>
+    </message>
+    <message>
+        <source>South Korea</source>
+        <translation>Corée du Sud</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Mexique</translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation>Malaisie</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nouvelle-Zélande</translation>
+    </message>
+    <message>
+        <source>Philippines</source>
+        <translation>Philippines</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>Singapour</translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation>Thaïlande</translation>
+    </message>
+    <message>
+        <source>South Africa</source>
+        <translation>Afrique du Sud</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>A value or a file name quoted inside a message: the language&apos;s own quotation marks around %1.</extracomment>
+        <translation>«&#xa0;%1&#xa0;»</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Denomination</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Taux de change</translation>
+    </message>
+    <message>
+        <source>Date of the rate</source>
+        <extracomment>The day a rate was set, kept with it.</extracomment>
+        <translation>Date du taux</translation>
     </message>
 </context>
 <context>
@@ -737,6 +1229,10 @@
         <source>The New Exchange Rate has been saved successfuly</source>
         <translation>Le nouveau taux de change a bien été enregistré.</translation>
     </message>
+    <message>
+        <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
+        <translation>Le nouveau taux saisi n’a pas été enregistré. Voulez-vous l’enregistrer avant de fermer&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>frmDelete</name>
@@ -804,6 +1300,14 @@
     <message>
         <source>&quot;%1&quot; is no longer in the rates table, so nothing was saved.</source>
         <translation>«&#xa0;%1&#xa0;» ne figure plus dans la table des taux&#xa0;: rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Edit Exchange Rates</source>
+        <translation>Modifier des taux de change</translation>
+    </message>
+    <message>
+        <source>Select the country you wish to edit, change its details and then click Save.</source>
+        <translation>Sélectionnez le pays à modifier, changez ses données, puis cliquez sur «&#xa0;Enregistrer&#xa0;».</translation>
     </message>
 </context>
 <context>
@@ -1073,7 +1577,7 @@
     <message>
         <source>Rate of</source>
         <extracomment>Column header: the day the current rate was set.</extracomment>
-        <translation>Taux du</translation>
+        <translation>Date du taux</translation>
     </message>
     <message>
         <source>New rate</source>
@@ -1082,7 +1586,7 @@
     <message>
         <source>New rate of</source>
         <extracomment>Column header: the day the new rate is of.</extracomment>
-        <translation>Nouveau taux du</translation>
+        <translation>Date du nouveau taux</translation>
     </message>
     <message>
         <source>Change</source>
@@ -1110,6 +1614,11 @@
             <numerusform>%n sur %1 coché</numerusform>
             <numerusform>%n sur %1 cochés</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
+        <translation>%1&#xa0;%</translation>
     </message>
 </context>
 </TS>

@@ -17,6 +17,109 @@
     </message>
 </context>
 <context>
+    <name>Currencies</name>
+    <message>
+        <source>Euro</source>
+        <translation>euro</translation>
+    </message>
+    <message>
+        <source>Dollar</source>
+        <translation>dolar</translation>
+    </message>
+    <message>
+        <source>Yen</source>
+        <translation>jen</translation>
+    </message>
+    <message>
+        <source>Lev</source>
+        <translation>lew</translation>
+    </message>
+    <message>
+        <source>Koruna</source>
+        <translation>korona</translation>
+    </message>
+    <message>
+        <source>Krone</source>
+        <translation>korona</translation>
+    </message>
+    <message>
+        <source>Pound</source>
+        <translation>funt</translation>
+    </message>
+    <message>
+        <source>Forint</source>
+        <translation>forint</translation>
+    </message>
+    <message>
+        <source>Zloty</source>
+        <translation>złoty</translation>
+    </message>
+    <message>
+        <source>Leu</source>
+        <translation>lej</translation>
+    </message>
+    <message>
+        <source>Krona</source>
+        <translation>korona</translation>
+    </message>
+    <message>
+        <source>Franc</source>
+        <translation>frank</translation>
+    </message>
+    <message>
+        <source>Kuna</source>
+        <translation>kuna</translation>
+    </message>
+    <message>
+        <source>Rouble</source>
+        <translation>rubel</translation>
+    </message>
+    <message>
+        <source>Lira</source>
+        <translation>lira</translation>
+    </message>
+    <message>
+        <source>Real</source>
+        <translation>real</translation>
+    </message>
+    <message>
+        <source>Yuan</source>
+        <translation>juan</translation>
+    </message>
+    <message>
+        <source>Rupiah</source>
+        <translation>rupia</translation>
+    </message>
+    <message>
+        <source>Shekel</source>
+        <translation>szekel</translation>
+    </message>
+    <message>
+        <source>Rupee</source>
+        <translation>rupia</translation>
+    </message>
+    <message>
+        <source>Won</source>
+        <translation>won</translation>
+    </message>
+    <message>
+        <source>Peso</source>
+        <translation>peso</translation>
+    </message>
+    <message>
+        <source>Ringgit</source>
+        <translation>ringgit</translation>
+    </message>
+    <message>
+        <source>Baht</source>
+        <translation>bat</translation>
+    </message>
+    <message>
+        <source>Rand</source>
+        <translation>rand</translation>
+    </message>
+</context>
+<context>
     <name>Database</name>
     <message>
         <source>There was a problem connecting to the Exchange rates database.</source>
@@ -126,6 +229,143 @@
     </message>
 </context>
 <context>
+    <name>Feed</name>
+    <message>
+        <source>The head office key cannot be read: it must be the key line of a minisign public key file.</source>
+        <translation>Nie można odczytać klucza centrali: musi to być wiersz klucza z pliku klucza publicznego minisign.</translation>
+    </message>
+    <message>
+        <source>The signature file is not a minisign signature.</source>
+        <translation>Plik podpisu nie jest podpisem minisign.</translation>
+    </message>
+    <message>
+        <source>The signature is of a kind this program does not know.</source>
+        <translation>Podpis jest rodzaju, którego ten program nie zna.</translation>
+    </message>
+    <message>
+        <source>The file is signed with another key than the head office key.</source>
+        <translation>Plik jest podpisany innym kluczem niż klucz centrali.</translation>
+    </message>
+    <message>
+        <source>The file does not match its signature: it was changed or cut short.</source>
+        <translation>Plik nie zgadza się ze swoim podpisem: został zmieniony lub ucięty.</translation>
+    </message>
+    <message>
+        <source>The signature&apos;s trusted comment was changed.</source>
+        <translation>Zaufany komentarz podpisu został zmieniony.</translation>
+    </message>
+    <message>
+        <source>The signature carries no time, so the file cannot be told from an older one.</source>
+        <translation>Podpis nie zawiera czasu, więc nie można odróżnić pliku od starszego.</translation>
+    </message>
+    <message>
+        <source>%1 sent the program on to %2, which is not https: rates are fetched over https only.</source>
+        <translation>Adres %1 przekierował program pod adres %2 bez https: kursy są pobierane tylko przez https.</translation>
+    </message>
+    <message>
+        <source>%1 is not an https address: rates are fetched over https only.</source>
+        <translation>%1 nie jest adresem https: kursy są pobierane tylko przez https.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be reached: there is no network connection, or the server cannot be found or does not answer.</source>
+        <translation>Nie można połączyć się z %1: brak połączenia z siecią albo serwer nie został znaleziony lub nie odpowiada.</translation>
+    </message>
+    <message>
+        <source>%1 is not on the server (it may not be published yet).</source>
+        <translation>Pliku %1 nie ma na serwerze (może nie został jeszcze opublikowany).</translation>
+    </message>
+    <message>
+        <source>The server of %1 cannot prove who it is: its certificate does not verify.</source>
+        <translation>Serwer %1 nie może potwierdzić swojej tożsamości: jego certyfikat nie przechodzi weryfikacji.</translation>
+    </message>
+    <message>
+        <source>%1 is larger than a rate file may be (%2); nothing was kept.</source>
+        <translation>Plik %1 jest większy, niż może być plik kursów (%2); niczego nie zachowano.</translation>
+    </message>
+    <message>
+        <source>%1 did not come in time: the server stopped answering.</source>
+        <translation>Plik %1 nie dotarł na czas: serwer przestał odpowiadać.</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cancelled.</source>
+        <translation>Pobieranie pliku %1 zostało anulowane.</translation>
+    </message>
+    <message>
+        <source>The server refused %1 (HTTP status %2).</source>
+        <translation>Serwer odmówił wydania pliku %1 (status HTTP %2).</translation>
+    </message>
+    <message>
+        <source>The download of %1 was cut short.</source>
+        <translation>Pobieranie pliku %1 zostało przerwane.</translation>
+    </message>
+    <message>
+        <source>%1 cannot be fetched: %2</source>
+        <translation>Nie można pobrać pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>The head office settings in %1 cannot be used: %2</source>
+        <extracomment>%1 is a file, %2 what is wrong in it.</extracomment>
+        <translation>Nie można użyć ustawień centrali z pliku %1: %2</translation>
+    </message>
+    <message>
+        <source>line %1 is not of the form Name=value.</source>
+        <translation>wiersz %1 nie ma postaci Nazwa=wartość.</translation>
+    </message>
+    <message>
+        <source>line %1 gives %2 a second time.</source>
+        <translation>wiersz %1 podaje %2 po raz drugi.</translation>
+    </message>
+    <message>
+        <source>it has no Url.</source>
+        <translation>brak w nim wpisu Url.</translation>
+    </message>
+    <message>
+        <source>it has no PublicKey.</source>
+        <translation>brak w nim wpisu PublicKey.</translation>
+    </message>
+    <message>
+        <source>the Url %1 is not the https address of a file.</source>
+        <translation>Url %1 nie jest adresem https pliku.</translation>
+    </message>
+    <message>
+        <source>the PublicKey is not the key line of a minisign public key file.</source>
+        <translation>PublicKey nie jest wierszem klucza z pliku klucza publicznego minisign.</translation>
+    </message>
+    <message>
+        <source>IntervalMinutes must be a whole number of minutes from 1 to %1.</source>
+        <translation>IntervalMinutes musi być liczbą całkowitą minut od 1 do %1.</translation>
+    </message>
+    <message>
+        <source>users other than root may change it; it must belong to root and be writable by root only.</source>
+        <translation>mogą go zmieniać użytkownicy inni niż root; musi należeć do roota i tylko root może mieć prawo zapisu.</translation>
+    </message>
+    <message>
+        <source>it is too large for a settings file.</source>
+        <translation>jest za duży jak na plik ustawień.</translation>
+    </message>
+    <message>
+        <source>it is not a file.</source>
+        <translation>nie jest plikiem.</translation>
+    </message>
+    <message>
+        <source>it cannot be read (%1).</source>
+        <translation>nie można go odczytać (%1).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: %2</source>
+        <extracomment>%1 is the head office file&apos;s address, %2 what is wrong with its signature.</extracomment>
+        <translation>Odrzucono %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it was signed on %2, not after the rates applied last (signed on %3).</source>
+        <translation>Odrzucono %1: został podpisany %2, a nie po ostatnio zastosowanych kursach (podpisanych %3).</translation>
+    </message>
+    <message>
+        <source>%1 was refused: it is a rate file, but not an export of this program.</source>
+        <translation>Odrzucono %1: to plik kursów, ale nie eksport z tego programu.</translation>
+    </message>
+</context>
+<context>
     <name>FigureLabel</name>
     <message>
         <source>%1: %2</source>
@@ -151,11 +391,6 @@
     <message>
         <source>The rates database is not open, so no rates can be imported.</source>
         <translation>Baza danych kursów nie jest otwarta, więc nie można importować kursów.</translation>
-    </message>
-    <message>
-        <source>Rate files (*.csv *.xml);;All files (*)</source>
-        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
-        <translation>Pliki kursów (*.csv *.xml);;Wszystkie pliki (*)</translation>
     </message>
     <message>
         <source>Nothing was imported.</source>
@@ -222,6 +457,82 @@
             <numerusform>… i jeszcze %n wierszy.</numerusform>
         </translation>
     </message>
+    <message>
+        <source>Rate files (*.csv *.txt *.xml);;All files (*)</source>
+        <extracomment>The file dialog&apos;s filters: keep the patterns in brackets and the ;; between filters.</extracomment>
+        <translation>Pliki kursów (*.csv *.txt *.xml);;Wszystkie pliki (*)</translation>
+    </message>
+</context>
+<context>
+    <name>Journal</name>
+    <message>
+        <source>the folder %1 allows no new file: %2</source>
+        <translation>folder %1 nie pozwala utworzyć nowego pliku: %2</translation>
+    </message>
+    <message>
+        <source>Could not create it: %1.</source>
+        <translation>Nie można go utworzyć: %1.</translation>
+    </message>
+    <message>
+        <source>The journal entry needs %1.</source>
+        <translation>Wpis dziennika musi zawierać %1.</translation>
+    </message>
+    <message>
+        <source>the country the money comes from</source>
+        <translation>kraj, z którego pochodzą pieniądze</translation>
+    </message>
+    <message>
+        <source>the country the money goes to</source>
+        <translation>kraj, do którego trafiają pieniądze</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s rates must be numbers above 0.</source>
+        <translation>Kursy transakcji muszą być liczbami większymi od 0.</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s total must be the exchanged amount less the commission.</source>
+        <translation>Suma transakcji musi być równa kwocie po przeliczeniu pomniejszonej o prowizję.</translation>
+    </message>
+    <message>
+        <source>a currency</source>
+        <translation>walutę</translation>
+    </message>
+    <message>
+        <source>A float or a count cannot be below 0.</source>
+        <translation>Stan kasy ani wynik liczenia nie może być mniejszy od 0.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal in the journal: there is nothing to void.</source>
+        <translation>Wpis %1 nie jest transakcją w dzienniku: nie ma czego anulować.</translation>
+    </message>
+    <message>
+        <source>Deal %1 was already voided by entry %2.</source>
+        <translation>Transakcja %1 została już anulowana wpisem %2.</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal.</source>
+        <translation>%1 nie jest dziennikiem transakcji.</translation>
+    </message>
+    <message>
+        <source>The encryption of the journal could not be set up.</source>
+        <translation>Nie udało się skonfigurować szyfrowania dziennika.</translation>
+    </message>
+    <message>
+        <source>Could not record in the journal %1: %2</source>
+        <translation>Nie można zapisać w dzienniku %1: %2</translation>
+    </message>
+    <message>
+        <source>the reason for the void</source>
+        <translation>powód anulowania</translation>
+    </message>
+    <message>
+        <source>%1 is not a deal journal, or it is damaged.</source>
+        <translation>%1 nie jest dziennikiem transakcji albo jest uszkodzony.</translation>
+    </message>
+    <message>
+        <source>%1 was written by a newer version of Tallyvane; this version cannot use it.</source>
+        <translation>Plik %1 został zapisany przez nowszą wersję programu Tallyvane; ta wersja nie może go użyć.</translation>
+    </message>
 </context>
 <context>
     <name>Maintenance</name>
@@ -244,6 +555,27 @@
     <message>
         <source>There was a problem saving the data.</source>
         <translation>Wystąpił problem podczas zapisywania danych.</translation>
+    </message>
+</context>
+<context>
+    <name>Numbers</name>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so.</extracomment>
+        <translation>Zapisz liczbę cyframi, z najwyżej jednym znakiem %1 jako separatorem dziesiętnym, na przykład %2.</translation>
+    </message>
+    <message>
+        <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
+        <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
+        <translation>Zapisz liczbę cyframi, z najwyżej jednym znakiem %1 jako separatorem dziesiętnym, bez kropki i bez separatorów tysięcy, na przykład %2.</translation>
+    </message>
+</context>
+<context>
+    <name>RateExport</name>
+    <message>
+        <source>Tallyvane rates %1.csv</source>
+        <extracomment>The name the export offers; %1 the day as YYYY-MM-DD, which sorts by date.</extracomment>
+        <translation>Kursy Tallyvane %1.csv</translation>
     </message>
 </context>
 <context>
@@ -342,14 +674,6 @@
     <message>
         <source>the rate %1 is not above 0.</source>
         <translation>kurs %1 nie jest większy od 0.</translation>
-    </message>
-    <message>
-        <source>the rate %1 is not a number: a decimal comma is read only in a file whose fields are separated by semicolons or tabs.</source>
-        <translation>kurs %1 nie jest liczbą: przecinek dziesiętny jest odczytywany tylko w pliku, w którym pola są rozdzielone średnikami lub tabulatorami.</translation>
-    </message>
-    <message>
-        <source>the rate %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write the rate without them.</source>
-        <translation>kurs %1 zawiera zarówno „.”, jak i „,”: separatory tysięcy nie są odczytywane, więc zapisz kurs bez nich.</translation>
     </message>
     <message>
         <source>the rate %1 has a decimal comma where the rate on line %2 has a decimal point: thousands separators are not read, so the rates of a file use one decimal mark.</source>
@@ -486,10 +810,6 @@
         <translation>liczba pól w jednym wierszu przekracza %1.</translation>
     </message>
     <message>
-        <source>Line %1: the country name &apos;%2&apos; is longer than %3 characters.</source>
-        <translation>Wiersz %1: nazwa kraju „%2” przekracza limit %3 znaków.</translation>
-    </message>
-    <message>
         <source>Could not write %1: %2</source>
         <extracomment>%1 is the file, %2 why it could not be written.</extracomment>
         <translation>Nie można zapisać pliku %1: %2</translation>
@@ -506,6 +826,54 @@
     <message>
         <source>the new file is in place, but its folder could not be synced: %1</source>
         <translation>nowy plik jest już na miejscu, ale nie udało się zsynchronizować jego folderu: %1</translation>
+    </message>
+    <message>
+        <source>the rate %1 holds both a point and a comma: thousands separators are not read, so write the rate without them.</source>
+        <translation>kurs %1 zawiera zarówno kropkę, jak i przecinek: separatory tysięcy nie są odczytywane, więc zapisz kurs bez nich.</translation>
+    </message>
+    <message>
+        <source>Line %1: the country name %2 is longer than %3 characters.</source>
+        <translation>Wiersz %1: nazwa kraju %2 przekracza limit %3 znaków.</translation>
+    </message>
+</context>
+<context>
+    <name>Refusals</name>
+    <message>
+        <source>The %1 box is empty.</source>
+        <extracomment>%1 the caption of a box in the rate dialogs, without its colon.</extracomment>
+        <translation>Pole „%1” jest puste.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds a null character, which cannot be stored.</source>
+        <translation>Pole „%1” zawiera znak null, którego nie można zapisać.</translation>
+    </message>
+    <message>
+        <source>The %1 box holds %2 characters; it can hold at most %3.</source>
+        <extracomment>%1 the box&apos;s caption, %2 how many characters it holds, %3 the most it may hold.</extracomment>
+        <translation>Pole „%1” zawiera za dużo znaków (%2); może zawierać najwyżej %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a number.</source>
+        <extracomment>%1 the value as typed, in quotation marks; %2 the box&apos;s caption. A hint how to write a number follows.</extracomment>
+        <translation>Wartość %1 w polu „%2” nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: the largest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 1.8E+308 in the user&apos;s number form.</extracomment>
+        <translation>Wartość %1 w polu „%2” jest za wysoka: najwyższy kurs, jaki może zawierać tabela, to około %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not above 0: a rate must be greater than 0.</source>
+        <translation>Wartość %1 w polu „%2” nie jest większa od 0: kurs musi być większy od 0.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too small: the smallest rate the table can hold is about %3.</source>
+        <extracomment>%3 the limit, a number such as 2.2E-308 in the user&apos;s number form.</extracomment>
+        <translation>Wartość %1 w polu „%2” jest za niska: najniższy kurs, jaki może zawierać tabela, to około %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
+        <translation>Wartość %1 w polu „%2” nie jest datą: datę zapisuje się jako RRRR-MM-DD.</translation>
     </message>
 </context>
 <context>
@@ -595,10 +963,6 @@
         <translation>Nie znaleziono wiersza do zaktualizowania; mógł go usunąć inny program.</translation>
     </message>
     <message>
-        <source>The new row has no value for &apos;%1&apos;.</source>
-        <translation>Nowy wiersz nie ma wartości w polu „%1”.</translation>
-    </message>
-    <message>
         <source>The rates database has a layout this version of Tallyvane does not know (%1). It is left as it is.</source>
         <translation>Baza danych kursów ma układ nieznany tej wersji programu Tallyvane (%1). Pozostawiono ją bez zmian.</translation>
     </message>
@@ -615,36 +979,8 @@
         <translation>Tabela „tblExchanges” nie ma pola o nazwie „%1”.</translation>
     </message>
     <message>
-        <source>The &apos;%1&apos; field cannot be empty.</source>
-        <translation>Pole „%1” nie może być puste.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; contains a null character, which cannot be stored.</source>
-        <translation>Tekst w polu „%1” zawiera znak null, którego nie można zapisać.</translation>
-    </message>
-    <message>
-        <source>The text for &apos;%1&apos; is longer than %2 characters.</source>
-        <translation>Tekst w polu „%1” przekracza limit %2 znaków.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;.</source>
-        <translation>„%1” nie jest prawidłową wartością pola „%2”.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a rate must be greater than 0.</source>
-        <translation>„%1” nie jest prawidłową wartością pola „%2”: kurs musi być większy od 0.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is too small for &apos;%2&apos;: the smallest rate the table can hold is about 2.2E-308.</source>
-        <translation>Wartość „%1” jest za mała dla pola „%2”: najmniejszy kurs, jaki może zawierać tabela, to około 2.2E-308.</translation>
-    </message>
-    <message>
         <source>Operation is not allowed when the object is closed.</source>
         <translation>Operacja jest niedozwolona, gdy obiekt jest zamknięty.</translation>
-    </message>
-    <message>
-        <source>The country &apos;%1&apos; is already in the rates table; each country can appear only once.</source>
-        <translation>Kraj „%1” jest już w tabeli kursów; każdy kraj może występować tylko raz.</translation>
     </message>
     <message>
         <source>The change would give two rows the same country; each country can appear only once.</source>
@@ -655,24 +991,180 @@
         <translation>Nie można znaleźć w kolekcji elementu o żądanej nazwie lub numerze porządkowym.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is too large for &apos;%2&apos;.</source>
-        <translation>Wartość „%1” jest za duża dla pola „%2”.</translation>
+        <source>The new row has no value for %1.</source>
+        <translation>Nowy wiersz nie ma wartości w polu „%1”.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; is not a valid value for &apos;%2&apos;: a date is written YYYY-MM-DD.</source>
-        <translation>„%1” nie jest prawidłową wartością pola „%2”: datę zapisuje się w postaci RRRR-MM-DD.</translation>
+        <source>The country %1 is already in the rates table; each country can appear only once.</source>
+        <translation>Kraj %1 jest już w tabeli kursów; każdy kraj może występować tylko raz.</translation>
     </message>
     <message>
-        <source>&apos;%1&apos; cannot be stored.</source>
-        <translation>Nie można zapisać pola „%1”.</translation>
+        <source>The country %1 is named twice in the rates to write; each country can appear only once.</source>
+        <translation>Kraj %1 występuje dwukrotnie wśród kursów do zapisania; każdy kraj może występować tylko raz.</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is named twice in the rates to write; each country can appear only once.</source>
-        <translation>Kraj „%1” występuje dwukrotnie wśród kursów do zapisania; każdy kraj może występować tylko raz.</translation>
+        <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
+        <translation>Kraju %1 nie ma w tabeli kursów, więc nie można zmienić jego kursu.</translation>
+    </message>
+</context>
+<context>
+    <name>Territories</name>
+    <message>
+        <source>Euro area</source>
+        <translation>Strefa euro</translation>
     </message>
     <message>
-        <source>The country &apos;%1&apos; is not in the rates table, so its rate cannot be changed.</source>
-        <translation>Kraju „%1” nie ma w tabeli kursów, więc nie można zmienić jego kursu.</translation>
+        <source>United States</source>
+        <translation>Stany Zjednoczone</translation>
+    </message>
+    <message>
+        <source>Japan</source>
+        <translation>Japonia</translation>
+    </message>
+    <message>
+        <source>Bulgaria</source>
+        <translation>Bułgaria</translation>
+    </message>
+    <message>
+        <source>Czech Republic</source>
+        <translation>Czechy</translation>
+    </message>
+    <message>
+        <source>Denmark</source>
+        <translation>Dania</translation>
+    </message>
+    <message>
+        <source>Britain</source>
+        <translation>Wielka Brytania</translation>
+    </message>
+    <message>
+        <source>Hungary</source>
+        <translation>Węgry</translation>
+    </message>
+    <message>
+        <source>Poland</source>
+        <translation>Polska</translation>
+    </message>
+    <message>
+        <source>Romania</source>
+        <translation>Rumunia</translation>
+    </message>
+    <message>
+        <source>Sweden</source>
+        <translation>Szwecja</translation>
+    </message>
+    <message>
+        <source>Switzerland</source>
+        <translation>Szwajcaria</translation>
+    </message>
+    <message>
+        <source>Iceland</source>
+        <translation>Islandia</translation>
+    </message>
+    <message>
+        <source>Norway</source>
+        <translation>Norwegia</translation>
+    </message>
+    <message>
+        <source>Croatia</source>
+        <translation>Chorwacja</translation>
+    </message>
+    <message>
+        <source>Russia</source>
+        <translation>Rosja</translation>
+    </message>
+    <message>
+        <source>Turkey</source>
+        <translation>Turcja</translation>
+    </message>
+    <message>
+        <source>Australia</source>
+        <translation>Australia</translation>
+    </message>
+    <message>
+        <source>Brazil</source>
+        <translation>Brazylia</translation>
+    </message>
+    <message>
+        <source>Canada</source>
+        <translation>Kanada</translation>
+    </message>
+    <message>
+        <source>China</source>
+        <translation>Chiny</translation>
+    </message>
+    <message>
+        <source>Hong Kong</source>
+        <translation>Hongkong</translation>
+    </message>
+    <message>
+        <source>Indonesia</source>
+        <translation>Indonezja</translation>
+    </message>
+    <message>
+        <source>Israel</source>
+        <translation>Izrael</translation>
+    </message>
+    <message>
+        <source>India</source>
+        <translation>Indie</translation>
+    </message>
+    <message>
+        <source>South Korea</source>
+        <translation>Korea Południowa</translation>
+    </message>
+    <message>
+        <source>Mexico</source>
+        <translation>Meksyk</translation>
+    </message>
+    <message>
+        <source>Malaysia</source>
+        <translation>Malezja</translation>
+    </message>
+    <message>
+        <source>New Zealand</source>
+        <translation>Nowa Zelandia</translation>
+    </message>
+    <message>
+        <source>Philippines</source>
+        <translation>Filipiny</translation>
+    </message>
+    <message>
+        <source>Singapore</source>
+        <translation>Singapur</translation>
+    </message>
+    <message>
+        <source>Thailand</source>
+        <translation>Tajlandia</translation>
+    </message>
+    <message>
+        <source>South Africa</source>
+        <translation>Republika Południowej Afryki</translation>
+    </message>
+</context>
+<context>
+    <name>Wording</name>
+    <message>
+        <source>&apos;%1&apos;</source>
+        <extracomment>A value or a file name quoted inside a message: the language&apos;s own quotation marks around %1.</extracomment>
+        <translation>„%1”</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Kraj</translation>
+    </message>
+    <message>
+        <source>Denomination</source>
+        <translation>Waluta</translation>
+    </message>
+    <message>
+        <source>Exchange Rate</source>
+        <translation>Kurs</translation>
+    </message>
+    <message>
+        <source>Date of the rate</source>
+        <extracomment>The day a rate was set, kept with it.</extracomment>
+        <translation>Data kursu</translation>
     </message>
 </context>
 <context>
@@ -691,11 +1183,11 @@
     </message>
     <message>
         <source>Write to Fernwick Software</source>
-        <translation>Napisz do Fernwick Software</translation>
+        <translation>Napisz do firmy Fernwick Software</translation>
     </message>
     <message>
         <source>Writes an e-mail to Fernwick Software</source>
-        <translation>Tworzy wiadomość e-mail do Fernwick Software</translation>
+        <translation>Tworzy wiadomość e-mail do firmy Fernwick Software</translation>
     </message>
     <message>
         <source>&amp;OK</source>
@@ -706,7 +1198,7 @@
     <name>frmAddExchange</name>
     <message>
         <source>Add Exchange Rate</source>
-        <translation>Dodaj kurs waluty</translation>
+        <translation>Dodawanie kursu waluty</translation>
     </message>
     <message>
         <source>To add anew exchange rate, simply fill in the fields below and press the &apos;Save&apos; button.</source>
@@ -741,12 +1233,16 @@
         <source>The New Exchange Rate has been saved successfuly</source>
         <translation>Nowy kurs został zapisany.</translation>
     </message>
+    <message>
+        <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
+        <translation>Wpisany nowy kurs nie został zapisany. Czy zapisać go przed zamknięciem?</translation>
+    </message>
 </context>
 <context>
     <name>frmDelete</name>
     <message>
         <source>Delete Exchange Rates</source>
-        <translation>Usuń kursy walut</translation>
+        <translation>Usuwanie kursów walut</translation>
     </message>
     <message>
         <source>Select the country you wish to delete and then press the delete button.</source>
@@ -791,7 +1287,7 @@
     </message>
     <message>
         <source>Confirm Delete</source>
-        <translation>Potwierdź usunięcie</translation>
+        <translation>Potwierdzenie usunięcia</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not in the rates table, so nothing was deleted.</source>
@@ -808,6 +1304,14 @@
     <message>
         <source>&quot;%1&quot; is no longer in the rates table, so nothing was saved.</source>
         <translation>Kraju „%1” nie ma już w tabeli kursów, więc niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Edit Exchange Rates</source>
+        <translation>Edycja kursów walut</translation>
+    </message>
+    <message>
+        <source>Select the country you wish to edit, change its details and then click Save.</source>
+        <translation>Wybierz kraj do edycji, zmień jego dane i naciśnij przycisk „Zapisz”.</translation>
     </message>
 </context>
 <context>
@@ -968,7 +1472,7 @@
     <message>
         <source>&amp;Inland Revenue (UK)</source>
         <extracomment>Opens the UK tax authority&apos;s page of exchange rates.</extracomment>
-        <translation>&amp;Urząd skarbowy (UK)</translation>
+        <translation>&amp;Brytyjska administracja skarbowa (HMRC)</translation>
     </message>
     <message>
         <source>Rate of %1</source>
@@ -1115,6 +1619,11 @@
             <numerusform>Zaznaczono %n z %1</numerusform>
             <numerusform>Zaznaczono %n z %1</numerusform>
         </translation>
+    </message>
+    <message>
+        <source>%1 %</source>
+        <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
+        <translation>%1%</translation>
     </message>
 </context>
 </TS>

@@ -1,5 +1,6 @@
 #include "widgets/KeyInput.h"
 
+#include "data/NumberForm.h"
 #include "widgets/EventHook.h"
 
 #include <QAbstractButton>
@@ -8,7 +9,6 @@
 #include <QKeyEvent>
 #include <QKeySequence>
 #include <QLineEdit>
-#include <QLocale>
 #include <QMenu>
 #include <QMenuBar>
 
@@ -59,14 +59,26 @@ bool isKeypadDecimal(const QKeyEvent* event)
         || event->text() == u"."_s || event->text() == u","_s;
 }
 
-// A key meant as a decimal point: the keypad's, or the comma where the locale
-// writes decimals with one.
-bool typesDecimalPoint(const QKeyEvent* event)
+// A key meant as the decimal mark: the keypad's, the mark itself, or the
+// comma where the user's mark is not a point.
+bool typesDecimalMark(const QKeyEvent* event)
 {
     if (isKeypadDecimal(event))
         return true;
     const auto mods = event->modifiers() & ~Qt::ShiftModifier;
-    return mods == Qt::NoModifier && event->text() == u","_s && QLocale().decimalPoint() == u","_s;
+    const QString text = event->text();
+    if (mods != Qt::NoModifier || text.size() != 1)
+        return false;
+    const QChar mark = data::decimalMark();
+    return text.front() == mark || (mark != u'.' && text.front() == u',');
+}
+
+// A point typed where the user's mark is not one: no decimal mark, and a
+// grouping mark is never wanted, so "1.000" types as a thousand.
+bool typesStrayPoint(const QKeyEvent* event)
+{
+    const auto mods = event->modifiers() & ~Qt::ShiftModifier;
+    return mods == Qt::NoModifier && event->text() == u"."_s && !data::marksWithPoint();
 }
 
 // Alt plus the access key of one of window's buttons that is disabled.
@@ -114,15 +126,32 @@ bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<
 {
     if (isDialogKey(event))
         return false;  // Enter still reaches the default button
-    if (typesDecimalPoint(event)) {
+    if (typesStrayPoint(event))
+        return true;
+    if (typesDecimalMark(event)) {
         if (keyPress('.'))
-            box.insert(u"."_s);
+            box.insert(QString(data::decimalMark()));
         return true;
     }
     const int code = keyAscii(event);
     if (code < 0)
         return false;  // navigation and editing keys
     return !keyPress(code);
+}
+
+void takeDecimalMark(QLineEdit& box)
+{
+    hookEvents(box, [&box](QEvent* event) {
+        if (event->type() != QEvent::KeyPress || data::marksWithPoint())
+            return HookResult{};
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (typesStrayPoint(key))
+            return HookResult{true};
+        if (!typesDecimalMark(key))
+            return HookResult{};
+        box.insert(QString(data::decimalMark()));
+        return HookResult{true};
+    });
 }
 
 bool isMenuShortcut(const QMenuBar& menus, const QKeyEvent& key)

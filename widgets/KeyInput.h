@@ -17,13 +17,18 @@ namespace widgets {
 void ignoreDisabledAccessKeys(QWidget& window);
 
 // A number box's key handling: Enter, Escape and Tab pass to the window. A key
-// meant as a decimal point (the keypad's decimal key, or the comma where the
-// user's locale writes decimals with one) is offered to keyPress as '.' and
-// typed as '.' when accepted, since a comma let through would be read as no
-// separator at all. Any other typed character is offered to keyPress as its
+// meant as the decimal mark (the keypad's decimal key, the user's mark, or the
+// comma where that mark is not a point) is offered to keyPress as '.' and,
+// when accepted, types the user's mark. Where the mark is not a point, a typed
+// point types nothing. Any other typed character is offered to keyPress as its
 // code (Ctrl+letter as its control code, Ctrl+V as 22) and dropped unless
 // accepted. Returns true when the key is dealt with here.
 bool filterTypedKey(QLineEdit& box, const QKeyEvent* event, const std::function<bool(int KeyAscii)>& keyPress);
+
+// The decimal keys of a box that filters nothing else: where the user's mark
+// is not a point, the comma and the keypad's decimal key type the mark and a
+// point types nothing; where it is a point, the box is left as it is.
+void takeDecimalMark(QLineEdit& box);
 
 // Whether key is the shortcut of a command of menus, sub-menus included: a
 // window lets such a key pass its text boxes, which have shortcuts of their own.

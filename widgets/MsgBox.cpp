@@ -28,18 +28,32 @@ MsgBoxResult showMessageBox(const MsgBoxRequest& request)
     case MsgBoxIcon::Exclamation: box.setIcon(QMessageBox::Warning); break;
     case MsgBoxIcon::Information: box.setIcon(QMessageBox::Information); break;
     }
-    if (request.buttons == MsgBoxButtons::YesNo) {
-        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+    switch (request.buttons) {
+    case MsgBoxButtons::YesNo:
+    case MsgBoxButtons::YesNoCancel: {
+        const bool cancel = request.buttons == MsgBoxButtons::YesNoCancel;
+        box.setStandardButtons(QMessageBox::Yes | QMessageBox::No
+                               | (cancel ? QMessageBox::Cancel : QMessageBox::NoButton));
         box.setDefaultButton(request.defaultButton == MsgBoxResult::No ? QMessageBox::No : QMessageBox::Yes);
-        box.setEscapeButton(QMessageBox::No);
-    } else {
+        box.setEscapeButton(cancel ? QMessageBox::Cancel : QMessageBox::No);
+        break;
+    }
+    case MsgBoxButtons::OK:
         box.setStandardButtons(QMessageBox::Ok);
+        break;
     }
     switch (box.exec()) {
     case QMessageBox::Yes: return MsgBoxResult::Yes;
     case QMessageBox::No: return MsgBoxResult::No;
-    default: return request.buttons == MsgBoxButtons::YesNo ? MsgBoxResult::No : MsgBoxResult::OK;
+    case QMessageBox::Cancel: return MsgBoxResult::Cancel;
+    default: break;
     }
+    switch (request.buttons) {
+    case MsgBoxButtons::YesNo: return MsgBoxResult::No;
+    case MsgBoxButtons::YesNoCancel: return MsgBoxResult::Cancel;
+    case MsgBoxButtons::OK: break;
+    }
+    return MsgBoxResult::OK;
 }
 
 } // namespace
@@ -51,7 +65,7 @@ MsgBoxResult MsgBox(const QString& prompt, MsgBoxButtons buttons, MsgBoxIcon ico
     request.title = title.isEmpty() ? AppTitle : title;
     request.buttons = buttons;
     request.icon = icon;
-    request.defaultButton = buttons == MsgBoxButtons::YesNo ? MsgBoxResult::Yes : MsgBoxResult::OK;
+    request.defaultButton = buttons == MsgBoxButtons::OK ? MsgBoxResult::OK : MsgBoxResult::Yes;
     if (handler())
         return handler()(request);
     return showMessageBox(request);

@@ -11,16 +11,16 @@ class QWidget;
 
 namespace widgets {
 
-enum class MsgBoxButtons { OK, YesNo };
+enum class MsgBoxButtons { OK, YesNo, YesNoCancel };
 enum class MsgBoxIcon { None, Critical, Exclamation, Information };
-enum class MsgBoxResult { OK, Yes, No };
+enum class MsgBoxResult { OK, Yes, No, Cancel };
 
 struct MsgBoxRequest {
     QString prompt;
     QString title;  // already defaulted to "Tallyvane"
     MsgBoxButtons buttons = MsgBoxButtons::OK;
     MsgBoxIcon icon = MsgBoxIcon::None;
-    MsgBoxResult defaultButton = MsgBoxResult::OK;  // Yes for YesNo
+    MsgBoxResult defaultButton = MsgBoxResult::OK;  // Yes for YesNo and YesNoCancel
 };
 
 using MsgBoxHandler = std::function<MsgBoxResult(const MsgBoxRequest&)>;
@@ -28,6 +28,7 @@ using MsgBoxHandler = std::function<MsgBoxResult(const MsgBoxRequest&)>;
 inline const QString AppTitle = QStringLiteral("Tallyvane");
 
 // Shows a modal message box over the active window; an empty title shows "Tallyvane".
+// Escape answers No to Yes/No and Cancel to Yes/No/Cancel.
 MsgBoxResult MsgBox(const QString& prompt, MsgBoxButtons buttons = MsgBoxButtons::OK,
                     MsgBoxIcon icon = MsgBoxIcon::None, const QString& title = QString());
 

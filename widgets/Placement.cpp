@@ -62,7 +62,9 @@ int widthForTitle(const QWidget& window)
     QFont bold = window.font();
     bold.setBold(true);
     const int box = window.style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, &window);
-    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 4 * box;
+    // The icon and three boxes, and as much again for the gaps between them
+    // and the title's own padding, which window managers draw wider than Qt's.
+    return QFontMetrics(bold).horizontalAdvance(window.windowTitle()) + 5 * box;
 }
 
 } // namespace widgets

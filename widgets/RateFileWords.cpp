@@ -32,4 +32,9 @@ QString periodText(const ratefiles::RateFile& file)
     return QCoreApplication::translate("RateFileWords", "%1 to %2").arg(dateText(file.from), dateText(file.to));
 }
 
+QString territoryWord(const QString& fileCountry)
+{
+    return QCoreApplication::translate("Territories", fileCountry.toUtf8().constData());
+}
+
 } // namespace widgets

@@ -16,5 +16,9 @@ QString formatName(ratefiles::RateFileFormat format);  // "UK monthly rates (CSV
 // has no date of its own (an export: each row has its own).
 QString periodText(const ratefiles::RateFile& file);
 using ratefiles::dateText;  // "1 January 2020"; empty for a null date
+// A country a rate file names, in the language of the translation where the
+// program named it itself ("Euro area" for the central bank's euro), otherwise
+// as the file writes it.
+QString territoryWord(const QString& fileCountry);
 
 } // namespace widgets
