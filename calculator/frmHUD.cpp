@@ -9,6 +9,7 @@
 #include "info/frmAbout.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/RateCommands.h"
+#include "maintenance/frmSettings.h"
 #include "widgets/CountryList.h"
 #include "widgets/KeyInput.h"
 #include "widgets/MsgBox.h"
@@ -190,6 +191,7 @@ void frmHUD::connectMenus()
         {ui->mnuFileDeleteRates, &frmHUD::mnuFileDeleteRates_Click},
         {ui->mnuFileImportRates, &frmHUD::mnuFileImportRates_Click},
         {ui->mnuFileExportRates, &frmHUD::mnuFileExportRates_Click},
+        {ui->mnuFileSettings, &frmHUD::mnuFileSettings_Click},
         {ui->mnuFileExit, &frmHUD::mnuFileExit_Click},
         {ui->mnuHelpAbout, &frmHUD::mnuHelpAbout_Click},
         {ui->mnuHelpURL, &frmHUD::mnuHelpURL_Click},
@@ -431,6 +433,11 @@ void frmHUD::mnuFileImportRates_Click()
 void frmHUD::mnuFileExportRates_Click()
 {
     maintenance::exportRates(*this);
+}
+
+void frmHUD::mnuFileSettings_Click()
+{
+    maintenance::showSettings(*this);
 }
 
 void frmHUD::mnuHelpAbout_Click()

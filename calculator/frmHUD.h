@@ -110,6 +110,7 @@ private:
     void mnuFileDeleteRates_Click();
     void mnuFileImportRates_Click();
     void mnuFileExportRates_Click();
+    void mnuFileSettings_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
     void mnuHelpURL_Click();

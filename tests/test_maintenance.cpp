@@ -5,6 +5,10 @@
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
+#include "maintenance/frmSettings.h"
+
+#include "data/NumberForm.h"
+#include "data/Rates.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -847,6 +851,57 @@ TEST_F(MaintenanceTest, MainWindowIgnoresCalculatesAccessKeyWhileItIsOff)
     typeInto(hud.txtDenomination[0], QStringLiteral("Pound"));
     QTest::keyClick(hud.txtDenomination[0], Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(str(hud.txtDenomination[0]->text()), "Pound");
+}
+
+// ---- Settings --------------------------------------------------------------
+
+// The minimum commission, pasted in either number form: stored exactly on OK,
+// or refused in a plain message with the dialog left open and nothing written.
+TEST_F(MaintenanceTest, SettingsStoresTheMinimumCommissionOrRefusesItWritingNothing)
+{
+    startProgram();
+    const auto restore = qScopeGuard([saved = QLocale()] { QLocale::setDefault(saved); });
+    struct Case {
+        QLocale::Language language;
+        const char* typed;
+        const char* refusal;  // none: stored
+        const char* stored;
+    };
+    const Case cases[] = {
+        {QLocale::English, "2.5", nullptr, "2.50"},
+        {QLocale::German, "3,75", nullptr, "3.75"},
+        {QLocale::English, "", nullptr, "0.00"},  // no minimum
+        {QLocale::English, "2.505", "'2.505' in the Minimum commission (£) box has more than two decimals.", "0.00"},
+        {QLocale::English, "100000.01", "is too large: it can be at most 100000.", "0.00"},
+        {QLocale::English, "-1", "'-1' in the Minimum commission", "0.00"},
+        {QLocale::German, "2.5", "without a point", "0.00"},  // never read as 25
+        {QLocale::English, "two", "is not a number", "0.00"},
+    };
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(c.language));
+        messages.clear();
+        const QString before = data::Rates::instance().minimumCommission().toText();
+        withDialog<frmSettings>("mnuFileSettings", [&](frmSettings& d) {
+            auto* box = AppFixture::control<QLineEdit>(d, QStringLiteral("txtMinimumCommission"));
+            EXPECT_EQ(box->text(), data::shownForm(before));
+            box->setText(QString::fromUtf8(c.typed));
+            QTest::mouseClick(AppFixture::control<QPushButton>(d, QStringLiteral("cmdOK")), Qt::LeftButton);
+            EXPECT_EQ(d.isVisible(), c.refusal != nullptr) << c.typed;
+            if (c.refusal) {
+                ASSERT_EQ(messages.size(), 1u) << c.typed;
+                expectRefusal(messages[0], c.refusal);
+            } else {
+                EXPECT_TRUE(messages.empty()) << prompts().front();
+            }
+        });
+        EXPECT_EQ(str(data::Rates::instance().minimumCommission().toText()), c.stored) << c.typed;
+    }
+    // Cancel stores nothing.
+    withDialog<frmSettings>("mnuFileSettings", [](frmSettings& d) {
+        AppFixture::control<QLineEdit>(d, QStringLiteral("txtMinimumCommission"))->setText(QStringLiteral("9"));
+        QTest::mouseClick(AppFixture::control<QPushButton>(d, QStringLiteral("cmdCancel")), Qt::LeftButton);
+    });
+    EXPECT_EQ(str(data::Rates::instance().minimumCommission().toText()), "0.00");
 }
 
 class DialogPlacement : public MaintenanceTest, public ::testing::WithParamInterface<const char*> {};
