@@ -7,7 +7,8 @@
 // The conversion core: six texts in, display texts or a failure out. It knows
 // nothing of windows; the main window reads its boxes into ExchangeInputs and
 // writes what comes back. Texts are read and written in the user's number
-// form (data/NumberForm.h).
+// form (data/NumberForm.h). A deal with margins, a minimum commission or a
+// smallest note is priced by the same arithmetic (Pricing.h).
 namespace calculator {
 
 using data::PivotCountry;
@@ -38,10 +39,15 @@ enum class ExchangeFailure {
 struct ExchangeResult {
     enum class Kind { SameCountry, Converted, Failed };
     Kind kind = Kind::Failed;
-    // SameCountry: only `exchange` is set. Converted: all three.
+    // SameCountry: only `exchange` is set. Converted: all three, and the two
+    // of what the till pays when the target currency has a smallest note
+    // (Pricing.h); empty otherwise.
     QString exchange;
     QString commission;
     QString total;
+    bool minimumApplied = false;  // the commission is the minimum
+    QString paidOut;
+    QString paidInPounds;
     // Failed: why, and which input when one is to blame.
     ExchangeFailure failure = ExchangeFailure::None;
     ExchangeInput input = ExchangeInput::None;
@@ -53,7 +59,9 @@ struct ExchangeResult {
 // the pivot, target rate then amount (E = A * Rto); to the pivot, amount then
 // source rate (E = A / Rfrom); between two others, amount, source rate, the
 // division into pounds, then target rate (E = Rto * (A / Rfrom)). The pivot's own
-// rate box is never read. Then the commission K: C = K * (E / 100), T = E - C.
+// rate box is never read. E is rounded to the hundredth, half away from zero;
+// then the commission K: C = K * (E / 100), rounded so too, and T = E - C
+// exactly, so the three figures add up.
 ExchangeResult computeExchange(const ExchangeInputs& in);
 
 // A sentence for the user about a failed result, e.g. "The amount is not a number.";

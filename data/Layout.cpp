@@ -13,7 +13,8 @@ namespace data::Layout {
 namespace {
 
 // ALTER TABLE ADD COLUMN cannot give the rows already there a unique or
-// required value, so a field that comes with a later layout must allow NULL.
+// required value, so a field that comes with a later layout must allow NULL
+// or bring its default.
 constexpr bool laterFieldsAreOptional()
 {
     for (const FieldDef& field : Fields) {
@@ -27,37 +28,65 @@ static_assert(Fields[0].since == 1 && Fields[0].unique, "rows are found by the f
 
 // The rules the program relies on live in the file itself, so no other writer
 // (a second copy of the program, a buggy caller) can store a duplicate country,
-// a rate that is not a finite number above 0, or a date that is not a date.
+// a rate that is not a finite number above 0, a date that is not a date, a
+// margin of 100 % or a note below 0.
 // Text uses the default binary collation: case and blanks count.
+QByteArray checkOf(const FieldDef& field, const QByteArray& name)
+{
+    const QByteArray number = "typeof(" + name + ") IN ('real', 'integer') AND ";
+    switch (field.kind) {
+    case FieldKind::Text:
+        return field.required ? "length(" + name + ") BETWEEN 1 AND " + QByteArray::number(field.maxChars)
+                              : "length(" + name + ") <= " + QByteArray::number(field.maxChars);
+    case FieldKind::Rate:
+        return number + name + " > 0 AND " + name + " <= 1.7976931348623157e308";
+    case FieldKind::Date:
+        // Through the day number and back: anything but a real YYYY-MM-DD day
+        // (2021-02-30, a time, another format) comes back different or NULL.
+        return name + " IS NULL OR (typeof(" + name + ") = 'text' AND date(julianday(" + name + ")) IS " + name + ")";
+    case FieldKind::Code:
+        return "typeof(" + name + ") = 'text' AND (" + name + " = '' OR (length(" + name + ") = "
+            + QByteArray::number(field.maxChars) + " AND " + name + " GLOB '" + QByteArray("[A-Z]").repeated(field.maxChars)
+            + "'))";
+    case FieldKind::Percent:
+        return number + name + " >= 0 AND " + name + " < " + QByteArray::number(field.limit, 'g', 17);
+    case FieldKind::Money:
+        // Whole hundredths, give or take the double's own error at the limit.
+        return number + name + " >= 0 AND " + name + " <= " + QByteArray::number(field.limit, 'g', 17) + " AND abs("
+            + name + " * 100 - round(" + name + " * 100)) < 0.0001";
+    }
+    return "1";
+}
+
+// The value a row given none holds, as SQL.
+QByteArray defaultOf(const FieldDef& field)
+{
+    return field.kind == FieldKind::Code || field.kind == FieldKind::Text ? QByteArray("''") : QByteArray("0");
+}
+
 QByteArray columnDefinition(const FieldDef& field)
 {
     const QByteArray name = Sql::quoted(field.name);
     QByteArray sql = name;
-    QByteArray check;
     switch (field.kind) {
     case FieldKind::Text:
+    case FieldKind::Date:
+    case FieldKind::Code:
         sql += " TEXT";
-        check = field.required ? "length(" + name + ") BETWEEN 1 AND " + QByteArray::number(field.maxChars)
-                               : "length(" + name + ") <= " + QByteArray::number(field.maxChars);
         break;
     case FieldKind::Rate:
+    case FieldKind::Percent:
+    case FieldKind::Money:
         sql += " REAL";
-        check = "typeof(" + name + ") IN ('real', 'integer') AND " + name + " > 0 AND " + name
-            + " <= 1.7976931348623157e308";
-        break;
-    case FieldKind::Date:
-        sql += " TEXT";
-        // Through the day number and back: anything but a real YYYY-MM-DD day
-        // (2021-02-30, a time, another format) comes back different or NULL.
-        check = name + " IS NULL OR (typeof(" + name + ") = 'text' AND date(julianday(" + name + ")) IS " + name
-            + ")";
         break;
     }
-    if (field.required)
+    if (field.required || field.hasDefault)
         sql += " NOT NULL";
+    if (field.hasDefault)
+        sql += " DEFAULT " + defaultOf(field);
     if (field.unique)
         sql += " UNIQUE";
-    return sql + " CHECK (" + check + ")";
+    return sql + " CHECK (" + checkOf(field, name) + ")";
 }
 
 DbError unknownLayout(int found)
@@ -84,6 +113,17 @@ void stampCurrent(sqlite3* db)
     Sql::exec(db, ("PRAGMA user_version = " + QByteArray::number(CurrentLayout)).constData());
 }
 
+// The till's settings: a value per name, as exact text.
+void createSettingsTable(sqlite3* db)
+{
+    const QByteArray name = Sql::quoted(u"Name"), value = Sql::quoted(u"Value");
+    Sql::exec(db, ("CREATE TABLE IF NOT EXISTS " + Sql::quoted(SettingsTableName) + " (" + name
+                   + " TEXT PRIMARY KEY NOT NULL CHECK (typeof(" + name + ") = 'text' AND length(" + name
+                   + ") BETWEEN 1 AND 50), " + value + " TEXT NOT NULL CHECK (typeof(" + value + ") = 'text' AND length("
+                   + value + ") <= 1000))")
+                      .constData());
+}
+
 // ?N of a field in insertSql.
 constexpr int parameter(QStringView field)
 {
@@ -101,6 +141,7 @@ void createTable(sqlite3* db)
         columns += columnDefinition(field);
     }
     Sql::exec(db, ("CREATE TABLE " + Sql::quoted(TableName) + " (" + columns + ")").constData());
+    createSettingsTable(db);
     stampCurrent(db);
 }
 
@@ -124,6 +165,10 @@ void bindRow(Sql::Statement& insert, const RateRow& row)
     insert.bind(parameter(FieldUnit), row.unit);
     insert.bind(parameter(FieldRate), row.rate);
     insert.bind(parameter(FieldUpdated), row.updated);
+    insert.bind(parameter(FieldCode), row.code);
+    insert.bind(parameter(FieldBuyMargin), row.buyMargin);
+    insert.bind(parameter(FieldSellMargin), row.sellMargin);
+    insert.bind(parameter(FieldSmallestNote), row.smallestNote.toDouble());
 }
 
 int version(sqlite3* db)
@@ -183,8 +228,10 @@ Present requireColumns(sqlite3* db, int version)
 QByteArray selectList(const Present& present)
 {
     QByteArray list = "rowid";
-    for (std::size_t i = 0; i < Fields.size(); ++i)
-        list += ", " + (present[i] ? Sql::quoted(Fields[i].name) : QByteArray("NULL"));
+    for (std::size_t i = 0; i < Fields.size(); ++i) {
+        const FieldDef& field = Fields[i];
+        list += ", " + (present[i] ? Sql::quoted(field.name) : field.hasDefault ? defaultOf(field) : QByteArray("NULL"));
+    }
     return list;
 }
 
@@ -202,6 +249,7 @@ void bringUpToDate(sqlite3* db)
             Sql::exec(db, ("ALTER TABLE " + Sql::quoted(TableName) + " ADD COLUMN " + columnDefinition(Fields[i]))
                               .constData());
     }
+    createSettingsTable(db);
     stampCurrent(db);
 }
 

@@ -4,11 +4,13 @@
 // (data/Fields.h), and the upgrade of an older file's layout.
 //
 // Versions (PRAGMA user_version): 0, files made before the layout had a number,
-// and 1 hold Country, Monetery Unit and Exchange Rate; 2 adds Updated. A file
+// and 1 hold Country, Monetery Unit and Exchange Rate; 2 adds Updated; 3 adds
+// Code, Buy Margin, Sell Margin and Smallest Note, and the table of the till's
+// settings (tblSettings, Name and Value). A file
 // is upgraded by the first write that reaches it, inside that write's
 // transaction: opening and reading never write, so a file that is read-only or
 // locked by another copy still opens and reads (a field it lacks reads as
-// NULL), and an upgrade is never left half done.
+// NULL, or its default), and an upgrade is never left half done.
 
 #include "data/Fields.h"
 
@@ -54,12 +56,13 @@ bool requiredAt(const FieldDef& field, int version);
 // (Err::NoTable) and the fields its version requires (Err::BadField).
 Present requireColumns(sqlite3* db, int version);
 
-// "rowid, "Country", ..." with NULL in the place of a missing field, so rows
-// always come back in the order of Fields.
+// "rowid, "Country", ..." with the default ('' or 0) or NULL in the place of a
+// missing field, so rows always come back in the order of Fields.
 QByteArray selectList(const Present& present);
 
-// Inside an open write transaction: adds the fields the file lacks and stamps
-// the current version. Throws DbError for a file newer than this program.
+// Inside an open write transaction: adds the fields and the settings table
+// the file lacks and stamps the current version. Throws DbError for a file
+// newer than this program.
 void bringUpToDate(sqlite3* db);
 
 } // namespace data::Layout

@@ -11,12 +11,12 @@ namespace data {
 // sees the double's exact decimal value, never a product already rounded.
 static_assert(std::numeric_limits<long double>::digits >= 64, "value * 100 must be exact");
 
-std::optional<Money> Money::fromDouble(double value)
+std::optional<Money> Money::fromDouble(double value, Rounding rounding)
 {
     if (!std::isfinite(value))
         return std::nullopt;
     const long double scaled = static_cast<long double>(value) * 100.0L;
-    const long double rounded = std::round(scaled);  // halves away from zero
+    const long double rounded = rounding == Rounding::Down ? std::floor(scaled) : std::round(scaled);
     // 2^63 itself is out of range; every long double below it is a whole number there.
     if (!(std::fabs(rounded) < 0x1p63L))
         return std::nullopt;

@@ -14,6 +14,12 @@
 
 namespace data {
 
+// How a double becomes hundredths.
+enum class Rounding {
+    HalfAwayFromZero,  // the display's rounding, and every figure's
+    Down,              // towards minus infinity: what a till can still pay
+};
+
 class Money {
 public:
     constexpr Money() = default;
@@ -23,7 +29,7 @@ public:
     // the double exactly as it is, as the "#.00" display does: 0.125 gives
     // 0.13, while 2.675, which is really 2.67499999999999982236431605997495353221893310546875,
     // gives 2.67. Nothing for a value that is not finite or beyond what 64 bits of hundredths hold.
-    static std::optional<Money> fromDouble(double value);
+    static std::optional<Money> fromDouble(double value, Rounding rounding = Rounding::HalfAwayFromZero);
 
     // "123.45", "-0.5", "7", ".50": an optional '-', digits, and at most two
     // decimals after a '.', read exactly. Nothing for any other text (blanks,

@@ -1,5 +1,8 @@
 #include "data/RateValue.h"
 
+#include "data/Fields.h"
+
+#include <algorithm>
 #include <cmath>
 
 namespace data {
@@ -22,6 +25,13 @@ RateFault rateFault(double value, QStringView written)
             return RateFault::TooSmall;
     }
     return RateFault::NotAboveZero;
+}
+
+bool isCurrencyCode(QStringView text)
+{
+    if (text.size() != CodeLength)
+        return false;
+    return std::all_of(text.begin(), text.end(), [](QChar c) { return c >= u'A' && c <= u'Z'; });
 }
 
 } // namespace data

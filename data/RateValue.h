@@ -1,9 +1,9 @@
 #pragma once
 
-// What a number must be to stand as a rate, shared by the store's check on
-// every write and by the reading of rate files: finite, above 0 and normal. A
-// subnormal keeps only a few of its digits and its reciprocal is infinite, so
-// no conversion through it means anything.
+// What a value must be to stand in the table, shared by the store's check on
+// every write (Refusal.h) and the reading of rate files. A rate is finite,
+// above 0 and normal: a subnormal keeps only a few of its digits and its
+// reciprocal is infinite, so no conversion through it means anything.
 
 #include <QStringView>
 
@@ -14,5 +14,9 @@ enum class RateFault { None, NotFinite, NotAboveZero, TooSmall };
 // written is the text the value was read from, if any: a number written
 // non-zero that read as 0 is too small rather than 0.
 RateFault rateFault(double value, QStringView written = {});
+
+// Three capital letters A to Z, as an ISO 4217 code is written.
+bool isCurrencyCode(QStringView text);
+
 
 } // namespace data

@@ -54,6 +54,13 @@ QDate dateOf(const Sql::Statement& stmt, int column)
     return stmt.columnType(column) == SQLITE_TEXT ? isoDay(stmt.columnText(column)) : QDate();
 }
 
+// Margins and notes are numbers the file's rules kept in range.
+double numberOf(const Sql::Statement& stmt, int column)
+{
+    const int type = stmt.columnType(column);
+    return type == SQLITE_FLOAT || type == SQLITE_INTEGER ? stmt.columnDouble(column) : 0.0;
+}
+
 // Columns of the row queries below, 1-based after rowid, in the order of Fields.
 constexpr int column(QStringView field)
 {
@@ -71,6 +78,12 @@ void checkWrites(const std::vector<RateWrite>& writes)
         }
         checkedRate(write.rate);
         checkedDate(write.updated);
+        checkedValue(fieldDef(FieldCode), write.code);
+        if (write.isNew) {
+            checkedValue(fieldDef(FieldBuyMargin), numberText(write.buyMargin));
+            checkedValue(fieldDef(FieldSellMargin), numberText(write.sellMargin));
+            checkedValue(fieldDef(FieldSmallestNote), write.smallestNote.toText());
+        }
         if (!named.insert(write.country).second)
             fail(Err::WriteFailed,
                  QCoreApplication::translate(
@@ -97,7 +110,8 @@ WriteStatements::WriteStatements(sqlite3* db)
       find(db, "SELECT rowid FROM " + Sql::quoted(TableName) + " WHERE " + Sql::quoted(FieldCountry) + " = ?1 LIMIT 1"),
       insert(db, Layout::insertSql()),
       update(db, "UPDATE " + Sql::quoted(TableName) + " SET " + Sql::quoted(FieldRate) + " = ?1, "
-                     + Sql::quoted(FieldUpdated) + " = ?2 WHERE rowid = ?3")
+                     + Sql::quoted(FieldUpdated) + " = ?2, " + Sql::quoted(FieldCode) + " = CASE WHEN "
+                     + Sql::quoted(FieldCode) + " = '' THEN ?3 ELSE " + Sql::quoted(FieldCode) + " END WHERE rowid = ?4")
 {
 }
 
@@ -119,7 +133,12 @@ void WriteStatements::write(const RateWrite& write)
         // Checked here too: a table made by another tool may lack the unique rule.
         if (rowid)
             fail(Err::WriteFailed, duplicateMessage(write.country));
-        Layout::bindRow(insert, RateRow{write.country, write.unit, write.rate, write.updated});
+        RateRow row{write.country, write.unit, write.rate, write.updated};
+        row.code = write.code;
+        row.buyMargin = write.buyMargin;
+        row.sellMargin = write.sellMargin;
+        row.smallestNote = write.smallestNote;
+        Layout::bindRow(insert, row);
     } else {
         if (!rowid)
             fail(Err::WriteFailed,
@@ -128,7 +147,8 @@ void WriteStatements::write(const RateWrite& write)
                      .arg(quoted(shown(write.country))));
         update.bind(1, write.rate);
         update.bind(2, write.updated);
-        update.bindInt(3, *rowid);
+        update.bind(3, write.code);
+        update.bindInt(4, *rowid);
     }
     const int rc = stmt.tryStep();
     if (rc == SQLITE_CONSTRAINT_UNIQUE || rc == SQLITE_CONSTRAINT_PRIMARYKEY)
@@ -156,8 +176,13 @@ std::vector<RateRow> readAllRates(Connection& connection)
     const Sql::Rewind rewind(select);
     std::vector<RateRow> rows;
     while (select.step()) {
-        rows.push_back(RateRow{textOf(select, column(FieldCountry)), textOf(select, column(FieldUnit)),
-                               rateOf(select, column(FieldRate)), dateOf(select, column(FieldUpdated))});
+        RateRow row{textOf(select, column(FieldCountry)), textOf(select, column(FieldUnit)),
+                    rateOf(select, column(FieldRate)), dateOf(select, column(FieldUpdated))};
+        row.code = textOf(select, column(FieldCode));
+        row.buyMargin = numberOf(select, column(FieldBuyMargin));
+        row.sellMargin = numberOf(select, column(FieldSellMargin));
+        row.smallestNote = Money::fromDouble(numberOf(select, column(FieldSmallestNote))).value_or(Money());
+        rows.push_back(std::move(row));
     }
     return rows;
 }

@@ -10,15 +10,18 @@
 
 namespace data {
 
-// Every row in insertion order, with its date (null when unknown). Values
-// another tool stored as other types read as text would: a NULL text is "",
-// a rate that is not a number is 0, a date that is not YYYY-MM-DD is null.
+// Every row in insertion order, with its date (null when unknown), code,
+// margins and smallest note (their defaults in a file of an older layout).
+// Values another tool stored as other types read as text would: a NULL text
+// is "", a rate that is not a number is 0, a date that is not YYYY-MM-DD is
+// null.
 // Throws DbError (Err::ObjectClosed when the connection is not open).
 std::vector<RateRow> readAllRates(Connection& connection);
 
-// isNew: inserts country, unit, rate and updated as a new row; otherwise sets
-// the rate and updated of the row whose Country equals country exactly (its
-// unit is left as it is). A missing row, a country already there or named
+// isNew: inserts a new row of every value the write holds; otherwise sets
+// the rate and updated of the row whose Country equals country exactly, and
+// its code where it has none (its unit, margins, smallest note and a code it
+// has are left as they are). A missing row, a country already there or named
 // twice in the list (Err::WriteFailed), a value its field cannot hold
 // (Err::MultipleStep): DbError, and the table is exactly as before. All in
 // one transaction, which also brings an older layout up to date. Afterwards

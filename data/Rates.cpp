@@ -3,6 +3,7 @@
 #include "data/NumberText.h"
 #include "data/RateWrites.h"
 #include "data/RecordStore.h"
+#include "data/TillSettings.h"
 
 #include <QLocale>
 
@@ -42,6 +43,21 @@ QString dateTextOf(const RateRow& row)
     return row.updated.isValid() ? row.updated.toString(Qt::ISODate) : QString();
 }
 
+double numberOrZero(const QString& text)
+{
+    const ParsedNumber number = readNumber(text);
+    return number.ok() ? number.value : 0.0;
+}
+
+// What the bureau sets beside the rate, on the current or new row.
+void setTerms(const RateRow& row)
+{
+    rsRates.SetField(FieldCode, row.code);
+    rsRates.SetField(FieldBuyMargin, QString::number(row.buyMargin, 'g', QLocale::FloatingPointShortest));
+    rsRates.SetField(FieldSellMargin, QString::number(row.sellMargin, 'g', QLocale::FloatingPointShortest));
+    rsRates.SetField(FieldSmallestNote, row.smallestNote.toText());
+}
+
 } // namespace
 
 Rates& Rates::instance()
@@ -67,6 +83,11 @@ std::optional<RateRow> Rates::findRate(const QString& country) const
     const ParsedNumber rate = readNumber(row.rateText);
     row.rate = rate.ok() ? rate.value : 0.0;
     row.updated = QDate::fromString(rsRates.Field(FieldUpdated), Qt::ISODate);
+    row.code = rsRates.Field(FieldCode);
+    // The file's rules keep these numbers in range; a foreign table may not.
+    row.buyMargin = numberOrZero(rsRates.Field(FieldBuyMargin));
+    row.sellMargin = numberOrZero(rsRates.Field(FieldSellMargin));
+    row.smallestNote = Money::fromDouble(numberOrZero(rsRates.Field(FieldSmallestNote))).value_or(Money());
     return row;
 }
 
@@ -101,6 +122,7 @@ void Rates::addRate(const RateRow& row)
         rsRates.SetField(FieldUnit, row.unit);
         rsRates.SetField(FieldRate, rateTextOf(row));
         rsRates.SetField(FieldUpdated, dateTextOf(row));
+        setTerms(row);
         rsRates.Update();
     }
     Q_EMIT ratesChanged();
@@ -118,6 +140,7 @@ bool Rates::replaceRate(const QString& country, const RateRow& row)
         rsRates.SetField(FieldRate, rateTextOf(row));
         rsRates.SetField(FieldUnit, row.unit);
         rsRates.SetField(FieldUpdated, dateTextOf(row));
+        setTerms(row);
         rsRates.Update();
     }
     Q_EMIT ratesChanged();
@@ -132,6 +155,28 @@ bool Rates::deleteRate(const QString& country)
     rsRates.Delete();
     Q_EMIT ratesChanged();
     return true;
+}
+
+Money Rates::minimumCommission() const
+{
+    return readMinimumCommission(cnRates);
+}
+
+void Rates::setMinimumCommission(Money amount)
+{
+    writeMinimumCommission(cnRates, amount);
+    Q_EMIT ratesChanged();
+}
+
+std::optional<QString> Rates::setting(QStringView name) const
+{
+    return readSetting(cnRates, name);
+}
+
+void Rates::setSetting(QStringView name, const QString& value)
+{
+    writeSetting(cnRates, name, value);
+    Q_EMIT ratesChanged();
 }
 
 void Rates::applyWrites(const std::vector<RateWrite>& writes)

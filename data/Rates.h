@@ -35,7 +35,8 @@ public:
     // none when the table holds no such row. rateText is the rate as the table
     // holds it (a number in its shortest form, or text another tool stored)
     // and rate its value (0 when that text is not a number); the date is null
-    // when none was kept. A row without a unit or a rate cannot be read:
+    // when none was kept; a file of an older layout gives no code, no margins
+    // and no smallest note. A row without a unit or a rate cannot be read:
     // Err::InvalidUseOfNull.
     std::optional<RateRow> findRate(const QString& country) const;
     bool hasCountry(const QString& country) const;
@@ -47,16 +48,25 @@ public:
 
     // Appends row. The rate is read from rateText when it is given, as typed,
     // and refused as the field refuses it (Err::MultipleStep); otherwise it is
-    // rate itself. A null date is stored as none.
+    // rate itself. A null date is stored as none. The code, margins and
+    // smallest note are refused as their fields refuse them.
     void addRate(const RateRow& row);
-    // Gives the first row of country row's country, unit, rate and date, as
-    // addRate reads them. False, having written nothing, when the table holds
+    // Gives the first row of country row's country, unit, rate, date, code,
+    // margins and smallest note, as addRate reads them. False, having written nothing, when the table holds
     // no row of country.
     bool replaceRate(const QString& country, const RateRow& row);
     // Deletes the first row of country; false when there is none.
     bool deleteRate(const QString& country);
     // Many writes at once, all or none, as applyRateWrites makes them.
     void applyWrites(const std::vector<RateWrite>& writes);
+
+    // The till's settings, kept in the rates file (data/TillSettings.h). The
+    // least commission of a deal, in pounds; 0 when none is set.
+    Money minimumCommission() const;
+    void setMinimumCommission(Money amount);
+    // Any setting by name, as exact text; none when the file holds none.
+    std::optional<QString> setting(QStringView name) const;
+    void setSetting(QStringView name, const QString& value);
 
 Q_SIGNALS:
     void ratesChanged();

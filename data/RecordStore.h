@@ -20,7 +20,8 @@
 // SQLCipher's handles (statements, Transaction) in SqliteOwners.*; the
 // connection in Connection.cpp, the cursor in Recordset.cpp and its writes in
 // RecordsetWrite.cpp; whole-table reads and many-row writes in RateWrites.*;
-// what the windows ask for, and the signal of every change, in Rates.*;
+// the till's settings kept beside the rates in TillSettings.*; what the
+// windows ask for, and the signal of every change, in Rates.*;
 // making a new file in NewDatabase.*; DbError and the error values in DbError.h.
 
 #include "data/DbError.h"

@@ -1,5 +1,6 @@
 #include "data/Refusal.h"
 
+#include "data/Money.h"
 #include "data/NumberForm.h"
 #include "data/RateValue.h"
 #include "data/TextLimits.h"
@@ -59,6 +60,27 @@ std::optional<Refusal> numberRefusal(const FieldDef& field, const QString& text)
     return std::nullopt;
 }
 
+// A margin or an amount: a number from 0 to the field's limit; an amount in
+// whole hundredths, exactly as its two-decimal text reads.
+std::optional<Refusal> boundedRefusal(const FieldDef& field, const QString& text)
+{
+    const ParsedNumber number = readNumber(text);
+    if (number.status == NumberStatus::Overflow)
+        return refused(field, RefusalKind::TooLarge, text);
+    if (!number.ok())
+        return refused(field, RefusalKind::NotANumber, text);
+    if (number.value < 0.0)
+        return refused(field, RefusalKind::Negative, text);
+    if (field.kind == FieldKind::Percent)
+        return number.value < field.limit ? std::nullopt : refused(field, RefusalKind::NotBelowLimit, text);
+    if (number.value > field.limit)
+        return refused(field, RefusalKind::AboveLimit, text);
+    const std::optional<Money> money = Money::fromDouble(number.value);
+    if (!money || money->toDouble() != number.value)
+        return refused(field, RefusalKind::TooManyDecimals, text);
+    return std::nullopt;
+}
+
 // A pasted text may be very long: the message shows its start.
 QString shownValue(const QString& text)
 {
@@ -81,6 +103,13 @@ std::optional<Refusal> refusalOf(const FieldDef& field, const QString& text)
         if (const QDate day = QDate::fromString(text, Qt::ISODate); !day.isValid() || day.toString(Qt::ISODate) != text)
             return refused(field, RefusalKind::NotADate, text);
         return std::nullopt;
+    case FieldKind::Code:
+        if (text.isEmpty() || isCurrencyCode(text))
+            return std::nullopt;
+        return refused(field, RefusalKind::NotACode, text);
+    case FieldKind::Percent:
+    case FieldKind::Money:
+        return boundedRefusal(field, text);
     }
     return refused(field, RefusalKind::NotANumber, text);
 }
@@ -131,6 +160,22 @@ QString refusalMessage(const Refusal& refusal)
     case RefusalKind::NotADate:
         return QCoreApplication::translate("Refusals", "%1 in the %2 box is not a date: a date is written YYYY-MM-DD.")
             .arg(value, box);
+    case RefusalKind::NotACode:
+        return QCoreApplication::translate(
+                   "Refusals", "%1 in the %2 box is not a currency code: a code is three capital letters, or nothing.")
+            .arg(value, box);
+    case RefusalKind::Negative:
+        return QCoreApplication::translate("Refusals", "%1 in the %2 box is below 0.").arg(value, box);
+    case RefusalKind::NotBelowLimit:
+        //: %3 the limit, such as 100, in the user's number form.
+        return QCoreApplication::translate("Refusals", "%1 in the %2 box is too large: it must be below %3.")
+            .arg(value, box, shownNumber(fieldDef(refusal.field).limit));
+    case RefusalKind::AboveLimit:
+        //: %3 the limit, such as 1000000000, in the user's number form.
+        return QCoreApplication::translate("Refusals", "%1 in the %2 box is too large: it can be at most %3.")
+            .arg(value, box, shownNumber(fieldDef(refusal.field).limit));
+    case RefusalKind::TooManyDecimals:
+        return QCoreApplication::translate("Refusals", "%1 in the %2 box has more than two decimals.").arg(value, box);
     }
     return {};
 }

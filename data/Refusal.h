@@ -23,6 +23,11 @@ enum class RefusalKind {
     NotAboveZero, // a rate of 0 or below
     TooSmall,     // a rate above 0 too small to be a normal double
     NotADate,     // not YYYY-MM-DD
+    NotACode,     // not three capital letters A-Z, nor empty
+    Negative,     // a margin or an amount below 0
+    NotBelowLimit, // a margin of its field's limit (100) or more
+    AboveLimit,   // an amount above its field's limit
+    TooManyDecimals, // an amount with more than two decimals
 };
 
 struct Refusal {

@@ -96,6 +96,11 @@ Sql::Cell checkedValue(const FieldDef& field, const QString& text)
         return realValue(readNumber(text).value);
     case FieldKind::Date:
         return text.isEmpty() ? Sql::Cell{} : textValue(text);
+    case FieldKind::Code:
+        return textValue(text);
+    case FieldKind::Percent:
+    case FieldKind::Money:
+        return realValue(readNumber(text).value + 0.0);  // -0 is 0
     }
     return textValue(text);
 }

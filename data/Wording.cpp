@@ -25,6 +25,10 @@ QString fieldLabel(QStringView field)
         {FieldRate, QT_TRANSLATE_NOOP("Wording", "Exchange Rate")},
         //: The day a rate was set, kept with it.
         {FieldUpdated, QT_TRANSLATE_NOOP("Wording", "Date of the rate")},
+        {FieldCode, QT_TRANSLATE_NOOP("Wording", "Currency Code")},
+        {FieldBuyMargin, QT_TRANSLATE_NOOP("Wording", "Buy Margin (%)")},
+        {FieldSellMargin, QT_TRANSLATE_NOOP("Wording", "Sell Margin (%)")},
+        {FieldSmallestNote, QT_TRANSLATE_NOOP("Wording", "Smallest Note")},
     };
     for (const Label& l : Labels) {
         if (l.field == field)

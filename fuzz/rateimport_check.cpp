@@ -1,6 +1,7 @@
 #include "fuzz/rateimport_check.h"
 
 #include "data/Fields.h"
+#include "data/RateValue.h"
 #include "ratefiles/Csv.h"
 #include "ratefiles/RateExport.h"
 #include "ratefiles/RateFile.h"
@@ -112,13 +113,27 @@ std::string check(const std::uint8_t* data, std::size_t size)
         if (r.country.size() > CountryMaxLength || r.unit.size() > UnitMaxLength || seen.contains(r.country))
             continue;
         seen.insert(r.country);
-        table.push_back(RateRow{r.country, r.unit, r.rate, r.date});
+        RateRow row{r.country, r.unit, r.rate, r.date};
+        row.code = isCurrencyCode(r.currencyCode) ? r.currencyCode : QString();
+        row.buyMargin = r.buyMargin;
+        row.sellMargin = r.sellMargin;
+        row.smallestNote = r.smallestNote;
+        table.push_back(std::move(row));
     }
-    const RateFileResult back = parseRateFile(exportCsv(table), kPath);
+    const Money minimum = file.minimumCommission.value_or(Money());
+    const RateFileResult back = parseRateFile(exportCsv(table, minimum), kPath);
     if (!back.ok())
         return "an export does not read back: " + describe(back.error);
     if (back.file->rates.size() != table.size())
         return "an export read back with another number of rows";
+    if (back.file->minimumCommission != minimum)
+        return "an export read back with another minimum commission";
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        const FileRate& r = back.file->rates[i];
+        if (r.currencyCode != table[i].code || r.buyMargin != table[i].buyMargin
+            || r.sellMargin != table[i].sellMargin || r.smallestNote != table[i].smallestNote)
+            return "an export read back with other codes, margins or notes";
+    }
     if (!planImport(*back.file, table).empty())
         return "an export read back into its own table proposes changes";
     if (std::string problem = checkPlan(*back.file, {}); !problem.empty())

@@ -126,6 +126,7 @@ void exportUnguarded(QWidget& owner)
     }
     // Read before asking, so a table that cannot be read wastes no choosing.
     const std::vector<data::RateRow> rows = rates.allRates();
+    const data::Money minimumCommission = rates.minimumCommission();
 
     const QString folder = lastFolders().exported.isEmpty() ? defaultExportFolder() : lastFolders().exported;
     //: The file dialog's filters: keep the patterns in brackets and the ;; between filters.
@@ -148,7 +149,7 @@ void exportUnguarded(QWidget& owner)
             != MsgBoxResult::Yes)
         return;
 
-    const QString error = ratefiles::writeExportFile(path, rows);
+    const QString error = ratefiles::writeExportFile(path, rows, minimumCommission);
     if (!error.isEmpty()) {
         MsgBox(error + u"\r\n"_s + QCoreApplication::translate("ImportExport", "The rates were not exported."),
                MsgBoxButtons::OK, MsgBoxIcon::Critical, exportRatesTitle());

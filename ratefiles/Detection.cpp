@@ -38,6 +38,10 @@ RateFile readCsv(const QString& text, RateFile file)
         const QStringList words = withoutTrailingBlanks(header.fields);
         if (isExportHeader(words))
             return readExport(csv, words.size(), separator, std::move(file));
+        if (isExportMarker(words)) {
+            const qsizetype columns = readExportPreamble(csv, header, file);
+            return readExport(csv, columns, separator, std::move(file));
+        }
         if (header.fields.front().trimmed().compare(u"Date", Qt::CaseInsensitive) == 0 && words.size() > 1)
             return readEcbCsv(csv, header, separator, std::move(file));
         if (const UkColumns cols = ukColumns(header.fields); cols.found())

@@ -4,10 +4,11 @@ using data::Fields;
 
 namespace ratefiles {
 
-// Fields only ever come after the first layout's, so its columns are a prefix.
+// A layout's fields only ever come after the earlier layouts', so each
+// layout's columns are a prefix of the next one's.
 static_assert([] {
-    for (std::size_t i = 0; i < Fields.size(); ++i) {
-        if ((Fields[i].since == 1) != (qsizetype(i) < firstLayoutColumns()))
+    for (std::size_t i = 1; i < Fields.size(); ++i) {
+        if (Fields[i].since < Fields[i - 1].since)
             return false;
     }
     return true;
@@ -19,6 +20,11 @@ QStringList exportHeader(qsizetype columns)
     for (qsizetype i = 0; i < columns; ++i)
         names << Fields[std::size_t(i)].name.toString();
     return names;
+}
+
+bool isExportMarker(const QStringList& fields)
+{
+    return !fields.isEmpty() && fields.front().trimmed().compare(ExportMarker, Qt::CaseInsensitive) == 0;
 }
 
 bool isExportHeader(const QStringList& header)

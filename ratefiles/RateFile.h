@@ -21,13 +21,21 @@
 //     one transaction.
 //
 // exportCsv (RateExport.h) writes the table in the program's own format, which
-// step 1 reads back unchanged. The words windows show for a file (its kind, its
-// period) are the windows' own (widgets/RateFileWords.h).
+// step 1 reads back unchanged: a first line naming the format and its layout
+// ("Tallyvane rates,3", which earlier releases know for no rate file of
+// theirs, so they refuse it rather than misread it), a line per till setting
+// ("Minimum Commission,2.50"), then the field table's header and a row per
+// country. An export of an earlier release (the header and rows alone) and
+// mdb-export's save of the older program's table read as before. The words
+// windows show for a file (its kind, its period) are the windows' own
+// (widgets/RateFileWords.h).
 //
 // Where things are: one reader per format (UkMonthlyCsv, UkMonthlyXml,
 // EcbDailyXml, EcbDailyCsv, OwnExport), what they share (Reading, PerEuro,
 // Dates), the bytes turned into text (Decoding), and the recognition of the
 // format (Detection.cpp).
+
+#include "data/Money.h"
 
 #include <QByteArray>
 #include <QDate>
@@ -49,6 +57,10 @@ struct FileRate {
     double rate = 0.0;      // units per pound, finite, above 0 and normal
     QDate date;             // the day the rate applies from; null when unknown
     int line = 0;           // where it stands in the file
+    // The program's own export also gives what the bureau set beside the rate.
+    double buyMargin = 0.0;
+    double sellMargin = 0.0;
+    data::Money smallestNote = {};
 };
 
 struct RateFile {
@@ -57,6 +69,9 @@ struct RateFile {
     QDate from;  // the file's day or the first day of its period; null when none
     QDate to;    // the last day of its period; equal to from for a day
     std::vector<FileRate> rates;
+    // The till's minimum commission, in pounds, which the program's own
+    // export carries; none in any other file.
+    std::optional<data::Money> minimumCommission;
 };
 
 struct RateFileResult {

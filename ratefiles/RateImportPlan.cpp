@@ -3,6 +3,7 @@
 #include "ratefiles/RateImportNames.h"
 
 #include "data/Fields.h"
+#include "data/RateValue.h"
 #include "data/TextLimits.h"
 #include "data/Wording.h"
 
@@ -147,8 +148,9 @@ void addNewRows(const std::vector<FileRate>& rates, const std::vector<bool>& tak
 {
     for (std::size_t i = 0; i < rates.size(); ++i) {
         const FileRate& r = rates[i];
-        // The pound is the pivot's currency: its rate is 1 by definition.
-        if (taken[i] || isPound(r))
+        // The pound is the pivot's currency: its rate is 1 by definition. An
+        // export's own row of the pivot comes in where the table lacks it.
+        if (taken[i] || (isPound(r) && r.country != PivotCountry))
             continue;
         if (characterCount(r.country) > CountryMaxLength) {
             plan.skipped.append(
@@ -166,6 +168,9 @@ void addNewRows(const std::vector<FileRate>& rates, const std::vector<bool>& tak
         change.fileCountry = r.country;
         change.currencyCode = r.currencyCode;
         change.ticked = false;
+        change.buyMargin = r.buyMargin;
+        change.sellMargin = r.sellMargin;
+        change.smallestNote = r.smallestNote;
         plan.changes.push_back(std::move(change));
     }
 }
@@ -207,8 +212,17 @@ std::vector<RateWrite> ratesToWrite(const std::vector<RateChange>& changes)
 {
     std::vector<RateWrite> writes;
     for (const RateChange& c : changes) {
-        if (c.ticked)
-            writes.push_back(RateWrite{c.country, c.unit, c.newRate, c.newDate, c.isNew()});
+        if (!c.ticked)
+            continue;
+        RateWrite write{c.country, c.unit, c.newRate, c.newDate, c.isNew()};
+        // A file may name a currency by something other than its code.
+        write.code = data::isCurrencyCode(c.currencyCode) ? c.currencyCode : QString();
+        if (c.isNew()) {
+            write.buyMargin = c.buyMargin;
+            write.sellMargin = c.sellMargin;
+            write.smallestNote = c.smallestNote;
+        }
+        writes.push_back(std::move(write));
     }
     return writes;
 }

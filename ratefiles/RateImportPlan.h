@@ -33,6 +33,10 @@ struct RateChange {
     QString fileCountry;   // the file row's country, when it has one
     QString currencyCode;  // the file row's currency code, when it has one
     bool ticked = false;
+    // A new row's margins and smallest note, as the program's own export gives them.
+    double buyMargin = 0.0;
+    double sellMargin = 0.0;
+    data::Money smallestNote = {};
 
     bool isNew() const { return match == MatchKind::New; }
     // (new - current) / current in percent; none for a new row.
@@ -49,7 +53,9 @@ struct ImportPlan {
 
 ImportPlan planImport(const RateFile& file, const std::vector<data::RateRow>& table);
 
-// What the store writes (applyRateWrites) for the ticked changes.
+// What the store writes (applyRateWrites) for the ticked changes: the rate
+// and its date, and the file's currency code where the row has none yet; a
+// new row with the file's margins and smallest note too.
 std::vector<data::RateWrite> ratesToWrite(const std::vector<RateChange>& changes);
 
 } // namespace ratefiles

@@ -33,5 +33,8 @@ RateFile readUkCsv(Csv::Reader& csv, const UkColumns& cols, QChar separator, Rat
 RateFile readEcbCsv(Csv::Reader& csv, const Csv::Record& header, QChar separator, RateFile file);
 // columns: the export header's (ExportHeader.h), trailing blanks left out.
 RateFile readExport(Csv::Reader& csv, qsizetype columns, QChar separator, RateFile file);
+// An export that starts with its marker line (first): reads the settings
+// after it into file and the header; returns the header's columns.
+qsizetype readExportPreamble(Csv::Reader& csv, const Csv::Record& first, RateFile& file);
 
 } // namespace ratefiles

@@ -2,6 +2,7 @@
 
 #include "data/DbError.h"
 #include "data/NumberText.h"
+#include "data/RateValue.h"
 #include "ratefiles/Csv.h"
 #include "ratefiles/ExportHeader.h"
 #include "ratefiles/RateFile.h"
@@ -25,10 +26,12 @@ std::vector<RateRow> readSeedCsv(const QString& path)
     const Csv::Result csv = Csv::parse(text);
     if (!csv.ok())
         throw DbError(Err::CannotOpen, u"Line %1 of %2: %3"_s.arg(csv.errorLine).arg(fileLabel(path), csv.error));
-    const QStringList header = exportHeader(firstLayoutColumns());
-    if (csv.records.empty() || csv.records.front().fields != header)
-        throw DbError(Err::CannotOpen,
-                      u"%1 must start with the line: %2"_s.arg(fileLabel(path), header.join(u',')));
+    const QStringList first = exportHeader(firstLayoutColumns());
+    const QStringList coded = first + QStringList{data::FieldCode.toString()};
+    if (csv.records.empty() || (csv.records.front().fields != first && csv.records.front().fields != coded))
+        throw DbError(Err::CannotOpen, u"%1 must start with the line: %2 (or %3)"_s.arg(
+                                           fileLabel(path), first.join(u','), coded.join(u',')));
+    const QStringList& header = csv.records.front().fields;
 
     std::vector<RateRow> rows;
     rows.reserve(csv.records.size() - 1);
@@ -42,7 +45,13 @@ std::vector<RateRow> readSeedCsv(const QString& path)
         const data::ParsedNumber rate = data::readNumber(record.fields[2].trimmed());
         if (!rate.ok() || !(rate.value > 0.0))
             throw bad(u"'%1' is not a rate above 0."_s.arg(record.fields[2]));
-        rows.push_back(RateRow{record.fields[0], record.fields[1], rate.value, {}});
+        RateRow row{record.fields[0], record.fields[1], rate.value, {}};
+        if (header.size() > first.size()) {
+            row.code = record.fields[3].trimmed();
+            if (!row.code.isEmpty() && !data::isCurrencyCode(row.code))
+                throw bad(u"'%1' is not a currency code (three capital letters)."_s.arg(record.fields[3]));
+        }
+        rows.push_back(std::move(row));
     }
     return rows;
 }

@@ -11,7 +11,8 @@
 namespace ratefiles {
 
 // Reads the seed file: UTF-8 CSV with the header of the first layout,
-// Country,Monetery Unit,Exchange Rate (ExportHeader.h); fields may be quoted
+// Country,Monetery Unit,Exchange Rate (ExportHeader.h), optionally followed by
+// Code, the currency's ISO 4217 code or nothing; fields may be quoted
 // with "..." ("" for a quote). Throws DbError naming the line on a malformed
 // line.
 std::vector<data::RateRow> readSeedCsv(const QString& path);

@@ -79,6 +79,38 @@ void createUnnumberedFile(const QString& path, const std::vector<data::RateRow>&
     ASSERT_EQ(rawExec(path, sql.constData()), SQLITE_OK);
 }
 
+void createSecondLayoutFile(const QString& path, const std::vector<data::RateRow>& rows)
+{
+    QByteArray sql =
+        "BEGIN;"
+        "CREATE TABLE \"tblExchanges\" ("
+        "\"Country\" TEXT NOT NULL UNIQUE CHECK (length(\"Country\") BETWEEN 1 AND 50), "
+        "\"Monetery Unit\" TEXT CHECK (length(\"Monetery Unit\") <= 25), "
+        "\"Exchange Rate\" REAL NOT NULL CHECK (typeof(\"Exchange Rate\") IN ('real', 'integer')"
+        " AND \"Exchange Rate\" > 0 AND \"Exchange Rate\" <= 1.7976931348623157e308), "
+        "\"Updated\" TEXT CHECK (\"Updated\" IS NULL OR (typeof(\"Updated\") = 'text'"
+        " AND date(julianday(\"Updated\")) IS \"Updated\"))"
+        ");"
+        "PRAGMA user_version = 2;";
+    const auto literal = [](const QString& text) { return "'" + text.toUtf8().replace('\'', "''") + "'"; };
+    for (const data::RateRow& row : rows) {
+        sql += "INSERT INTO \"tblExchanges\" (\"Country\", \"Monetery Unit\", \"Exchange Rate\", \"Updated\") "
+               "VALUES ("
+            + literal(row.country) + ", " + literal(row.unit) + ", " + QByteArray::number(row.rate, 'g', 17) + ", "
+            + (row.updated.isValid() ? literal(row.updated.toString(Qt::ISODate)) : QByteArray("NULL")) + ");";
+    }
+    sql += "COMMIT;";
+    ASSERT_EQ(rawExec(path, sql.constData()), SQLITE_OK);
+}
+
+void createOlderFile(const QString& path, const std::vector<data::RateRow>& rows, int version)
+{
+    if (version == 2)
+        createSecondLayoutFile(path, rows);
+    else
+        createUnnumberedFile(path, rows, version);
+}
+
 long errorNumber(const std::function<void()>& f, QString* description)
 {
     try {

@@ -47,6 +47,11 @@ int userVersion(const QString& path);
 // SQL as its createRatesDatabase, user_version left at 0 (or stamped, to make a
 // file of the first numbered layout, which is the same table).
 void createUnnumberedFile(const QString& path, const std::vector<data::RateRow>& rows, int version = 0);
+// A rates file of the second layout exactly as the build of that layout made
+// it: the first layout's table with Updated, the rows with their dates.
+void createSecondLayoutFile(const QString& path, const std::vector<data::RateRow>& rows);
+// A file of the given older layout (0, 1 or 2) made by the build of it.
+void createOlderFile(const QString& path, const std::vector<data::RateRow>& rows, int version);
 
 // Runs f and returns the DbError number it threw, or 0 when it threw nothing.
 long errorNumber(const std::function<void()>& f, QString* description = nullptr);

@@ -83,9 +83,10 @@ INSTANTIATE_TEST_SUITE_P(Conversions, CalculateExchange, testing::Values(
                  converted(u"150.00"_s, u".00"_s, u"150.00"_s)},
     ExchangeCase{"commissionAbove100", {u"Britain"_s, u"Aland"_s, u"1"_s, u"1"_s, u"100"_s, u"150"_s},
                  converted(u"100.00"_s, u"150.00"_s, u"-50.00"_s)},
-    // Each figure is rounded on its own, from unrounded values.
-    ExchangeCase{"figuresRoundedSeparately", {u"Britain"_s, u"Aland"_s, u""_s, u"1"_s, u"1.006"_s, u"50"_s},
-                 converted(u"1.01"_s, u".50"_s, u".50"_s)},
+    // The exchange is rounded first; the commission comes from the rounded
+    // figure and the total is their difference, so the three add up.
+    ExchangeCase{"figuresAddUp", {u"Britain"_s, u"Aland"_s, u""_s, u"1"_s, u"1.006"_s, u"50"_s},
+                 converted(u"1.01"_s, u".51"_s, u".50"_s)},
     ExchangeCase{"exponentRateFromPivot", {u"Britain"_s, u"Aland"_s, u"1"_s, u"1.5E+2"_s, u"2"_s, u"0"_s},
                  converted(u"300.00"_s, u".00"_s, u"300.00"_s)},
     ExchangeCase{"exponentRateToPivot", {u"Aland"_s, u"Britain"_s, u"1E-2"_s, u"1"_s, u"1"_s, u"10"_s},

@@ -140,6 +140,12 @@ INSTANTIATE_TEST_SUITE_P(
                                   SQLITE_OK);
                     }},
         DamagedFile{"emptyFile", [](const QString& p) { writeBytes(p, {}); }},
+        // Made by a newer release: refused unread (the description says so), never upgraded down.
+        DamagedFile{"newerLayout",
+                    [](const QString& p) {
+                        data::createRatesDatabase(p, TestSupport::plainRates());
+                        ASSERT_EQ(rawExec(p, "PRAGMA user_version = 4;"), SQLITE_OK);
+                    }},
         DamagedFile{"otherPassword", [](const QString& p) { ASSERT_EQ(StoreFixtures::writeOtherKeyFile(p), SQLITE_OK); }},
         DamagedFile{"directory", [](const QString& p) { ASSERT_TRUE(QDir().mkpath(p)); }},
         DamagedFile{"directoryWithAFileInside",

@@ -4,6 +4,7 @@
 // whenever the write had been reported done.
 
 #include "data/RateWrites.h"
+#include "data/TillSettings.h"
 #include "ratefiles/RateFile.h"
 #include "ratefiles/RateImportPlan.h"
 #include "ratefiles/SeedFile.h"
@@ -52,7 +53,8 @@ QString stateOf(const QString& path)
     }
     QString state;
     for (const char* sql : {"PRAGMA integrity_check", "PRAGMA user_version",
-                            "SELECT sql FROM sqlite_master ORDER BY name", "SELECT rowid, * FROM tblExchanges"}) {
+                            "SELECT sql FROM sqlite_master ORDER BY name", "SELECT rowid, * FROM tblExchanges",
+                            "SELECT * FROM tblSettings"}) {
         sqlite3_stmt* stmt = nullptr;
         sqlite3_prepare_v2(cn.handle(), sql, -1, &stmt, nullptr);
         while (sqlite3_step(stmt) == SQLITE_ROW) {
@@ -113,6 +115,13 @@ void firstLayoutFile(const QString& path)
     createUnnumberedFile(path, sampleRates());
 }
 
+void secondLayoutFile(const QString& path)
+{
+    std::vector<RateRow> rows = sampleRates();
+    rows[3].updated = QDate(2024, 3, 1);
+    createSecondLayoutFile(path, rows);
+}
+
 void noFile(const QString&) {}
 
 // The file the write goes to, opened as the windows open it unless the write
@@ -157,6 +166,11 @@ void importMonthly(Live& live)
     applyRateWrites(live.cn, ratesToWrite(plan.changes));
 }
 
+void setMinimumCommission(Live& live)
+{
+    writeMinimumCommission(live.cn, Money::fromHundredths(250));
+}
+
 void create(Live& live)
 {
     createRatesDatabase(live.path, sampleRates());
@@ -184,6 +198,9 @@ const Scenario kScenarios[] = {
     {"ImportMonthly", seedFile, importMonthly, false},
     // The first write to a file of the first layout brings it up to date in the same transaction.
     {"UpgradeFirstLayout", firstLayoutFile, edit, false},
+    {"UpgradeSecondLayout", secondLayoutFile, edit, false},
+    // A till setting is a first write too.
+    {"MinimumCommissionUpgradesFirstLayout", firstLayoutFile, setMinimumCommission, false},
     {"CreateFile", noFile, create, true},
 };
 

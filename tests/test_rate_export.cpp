@@ -1,7 +1,9 @@
 // The export: its CSV, read back into the same table (nothing to change) and
 // into an empty one (every row new), an older table as mdb-export writes it,
 // and the file written or its failure reported.
+#include "ratefiles/ExportHeader.h"
 #include "ratefiles/RateExport.h"
+#include "ratefiles/Readers.h"
 #include "ratefiles/RateFile.h"
 #include "ratefiles/RateImportPlan.h"
 #include "tests/RateFileFixtures.h"
@@ -105,6 +107,117 @@ TEST(RateExport, aTableExportedByMdbToolsImportsWhole)
     }
     EXPECT_EQ(ratesToWrite(plan.changes).size(), expected.size());
 }
+
+// A table whose bureau set codes, margins, smallest notes and a minimum
+// commission: the export carries them all and reads back unchanged.
+std::vector<RateRow> termsTable()
+{
+    std::vector<RateRow> rows = oddTable();
+    rows[0].code = u"GBP"_s;
+    rows[3].code = u"XOF"_s;
+    rows[3].buyMargin = 2.5;
+    rows[3].sellMargin = 0.1 + 0.2;
+    rows[3].smallestNote = Money::fromHundredths(100000);
+    rows[6].smallestNote = Money::fromHundredths(25);
+    return rows;
+}
+
+TEST(RateExport, carriesTheTermsAndTheMinimumCommissionAndReadsThemBack)
+{
+    const Money minimum = Money::fromHundredths(250);
+    const QByteArray csv = exportCsv(termsTable(), minimum);
+    EXPECT_TRUE(csv.startsWith("Tallyvane rates,3\r\nMinimum Commission,2.50\r\n"
+                               "Country,Monetery Unit,Exchange Rate,Updated,Code,Buy Margin,Sell Margin,Smallest Note\r\n"
+                               "Britain,Pound,1,,GBP,0,0,0.00\r\n"))
+        << csv.toStdString();
+    const RateFileResult back = parseRateFile(csv, u"export.csv"_s);
+    ASSERT_TRUE(back.ok()) << str(back.error);
+    EXPECT_EQ(back.file->minimumCommission, minimum);
+    EXPECT_TRUE(planImport(*back.file, termsTable()).empty());
+
+    // Into an empty table every row comes back with all it carries.
+    ImportPlan plan = planImport(*back.file, {});
+    for (RateChange& change : plan.changes)
+        change.ticked = true;
+    const std::vector<RateWrite> writes = ratesToWrite(plan.changes);
+    const std::vector<RateRow> table = termsTable();
+    ASSERT_EQ(writes.size(), table.size());
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        SCOPED_TRACE(str(table[i].country));
+        EXPECT_EQ(writes[i].code, table[i].code);
+        EXPECT_EQ(writes[i].buyMargin, table[i].buyMargin);
+        EXPECT_EQ(writes[i].sellMargin, table[i].sellMargin);
+        EXPECT_EQ(writes[i].smallestNote, table[i].smallestNote);
+    }
+
+    // A table without any of it is written as earlier releases wrote it.
+    EXPECT_TRUE(exportCsv(oddTable()).startsWith("Country,Monetery Unit,Exchange Rate,Updated\r\n"));
+}
+
+// An earlier release knows a file by its first line: the new first line is
+// no header of theirs (neither an export's, nor the central bank's, nor the
+// monthly rates' columns), so they refuse the file rather than misread it.
+TEST(RateExport, aNewExportIsNoFileEarlierReleasesKnow)
+{
+    const QStringList first{ExportMarker.toString(), u"3"_s};
+    EXPECT_FALSE(isExportHeader(first));
+    EXPECT_NE(first.front(), u"Date"_s);
+    EXPECT_FALSE(ukColumns(first).found());
+}
+
+struct ExportVariant {
+    const char* name;
+    QByteArray csv;
+    const char* fault;  // nullptr: it reads
+};
+
+void PrintTo(const ExportVariant& c, std::ostream* os)
+{
+    *os << c.name;
+}
+
+class ExportVariants : public testing::TestWithParam<ExportVariant> {};
+
+TEST_P(ExportVariants, readOrAreRefusedWithTheirFault)
+{
+    const RateFileResult result = parseRateFile(GetParam().csv, u"rates.csv"_s);
+    if (!GetParam().fault) {
+        ASSERT_TRUE(result.ok()) << str(result.error);
+        EXPECT_EQ(result.file->minimumCommission, Money::fromHundredths(350));
+        EXPECT_EQ(result.file->rates.back().sellMargin, 1.5);
+        EXPECT_EQ(result.file->rates.back().smallestNote, Money::fromHundredths(50));
+        return;
+    }
+    ASSERT_FALSE(result.ok());
+    EXPECT_TRUE(result.error.contains(QString::fromUtf8(GetParam().fault))) << str(result.error);
+}
+
+const QByteArray kHeader = "Country,Monetery Unit,Exchange Rate,Updated,Code,Buy Margin,Sell Margin,Smallest Note\n";
+
+INSTANTIATE_TEST_SUITE_P(RateExport, ExportVariants, testing::Values(
+    ExportVariant{"asWritten", "Tallyvane rates,3\nMinimum Commission,3.50\n" + kHeader + "Kuwait,Dinar,0.3857,,KWD,0,1.5,0.5\n",
+                  nullptr},
+    // Saved by a spreadsheet in a comma locale: semicolons, decimal commas, blank cells after each line.
+    ExportVariant{"spreadsheetSave", "Tallyvane rates;3;;;;;;\nMinimum Commission;3,50;;;;;;\n"
+                                     + QByteArray(kHeader).replace(',', ';')
+                                     + "Kuwait;Dinar;0,3857;;KWD;0;1,5;0,50\n",
+                  nullptr},
+    ExportVariant{"newerLayout", "Tallyvane rates,4\n" + kHeader, "newer version of Tallyvane (layout 4)"},
+    ExportVariant{"noLayout", "Tallyvane rates\n" + kHeader, "names no layout"},
+    ExportVariant{"unknownSetting", "Tallyvane rates,3\nTill Name,Front\n" + kHeader, "line 2"},
+    ExportVariant{"badMinimum", "Tallyvane rates,3\nMinimum Commission,-1\n" + kHeader, "minimum commission"},
+    ExportVariant{"noHeader", "Tallyvane rates,3\nMinimum Commission,1\n", "ends before the header"},
+    ExportVariant{"marginOf100", "Tallyvane rates,3\n" + kHeader + "Kuwait,Dinar,0.3857,,KWD,100,0,0\n",
+                  "line 3: the Buy Margin '100' is not below 100."},
+    ExportVariant{"lowerCaseCode", "Tallyvane rates,3\n" + kHeader + "Kuwait,Dinar,0.3857,,kwd,0,0,0\n",
+                  "the Code 'kwd' is not a currency code"},
+    // Saved by a spreadsheet that keeps commas between fields and quotes decimal commas.
+    ExportVariant{"quotedDecimalCommas", "Tallyvane rates,3\nMinimum Commission,\"3,50\"\n" + kHeader
+                                             + "Kuwait,Dinar,\"0,3857\",,KWD,0,\"1,5\",\"0,50\"\n",
+                  nullptr},
+    ExportVariant{"noteWithThreeDecimals", "Tallyvane rates,3\n" + kHeader + "Kuwait,Dinar,0.3857,,KWD,0,0,0.125\n",
+                  "more than two decimals"}),
+    [](const testing::TestParamInfo<ExportVariant>& info) { return std::string(info.param.name); });
 
 TEST(RateExport, writesTheFileAndReportsAFailure)
 {

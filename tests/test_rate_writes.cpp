@@ -83,7 +83,41 @@ TEST_F(StoreTest, applyRateWritesBringsAnOlderFileUpToDateInTheSameTransaction)
     EXPECT_EQ(userVersion(path()), CurrentLayout);
     EXPECT_EQ(StoreFixtures::storedRow(path(), QStringLiteral("Japan")),
               (QStringList{QStringLiteral("Japan"), QStringLiteral("Yen"), QStringLiteral("190"),
-                           QStringLiteral("2020-02-01")}));
+                           QStringLiteral("2020-02-01"), QString(), QStringLiteral("0"), QStringLiteral("0"),
+                           QStringLiteral("0")}));
+}
+
+// An import changes a row's rate, its date and a code it lacks; what the
+// bureau set by hand stays, and a new row comes with all it carries.
+TEST_F(StoreTest, applyRateWritesFillsOnlyAnEmptyCodeAndKeepsMarginsAndNotes)
+{
+    createAndOpen();
+    rs.FindCountry(QStringLiteral("Japan"));
+    rs.SetField(FieldBuyMargin, QStringLiteral("2.5"));
+    rs.SetField(FieldSmallestNote, QStringLiteral("1000"));
+    rs.Update();
+    rs.FindCountry(QStringLiteral("France"));
+    rs.SetField(FieldCode, QStringLiteral("XFR"));
+    rs.Update();
+    RateWrite japan = update("Japan", 190, kFeb), france = update("France", 1.2, kFeb);
+    japan.code = QStringLiteral("JPY");
+    france.code = QStringLiteral("EUR");
+    RateWrite chile = insert("Chile", "Peso", 1200.5);
+    chile.code = QStringLiteral("CLP");
+    chile.sellMargin = 3;
+    chile.smallestNote = Money::fromHundredths(100000);
+    applyRateWrites(cn, {japan, france, chile});
+    const auto tail = [&](const char* country) { return StoreFixtures::storedRow(path(), QString::fromLatin1(country)).mid(2); };
+    EXPECT_EQ(tail("Japan"), (QStringList{u"190"_s, u"2020-02-01"_s, u"JPY"_s, u"2.5"_s, u"0"_s, u"1000"_s}));
+    EXPECT_EQ(tail("France"), (QStringList{u"1.2"_s, u"2020-02-01"_s, u"XFR"_s, u"0"_s, u"0"_s, u"0"_s}));
+    EXPECT_EQ(tail("Chile"), (QStringList{u"1200.5"_s, u"2020-01-01"_s, u"CLP"_s, u"0"_s, u"3"_s, u"1000"_s}));
+    const std::vector<RateRow> rows = readAllRates(cn);
+    EXPECT_EQ(rows[2].smallestNote, Money::fromHundredths(100000));
+    EXPECT_EQ(rows[2].buyMargin, 2.5);
+    // A code the table cannot hold stops the whole import.
+    RateWrite bad = update("Britain", 1, {});
+    bad.code = QStringLiteral("gbp");
+    EXPECT_EQ(errorNumber([&] { applyRateWrites(cn, {bad}); }), Err::MultipleStep);
 }
 
 // A failure in the middle of the list: the writes before it are undone too.
@@ -271,7 +305,39 @@ INSTANTIATE_TEST_SUITE_P(
                       return true;
                   },
                   Err::WriteFailed, false, 0, kLastTwo},
-        RatesCall{"applyNothing", [](Rates& r) { r.applyWrites({}); return true; }, 0, true, 0, kLastTwo}),
+        RatesCall{"applyNothing", [](Rates& r) { r.applyWrites({}); return true; }, 0, true, 0, kLastTwo},
+        RatesCall{"replaceWithTerms",
+                  [](Rates& r) {
+                      RateRow row = typed("Japan", "Yen", "188.5", {});
+                      row.code = u"JPY"_s;
+                      row.buyMargin = 1.5;
+                      row.sellMargin = 2;
+                      row.smallestNote = Money::fromHundredths(100000);
+                      const std::optional<RateRow> back = r.replaceRate(u"Japan"_s, row) ? r.findRate(u"Japan"_s)
+                                                                                          : std::nullopt;
+                      return back && back->code == row.code && back->buyMargin == 1.5 && back->sellMargin == 2
+                          && back->smallestNote == row.smallestNote;
+                  },
+                  0, true, 1, kLastTwo},
+        RatesCall{"replaceWithAMarginOf100",
+                  [](Rates& r) {
+                      RateRow row = typed("Japan", "Yen", "190");
+                      row.sellMargin = 100;
+                      return r.replaceRate(u"Japan"_s, row);
+                  },
+                  Err::MultipleStep, false, 0, kLastTwo},
+        RatesCall{"setTheMinimumCommission",
+                  [](Rates& r) {
+                      r.setMinimumCommission(Money::fromHundredths(250));
+                      return r.minimumCommission() == Money::fromHundredths(250);
+                  },
+                  0, true, 1, kLastTwo},
+        RatesCall{"setANegativeMinimumCommission",
+                  [](Rates& r) {
+                      r.setMinimumCommission(Money::fromHundredths(-1));
+                      return true;
+                  },
+                  Err::MultipleStep, false, 0, kLastTwo}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

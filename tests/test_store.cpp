@@ -1,5 +1,6 @@
 #include "StoreFixtures.h"
 
+#include "data/RateValue.h"
 #include "ratefiles/SeedFile.h"
 
 #include <QDir>
@@ -710,6 +711,13 @@ TEST_F(StoreTest, theShippedSeedMakesAUsableDatabase)
     QStringList sorted = all;
     sorted.sort();
     EXPECT_NE(all, sorted);  // insertion order, not alphabetical
+    // Every seeded row carries its currency's code.
+    for (const QString& country : all) {
+        rs.FindCountry(country);
+        EXPECT_TRUE(isCurrencyCode(rs.Field(FieldCode))) << country.toStdString();
+    }
+    rs.FindCountry(QStringLiteral("Japan"));
+    EXPECT_EQ(rs.Field(FieldCode), QStringLiteral("JPY"));
 }
 
 TEST(StoreGlobals, databasePathFollowsTheProgramFolder)
