@@ -3,6 +3,7 @@
 
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
+#include "calculator/frmBoard.h"
 #include "data/NumberText.h"
 #include "data/Rates.h"
 #include "info/Links.h"
@@ -176,6 +177,7 @@ void frmHUD::connectControls()
     // Rates change by a choice, a refill or by hand: any of them voids the figures.
     for (QLineEdit* box : {txtExchangeRate[0], txtExchangeRate[1], txtCom})
         connect(box, &QLineEdit::textChanged, this, &frmHUD::inputsChanged);
+    connect(txtCom, &QLineEdit::textChanged, this, &frmHUD::commissionChanged);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
 }
@@ -188,6 +190,7 @@ void frmHUD::connectMenus()
         {ui->mnuFileDeleteRates, &frmHUD::mnuFileDeleteRates_Click},
         {ui->mnuFileImportRates, &frmHUD::mnuFileImportRates_Click},
         {ui->mnuFileExportRates, &frmHUD::mnuFileExportRates_Click},
+        {ui->mnuFileRateBoard, &frmHUD::mnuFileRateBoard_Click},
         {ui->mnuFileExit, &frmHUD::mnuFileExit_Click},
         {ui->mnuHelpAbout, &frmHUD::mnuHelpAbout_Click},
         {ui->mnuHelpURL, &frmHUD::mnuHelpURL_Click},
@@ -429,6 +432,11 @@ void frmHUD::mnuFileImportRates_Click()
 void frmHUD::mnuFileExportRates_Click()
 {
     maintenance::exportRates(*this);
+}
+
+void frmHUD::mnuFileRateBoard_Click()
+{
+    calculator::showRateBoard(*this);
 }
 
 void frmHUD::mnuHelpAbout_Click()
