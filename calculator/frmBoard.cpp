@@ -139,13 +139,16 @@ void frmBoard::setUpFonts()
     const qreal points = std::max(RatePoints, desktop * 2);
     const QFont large = withPoints(font(), points);
     ui->tblRates->setFont(large);
-    QFont header = large;
-    header.setBold(true);
-    ui->tblRates->horizontalHeader()->setFont(header);
     QFont commission = large;
     commission.setBold(true);
     ui->lblCommission->setFont(commission);
-    ui->lblOldest->setFont(withPoints(font(), std::max(points * 2 / 3, desktop)));
+    // Headings and the day are read once, not from every row: smaller, so
+    // that the rates keep the room.
+    const QFont small = withPoints(font(), std::max(points * 2 / 3, desktop));
+    QFont header = small;
+    header.setBold(true);
+    ui->tblRates->horizontalHeader()->setFont(header);
+    ui->lblOldest->setFont(small);
 }
 
 void frmBoard::setUpTable()
@@ -161,8 +164,10 @@ void frmBoard::setUpTable()
     ui->tblRates->setFocusPolicy(Qt::NoFocus);
     fitRateColumns();
     ui->tblRates->verticalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
-    for (const int column : {ColBuy, ColSell})
-        ui->tblRates->horizontalHeaderItem(column)->setTextAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    // Headings stand over their figures: names from the left, rates from the right.
+    for (int column = 0; column < ColumnCount; ++column)
+        ui->tblRates->horizontalHeaderItem(column)->setTextAlignment(
+            (isRate(column) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
 }
 
 void frmBoard::connectMenus()
@@ -229,7 +234,7 @@ void frmBoard::fitRateColumns()
 {
     const QAbstractItemView* view = ui->tblRates;  // its size hints are public there
     QHeaderView* header = ui->tblRates->horizontalHeader();
-    const int gap = ui->tblRates->fontMetrics().averageCharWidth() * 2;
+    const int gap = ui->tblRates->fontMetrics().averageCharWidth();
     for (const int column : {ColBuy, ColSell})
         header->resizeSection(column, std::max(view->sizeHintForColumn(column), header->sectionSizeHint(column)) + gap);
 }
@@ -356,7 +361,7 @@ void frmBoard::fillPrintDocument(QTextDocument& document) const
         cursor.insertText(ui->lblCommission->text(), bold);
     QTextTableFormat format;
     format.setHeaderRowCount(1);  // repeated on every page
-    format.setCellPadding(4);
+    format.setCellPadding(6);
     format.setCellSpacing(0);
     format.setBorderStyle(QTextFrameFormat::BorderStyle_None);
     format.setWidth(QTextLength(QTextLength::PercentageLength, 100));
