@@ -212,6 +212,9 @@ void frmBoard::showLines()
 {
     QTableWidget* table = ui->tblRates;
     table->setUpdatesEnabled(false);
+    // Sized once when filled, not again for every cell set.
+    QHeaderView* rows = table->verticalHeader();
+    rows->setSectionResizeMode(QHeaderView::Fixed);
     table->clearContents();
     table->setRowCount(int(lines_.size()));
     for (int row = 0; row < int(lines_.size()); ++row) {
@@ -224,6 +227,7 @@ void frmBoard::showLines()
         }
     }
     fitRateColumns();
+    rows->setSectionResizeMode(QHeaderView::ResizeToContents);
     table->setUpdatesEnabled(true);
     ui->lblOldest->setText(calculator::oldestRateLine(calculator::oldestDay(lines_)));
     ui->lblOldest->setVisible(!ui->lblOldest->text().isEmpty());
