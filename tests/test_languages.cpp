@@ -4,6 +4,7 @@
 
 #include "AppFixture.h"
 #include "app/Translations.h"
+#include "calculator/frmBoard.h"
 #include "info/frmAbout.h"
 #include "maintenance/frmImportRates.h"
 #include "widgets/FileDialog.h"
@@ -230,6 +231,10 @@ protected:
             frmDelete dialog(mode, &hud);
             look(dialog, mode == frmDelete::Mode::Delete ? "frmDelete" : "frmEdit");
         }
+        hud.setCommissionText(u"2.5"_s);
+        calculator::showRateBoard(hud);
+        look(*frmBoard::current(), "frmBoard");
+        delete frmBoard::current();
         look(frmAbout::instance(), "frmAbout");
         delete frmAbout::current();
         frmSplash::showSplash();
