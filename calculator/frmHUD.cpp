@@ -4,8 +4,10 @@
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
 #include "calculator/Pricing.h"
+#include "calculator/frmBoard.h"
 #include "data/DbError.h"
 #include "data/NumberForm.h"
+#include "data/NumberText.h"
 #include "data/Rates.h"
 #include "info/Links.h"
 #include "info/frmAbout.h"
@@ -227,6 +229,7 @@ void frmHUD::connectControls()
     // Rates change by a choice, a refill or by hand: any of them voids the figures.
     for (QLineEdit* box : {txtExchangeRate[0], txtExchangeRate[1], txtCom})
         connect(box, &QLineEdit::textChanged, this, &frmHUD::inputsChanged);
+    connect(txtCom, &QLineEdit::textChanged, this, &frmHUD::commissionChanged);
     connect(cmdCalculate, &QPushButton::clicked, this, &frmHUD::cmdCalculate_Click);
     connect(cmdExit, &QPushButton::clicked, this, &frmHUD::cmdExit_Click);
 }
@@ -239,6 +242,7 @@ void frmHUD::connectMenus()
         {ui->mnuFileDeleteRates, &frmHUD::mnuFileDeleteRates_Click},
         {ui->mnuFileImportRates, &frmHUD::mnuFileImportRates_Click},
         {ui->mnuFileExportRates, &frmHUD::mnuFileExportRates_Click},
+        {ui->mnuFileRateBoard, &frmHUD::mnuFileRateBoard_Click},
         {ui->mnuFileSettings, &frmHUD::mnuFileSettings_Click},
         {ui->mnuFileExit, &frmHUD::mnuFileExit_Click},
         {ui->mnuHelpAbout, &frmHUD::mnuHelpAbout_Click},
@@ -566,6 +570,11 @@ void frmHUD::mnuFileExportRates_Click()
 void frmHUD::mnuFileSettings_Click()
 {
     maintenance::showSettings(*this);
+}
+
+void frmHUD::mnuFileRateBoard_Click()
+{
+    calculator::showRateBoard(*this);
 }
 
 void frmHUD::mnuHelpAbout_Click()

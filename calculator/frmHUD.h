@@ -78,6 +78,8 @@ Q_SIGNALS:
     // still shows what was chosen.
     void closing();
     void unloading();
+    // The commission box's text changed (the rate board shows it).
+    void commissionChanged(const QString& text);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -113,6 +115,7 @@ private:
     void mnuFileDeleteRates_Click();
     void mnuFileImportRates_Click();
     void mnuFileExportRates_Click();
+    void mnuFileRateBoard_Click();
     void mnuFileSettings_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();

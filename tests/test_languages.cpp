@@ -5,6 +5,7 @@
 #include "AppFixture.h"
 #include "app/Translations.h"
 #include "data/Fields.h"
+#include "calculator/frmBoard.h"
 #include "info/frmAbout.h"
 #include "maintenance/frmImportRates.h"
 #include "maintenance/frmSettings.h"
@@ -357,6 +358,10 @@ protected:
             frmDelete dialog(mode, &hud);
             look(dialog, mode == frmDelete::Mode::Delete ? "frmDelete" : "frmEdit");
         }
+        hud.setCommissionText(u"2.5"_s);
+        calculator::showRateBoard(hud);
+        look(*frmBoard::current(), "frmBoard");
+        delete frmBoard::current();
         look(frmAbout::instance(), "frmAbout");
         delete frmAbout::current();
         frmSplash::showSplash();
