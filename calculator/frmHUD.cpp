@@ -108,6 +108,7 @@ frmHUD::frmHUD()
     sizeControls();
     connectControls();
     connectMenus();
+    addDealCommands();
     connect(&data::Rates::instance(), &data::Rates::ratesChanged, this, &frmHUD::refreshFromRates);
     widgets::ignoreDisabledAccessKeys(*this);
 
@@ -378,6 +379,7 @@ void frmHUD::CalculateExchange()
         widgets::MsgBox(calculator::failureMessage(result), widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
         break;
     }
+    UpdateRecordButton();
 }
 
 void frmHUD::cmdExit_Click()

@@ -11,7 +11,7 @@ packages=(
   xvfb xauth imagemagick desktop-file-utils
   clang libclang-rt-14-dev
   dpkg-dev file lintian appstream man-db groff-base adduser passwd
-  pmccabe
+  pmccabe poppler-utils
 )
 
 missing=()

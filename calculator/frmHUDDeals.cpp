@@ -1,0 +1,107 @@
+// The main window's journal commands: Record beside Calculate, and the File
+// and Help menu items that record, reprint, void and check.
+
+#include "ui_frmHUD.h"
+#include "calculator/frmHUD.h"
+
+#include "calculator/DealRecording.h"
+#include "calculator/FigureLabel.h"
+#include "calculator/frmDayDeals.h"
+#include "data/DbError.h"
+#include "data/NumberForm.h"
+#include "data/Rates.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPushButton>
+#include <QTimer>
+
+using namespace Qt::StringLiterals;
+
+void frmHUD::addDealCommands()
+{
+    cmdRecord = new QPushButton(tr("&Record"), this);
+    cmdRecord->setObjectName(u"cmdRecord"_s);
+    ui->buttonRow->insertWidget(ui->buttonRow->indexOf(cmdCalculate), cmdRecord);
+    setTabOrder(cmdCalculate, cmdRecord);
+    connect(cmdRecord, &QPushButton::clicked, this, &frmHUD::cmdRecord_Click);
+
+    mnuFileRecordDeal = new QAction(tr("&Record Deal"), this);
+    mnuFileRecordDeal->setObjectName(u"mnuFileRecordDeal"_s);
+    mnuFileRecordDeal->setShortcut(QKeySequence(u"Ctrl+R"_s));
+    auto* reprint = new QAction(tr("Repri&nt Receipt..."), this);
+    reprint->setObjectName(u"mnuFileReprintReceipt"_s);
+    auto* voidLast = new QAction(tr("&Void Last Deal..."), this);
+    voidLast->setObjectName(u"mnuFileVoidLastDeal"_s);
+    auto* day = new QAction(tr("Da&y's Deals..."), this);
+    day->setObjectName(u"mnuFileDaysDeals"_s);
+    day->setShortcut(QKeySequence(u"Ctrl+J"_s));
+    ui->mnuFile->insertActions(ui->mnuSep1, {mnuFileRecordDeal, reprint, voidLast, day});
+    ui->mnuFile->insertSeparator(mnuFileRecordDeal);
+    connect(mnuFileRecordDeal, &QAction::triggered, this, &frmHUD::cmdRecord_Click);
+    connect(reprint, &QAction::triggered, this, &frmHUD::mnuFileReprintReceipt_Click);
+    connect(voidLast, &QAction::triggered, this, &frmHUD::mnuFileVoidLastDeal_Click);
+    connect(day, &QAction::triggered, this, &frmHUD::mnuFileDaysDeals_Click);
+
+    auto* check = new QAction(tr("Check &Journal"), this);
+    check->setObjectName(u"mnuHelpCheckJournal"_s);
+    ui->mnuHelp->insertAction(ui->mnuSep2, check);
+    connect(check, &QAction::triggered, this, &frmHUD::mnuHelpCheckJournal_Click);
+
+    // After the window's own handlers, which empty the figures first.
+    for (QLineEdit* box : {txtConvert, txtCom, txtExchangeRate[0], txtExchangeRate[1]})
+        connect(box, &QLineEdit::textChanged, this, &frmHUD::UpdateRecordButton);
+    for (QListWidget* list : lstCountries)
+        connect(list, &QListWidget::itemSelectionChanged, this, &frmHUD::UpdateRecordButton);
+    connect(&data::Rates::instance(), &data::Rates::ratesChanged, this, &frmHUD::UpdateRecordButton,
+            Qt::QueuedConnection);
+    UpdateRecordButton();
+}
+
+void frmHUD::UpdateRecordButton()
+{
+    bool recordable = false;
+    if (figuresFrom_ && *figuresFrom_ == exchangeInputs()) {
+        try {
+            const auto deal = calculator::dealFromInputs(*figuresFrom_);
+            // The journal must hold what the customer was shown, to the digit.
+            recordable = deal && lblExRes->text() == data::shownForm(deal->exchanged.toText())
+                && lblComRes->text() == data::shownForm(deal->commission.toText())
+                && lblTotalRes->text() == data::shownForm(deal->total.toText());
+        } catch (const data::DbError&) {
+            recordable = false; // the table cannot be read: nothing to record
+        }
+    }
+    cmdRecord->setEnabled(recordable);
+    mnuFileRecordDeal->setEnabled(recordable);
+}
+
+void frmHUD::cmdRecord_Click()
+{
+    UpdateRecordButton();
+    if (!cmdRecord->isEnabled())
+        return;
+    calculator::recordDeal(*this, exchangeInputs());
+}
+
+void frmHUD::mnuFileReprintReceipt_Click()
+{
+    calculator::reprintReceipt(*this);
+}
+
+void frmHUD::mnuFileVoidLastDeal_Click()
+{
+    calculator::voidLastDeal(*this);
+}
+
+void frmHUD::mnuFileDaysDeals_Click()
+{
+    calculator::showDayDeals(*this);
+}
+
+void frmHUD::mnuHelpCheckJournal_Click()
+{
+    calculator::checkJournal(this, false);
+}
