@@ -95,6 +95,12 @@ QStringList csvEntryRow(const data::JournalEntry& e)
 
 } // namespace
 
+QPageLayout dayPageLayout()
+{
+    return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
+                       QPageLayout::Millimeter);
+}
+
 DayReport readDayReport(data::Journal& journal, QDate day)
 {
     return {day, journal.entriesOfDay(day), journal.daySummary(day)};
@@ -179,6 +185,7 @@ std::unique_ptr<QTextDocument> dayDocument(const DayReport& report)
     font.setPointSizeF(9.0);
     doc->setDefaultFont(font);
     doc->setHtml(html);
+    paginateFor(*doc, dayPageLayout());
     return doc;
 }
 
@@ -210,8 +217,7 @@ QString writeDayPdf(const QString& path, const DayReport& report)
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(path);
     printer.setDocName(QCoreApplication::translate("DayReport", "Deals of %1").arg(report.day.toString(Qt::ISODate)));
-    printer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(15, 15, 15, 15),
-                                      QPageLayout::Millimeter));
+    printer.setPageLayout(dayPageLayout());
     return widgets::printDocument(*doc, printer);
 }
 

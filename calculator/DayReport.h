@@ -14,6 +14,7 @@
 #include <memory>
 #include <vector>
 
+class QPageLayout;
 class QTextDocument;
 
 namespace calculator {
@@ -34,6 +35,8 @@ QString entryText(const data::JournalEntry& entry);
 QStringList currencyCaptions();
 QStringList currencyCells(const data::CurrencyDay& day);
 
+// A4 across, as the day prints and saves.
+QPageLayout dayPageLayout();
 std::unique_ptr<QTextDocument> dayDocument(const DayReport& report);
 // UTF-8 CSV, CR LF, '.' decimals: the entries, an empty line, the currencies.
 QByteArray dayCsv(const DayReport& report);

@@ -6,10 +6,12 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QPrinterInfo>
+#include <QScreen>
 #include <QTextDocument>
 
 using namespace Qt::StringLiterals;
@@ -106,6 +108,7 @@ std::unique_ptr<QTextDocument> receiptDocument(const data::JournalEntry& entry,
     doc->setDefaultFont(font);
     doc->setDocumentMargin(0);
     doc->setHtml(html);
+    paginateFor(*doc, receiptPageLayout(options.layout));
     return doc;
 }
 
@@ -117,6 +120,16 @@ QPageLayout receiptPageLayout(maintenance::ReceiptLayout layout)
     // A roll is cut after the receipt; a page long enough for one deal.
     return QPageLayout(QPageSize(QSizeF(80, 200), QPageSize::Millimeter, u"80 mm roll"_s), QPageLayout::Portrait,
                        QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter);
+}
+
+void paginateFor(QTextDocument& doc, const QPageLayout& layout)
+{
+    // The document lays out at the screen's logical resolution, and printing
+    // scales from it to the printer's.
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    const qreal dpi = screen ? qRound(screen->logicalDotsPerInchX()) : 100;
+    const QRectF page = layout.paintRect(QPageLayout::Inch);
+    doc.setPageSize(QSizeF(page.width() * dpi, page.height() * dpi));
 }
 
 QString receiptFileName(std::int64_t number, bool copy)

@@ -34,6 +34,10 @@ std::vector<std::pair<QString, QString>> dealLines(const data::Deal& deal);
 std::unique_ptr<QTextDocument> receiptDocument(const data::JournalEntry& entry,
                                                const maintenance::ReceiptOptions& options, bool copy);
 QPageLayout receiptPageLayout(maintenance::ReceiptLayout layout);
+// Lays doc out in pages of layout's paintable size, so printing keeps the
+// layout's margins rather than adding margins of its own (2 cm a side, more
+// than half of a roll's width).
+void paginateFor(QTextDocument& doc, const QPageLayout& layout);
 // "000042.pdf", or "000042 COPY.pdf" for a copy.
 QString receiptFileName(std::int64_t number, bool copy);
 

@@ -192,6 +192,7 @@ void frmDayDeals::cmdPrint_Click()
 {
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(tr("Deals of %1").arg(report_.day.toString(Qt::ISODate)));
+    printer.setPageLayout(dayPageLayout());
     if (!widgets::choosePrinter(this, printer))
         return;
     const QString fault = widgets::printDocument(*dayDocument(report_), printer);

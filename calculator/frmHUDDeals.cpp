@@ -20,6 +20,17 @@
 
 using namespace Qt::StringLiterals;
 
+namespace {
+
+// Whether a figure label shows amount (".00" is 0.00).
+bool shows(const FigureLabel& label, data::Money amount)
+{
+    const data::ParsedNumber shown = data::readTyped(label.text());
+    return shown.ok() && data::Money::fromDouble(shown.value) == amount;
+}
+
+} // namespace
+
 void frmHUD::addDealCommands()
 {
     cmdRecord = new QPushButton(tr("&Record"), this);
@@ -67,9 +78,8 @@ void frmHUD::UpdateRecordButton()
         try {
             const auto deal = calculator::dealFromInputs(*figuresFrom_);
             // The journal must hold what the customer was shown, to the digit.
-            recordable = deal && lblExRes->text() == data::shownForm(deal->exchanged.toText())
-                && lblComRes->text() == data::shownForm(deal->commission.toText())
-                && lblTotalRes->text() == data::shownForm(deal->total.toText());
+            recordable = deal && shows(*lblExRes, deal->exchanged) && shows(*lblComRes, deal->commission)
+                && shows(*lblTotalRes, deal->total);
         } catch (const data::DbError&) {
             recordable = false; // the table cannot be read: nothing to record
         }
