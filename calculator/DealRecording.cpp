@@ -40,17 +40,6 @@ data::DealSide sideOf(const data::RateRow& row)
     return side;
 }
 
-// The terms priceDeal takes from the two rows: the pound's side has none.
-DealTerms termsOf(const data::RateRow& from, const data::RateRow& to)
-{
-    DealTerms terms;
-    terms.buyMargin = from.country == PivotCountry ? 0.0 : from.buyMargin;
-    terms.sellMargin = to.country == PivotCountry ? 0.0 : to.sellMargin;
-    terms.smallestNote = to.country == PivotCountry ? data::Money() : to.smallestNote;
-    terms.minimumCommission = data::Rates::instance().minimumCommission();
-    return terms;
-}
-
 // Every figure as Money; false when one is beyond it.
 bool takeFigures(const DealPrice& price, data::Deal& deal)
 {
@@ -104,7 +93,7 @@ std::optional<data::JournalEntry> lastOpenDeal(data::Journal& journal)
 
 } // namespace
 
-std::optional<data::Deal> dealFromInputs(const ExchangeInputs& in)
+std::optional<data::Deal> dealFromInputs(const ExchangeInputs& in, const DealTerms& terms)
 {
     if (in.sourceCountry.isEmpty() || in.targetCountry.isEmpty() || in.sourceCountry == in.targetCountry)
         return std::nullopt;
@@ -118,7 +107,6 @@ std::optional<data::Deal> dealFromInputs(const ExchangeInputs& in)
     const auto to = rates.findRate(in.targetCountry);
     if (!from || !to)
         return std::nullopt;
-    const DealTerms terms = termsOf(*from, *to);
     const DealPrice price = priceDeal(in, terms);
     if (price.kind != ExchangeResult::Kind::Converted || price.total <= data::Amount())
         return std::nullopt;
@@ -145,11 +133,11 @@ data::Journal& dealJournal()
     return *journal;
 }
 
-std::optional<data::JournalEntry> recordDeal(QWidget& owner, const ExchangeInputs& in)
+std::optional<data::JournalEntry> recordDeal(QWidget& owner, const ExchangeInputs& in, const DealTerms& terms)
 {
     std::optional<data::Deal> deal;
     try {
-        deal = dealFromInputs(in);
+        deal = dealFromInputs(in, terms);
     } catch (const data::DbError& e) {
         sayRefused(QCoreApplication::translate("DealRecording", "The deal was not recorded."), e.Description());
         return std::nullopt;

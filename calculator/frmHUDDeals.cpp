@@ -49,7 +49,7 @@ void frmHUD::addDealCommands()
     auto* day = new QAction(tr("Da&y's Deals..."), this);
     day->setObjectName(u"mnuFileDaysDeals"_s);
     day->setShortcut(QKeySequence(u"Ctrl+J"_s));
-    ui->mnuFile->insertActions(ui->mnuSep1, {mnuFileRecordDeal, reprint, voidLast, day});
+    ui->mnuFile->insertActions(ui->mnuSep4, {mnuFileRecordDeal, reprint, voidLast, day});
     ui->mnuFile->insertSeparator(mnuFileRecordDeal);
     connect(mnuFileRecordDeal, &QAction::triggered, this, &frmHUD::cmdRecord_Click);
     connect(reprint, &QAction::triggered, this, &frmHUD::mnuFileReprintReceipt_Click);
@@ -74,9 +74,9 @@ void frmHUD::addDealCommands()
 void frmHUD::UpdateRecordButton()
 {
     bool recordable = false;
-    if (figuresFrom_ && *figuresFrom_ == exchangeInputs()) {
+    if (figuresFrom_ && figuresFrom_->inputs == exchangeInputs() && figuresFrom_->terms == dealTerms()) {
         try {
-            const auto deal = calculator::dealFromInputs(*figuresFrom_);
+            const auto deal = calculator::dealFromInputs(figuresFrom_->inputs, figuresFrom_->terms);
             // The journal must hold what the customer was shown, to the digit.
             recordable = deal && shows(*lblExRes, deal->exchanged) && shows(*lblComRes, deal->commission)
                 && shows(*lblTotalRes, deal->total);
@@ -93,7 +93,7 @@ void frmHUD::cmdRecord_Click()
     UpdateRecordButton();
     if (!cmdRecord->isEnabled())
         return;
-    calculator::recordDeal(*this, exchangeInputs());
+    calculator::recordDeal(*this, figuresFrom_->inputs, figuresFrom_->terms);
 }
 
 void frmHUD::mnuFileReprintReceipt_Click()

@@ -73,7 +73,7 @@ QString effectiveTillName(const ReceiptOptions& options)
 }
 
 ReceiptSettings::ReceiptSettings(QWidget* parent)
-    : QWidget(parent)
+    : SettingsPage(parent)
 {
     setObjectName(u"ReceiptSettings"_s);
     auto* form = new QFormLayout(this);
@@ -111,7 +111,6 @@ ReceiptSettings::ReceiptSettings(QWidget* parent)
     form->addRow(tr("Receipt layout:"), cboLayout);
     connect(cmdFolder, &QPushButton::clicked, this, &ReceiptSettings::chooseFolder);
     connect(cboDestination, &QComboBox::currentIndexChanged, this, &ReceiptSettings::updateFolderBoxes);
-    load();
 }
 
 void ReceiptSettings::load()
@@ -126,7 +125,7 @@ void ReceiptSettings::load()
     updateFolderBoxes();
 }
 
-QString ReceiptSettings::save()
+bool ReceiptSettings::save(QString* why)
 {
     ReceiptOptions o;
     o.tillName = txtTillName->text().trimmed();
@@ -135,11 +134,15 @@ QString ReceiptSettings::save()
     o.destination = ReceiptDestination(cboDestination->currentData().toInt());
     o.folder = txtFolder->text().trimmed();
     o.layout = ReceiptLayout(cboLayout->currentData().toInt());
-    if (o.destination == ReceiptDestination::Folder && o.folder.isEmpty())
-        return tr("Choose the folder where receipts are saved.");
-    if (!saveReceiptOptions(o))
-        return tr("The settings file could not be written.");
-    return {};
+    if (o.destination == ReceiptDestination::Folder && o.folder.isEmpty()) {
+        *why = tr("Choose the folder where receipts are saved.");
+        return false;
+    }
+    if (!saveReceiptOptions(o)) {
+        *why = tr("The settings file could not be written.");
+        return false;
+    }
+    return true;
 }
 
 void ReceiptSettings::chooseFolder()

@@ -3,10 +3,11 @@
 // Where receipts go and what they say: the till's name, the shop's name and
 // address, the destination (a printer, a folder of PDFs, nowhere) and the
 // layout. Kept in the per-user settings, group "Receipts"; the Settings
-// dialog hosts the page that edits them.
+// dialog (frmSettings) hosts the page that edits them.
+
+#include "maintenance/SettingsPage.h"
 
 #include <QString>
-#include <QWidget>
 
 class QComboBox;
 class QLineEdit;
@@ -35,15 +36,15 @@ bool saveReceiptOptions(const ReceiptOptions& options);
 // The till's name as entries record it: the setting, else the host name.
 QString effectiveTillName(const ReceiptOptions& options);
 
-class ReceiptSettings : public QWidget {
+// The Receipts page of the Settings dialog.
+class ReceiptSettings : public SettingsPage {
     Q_OBJECT
 
 public:
     explicit ReceiptSettings(QWidget* parent = nullptr);
 
-    void load();
-    // Empty, having saved, or why it could not.
-    QString save();
+    void load() override;
+    bool save(QString* why) override;
 
 private:
     void chooseFolder();

@@ -61,7 +61,10 @@ protected:
         std::vector<data::RateRow> rows = TestSupport::plainRates();
         rows[0].code = u"GBP"_s;
         rows[1].code = u"TWO"_s;
+        rows[1].buyMargin = 2.0;
         rows[2].code = u"THR"_s;
+        rows[2].sellMargin = 3.0;
+        rows[2].smallestNote = money("5.00");
         createDatabase(rows);
         return startProgram();
     }
