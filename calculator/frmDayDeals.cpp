@@ -22,6 +22,8 @@
 #include <QLineEdit>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollBar>
 #include <QTableWidget>
 #include <QTextDocument>
 #include <QVBoxLayout>
@@ -39,6 +41,12 @@ void fillTable(QTableWidget& table, const std::vector<QStringList>& rows)
         for (int c = 0; c < rows[r].size(); ++c)
             table.setItem(r, c, new QTableWidgetItem(rows[r][c]));
     table.resizeColumnsToContents();
+    QHeaderView& header = *table.horizontalHeader();
+    if (header.stretchLastSection()) {
+        // Sizing to the contents ends the stretch until it is set again.
+        header.setStretchLastSection(false);
+        header.setStretchLastSection(true);
+    }
 }
 
 QTableWidget* makeTable(QWidget* parent, const QString& name, const QStringList& captions)
@@ -97,6 +105,10 @@ void frmDayDeals::buildControls()
     cmdFloat->setObjectName(u"cmdFloat"_s);
     auto* cmdCount = new QPushButton(tr("Record C&ount"), this);
     cmdCount->setObjectName(u"cmdCount"_s);
+    // Enter in the amount box must not record a float or a count unasked.
+    for (QPushButton* b : {cmdFloat, cmdCount})
+        b->setAutoDefault(false);
+    cboCurrency->setMinimumContentsLength(8);
     for (QWidget* w :
          std::initializer_list<QWidget*>{currencyCaption, cboCurrency, amountCaption, txtAmount, cmdFloat, cmdCount})
         amountRow->addWidget(w);
@@ -109,6 +121,8 @@ void frmDayDeals::buildControls()
     cmdPrint->setObjectName(u"cmdPrint"_s);
     cmdPdf->setObjectName(u"cmdSavePdf"_s);
     cmdCsv->setObjectName(u"cmdExportCsv"_s);
+    for (QPushButton* b : {cmdPrint, cmdPdf, cmdCsv})
+        b->setAutoDefault(false);
     layout->addWidget(buttons);
 
     connect(dtpDay, &QDateEdit::dateChanged, this, &frmDayDeals::showDay);
@@ -144,6 +158,7 @@ void frmDayDeals::refresh()
         keys << c.currency;
     }
     fillTable(*tblCurrencies, rows);
+    widenForCurrencies();
     rows.clear();
     for (const data::JournalEntry& e : report_.entries)
         rows.push_back({receiptNumber(e.number), QLocale().toString(e.time.time(), QLocale::ShortFormat),
@@ -161,6 +176,18 @@ void frmDayDeals::refresh()
     cboCurrency->clear();
     cboCurrency->addItems(keys);
     cboCurrency->setCurrentText(current);
+}
+
+// Wide enough to show every column of the close, as far as the screen allows.
+void frmDayDeals::widenForCurrencies()
+{
+    const int needed = tblCurrencies->horizontalHeader()->length() + 2 * tblCurrencies->frameWidth()
+        + tblCurrencies->verticalScrollBar()->sizeHint().width() + layout()->contentsMargins().left()
+        + layout()->contentsMargins().right();
+    const QScreen* screen = this->screen();
+    const int most = screen ? screen->availableGeometry().width() * 9 / 10 : needed;
+    if (width() < needed)
+        resize(std::min(needed, most), height());
 }
 
 void frmDayDeals::recordAmount(data::EntryKind kind)

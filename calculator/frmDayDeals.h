@@ -25,6 +25,7 @@ public:
 private:
     void buildControls();
     void refresh();
+    void widenForCurrencies();
     void recordAmount(data::EntryKind kind);
     void cmdPrint_Click();
     QString targetFile(const QString& title, const QString& name, const QString& filter, const QString& suffix);

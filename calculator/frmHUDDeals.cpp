@@ -1,8 +1,8 @@
 // The main window's journal commands: Record beside Calculate, and the File
 // and Help menu items that record, reprint, void and check.
 
-#include "ui_frmHUD.h"
 #include "calculator/frmHUD.h"
+#include "ui_frmHUD.h"
 
 #include "calculator/DealRecording.h"
 #include "calculator/FigureLabel.h"
@@ -10,13 +10,15 @@
 #include "data/DbError.h"
 #include "data/NumberForm.h"
 #include "data/Rates.h"
+#include "widgets/Failure.h"
 
 #include <QAction>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
 #include <QPushButton>
-#include <QTimer>
+
+#include <functional>
 
 using namespace Qt::StringLiterals;
 
@@ -29,13 +31,22 @@ bool shows(const FigureLabel& label, data::Money amount)
     return shown.ok() && data::Money::fromDouble(shown.value) == amount;
 }
 
+// A journal command's body: no exception reaches the event loop.
+void guarded(const std::function<void()>& body)
+{
+    widgets::runGuarded(body, [](long number, const QString& description) {
+        widgets::reportFailure(frmHUD::tr("The journal command failed."), number, description);
+    });
+}
+
 } // namespace
 
 void frmHUD::addDealCommands()
 {
     cmdRecord = new QPushButton(tr("&Record"), this);
     cmdRecord->setObjectName(u"cmdRecord"_s);
-    ui->buttonRow->insertWidget(ui->buttonRow->indexOf(cmdCalculate), cmdRecord);
+    // After Calculate, in the order a deal is made.
+    ui->buttonRow->insertWidget(ui->buttonRow->indexOf(cmdCalculate) + 1, cmdRecord);
     setTabOrder(cmdCalculate, cmdRecord);
     connect(cmdRecord, &QPushButton::clicked, this, &frmHUD::cmdRecord_Click);
 
@@ -93,25 +104,25 @@ void frmHUD::cmdRecord_Click()
     UpdateRecordButton();
     if (!cmdRecord->isEnabled())
         return;
-    calculator::recordDeal(*this, figuresFrom_->inputs, figuresFrom_->terms);
+    guarded([this] { calculator::recordDeal(*this, figuresFrom_->inputs, figuresFrom_->terms); });
 }
 
 void frmHUD::mnuFileReprintReceipt_Click()
 {
-    calculator::reprintReceipt(*this);
+    guarded([this] { calculator::reprintReceipt(*this); });
 }
 
 void frmHUD::mnuFileVoidLastDeal_Click()
 {
-    calculator::voidLastDeal(*this);
+    guarded([this] { calculator::voidLastDeal(*this); });
 }
 
 void frmHUD::mnuFileDaysDeals_Click()
 {
-    calculator::showDayDeals(*this);
+    guarded([this] { calculator::showDayDeals(*this); });
 }
 
 void frmHUD::mnuHelpCheckJournal_Click()
 {
-    calculator::checkJournal(this, false);
+    guarded([this] { calculator::checkJournal(this, false); });
 }
