@@ -210,6 +210,27 @@ TEST_F(Deals, aJournalThatCannotBeWrittenRefusesAndIssuesNoReceipt)
     EXPECT_EQ(QDir(dir.filePath(u"receipts"_s)).entryList(QDir::Files), QStringList{u"000001.pdf"_s});
 }
 
+TEST_F(Deals, aChangedEntryIsNamedAtStartAndByCheckJournalAndDealsGoOn)
+{
+    {
+        data::Journal journal(journalFile());
+        JournalFixtures::TillClock clock(journal);
+        for (int i = 0; i < 3; ++i)
+            journal.recordDeal(deal("GBP", "USD", "100.00", "127.00", "3.18", "120.00", "3.00"));
+    }
+    const QByteArray sql = "DROP TRIGGER entries_never_change; UPDATE entries SET paid_out = '1.00' WHERE number = 2";
+    ASSERT_EQ(StoreFixtures::rawExec(journalFile(), sql.constData()), SQLITE_OK);
+    frmHUD& w = start();
+    QTRY_COMPARE(messages.size(), size_t(1));
+    AppFixture::control<QAction>(w, u"mnuHelpCheckJournal"_s)->trigger();
+    ASSERT_EQ(messages.size(), 2u);
+    for (const auto& m : messages)
+        EXPECT_TRUE(m.prompt.contains(u"Entry 000002 "_s)) << m.prompt.toStdString();
+    enter(w, "Twoland", "Threeland", "100", "2", true);
+    record(w);
+    EXPECT_EQ(data::Journal(journalFile()).lastEntry()->number, 4);
+}
+
 // ------------------------------------------------ the day's report
 
 TEST(DayReport, totalsByCurrencyAgainstAHandMadeTable)
