@@ -50,6 +50,14 @@ QString headHtml(const data::JournalEntry& entry, const maintenance::ReceiptOpti
     return html;
 }
 
+// The resolution a document lays out at: the screen's logical one, from which
+// printing scales to the printer's.
+qreal layoutDpi()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? qRound(screen->logicalDotsPerInchX()) : 100;
+}
+
 } // namespace
 
 QString receiptNumber(std::int64_t number)
@@ -108,28 +116,29 @@ std::unique_ptr<QTextDocument> receiptDocument(const data::JournalEntry& entry,
     doc->setDefaultFont(font);
     doc->setDocumentMargin(0);
     doc->setHtml(html);
-    paginateFor(*doc, receiptPageLayout(options.layout));
+    paginateFor(*doc, receiptPageLayout(options.layout, *doc));
     return doc;
 }
 
-QPageLayout receiptPageLayout(maintenance::ReceiptLayout layout)
+QPageLayout receiptPageLayout(maintenance::ReceiptLayout layout, const QTextDocument& doc)
 {
     if (layout == maintenance::ReceiptLayout::A4)
         return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(20, 20, 20, 20),
                            QPageLayout::Millimeter);
-    // A roll is cut after the receipt; a page long enough for one deal.
-    return QPageLayout(QPageSize(QSizeF(80, 200), QPageSize::Millimeter, u"80 mm roll"_s), QPageLayout::Portrait,
-                       QMarginsF(4, 4, 4, 4), QPageLayout::Millimeter);
+    // A roll is cut after the receipt: the page is as long as the receipt,
+    // so no paper runs out blank.
+    constexpr qreal width = 80, margin = 4;
+    const std::unique_ptr<QTextDocument> probe(doc.clone());
+    probe->setTextWidth((width - 2 * margin) / 25.4 * layoutDpi());
+    const qreal length = probe->size().height() / layoutDpi() * 25.4 + 2 * margin + 5;
+    return QPageLayout(QPageSize(QSizeF(width, std::max(length, width)), QPageSize::Millimeter, u"80 mm roll"_s),
+                       QPageLayout::Portrait, QMarginsF(margin, margin, margin, margin), QPageLayout::Millimeter);
 }
 
 void paginateFor(QTextDocument& doc, const QPageLayout& layout)
 {
-    // The document lays out at the screen's logical resolution, and printing
-    // scales from it to the printer's.
-    const QScreen* screen = QGuiApplication::primaryScreen();
-    const qreal dpi = screen ? qRound(screen->logicalDotsPerInchX()) : 100;
     const QRectF page = layout.paintRect(QPageLayout::Inch);
-    doc.setPageSize(QSizeF(page.width() * dpi, page.height() * dpi));
+    doc.setPageSize(QSizeF(page.width() * layoutDpi(), page.height() * layoutDpi()));
 }
 
 QString receiptFileName(std::int64_t number, bool copy)
@@ -144,9 +153,10 @@ QString issueReceipt(QWidget* owner, const data::JournalEntry& entry, bool copy)
     if (options.destination == ReceiptDestination::Nowhere && !copy)
         return {};
     const auto doc = receiptDocument(entry, options, copy);
+    const QPageLayout page = receiptPageLayout(options.layout, *doc);
     QPrinter printer(QPrinter::HighResolution);
     printer.setDocName(QCoreApplication::translate("Receipt", "Receipt") + u' ' + receiptNumber(entry.number));
-    printer.setPageLayout(receiptPageLayout(options.layout));
+    printer.setPageLayout(page);
     switch (options.destination) {
     case ReceiptDestination::Folder:
         printer.setOutputFormat(QPrinter::PdfFormat);
@@ -162,7 +172,7 @@ QString issueReceipt(QWidget* owner, const data::JournalEntry& entry, bool copy)
             return {};
         break;
     }
-    printer.setPageLayout(receiptPageLayout(options.layout));
+    printer.setPageLayout(page);
     return widgets::printDocument(*doc, printer);
 }
 

@@ -33,7 +33,8 @@ std::vector<std::pair<QString, QString>> dealLines(const data::Deal& deal);
 // The receipt as a document sized for the layout; copy marks it "COPY".
 std::unique_ptr<QTextDocument> receiptDocument(const data::JournalEntry& entry,
                                                const maintenance::ReceiptOptions& options, bool copy);
-QPageLayout receiptPageLayout(maintenance::ReceiptLayout layout);
+// A4, or an 80 mm roll's page as long as doc.
+QPageLayout receiptPageLayout(maintenance::ReceiptLayout layout, const QTextDocument& doc);
 // Lays doc out in pages of layout's paintable size, so printing keeps the
 // layout's margins rather than adding margins of its own (2 cm a side, more
 // than half of a roll's width).
