@@ -30,6 +30,7 @@
 #include <QPushButton>
 #include <QScopedValueRollback>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace Qt::StringLiterals;
@@ -182,6 +183,32 @@ void frmHUD::sizeControls()
     }
     for (QLabel* rate : lblDealRate)
         rate->setMinimumHeight(fm.height());
+    reserveCaptionHeight();
+}
+
+// The longer form of the commission's caption, which some deals show, broken
+// into the lines the captions' column holds, so it never widens the window;
+// their height is kept for it.
+void frmHUD::reserveCaptionHeight()
+{
+    QLabel* caption = ui->lblCommission;
+    int width = 0;
+    for (QLabel* other : {ui->lblExchange, caption, ui->lblTotal, ui->lblPaidOut, ui->lblPaidInPounds}) {
+        // The grid would otherwise narrow the others beside a taller one.
+        other->setMinimumWidth(other->sizeHint().width());
+        width = std::max(width, other->sizeHint().width());
+    }
+    const QFontMetrics fm = caption->fontMetrics();
+    QStringList lines{QString()};
+    for (const QString& word : tr("Commission (minimum):").split(u' ')) {
+        const QString longer = lines.back().isEmpty() ? word : lines.back() + u' ' + word;
+        if (!lines.back().isEmpty() && fm.horizontalAdvance(longer) > width)
+            lines << word;
+        else
+            lines.back() = longer;
+    }
+    minimumCaption_ = lines.join(u'\n');
+    caption->setMinimumHeight(std::max(caption->sizeHint().height(), int(lines.size()) * fm.lineSpacing()));
 }
 
 void frmHUD::connectControls()
@@ -470,7 +497,7 @@ void frmHUD::showFigures(const calculator::ExchangeResult& result)
     lblExRes->setFigure(result.exchange);
     if (result.kind != calculator::ExchangeResult::Kind::Converted)
         return;  // the same country formats only the amount
-    ui->lblCommission->setText(result.minimumApplied ? tr("Commission (minimum):") : tr("Commission:"));
+    ui->lblCommission->setText(result.minimumApplied ? minimumCaption_ : tr("Commission:"));
     lblComRes->setFigure(result.commission);
     lblTotalRes->setFigure(result.total);
     lblPaidOutRes->setFigure(result.paidOut);

@@ -90,6 +90,7 @@ private:
     // The constructor's phases.
     void findControls();
     void sizeControls();
+    void reserveCaptionHeight();
     void connectControls();
     void connectMenus();
 
@@ -184,6 +185,7 @@ private:
     std::array<double, 2> margin_{};
     data::Money smallestNote_;
     data::Money minimum_;
+    QString minimumCaption_;  // "Commission (minimum):" in the lines the caption's width holds
     bool unloaded_ = false;
     // What the figures shown were computed from; none while they are empty.
     struct Priced {

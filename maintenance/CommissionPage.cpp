@@ -69,6 +69,7 @@ CommissionPage::CommissionPage(QWidget* parent)
     , txtMinimumCommission(new QLineEdit(this))
 {
     txtMinimumCommission->setObjectName(u"txtMinimumCommission"_s);
+    setFocusProxy(txtMinimumCommission);  // the dialog opens on it
     filterNumberKeys(*txtMinimumCommission);
     auto* caption = new QLabel(tr("Minimum commission (£):"), this);
     caption->setObjectName(u"lblMinimumCommission"_s);

@@ -14,6 +14,8 @@ class SettingsPage : public QWidget {
     Q_OBJECT
 
 public:
+    // The first page gets the focus when the dialog opens: a page gives
+    // itself a focus proxy (its first box) to put the focus there.
     using QWidget::QWidget;
 
     // Fills the boxes from what is stored. May throw data::DbError: the dialog

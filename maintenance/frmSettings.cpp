@@ -40,6 +40,9 @@ bool frmSettings::loadPages()
             for (maintenance::SettingsPage* page : pages_)
                 page->load();
             loaded = true;
+            // On the first page's box (its focus proxy), not on the tabs.
+            if (!pages_.empty())
+                pages_.front()->setFocus();
         },
         [](long number, const QString& description) {
             widgets::reportFailure(tr("The settings could not be read."), number, description);

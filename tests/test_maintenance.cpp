@@ -957,6 +957,7 @@ TEST_F(MaintenanceTest, SettingsStoresTheMinimumCommissionOrRefusesItWritingNoth
         const QString before = data::Rates::instance().minimumCommission().toText();
         withDialog<frmSettings>("mnuFileSettings", [&](frmSettings& d) {
             auto* box = AppFixture::control<QLineEdit>(d, QStringLiteral("txtMinimumCommission"));
+            EXPECT_EQ(QApplication::focusWidget(), box);
             EXPECT_EQ(box->text(), data::shownForm(before));
             box->setText(QString::fromUtf8(c.typed));
             QTest::mouseClick(AppFixture::control<QPushButton>(d, QStringLiteral("cmdOK")), Qt::LeftButton);
