@@ -2,7 +2,9 @@
 
 #include "app/Database.h"
 #include "app/FirstPaintStamp.h"
+#include "app/CommandLine.h"
 #include "app/Translations.h"
+#include "calculator/DealRecording.h"
 #include "calculator/frmHUD.h"
 #include "data/NumberForm.h"
 #include "widgets/LastWindow.h"
@@ -84,6 +86,8 @@ bool Start()
     if (qEnvironmentVariableIsSet("TALLYVANE_STARTUP_TIMESTAMP"))
         hud.installEventFilter(new FirstPaintStamp(&hud));
     hud.show();
+    // Once the window is up: a plain warning, and the program goes on.
+    QTimer::singleShot(0, &hud, [] { calculator::checkJournal(frmHUD::isLoaded() ? &frmHUD::instance() : nullptr, true); });
     return true;
 }
 
@@ -142,8 +146,13 @@ void closeOnTerminationSignals(QApplication& app)
 
 int Main(int argc, char* argv[])
 {
+    const CommandLine command = readCommandLine(argc, argv);
+    if (command.action != CommandLine::Action::Window)
+        prepareWindowlessRun();
     QApplication app(argc, argv);
     initApplication(app);
+    if (command.action != CommandLine::Action::Window)
+        return runCommandLine(command);
     // Before any window: the desktop's languages.
     app::loadTranslations(QLocale().uiLanguages());
     closeOnTerminationSignals(app);

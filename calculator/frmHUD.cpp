@@ -117,6 +117,7 @@ frmHUD::frmHUD()
     sizeControls();
     connectControls();
     connectMenus();
+    addDealCommands();
     connect(&data::Rates::instance(), &data::Rates::ratesChanged, this, &frmHUD::refreshFromRates);
     widgets::ignoreDisabledAccessKeys(*this);
 
@@ -492,6 +493,7 @@ void frmHUD::CalculateExchange()
     }
     showFigures(result);
     figuresFrom_ = Priced{in, terms};
+    UpdateRecordButton();
 }
 
 void frmHUD::showFigures(const calculator::ExchangeResult& result)

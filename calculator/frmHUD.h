@@ -23,6 +23,7 @@
 #include <optional>
 
 class FigureLabel;
+class QAction;
 class QDate;
 class QLabel;
 class QLineEdit;
@@ -133,6 +134,18 @@ private:
     void refreshFromRates();
 
     void UpdateCalculateButton();
+
+    // The journal's commands (frmHUDDeals.cpp): Record beside Calculate and
+    // their File and Help menu items, added before the window takes its size.
+    void addDealCommands();
+    // Record is enabled only while the figures shown come from the current
+    // inputs and price a deal a till may record.
+    void UpdateRecordButton();
+    void cmdRecord_Click();
+    void mnuFileReprintReceipt_Click();
+    void mnuFileVoidLastDeal_Click();
+    void mnuFileDaysDeals_Click();
+    void mnuHelpCheckJournal_Click();
     void CalculateExchange();
     void showFigures(const calculator::ExchangeResult& result);
     // The lines of what the till pays out, shown only for a target currency
@@ -162,6 +175,8 @@ private:
     QLineEdit* txtCom = nullptr;
     QPushButton* cmdCalculate = nullptr;
     QPushButton* cmdExit = nullptr;
+    QPushButton* cmdRecord = nullptr;
+    QAction* mnuFileRecordDeal = nullptr;
     FigureLabel* lblExRes = nullptr;
     FigureLabel* lblComRes = nullptr;
     FigureLabel* lblTotalRes = nullptr;

@@ -366,9 +366,11 @@ TEST_F(MainWindowTest, menuBarLayout)
     const QStringList expected{
         QStringLiteral("&File"), QStringLiteral("&Add Rates Ctrl+A"), QStringLiteral("&Edit Rates Ctrl+E"),
         QStringLiteral("&Delete Rates Ctrl+D"), QStringLiteral("&Import Rates... "), QStringLiteral("Ex&port Rates... "),
-        QStringLiteral("-"), QStringLiteral("Rate &Board Ctrl+B"), QStringLiteral("&Settings... "), QStringLiteral("-"),
-        QStringLiteral("E&xit Ctrl+X"),
-        QStringLiteral("&Help"), QStringLiteral("&About Tallyvane "), QStringLiteral("-"),
+        QStringLiteral("-"), QStringLiteral("&Record Deal Ctrl+R"), QStringLiteral("Repri&nt Receipt... "),
+        QStringLiteral("&Void Last Deal... "), QStringLiteral("Da&y's Deals... Ctrl+J"), QStringLiteral("-"),
+        QStringLiteral("Rate &Board Ctrl+B"), QStringLiteral("&Settings... "), QStringLiteral("-"), QStringLiteral("E&xit Ctrl+X"),
+        QStringLiteral("&Help"), QStringLiteral("&About Tallyvane "), QStringLiteral("Check &Journal "),
+        QStringLiteral("-"),
         QStringLiteral("&Visit Fernwick "), QStringLiteral("Visit &Community "), QStringLiteral("&E-Mail "),
         QStringLiteral("-"), QStringLiteral("Exchange &Rates "), QStringLiteral(">&Inland Revenue (UK)"),
         QStringLiteral(">") + info::ratesSiteMenuCaption()};

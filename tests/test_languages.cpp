@@ -4,6 +4,8 @@
 
 #include "AppFixture.h"
 #include "app/Translations.h"
+#include "calculator/frmDayDeals.h"
+#include "calculator/frmRecordDeal.h"
 #include "data/Fields.h"
 #include "calculator/frmBoard.h"
 #include "info/frmAbout.h"
@@ -384,6 +386,18 @@ protected:
             plan.skipped = QStringList{u"7"_s};
             frmImportRates preview(file, plan, &hud);
             look(preview, "frmImportRates");
+        }
+        {
+            data::Deal deal;
+            deal.from = {u"Twoland"_s, u"TWO"_s, u"Two"_s, 2.0};
+            deal.to = {u"Britain"_s, u"GBP"_s, u"Pound"_s, 1.0};
+            deal.buyRate = 2.0;
+            deal.sellRate = 1.0;
+            calculator::frmRecordDeal confirm(deal, &hud);
+            look(confirm, "frmRecordDeal");
+            calculator::frmDayDeals day(&hud);
+            day.showDay(QDate::currentDate());
+            look(day, "frmDayDeals");
         }
         // A file that is no rate file: the file dialog's words and the refusal.
         QTemporaryFile junk(dir.filePath(u"junk-XXXXXX.csv"_s));
