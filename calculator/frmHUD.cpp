@@ -3,6 +3,7 @@
 
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
+#include "calculator/RateDateLine.h"
 #include "data/NumberForm.h"
 #include "data/Rates.h"
 #include "info/Links.h"
@@ -94,6 +95,8 @@ void frmHUD::setRateDate(int Index, const QDate& date)
 {
     //: The tooltip of a rate box: the day the rate was set.
     txtExchangeRate[Index]->setToolTip(date.isValid() ? tr("Rate of %1").arg(widgets::dateText(date)) : QString());
+    calculator::showRateDate(*lblRateDate[Index], *txtExchangeRate[Index], date,
+                             !txtExchangeRate[Index]->text().isEmpty());
 }
 
 frmHUD::frmHUD()
@@ -130,6 +133,7 @@ void frmHUD::findControls()
         findChild<QLabel*>(u"lblCountry_"_s + n)->setBuddy(lstCountries[i]);
         findChild<QLabel*>(u"lblDenomination_"_s + n)->setBuddy(txtDenomination[i]);
         findChild<QLabel*>(u"lblExchangeRate_"_s + n)->setBuddy(txtExchangeRate[i]);
+        lblRateDate[i] = calculator::addRateDateLine(*txtExchangeRate[i], i);
     }
     txtConvert = ui->txtConvert;
     txtCom = ui->txtCom;

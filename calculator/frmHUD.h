@@ -23,6 +23,7 @@
 
 class FigureLabel;
 class QDate;
+class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -55,8 +56,8 @@ public:
     QString commissionText() const;
     void setCommissionText(const QString& text);
 
-    // The rate box's tooltip names the day the side's rate is of; an invalid
-    // date removes it.
+    // The rate box's tooltip and the line under it name the day the side's
+    // rate is of, the line marking it old; an invalid date removes the tooltip.
     void setRateDate(int Index, const QDate& date);
 
     // Refills both country lists from the rates table and chooses again, by
@@ -138,6 +139,7 @@ private:
     std::array<QListWidget*, 2> lstCountries{};
     std::array<QLineEdit*, 2> txtDenomination{};
     std::array<QLineEdit*, 2> txtExchangeRate{};
+    std::array<QLabel*, 2> lblRateDate{};  // the rate's date, marked when old
     QLineEdit* txtConvert = nullptr;
     QLineEdit* txtCom = nullptr;
     QPushButton* cmdCalculate = nullptr;

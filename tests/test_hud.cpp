@@ -26,6 +26,7 @@
 #include <QToolTip>
 
 #include "info/Links.h"
+#include "widgets/UserSettings.h"
 
 using AppFixture::ProgramTest;
 using AppFixture::choose;
@@ -724,6 +725,37 @@ TEST_F(MainWindowTest, rateBoxTellsTheDayOfItsRate)
     EXPECT_TRUE(c.txtExchangeRate[0]->toolTip().isEmpty());
     hud->setRateDate(1, QDate());
     EXPECT_TRUE(c.txtExchangeRate[1]->toolTip().isEmpty());
+}
+
+} // namespace
+
+namespace {
+
+// The line under each rate box, as the till and a screen reader meet it.
+TEST_F(ProgramTest, rateLineMarksAnOldRateInWordsColourAndForScreenReaders)
+{
+    const QDate today = QDate::currentDate();
+    createDatabase({{.country = QStringLiteral("Britain"), .unit = QStringLiteral("Pound"), .rate = 1, .updated = today},
+                    {.country = QStringLiteral("Oldland"), .unit = QStringLiteral("Crown"), .rate = 2,
+                     .updated = today.addDays(-32)}});
+    frmHUD& window = startProgram();
+    choose(ctl(window).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(window).lstCountries[1], QStringLiteral("Oldland"));
+    const auto* fresh = window.findChild<QLabel*>(QStringLiteral("lblRateDate_0"));
+    const auto* old = window.findChild<QLabel*>(QStringLiteral("lblRateDate_1"));
+    ASSERT_TRUE(fresh && old);
+    EXPECT_FALSE(fresh->text().endsWith(QStringLiteral(": old"))) << fresh->text().toStdString();
+    EXPECT_TRUE(old->text().endsWith(QStringLiteral(": old"))) << old->text().toStdString();
+    EXPECT_NE(old->palette().color(QPalette::WindowText), fresh->palette().color(QPalette::WindowText));
+    EXPECT_EQ(ctl(window).txtExchangeRate[1]->accessibleDescription(), old->text());
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(ctl(window).txtExchangeRate[1])->text(QAccessible::Description),
+              old->text());
+
+    // A limit of 0 days: nothing is old.
+    widgets::UserSettings(QStringLiteral("Rates")).setValue(QStringLiteral("OldAfterDays"), 0);
+    choose(ctl(window).lstCountries[1], QStringLiteral("Britain"));
+    choose(ctl(window).lstCountries[1], QStringLiteral("Oldland"));
+    EXPECT_FALSE(old->text().endsWith(QStringLiteral(": old"))) << old->text().toStdString();
 }
 
 } // namespace

@@ -1,0 +1,24 @@
+#pragma once
+
+// The line under each rate box of the main window that dates its rate and
+// marks it old (calculator/RateAge.h), in words and colour; the rate box's
+// accessible description says the same, so a screen reader hears it.
+
+#include "calculator/RateAge.h"
+
+#include <QDate>
+
+class QLabel;
+class QLineEdit;
+
+namespace calculator {
+
+// The limit and the switch as the user set them.
+RateAgeRule currentRateAgeRule();
+
+// A label placed under rateBox in its layout.
+QLabel* addRateDateLine(QLineEdit& rateBox, int Index);
+// date: the shown rate's; rateShown false empties the line.
+void showRateDate(QLabel& line, QLineEdit& rateBox, const QDate& date, bool rateShown);
+
+} // namespace calculator
