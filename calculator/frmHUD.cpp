@@ -10,6 +10,7 @@
 #include "info/frmAbout.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/RateCommands.h"
+#include "maintenance/frmUpdateRates.h"
 #include "widgets/CountryList.h"
 #include "widgets/KeyInput.h"
 #include "widgets/MsgBox.h"
@@ -192,6 +193,7 @@ void frmHUD::connectMenus()
         {ui->mnuFileAddRates, &frmHUD::mnuFileAddRates_Click},
         {ui->mnuFileEditRates, &frmHUD::mnuFileEditRates_Click},
         {ui->mnuFileDeleteRates, &frmHUD::mnuFileDeleteRates_Click},
+        {ui->mnuFileUpdateRates, &frmHUD::mnuFileUpdateRates_Click},
         {ui->mnuFileImportRates, &frmHUD::mnuFileImportRates_Click},
         {ui->mnuFileExportRates, &frmHUD::mnuFileExportRates_Click},
         {ui->mnuFileExit, &frmHUD::mnuFileExit_Click},
@@ -425,6 +427,11 @@ void frmHUD::mnuFileEditRates_Click()
 void frmHUD::mnuFileDeleteRates_Click()
 {
     runRateDialog(&maintenance::showDeleteRates);
+}
+
+void frmHUD::mnuFileUpdateRates_Click()
+{
+    maintenance::updateRates(*this);
 }
 
 void frmHUD::mnuFileImportRates_Click()

@@ -109,6 +109,7 @@ private:
     void mnuFileAddRates_Click();
     void mnuFileEditRates_Click();
     void mnuFileDeleteRates_Click();
+    void mnuFileUpdateRates_Click();
     void mnuFileImportRates_Click();
     void mnuFileExportRates_Click();
     void mnuFileExit_Click();
