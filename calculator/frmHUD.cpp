@@ -3,6 +3,7 @@
 
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
+#include "calculator/HeadOfficeLine.h"
 #include "calculator/RateDateLine.h"
 #include "data/NumberForm.h"
 #include "data/Rates.h"
@@ -114,6 +115,10 @@ frmHUD::frmHUD()
     connectMenus();
     connect(&data::Rates::instance(), &data::Rates::ratesChanged, this, &frmHUD::refreshFromRates);
     widgets::ignoreDisabledAccessKeys(*this);
+    // Head office's line, where there is one, is part of the window's fixed size.
+    headOffice_ = new calculator::HeadOfficeLine(*this, {ui->mnuFileAddRates, ui->mnuFileEditRates,
+                                                         ui->mnuFileDeleteRates, ui->mnuFileUpdateRates,
+                                                         ui->mnuFileImportRates});
 
     // Fixed border: the layout decides the size once.
     adjustSize();

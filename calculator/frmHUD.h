@@ -28,6 +28,10 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+namespace calculator {
+class HeadOfficeLine;
+}
+
 namespace Ui {
 class frmHUD;
 }
@@ -153,4 +157,5 @@ private:
     std::optional<calculator::ExchangeInputs> figuresFrom_;
     bool refilling_ = false;
     bool rateDialogOpen_ = false;
+    calculator::HeadOfficeLine* headOffice_ = nullptr;
 };

@@ -1,0 +1,93 @@
+#include "calculator/HeadOfficeLine.h"
+
+#include "data/Rates.h"
+#include "widgets/UserSettings.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMainWindow>
+#include <QStatusBar>
+
+using namespace Qt::StringLiterals;
+
+namespace calculator {
+
+namespace {
+
+std::optional<HeadOfficeSeams>& seams()
+{
+    static std::optional<HeadOfficeSeams> value;
+    return value;
+}
+
+feed::FeedConfigResult readConfig()
+{
+    // The root of the user's settings: the feed's group is "Feed".
+    widgets::UserSettings user(QString{});
+    if (seams())
+        return feed::readFeedConfig(user, seams()->systemConf, false);
+    return feed::readFeedConfig(user);
+}
+
+} // namespace
+
+void setHeadOfficeSeams(std::optional<HeadOfficeSeams> value)
+{
+    seams() = std::move(value);
+}
+
+QString headOfficeClosedText()
+{
+    return QCoreApplication::translate("HeadOffice", "Rates on this till come from head office");
+}
+
+HeadOfficeLine::HeadOfficeLine(QMainWindow& window, std::vector<QAction*> handCommands)
+    : QObject(&window)
+{
+    const feed::FeedConfigResult config = readConfig();
+    configured_ = config.configured();
+    if (!configured_)
+        return;
+    closeHandCommands(handCommands);
+    line_ = new QLabel(&window);
+    line_->setObjectName(u"lblHeadOffice"_s);
+    line_->setWordWrap(true);
+    line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    // Two lines from the start: the window's size is fixed once.
+    line_->setMinimumHeight(2 * line_->fontMetrics().lineSpacing());
+    window.statusBar()->addWidget(line_, 1);
+    window.statusBar()->setSizeGripEnabled(false);
+    if (!config.config) {
+        configError_ = config.error;
+        show();
+        return;
+    }
+    feed::FetchOptions options = seams() ? seams()->options : feed::FetchOptions{};
+    runner_ = std::make_unique<feed::HeadOfficeRunner>(data::Rates::instance(), *config.config, options);
+    connect(runner_.get(), &feed::HeadOfficeRunner::ran, this, &HeadOfficeLine::show);
+    show();
+    runner_->start();
+}
+
+HeadOfficeLine::~HeadOfficeLine() = default;
+
+void HeadOfficeLine::closeHandCommands(const std::vector<QAction*>& commands)
+{
+    for (QAction* command : commands) {
+        command->setEnabled(false);
+        command->setToolTip(headOfficeClosedText());
+        command->setStatusTip(headOfficeClosedText());
+    }
+}
+
+void HeadOfficeLine::show()
+{
+    const QString text = configError_.isEmpty()
+        ? feed::feedStateLine(data::Rates::instance(), runner_ ? runner_->lastRun() : feed::FeedRun{})
+        : configError_;
+    line_->setText(text);
+    line_->setAccessibleName(text);
+}
+
+} // namespace calculator
