@@ -182,10 +182,11 @@ void checkRows(const std::vector<RateRow>& rows)
     }
 }
 
+// Runs a statement once and rewinds it for the next bindings.
 void runStatement(sqlite3* db, Sql::Statement& stmt)
 {
     const int rc = stmt.tryStep();
-    stmt.reset();
+    stmt.rewind();
     if (rc != SQLITE_DONE)
         throw sqliteFailure(db, rc);
 }
@@ -253,6 +254,10 @@ void replaceAllRates(Connection& connection, const std::vector<RateRow>& rows,
             setting.bind(2, value);
             runStatement(db, setting);
         }
+        // Finished before the commit, so no statement holds the table.
+        clear.reset();
+        insert.reset();
+        setting.reset();
         transaction.commit();
     });
     connection.resyncRecordsets();
