@@ -41,7 +41,7 @@ public:
     // The file fetched and read, once the dialog was accepted.
     const std::optional<ratefiles::RateFile>& file() const { return file_; }
 
-protected:
+    // While fetching, stops the download instead; the dialog closes once it has.
     void reject() override;
 
 private:

@@ -41,12 +41,12 @@ TEST_P(RateAgeTest, marksAndWordsTheAge)
 
 INSTANTIATE_TEST_SUITE_P(
     Edges, RateAgeTest,
-    ::testing::Values(AgeCase{"exactlyTheLimit", Today.addDays(-31), 31, false, "Rate of 1 Nov 2026"},
-                      AgeCase{"aDayPastTheLimit", Today.addDays(-32), 31, true, "Rate of 31 Oct 2026: old"},
+    ::testing::Values(AgeCase{"exactlyTheLimit", Today.addDays(-31), 31, false, "Rate of 31 Oct 2026"},
+                      AgeCase{"aDayPastTheLimit", Today.addDays(-32), 31, true, "Rate of 30 Oct 2026: old"},
                       AgeCase{"today", Today, 31, false, "Rate of 1 Dec 2026"},
                       AgeCase{"dated ahead", Today.addDays(3), 31, false, "Rate of 4 Dec 2026"},
                       AgeCase{"limitOfOneDay", Today.addDays(-2), 1, true, "Rate of 29 Nov 2026: old"},
-                      AgeCase{"neverOld", Today.addDays(-4000), 0, false, "Rate of 13 Sept 2015"},
+                      AgeCase{"neverOld", Today.addDays(-4000), 0, false, "Rate of 19 Dec 2015"},
                       AgeCase{"noDate", QDate(), 31, true, "Rate of no known date: old"},
                       AgeCase{"noDateNoLimit", QDate(), 0, false, "Rate of no known date"}),
     [](const auto& info) {
