@@ -365,7 +365,8 @@ TEST_F(MainWindowTest, menuBarLayout)
     }
     const QStringList expected{
         QStringLiteral("&File"), QStringLiteral("&Add Rates Ctrl+A"), QStringLiteral("&Edit Rates Ctrl+E"),
-        QStringLiteral("&Delete Rates Ctrl+D"), QStringLiteral("&Import Rates... "), QStringLiteral("Ex&port Rates... "),
+        QStringLiteral("&Delete Rates Ctrl+D"), QStringLiteral("&Update Rates... Ctrl+U"),
+        QStringLiteral("&Import Rates... "), QStringLiteral("Ex&port Rates... "),
         QStringLiteral("-"), QStringLiteral("E&xit Ctrl+X"),
         QStringLiteral("&Help"), QStringLiteral("&About Tallyvane "), QStringLiteral("-"),
         QStringLiteral("&Visit Fernwick "), QStringLiteral("Visit &Community "), QStringLiteral("&E-Mail "),
