@@ -8,6 +8,7 @@
 #include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
+#include <QTimer>
 
 using namespace Qt::StringLiterals;
 
@@ -52,10 +53,9 @@ HeadOfficeLine::HeadOfficeLine(QMainWindow& window, std::vector<QAction*> handCo
     closeHandCommands(handCommands);
     line_ = new QLabel(&window);
     line_->setObjectName(u"lblHeadOffice"_s);
-    line_->setWordWrap(true);
-    line_->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    // Two lines from the start: the window's size is fixed once.
-    line_->setMinimumHeight(2 * line_->fontMetrics().lineSpacing());
+    // One line whatever its length: the window's size is fixed once, so a
+    // long refusal loses its middle here and is given whole in the tooltip.
+    line_->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     window.statusBar()->addWidget(line_, 1);
     window.statusBar()->setSizeGripEnabled(false);
     if (!config.config) {
@@ -67,6 +67,8 @@ HeadOfficeLine::HeadOfficeLine(QMainWindow& window, std::vector<QAction*> handCo
     runner_ = std::make_unique<feed::HeadOfficeRunner>(data::Rates::instance(), *config.config, options);
     connect(runner_.get(), &feed::HeadOfficeRunner::ran, this, &HeadOfficeLine::show);
     show();
+    // Once more when the window has its size, which the shortening needs.
+    QTimer::singleShot(0, this, &HeadOfficeLine::show);
     runner_->start();
 }
 
@@ -86,7 +88,9 @@ void HeadOfficeLine::show()
     const QString text = configError_.isEmpty()
         ? feed::feedStateLine(data::Rates::instance(), runner_ ? runner_->lastRun() : feed::FeedRun{})
         : configError_;
-    line_->setText(text);
+    const int width = qMax(line_->width(), line_->window()->width() - 16);
+    line_->setText(line_->fontMetrics().elidedText(text, Qt::ElideMiddle, width));
+    line_->setToolTip(text);
     line_->setAccessibleName(text);
 }
 

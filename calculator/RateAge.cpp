@@ -1,5 +1,7 @@
 #include "calculator/RateAge.h"
 
+#include "data/Fields.h"
+
 #include <QCoreApplication>
 #include <QLocale>
 
@@ -46,7 +48,8 @@ QString rateDateLine(const QDate& updated, const QDate& today, int oldAfterDays,
 
 QString rateTooOld(const QString& country, const QDate& updated, const QDate& today, const RateAgeRule& rule)
 {
-    if (!rule.refuseOldRates || !markedOld(updated, today, rule.oldAfterDays))
+    // The pound's rate is 1 by definition: it cannot grow old.
+    if (!rule.refuseOldRates || country == data::PivotCountry || !markedOld(updated, today, rule.oldAfterDays))
         return {};
     if (!updated.isValid())
         //: %1 is a country.

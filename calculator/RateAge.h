@@ -33,7 +33,8 @@ bool markedOld(const QDate& updated, const QDate& today, int oldAfterDays);
 QString rateDateLine(const QDate& updated, const QDate& today, int oldAfterDays, bool rateShown = true);
 
 // Why a deal may not be recorded on this rate; empty when it may (the rule
-// does not refuse, or the rate is not marked old). country names the side.
+// does not refuse, or the rate is not marked old; the pivot's rate, 1 by
+// definition, never is). country names the side.
 QString rateTooOld(const QString& country, const QDate& updated, const QDate& today, const RateAgeRule& rule);
 
 } // namespace calculator

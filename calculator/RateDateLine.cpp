@@ -1,6 +1,7 @@
 #include "calculator/RateDateLine.h"
 
 #include "calculator/RateAge.h"
+#include "data/Fields.h"
 #include "maintenance/RateSourceSettings.h"
 
 #include <QBoxLayout>
@@ -31,9 +32,11 @@ QLabel* addRateDateLine(QLineEdit& rateBox, int Index)
     return line;
 }
 
-void showRateDate(QLabel& line, QLineEdit& rateBox, const QDate& date, bool rateShown)
+void showRateDate(QLabel& line, QLineEdit& rateBox, const QDate& date, const QString& country, bool rateShown)
 {
-    const RateAgeRule rule = currentRateAgeRule();
+    RateAgeRule rule = currentRateAgeRule();
+    if (country == data::PivotCountry)
+        rule.oldAfterDays = 0;
     const QDate today = QDate::currentDate();
     const QString text = rateDateLine(date, today, rule.oldAfterDays, rateShown);
     line.setText(text);

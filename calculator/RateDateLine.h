@@ -18,7 +18,8 @@ RateAgeRule currentRateAgeRule();
 
 // A label placed under rateBox in its layout.
 QLabel* addRateDateLine(QLineEdit& rateBox, int Index);
-// date: the shown rate's; rateShown false empties the line.
-void showRateDate(QLabel& line, QLineEdit& rateBox, const QDate& date, bool rateShown);
+// date: the shown rate's, of country; rateShown false empties the line. The
+// pivot's rate is 1 by definition and never marked old.
+void showRateDate(QLabel& line, QLineEdit& rateBox, const QDate& date, const QString& country, bool rateShown);
 
 } // namespace calculator

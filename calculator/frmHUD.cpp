@@ -97,7 +97,7 @@ void frmHUD::setRateDate(int Index, const QDate& date)
 {
     //: The tooltip of a rate box: the day the rate was set.
     txtExchangeRate[Index]->setToolTip(date.isValid() ? tr("Rate of %1").arg(widgets::dateText(date)) : QString());
-    calculator::showRateDate(*lblRateDate[Index], *txtExchangeRate[Index], date,
+    calculator::showRateDate(*lblRateDate[Index], *txtExchangeRate[Index], date, selectedCountry(Index),
                              !txtExchangeRate[Index]->text().isEmpty());
 }
 

@@ -55,6 +55,11 @@ INSTANTIATE_TEST_SUITE_P(
         return name;
     });
 
+TEST(RateAgeRefusal, neverForThePoundWhoseRateIsOneByDefinition)
+{
+    EXPECT_TRUE(calculator::rateTooOld(QStringLiteral("Britain"), QDate(), Today, RateAgeRule{31, true}).isEmpty());
+}
+
 TEST(RateAgeLine, emptyWhileNoRateIsShown)
 {
     EXPECT_TRUE(calculator::rateDateLine(Today.addDays(-400), Today, 31, false).isEmpty());
