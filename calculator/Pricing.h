@@ -34,6 +34,8 @@ struct DealTerms {
     double sellMargin = 0.0;          // percent, of the Convert To country
     data::Money smallestNote;         // of the Convert To currency; 0: any amount
     data::Money minimumCommission;    // in pounds; 0: none
+
+    bool operator==(const DealTerms&) const = default;
 };
 
 // The bureau's rates for a stored rate and a margin in percent (0 up to, not

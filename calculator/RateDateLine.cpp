@@ -32,7 +32,7 @@ QLabel* addRateDateLine(QLineEdit& rateBox, int Index)
     return line;
 }
 
-void showRateDate(QLabel& line, QLineEdit& rateBox, const QDate& date, const QString& country, bool rateShown)
+void showRateDate(QLabel& line, const QDate& date, const QString& country, bool rateShown)
 {
     RateAgeRule rule = currentRateAgeRule();
     if (country == data::PivotCountry)
@@ -41,7 +41,6 @@ void showRateDate(QLabel& line, QLineEdit& rateBox, const QDate& date, const QSt
     const QString text = rateDateLine(date, today, rule.oldAfterDays, rateShown);
     line.setText(text);
     line.setAccessibleName(text);
-    rateBox.setAccessibleDescription(text);
     QPalette palette = line.parentWidget()->palette();
     // Dark red reads on the light and the dark themes' window colours alike.
     if (rateShown && markedOld(date, today, rule.oldAfterDays))

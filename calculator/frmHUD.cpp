@@ -5,6 +5,8 @@
 #include "calculator/FigureLabel.h"
 #include "calculator/HeadOfficeLine.h"
 #include "calculator/RateDateLine.h"
+#include "calculator/Pricing.h"
+#include "data/DbError.h"
 #include "data/NumberForm.h"
 #include "data/Rates.h"
 #include "info/Links.h"
@@ -12,7 +14,9 @@
 #include "maintenance/ImportExport.h"
 #include "maintenance/RateCommands.h"
 #include "maintenance/frmUpdateRates.h"
+#include "maintenance/frmSettings.h"
 #include "widgets/CountryList.h"
+#include "widgets/Failure.h"
 #include "widgets/KeyInput.h"
 #include "widgets/MsgBox.h"
 #include "widgets/RateFileWords.h"
@@ -28,6 +32,9 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScopedValueRollback>
+
+#include <algorithm>
+#include <cmath>
 
 using namespace Qt::StringLiterals;
 
@@ -97,8 +104,9 @@ void frmHUD::setRateDate(int Index, const QDate& date)
 {
     //: The tooltip of a rate box: the day the rate was set.
     txtExchangeRate[Index]->setToolTip(date.isValid() ? tr("Rate of %1").arg(widgets::dateText(date)) : QString());
-    calculator::showRateDate(*lblRateDate[Index], *txtExchangeRate[Index], date, selectedCountry(Index),
+    calculator::showRateDate(*lblRateDate[Index], date, selectedCountry(Index),
                              !txtExchangeRate[Index]->text().isEmpty());
+    describeRateBox(Index);
 }
 
 frmHUD::frmHUD()
@@ -140,6 +148,7 @@ void frmHUD::findControls()
         findChild<QLabel*>(u"lblDenomination_"_s + n)->setBuddy(txtDenomination[i]);
         findChild<QLabel*>(u"lblExchangeRate_"_s + n)->setBuddy(txtExchangeRate[i]);
         lblRateDate[i] = calculator::addRateDateLine(*txtExchangeRate[i], i);
+        lblDealRate[i] = findChild<QLabel*>(u"lblDealRate_"_s + n);
     }
     txtConvert = ui->txtConvert;
     txtCom = ui->txtCom;
@@ -148,6 +157,8 @@ void frmHUD::findControls()
     lblExRes = ui->lblExRes;
     lblComRes = ui->lblComRes;
     lblTotalRes = ui->lblTotalRes;
+    lblPaidOutRes = ui->lblPaidOutRes;
+    lblPaidInPoundsRes = ui->lblPaidInPoundsRes;
     ui->lblConvert->setBuddy(txtConvert);
     ui->lblCom->setBuddy(txtCom);
     ui->mnuHelpRatesRate->setText(info::ratesSiteMenuCaption());
@@ -170,6 +181,44 @@ void frmHUD::sizeControls()
     }
     txtConvert->setMinimumWidth(fm.averageCharWidth() * 18);
     txtCom->setMinimumWidth(fm.averageCharWidth() * 9);
+    // The lines only some deals have keep their room, so the fixed window
+    // holds them and nothing moves when they come and go.
+    for (QWidget* line : {static_cast<QWidget*>(lblDealRate[0]), static_cast<QWidget*>(lblDealRate[1]),
+                          static_cast<QWidget*>(ui->lblPaidOut), static_cast<QWidget*>(lblPaidOutRes),
+                          static_cast<QWidget*>(ui->lblPaidInPounds), static_cast<QWidget*>(lblPaidInPoundsRes)}) {
+        QSizePolicy policy = line->sizePolicy();
+        policy.setRetainSizeWhenHidden(true);
+        line->setSizePolicy(policy);
+        line->hide();
+    }
+    for (QLabel* rate : lblDealRate)
+        rate->setMinimumHeight(fm.height());
+    reserveCaptionHeight();
+}
+
+// The longer form of the commission's caption, which some deals show, broken
+// into the lines the captions' column holds, so it never widens the window;
+// their height is kept for it.
+void frmHUD::reserveCaptionHeight()
+{
+    QLabel* caption = ui->lblCommission;
+    int width = 0;
+    for (QLabel* other : {ui->lblExchange, caption, ui->lblTotal, ui->lblPaidOut, ui->lblPaidInPounds}) {
+        // The grid would otherwise narrow the others beside a taller one.
+        other->setMinimumWidth(other->sizeHint().width());
+        width = std::max(width, other->sizeHint().width());
+    }
+    const QFontMetrics fm = caption->fontMetrics();
+    QStringList lines{QString()};
+    for (const QString& word : tr("Commission (minimum):").split(u' ')) {
+        const QString longer = lines.back().isEmpty() ? word : lines.back() + u' ' + word;
+        if (!lines.back().isEmpty() && fm.horizontalAdvance(longer) > width)
+            lines << word;
+        else
+            lines.back() = longer;
+    }
+    minimumCaption_ = lines.join(u'\n');
+    caption->setMinimumHeight(std::max(caption->sizeHint().height(), int(lines.size()) * fm.lineSpacing()));
 }
 
 void frmHUD::connectControls()
@@ -180,6 +229,7 @@ void frmHUD::connectControls()
         txtDenomination[i]->installEventFilter(this);
         txtExchangeRate[i]->installEventFilter(this);
         widgets::takeDecimalMark(*txtExchangeRate[i]);
+        connect(txtExchangeRate[i], &QLineEdit::textChanged, this, [this, i] { showDealRate(i); });
     }
     txtConvert->installEventFilter(this);
     txtCom->installEventFilter(this);
@@ -201,6 +251,7 @@ void frmHUD::connectMenus()
         {ui->mnuFileUpdateRates, &frmHUD::mnuFileUpdateRates_Click},
         {ui->mnuFileImportRates, &frmHUD::mnuFileImportRates_Click},
         {ui->mnuFileExportRates, &frmHUD::mnuFileExportRates_Click},
+        {ui->mnuFileSettings, &frmHUD::mnuFileSettings_Click},
         {ui->mnuFileExit, &frmHUD::mnuFileExit_Click},
         {ui->mnuHelpAbout, &frmHUD::mnuHelpAbout_Click},
         {ui->mnuHelpURL, &frmHUD::mnuHelpURL_Click},
@@ -257,14 +308,23 @@ void frmHUD::UpdateCalculateButton()
 
 void frmHUD::clearSide(int Index)
 {
+    margin_[Index] = 0.0;
+    if (Index == 1)
+        smallestNote_ = data::Money();
     txtExchangeRate[Index]->clear();
     txtDenomination[Index]->clear();
     setRateDate(Index, QDate());
+    showDealRate(Index);
 }
 
 void frmHUD::refillKeepingSelection()
 {
     const std::array<QString, 2> chosen{selectedCountry(0), selectedCountry(1)};
+    try {
+        minimum_ = data::Rates::instance().minimumCommission();
+    } catch (const data::DbError&) {
+        // Read again, and reported, when a deal is priced.
+    }
     {
         // Judged once the sides are chosen again, not on the way through an empty list.
         const QScopedValueRollback refilling(refilling_, true);
@@ -288,6 +348,12 @@ void frmHUD::refillKeepingSelection()
     inputsChanged();
 }
 
+calculator::DealTerms frmHUD::dealTerms() const
+{
+    return {.buyMargin = margin_[0], .sellMargin = margin_[1], .smallestNote = smallestNote_,
+            .minimumCommission = minimum_};
+}
+
 calculator::ExchangeInputs frmHUD::exchangeInputs() const
 {
     calculator::ExchangeInputs in;
@@ -302,11 +368,51 @@ calculator::ExchangeInputs frmHUD::exchangeInputs() const
 
 void frmHUD::inputsChanged()
 {
-    if (refilling_ || !figuresFrom_ || *figuresFrom_ == exchangeInputs())
+    if (refilling_ || !figuresFrom_
+        || (figuresFrom_->inputs == exchangeInputs() && figuresFrom_->terms == dealTerms()))
         return;
+    clearFigures();
+}
+
+void frmHUD::clearFigures()
+{
     figuresFrom_.reset();
-    for (FigureLabel* figure : {lblExRes, lblComRes, lblTotalRes})
+    for (FigureLabel* figure : {lblExRes, lblComRes, lblTotalRes, lblPaidOutRes, lblPaidInPoundsRes})
         figure->setFigure(QString());
+    ui->lblCommission->setText(tr("Commission:"));
+    showPaymentLines(false);
+}
+
+void frmHUD::showDealRate(int Index)
+{
+    const data::ParsedNumber rate = data::readTyped(txtExchangeRate[Index]->text());
+    const double margin = margin_[Index];
+    QString text;
+    if (selectedCountry(Index) != calculator::PivotCountry && margin > 0.0 && rate.ok() && rate.value > 0.0) {
+        const double dealRate =
+            Index == 0 ? calculator::buyingRate(rate.value, margin) : calculator::sellingRate(rate.value, margin);
+        if (std::isfinite(dealRate) && dealRate > 0.0) {
+            const QString shown = calculator::dealRateText(dealRate);
+            //: Under the Convert From rate box: the rate at which the bureau buys that currency, its margin taken.
+            text = Index == 0 ? tr("We buy at %1").arg(shown)
+                              //: Under the Convert To rate box: the rate at which the bureau sells that currency.
+                              : tr("We sell at %1").arg(shown);
+        }
+    }
+    lblDealRate[Index]->setText(text);
+    lblDealRate[Index]->setVisible(!text.isEmpty());
+    describeRateBox(Index);
+}
+
+void frmHUD::describeRateBox(int Index)
+{
+    // The lines under the box are heard with it as well as on their own.
+    QStringList lines;
+    for (const QLabel* line : {lblDealRate[Index], lblRateDate[Index]}) {
+        if (!line->text().isEmpty())
+            lines << line->text();
+    }
+    txtExchangeRate[Index]->setAccessibleDescription(lines.join(u"; "_s));
 }
 
 void frmHUD::lstCountries_Click(int Index)
@@ -318,6 +424,10 @@ void frmHUD::lstCountries_Click(int Index)
     widgets::showChosenRow(
         name,
         [this, Index](const data::RateRow& row) {
+            // The bureau buys what the customer brings and sells what it pays out.
+            margin_[Index] = Index == 0 ? row.buyMargin : row.sellMargin;
+            if (Index == 1)
+                smallestNote_ = row.smallestNote;
             txtExchangeRate[Index]->setText(data::shownStoredNumber(row.rateText));
             txtDenomination[Index]->setText(row.unit);
             // A value longer than its box shows its start, not its last digits.
@@ -325,6 +435,8 @@ void frmHUD::lstCountries_Click(int Index)
             txtDenomination[Index]->setCursorPosition(0);
             // Rows set before dates were kept have none and say nothing.
             setRateDate(Index, row.updated);
+            showDealRate(Index);
+            inputsChanged();  // the terms may differ where the texts do not
         },
         [this, Index] {
             clearSide(Index);
@@ -370,25 +482,54 @@ void frmHUD::cmdCalculate_Click()
     CalculateExchange();
 }
 
+bool frmHUD::readMinimumCommission()
+{
+    bool read = false;
+    widgets::runGuarded(
+        [this, &read] {
+            minimum_ = data::Rates::instance().minimumCommission();
+            read = true;
+        },
+        [](long number, const QString& description) {
+            widgets::reportFailure(tr("The minimum commission could not be read."), number, description);
+        });
+    return read;
+}
+
 void frmHUD::CalculateExchange()
 {
+    // Another copy of the program may have set it since.
+    if (!readMinimumCommission())
+        return;
     const calculator::ExchangeInputs in = exchangeInputs();
-    const calculator::ExchangeResult result = calculator::computeExchange(in);
-    switch (result.kind) {
-    case calculator::ExchangeResult::Kind::SameCountry:
-        lblExRes->setFigure(result.exchange);
-        figuresFrom_ = in;
-        break;
-    case calculator::ExchangeResult::Kind::Converted:
-        lblExRes->setFigure(result.exchange);
-        lblComRes->setFigure(result.commission);
-        lblTotalRes->setFigure(result.total);
-        figuresFrom_ = in;
-        break;
-    case calculator::ExchangeResult::Kind::Failed:
+    const calculator::DealTerms terms = dealTerms();
+    const calculator::ExchangeResult result = calculator::priceTexts(in, calculator::priceDeal(in, terms));
+    if (result.kind == calculator::ExchangeResult::Kind::Failed) {
         widgets::MsgBox(calculator::failureMessage(result), widgets::MsgBoxButtons::OK, widgets::MsgBoxIcon::Exclamation);
-        break;
+        return;
     }
+    showFigures(result);
+    figuresFrom_ = Priced{in, terms};
+}
+
+void frmHUD::showFigures(const calculator::ExchangeResult& result)
+{
+    lblExRes->setFigure(result.exchange);
+    if (result.kind != calculator::ExchangeResult::Kind::Converted)
+        return;  // the same country formats only the amount
+    ui->lblCommission->setText(result.minimumApplied ? minimumCaption_ : tr("Commission:"));
+    lblComRes->setFigure(result.commission);
+    lblTotalRes->setFigure(result.total);
+    lblPaidOutRes->setFigure(result.paidOut);
+    lblPaidInPoundsRes->setFigure(result.paidInPounds);
+    showPaymentLines(!result.paidOut.isEmpty());
+}
+
+void frmHUD::showPaymentLines(bool shown)
+{
+    for (QWidget* line : {static_cast<QWidget*>(ui->lblPaidOut), static_cast<QWidget*>(lblPaidOutRes),
+                          static_cast<QWidget*>(ui->lblPaidInPounds), static_cast<QWidget*>(lblPaidInPoundsRes)})
+        line->setVisible(shown);
 }
 
 void frmHUD::cmdExit_Click()
@@ -447,6 +588,13 @@ void frmHUD::mnuFileImportRates_Click()
 void frmHUD::mnuFileExportRates_Click()
 {
     maintenance::exportRates(*this);
+}
+
+void frmHUD::mnuFileSettings_Click()
+{
+    // The age limit may have changed: the date lines are judged again.
+    if (maintenance::showSettings(*this))
+        refillKeepingSelection();
 }
 
 void frmHUD::mnuHelpAbout_Click()

@@ -14,6 +14,7 @@
 // below; tests find its controls by object name (lstCountries_0, txtCom, ...).
 
 #include "calculator/Exchange.h"
+#include "calculator/Pricing.h"
 
 #include <QMainWindow>
 
@@ -92,6 +93,7 @@ private:
     // The constructor's phases.
     void findControls();
     void sizeControls();
+    void reserveCaptionHeight();
     void connectControls();
     void connectMenus();
 
@@ -116,6 +118,7 @@ private:
     void mnuFileUpdateRates_Click();
     void mnuFileImportRates_Click();
     void mnuFileExportRates_Click();
+    void mnuFileSettings_Click();
     void mnuFileExit_Click();
     void mnuHelpAbout_Click();
     void mnuHelpURL_Click();
@@ -133,11 +136,26 @@ private:
 
     void UpdateCalculateButton();
     void CalculateExchange();
+    void showFigures(const calculator::ExchangeResult& result);
+    // The lines of what the till pays out, shown only for a target currency
+    // with a smallest note and a total above 0.
+    void showPaymentLines(bool shown);
     calculator::ExchangeInputs exchangeInputs() const;
-    // Empties the three figures once any input differs from those they were
+    // What the till sets beyond the six texts: the margins and smallest note
+    // of the rows the sides show, and the minimum commission last read.
+    calculator::DealTerms dealTerms() const;
+    // Reads the minimum commission afresh; false, having reported why, when it cannot.
+    bool readMinimumCommission();
+    // Under a side's rate box, the rate the deal uses there: the box's rate
+    // with the margin of that side's row. Nothing for the pound or a margin of 0.
+    void showDealRate(int Index);
+    // Empties the figures once any input or term differs from those they were
     // computed from, so a till never reads a total beside other inputs.
     void inputsChanged();
+    void clearFigures();
     void clearSide(int Index);
+    // The rate box's accessible description: the lines under it.
+    void describeRateBox(int Index);
     bool filterNumericKey(QLineEdit* box, QKeyEvent* event);
 
     std::unique_ptr<Ui::frmHUD> ui;
@@ -152,9 +170,22 @@ private:
     FigureLabel* lblExRes = nullptr;
     FigureLabel* lblComRes = nullptr;
     FigureLabel* lblTotalRes = nullptr;
+    FigureLabel* lblPaidOutRes = nullptr;
+    FigureLabel* lblPaidInPoundsRes = nullptr;
+    std::array<QLabel*, 2> lblDealRate{};
+    // The buy margin of the Convert From row and the sell margin of the
+    // Convert To row; the smallest note of the Convert To row.
+    std::array<double, 2> margin_{};
+    data::Money smallestNote_;
+    data::Money minimum_;
+    QString minimumCaption_;  // "Commission (minimum):" in the lines the caption's width holds
     bool unloaded_ = false;
     // What the figures shown were computed from; none while they are empty.
-    std::optional<calculator::ExchangeInputs> figuresFrom_;
+    struct Priced {
+        calculator::ExchangeInputs inputs;
+        calculator::DealTerms terms;
+    };
+    std::optional<Priced> figuresFrom_;
     bool refilling_ = false;
     bool rateDialogOpen_ = false;
     calculator::HeadOfficeLine* headOffice_ = nullptr;

@@ -1,8 +1,36 @@
 #include "maintenance/RateKeyFilter.h"
 
 #include "data/NumberForm.h"
+#include "widgets/KeyInput.h"
+
+#include <QEvent>
+#include <QKeyEvent>
+#include <QLineEdit>
 
 namespace maintenance {
+
+namespace {
+
+// Lives as the box's child, so it goes with the box.
+class NumberKeys : public QObject {
+public:
+    explicit NumberKeys(QLineEdit& box) : QObject(&box), box_(box) { box.installEventFilter(this); }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched != &box_ || event->type() != QEvent::KeyPress)
+            return false;
+        return widgets::filterTypedKey(box_, static_cast<QKeyEvent*>(event), [this](int KeyAscii) {
+            return exchangeRateKeyAccepted(KeyAscii, box_.text());
+        });
+    }
+
+private:
+    QLineEdit& box_;
+};
+
+} // namespace
 
 bool exchangeRateKeyAccepted(int KeyAscii, const QString& boxText)
 {
@@ -13,6 +41,11 @@ bool exchangeRateKeyAccepted(int KeyAscii, const QString& boxText)
     if (KeyAscii == '.')
         return !boxText.contains(data::decimalMark());
     return KeyAscii >= '0' && KeyAscii <= '9';
+}
+
+void filterNumberKeys(QLineEdit& box)
+{
+    new NumberKeys(box);
 }
 
 } // namespace maintenance

@@ -64,11 +64,10 @@ QString ecbDailyAddress()
 }
 
 RateSourceSettings::RateSourceSettings(QWidget* parent, QString systemFeedConf)
-    : QWidget(parent)
+    : SettingsPage(parent)
     , systemFeedConf_(systemFeedConf.isEmpty() ? QString::fromUtf16(feed::DefaultFeedConfPath) : systemFeedConf)
 {
     build();
-    load();
 }
 
 void RateSourceSettings::build()
@@ -136,20 +135,39 @@ void RateSourceSettings::loadFeed()
         box->setEnabled(!system);
     lblFeedSource->setText(
         system ? tr("Set for this machine in %1; only its administrator can change it.").arg(systemFeedConf_)
-               : tr("Leave the address empty unless this till takes its rates from head office."));
+               : tr("Leave the address empty unless this till takes its rates from head office. A change "
+                    "takes effect when Tallyvane next starts."));
 }
 
-QString RateSourceSettings::save()
+bool RateSourceSettings::save(QString* why)
+{
+    const QString refusal = refusedAddress();
+    if (!refusal.isEmpty()) {
+        *why = refusal;
+        return false;
+    }
+    store();
+    if (settingsSaved())
+        return true;
+    *why = tr("The settings could not be saved.");
+    return false;
+}
+
+QString RateSourceSettings::refusedAddress() const
 {
     for (QLineEdit* box : {txtUkMonthlyUrl, txtEcbDailyUrl}) {
         if (!isHttps(box->text().trimmed()))
             //: %1 is the address typed.
             return tr("The address %1 is not an https address. Nothing was saved.").arg(box->text().trimmed());
     }
-    const bool feedEditable = txtFeedUrl->isEnabled();
     const QString feedUrl = txtFeedUrl->text().trimmed();
-    if (feedEditable && !feedUrl.isEmpty() && !isHttps(feedUrl))
+    if (txtFeedUrl->isEnabled() && !feedUrl.isEmpty() && !isHttps(feedUrl))
         return tr("The address %1 is not an https address. Nothing was saved.").arg(feedUrl);
+    return {};
+}
+
+void RateSourceSettings::store()
+{
     widgets::UserSettings settings(RatesGroup);
     settings.setValue(u"OldAfterDays"_s, spnOldAfterDays->value());
     settings.setValue(u"RefuseOldRates"_s, chkRefuseOldRates->isChecked());
@@ -158,20 +176,25 @@ QString RateSourceSettings::save()
     settings.setValue(u"UkMonthly"_s, txtUkMonthlyUrl->text().trimmed());
     settings.setValue(u"EcbDaily"_s, txtEcbDailyUrl->text().trimmed());
     settings.endGroup();
-    if (feedEditable) {
-        settings.beginGroup(FeedGroup);
-        if (feedUrl.isEmpty()) {
-            settings.remove(QString());
-        } else {
-            settings.setValue(u"Url"_s, feedUrl);
-            settings.setValue(u"PublicKey"_s, txtFeedPublicKey->text().trimmed());
-            settings.setValue(u"IntervalMinutes"_s, spnFeedInterval->value());
-        }
-        settings.endGroup();
+    if (!txtFeedUrl->isEnabled())
+        return;
+    settings.beginGroup(FeedGroup);
+    const QString feedUrl = txtFeedUrl->text().trimmed();
+    if (feedUrl.isEmpty()) {
+        settings.remove(QString());
+    } else {
+        settings.setValue(u"Url"_s, feedUrl);
+        settings.setValue(u"PublicKey"_s, txtFeedPublicKey->text().trimmed());
+        settings.setValue(u"IntervalMinutes"_s, spnFeedInterval->value());
     }
-    // A page that says nothing after Save has promised the values are kept.
+}
+
+bool RateSourceSettings::settingsSaved()
+{
+    // A page that closes without a word has promised the values are kept.
+    widgets::UserSettings settings(RatesGroup);
     settings.sync();
-    return settings.status() == QSettings::NoError ? QString() : tr("The settings could not be saved.");
+    return settings.status() == QSettings::NoError;
 }
 
 } // namespace maintenance

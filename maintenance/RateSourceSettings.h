@@ -7,8 +7,9 @@
 // feed::readFeedConfig). RateSourceSettings is the page the Settings dialog
 // hosts; where /etc/tallyvane/feed.conf exists the feed is shown from it, read-only.
 
+#include "maintenance/SettingsPage.h"
+
 #include <QString>
-#include <QWidget>
 
 class QCheckBox;
 class QLabel;
@@ -26,21 +27,24 @@ bool refuseOldRates();
 QString ukMonthlyPattern();
 QString ecbDailyAddress();
 
-class RateSourceSettings : public QWidget {
+class RateSourceSettings : public SettingsPage {
     Q_OBJECT
 
 public:
     // systemFeedConf: where the machine's feed file would be (tests give another).
     explicit RateSourceSettings(QWidget* parent = nullptr, QString systemFeedConf = {});
 
-    void load();
+    void load() override;
     // Writes what the page shows; the feed only when the page may change it.
     // An address that is not https is refused with a sentence, nothing written.
-    QString save();
+    bool save(QString* why) override;
 
 private:
     void build();
     void loadFeed();
+    QString refusedAddress() const;
+    void store();
+    static bool settingsSaved();
 
     QString systemFeedConf_;
     QSpinBox* spnOldAfterDays = nullptr;

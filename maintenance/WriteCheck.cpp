@@ -44,15 +44,50 @@ bool mayChangeRates()
 
 namespace {
 
-std::optional<data::Refusal> rateRefusal(const QString& typed)
+bool isNumberField(QStringView field)
 {
-    const std::optional<QString> stored = data::pointFormOf(typed);
+    return data::fieldDef(field).kind != data::FieldKind::Text && data::fieldDef(field).kind != data::FieldKind::Code;
+}
+
+const QString& typedText(const TypedRate& typed, QStringView field)
+{
+    const std::pair<QStringView, const QString*> boxes[] = {
+        {data::FieldCountry, &typed.country},       {data::FieldUnit, &typed.unit},
+        {data::FieldRate, &typed.rate},             {data::FieldCode, &typed.code},
+        {data::FieldBuyMargin, &typed.buyMargin},   {data::FieldSellMargin, &typed.sellMargin},
+        {data::FieldSmallestNote, &typed.smallestNote},
+    };
+    for (const auto& [name, text] : boxes) {
+        if (name == field)
+            return *text;
+    }
+    return typed.country;
+}
+
+// A number box's text in the store's form; an empty margin or note is 0.
+std::optional<QString> storedNumber(QStringView field, const QString& typed)
+{
+    if (typed.isEmpty() && field != data::FieldRate)
+        return u"0"_s;
+    return data::pointFormOf(typed);
+}
+
+std::optional<data::Refusal> refusalOf(QStringView field, const QString& typed)
+{
+    if (!isNumberField(field))
+        return data::refusalOf(data::fieldDef(field), typed);
+    const std::optional<QString> stored = storedNumber(field, typed);
     if (!stored)
-        return data::Refusal{data::FieldRate, data::RefusalKind::NotANumber, typed};
-    std::optional<data::Refusal> refusal = data::refusalOf(data::fieldDef(data::FieldRate), *stored);
+        return data::Refusal{field, data::RefusalKind::NotANumber, typed};
+    std::optional<data::Refusal> refusal = data::refusalOf(data::fieldDef(field), *stored);
     if (refusal)
         refusal->value = typed;  // shown as the user wrote it
     return refusal;
+}
+
+double storedValue(QStringView field, const QString& typed)
+{
+    return data::readNumber(storedNumber(field, typed).value_or(QString())).value;
 }
 
 } // namespace
@@ -60,10 +95,7 @@ std::optional<data::Refusal> rateRefusal(const QString& typed)
 std::optional<data::RateRow> rowToWrite(const TypedRate& typed, std::initializer_list<QStringView> fields)
 {
     for (const QStringView field : fields) {
-        const QString& text = field == data::FieldCountry ? typed.country : typed.unit;
-        const std::optional<data::Refusal> refusal =
-            field == data::FieldRate ? rateRefusal(typed.rate) : data::refusalOf(data::fieldDef(field), text);
-        if (refusal) {
+        if (const std::optional<data::Refusal> refusal = refusalOf(field, typedText(typed, field))) {
             widgets::MsgBox(data::refusalMessage(*refusal), widgets::MsgBoxButtons::OK,
                             widgets::MsgBoxIcon::Exclamation);
             return std::nullopt;
@@ -73,6 +105,11 @@ std::optional<data::RateRow> rowToWrite(const TypedRate& typed, std::initializer
     row.country = typed.country;
     row.unit = typed.unit;
     row.rateText = data::pointFormOf(typed.rate).value_or(typed.rate);
+    row.code = typed.code;
+    row.buyMargin = storedValue(data::FieldBuyMargin, typed.buyMargin);
+    row.sellMargin = storedValue(data::FieldSellMargin, typed.sellMargin);
+    row.smallestNote = data::Money::fromDouble(storedValue(data::FieldSmallestNote, typed.smallestNote))
+                           .value_or(data::Money());
     return row;
 }
 

@@ -56,6 +56,14 @@ frmAddExchange::frmAddExchange(QWidget* parent)
     widgets::limitToCharacters(*ui->txtCountry, data::CountryMaxLength);
     widgets::limitToCharacters(*ui->txtDenom, data::UnitMaxLength);
 
+    // Below the coins, which stand beside the unit and rate as designed.
+    terms_ = maintenance::addTermBoxes(*this, *ui->fieldsLayout, 4, 0);
+    maintenance::clearTerms(terms_);
+    QWidget::setTabOrder(ui->txtExRate, terms_.code);
+    for (std::size_t i = 0; i + 1 < terms_.boxes().size(); ++i)
+        QWidget::setTabOrder(terms_.boxes()[i], terms_.boxes()[i + 1]);
+    QWidget::setTabOrder(terms_.smallestNote, ui->cmdSave);
+
     ui->imgCoins->lower();  // behind the boxes it overlaps
     ui->imgCoins->installEventFilter(this);
     applyDesignMetrics();
@@ -86,6 +94,8 @@ void frmAddExchange::applyDesignMetrics()
     // and keeps a gap before its box.
     for (const QLabel* label : {ui->lblCountry, ui->lblDenom, ui->lblExRate})
         columns[0] = qMax(columns[0], label->sizeHint().width() + tw(75));
+    for (const QLabel* label : terms_.captions)
+        columns[0] = qMax(columns[0], label->sizeHint().width() + tw(75));
     for (int c = 0; c < 4; ++c)
         ui->fieldsLayout->setColumnMinimumWidth(c, columns[c]);
     ui->fieldsLayout->setColumnStretch(3, 1);
@@ -93,6 +103,8 @@ void frmAddExchange::applyDesignMetrics()
     ui->fieldsLayout->setVerticalSpacing(rowGap);
     for (QLineEdit* box : {ui->txtCountry, ui->txtDenom, ui->txtExRate})
         box->setFixedWidth(columns[1] + columns[2]);
+    for (QLineEdit* box : terms_.boxes())
+        box->setFixedWidth(columns[1]);
     // The coins reach below the rate box, down to just above the rule.
     const int boxHeight = ui->txtDenom->sizeHint().height();
     ui->fieldsLayout->setRowMinimumHeight(3, qMax(0, tw(1245) - 2 * boxHeight - 3 * rowGap));
@@ -144,6 +156,7 @@ bool frmAddExchange::saveEntry()
             ui->txtCountry->clear();
             ui->txtDenom->setText(DenominationPlaceholder);
             ui->txtExRate->clear();
+            maintenance::clearTerms(terms_);
             saved = true;
         },
         maintenance::reportSaveError);
@@ -152,9 +165,9 @@ bool frmAddExchange::saveEntry()
 
 bool frmAddExchange::SaveNewRate()
 {
-    std::optional<data::RateRow> row = maintenance::rowToWrite(
-        {ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()},
-        {data::FieldCountry, data::FieldUnit, data::FieldRate});
+    std::optional<data::RateRow> row = maintenance::rowToWrite(typedRate(),
+                                {data::FieldCountry, data::FieldUnit, data::FieldRate, data::FieldCode,
+                                 data::FieldBuyMargin, data::FieldSellMargin, data::FieldSmallestNote});
     if (!row)
         return false;
     row->updated = QDate::currentDate();
@@ -163,11 +176,18 @@ bool frmAddExchange::SaveNewRate()
     return true;
 }
 
+maintenance::TypedRate frmAddExchange::typedRate() const
+{
+    maintenance::TypedRate typed{ui->txtCountry->text(), ui->txtDenom->text(), ui->txtExRate->text()};
+    maintenance::readTerms(terms_, typed);
+    return typed;
+}
+
 bool frmAddExchange::hasEntry() const
 {
     const QString unit = ui->txtDenom->text();
     return !ui->txtCountry->text().isEmpty() || !ui->txtExRate->text().isEmpty()
-        || (!unit.isEmpty() && unit != DenominationPlaceholder);
+        || (!unit.isEmpty() && unit != DenominationPlaceholder) || maintenance::termsTyped(terms_);
 }
 
 bool frmAddExchange::mayClose()

@@ -1,11 +1,13 @@
 #pragma once
 
-// The Add Rates dialog: a country, its unit and its rate are appended to the
-// rates table, one per Save, unless the table holds that country already.
+// The Add Rates dialog: a country, its unit and its rate, with the currency's
+// code, margins and smallest note, are appended to the rates table, one per
+// Save, unless the table holds that country already.
 // Tests find its controls by object name (txtCountry, cmdSave, ...). The
 // rate is typed in the user's number form and written in the store's.
 
 #include "maintenance/RateDialog.h"
+#include "maintenance/RateTerms.h"
 
 #include <QStringView>
 
@@ -44,10 +46,12 @@ private:
     bool SaveNewRate();
     void applyDesignMetrics();
 
+    maintenance::TypedRate typedRate() const;
     bool hasEntry() const;
     bool mayClose();
     QLineEdit* firstEmptyBox() const;
     QStringView boxField(const QLineEdit& box) const;
 
     std::unique_ptr<Ui::frmAddExchange> ui;
+    maintenance::TermBoxes terms_{};
 };

@@ -14,6 +14,8 @@
 #include "widgets/Twips.h"
 
 #include <QDate>
+#include <QGridLayout>
+#include <QLabel>
 #include <QListWidget>
 #include <QMouseEvent>
 #include <QPointer>
@@ -54,6 +56,7 @@ frmDelete::frmDelete(Mode mode, QWidget* parent)
         ui->lblInfo->setText(tr("Select the country you wish to edit, change its details and then click Save."));
         widgets::takeDecimalMark(*ui->txtExRate);
     }
+    addTerms();
     applyDesignMetrics();
 
     connect(ui->lstCountries, &QListWidget::itemSelectionChanged, this, &frmDelete::lstCountries_Click);
@@ -71,6 +74,32 @@ frmDelete::frmDelete(Mode mode, QWidget* parent)
 }
 
 frmDelete::~frmDelete() = default;
+
+// Under the rate, what the bureau sets beside it; a deletion needs none of it.
+void frmDelete::addTerms()
+{
+    const widgets::TwipScale tw(*this);
+    auto* grid = new QGridLayout;
+    grid->setContentsMargins(0, tw(120), 0, 0);
+    grid->setHorizontalSpacing(tw(75));
+    grid->setVerticalSpacing(tw(45));
+    ui->fieldsLayout->insertLayout(ui->fieldsLayout->indexOf(ui->txtExRate) + 1, grid);
+    terms_ = maintenance::addTermBoxes(*this, *grid, 0, 0);
+    for (QLineEdit* box : terms_.boxes())
+        box->setFixedWidth(tw(900));
+    maintenance::clearTerms(terms_);
+    QWidget* previous = ui->txtExRate;
+    for (QLineEdit* box : terms_.boxes()) {
+        QWidget::setTabOrder(previous, box);
+        previous = box;
+        connect(box, &QLineEdit::textChanged, this, &frmDelete::txtBox_Change);
+    }
+    QWidget::setTabOrder(previous, ui->cmdDel);
+    for (std::size_t i = 0; i < terms_.boxes().size(); ++i) {
+        terms_.boxes()[i]->setVisible(mode_ == Mode::Edit);
+        terms_.captions[i]->setVisible(mode_ == Mode::Edit);
+    }
+}
 
 // Places the controls as designed, measured in the dialog's font.
 void frmDelete::applyDesignMetrics()
@@ -140,6 +169,7 @@ void frmDelete::lstCountries_Click()
             ui->txtCountry->setText(row.country);
             ui->txtExRate->setText(data::shownStoredNumber(row.rateText));
             ui->txtDenom->setText(row.unit);
+            maintenance::showTerms(terms_, row);
         },
         [this] { selectedCountry_.reset(); });
     UpdateDelButton();
@@ -213,9 +243,11 @@ void frmDelete::SaveRate()
                 widgets::MsgBox(tr("%1 already exists.").arg(name));
                 return;
             }
+            maintenance::TypedRate typed{name, ui->txtDenom->text(), ui->txtExRate->text()};
+            maintenance::readTerms(terms_, typed);
             std::optional<data::RateRow> row = maintenance::rowToWrite(
-                {name, ui->txtDenom->text(), ui->txtExRate->text()},
-                {data::FieldCountry, data::FieldRate, data::FieldUnit});
+                typed, {data::FieldCountry, data::FieldRate, data::FieldUnit, data::FieldCode, data::FieldBuyMargin,
+                        data::FieldSellMargin, data::FieldSmallestNote});
             if (!row)
                 return;
             row->updated = QDate::currentDate();
@@ -237,6 +269,7 @@ void frmDelete::SaveRate()
     ui->txtCountry->clear();
     ui->txtExRate->clear();
     ui->txtDenom->setText(DenominationPlaceholder);
+    maintenance::clearTerms(terms_);
     UpdateDelButton();
 }
 

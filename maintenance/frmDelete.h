@@ -8,6 +8,7 @@
 // txtCountry, cmdDel, ...).
 
 #include "maintenance/RateDialog.h"
+#include "maintenance/RateTerms.h"
 
 #include <memory>
 #include <optional>
@@ -47,10 +48,13 @@ private:
     void UpdateDelButton();
     void DeleteRate();
     void SaveRate();
+    void addTerms();
     void applyDesignMetrics();
 
     const Mode mode_;
     std::unique_ptr<Ui::frmDelete> ui;
+    // Edit only: the code, margins and smallest note of the chosen row.
+    maintenance::TermBoxes terms_{};
     // Country of the row last chosen in the list, as it was read then; empty
     // when nothing has been chosen since opening or since the list was refilled.
     std::optional<QString> selectedCountry_;

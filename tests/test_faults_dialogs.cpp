@@ -8,6 +8,7 @@
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
+#include "maintenance/frmSettings.h"
 #include "tests/StoreFixtures.h"
 
 #include <QDir>
@@ -183,6 +184,15 @@ TEST_P(RefusedRates, eachRateCommandSaysWhyAndWhatToDoBeforeAnyDialogAndConverti
         EXPECT_TRUE(said.endsWith(u'.') && !said.contains(u". "_s) && !said.contains(u'\n')) << "one sentence";
         EXPECT_FALSE(said.contains(u"ERROR"_s));
     }
+    // Settings opens to be read; a new minimum commission is refused in the same words.
+    messages.clear();
+    withDialog<frmSettings>("mnuFileSettings", [](frmSettings& d) {
+        AppFixture::control<QLineEdit>(d, u"txtMinimumCommission"_s)->setText(u"2"_s);
+        QTest::mouseClick(AppFixture::control<QPushButton>(d, u"cmdOK"_s), Qt::LeftButton);
+        EXPECT_TRUE(d.isVisible());
+    });
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_NE(str(messages[0].prompt).find(expected), std::string::npos) << str(messages[0].prompt);
     expectTheProgramGoesOn(4);
     frmHUD::instance().close();
     EXPECT_EQ(StoreFixtures::fileBytes(dbPath()), bytes);

@@ -150,7 +150,8 @@ TEST_F(ImportExportTest, theCommandsStandAfterDeleteRatesWithoutShortcuts)
     for (const QAction* a : file->actions())
         items << (a->isSeparator() ? u"-"_s : a->text() + u'|' + a->shortcut().toString());
     EXPECT_EQ(items, (QStringList{u"&Add Rates|Ctrl+A"_s, u"&Edit Rates|Ctrl+E"_s, u"&Delete Rates|Ctrl+D"_s,
-                                  u"&Update Rates...|Ctrl+U"_s, u"&Import Rates...|"_s, u"Ex&port Rates...|"_s, u"-"_s, u"E&xit|Ctrl+X"_s}));
+                                  u"&Update Rates...|Ctrl+U"_s, u"&Import Rates...|"_s, u"Ex&port Rates...|"_s, u"-"_s,
+                                  u"&Settings...|"_s, u"-"_s, u"E&xit|Ctrl+X"_s}));
 }
 
 struct AccessKey {

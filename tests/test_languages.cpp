@@ -7,6 +7,8 @@
 #include "data/Fields.h"
 #include "info/frmAbout.h"
 #include "maintenance/frmImportRates.h"
+#include "maintenance/frmSettings.h"
+#include "data/Rates.h"
 #include "widgets/FileDialog.h"
 #include "widgets/Placement.h"
 
@@ -228,6 +230,15 @@ protected:
                 ASSERT_EQ(messages.size(), 1u);
                 expectOwnQuotes(std::string("add refusal ") + what, messages[0].prompt, {rate});
             }
+            for (const auto& [box, value] : {std::pair{"txtBuyMargin", u"100"_s}, std::pair{"txtCode", u"EU"_s}}) {
+                auto* term = AppFixture::control<QLineEdit>(d, QString::fromLatin1(box));
+                term->setText(value);
+                messages.clear();
+                QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
+                ASSERT_EQ(messages.size(), 1u);
+                expectOwnQuotes(std::string("add refusal ") + box, messages[0].prompt, {value});
+                term->clear();
+            }
             messages.clear();
             QTest::mouseClick(ctl(d).cmdFinished, Qt::LeftButton);
             ASSERT_EQ(messages.size(), 1u);
@@ -247,6 +258,14 @@ protected:
             ASSERT_EQ(messages.size(), 1u);
             expectOwnQuotes("edit refusal too long", messages[0].prompt, {});
         });
+        withDialog<frmSettings>("mnuFileSettings", [&](frmSettings& d) {
+            look(d, "frmSettings");
+            AppFixture::control<QLineEdit>(d, u"txtMinimumCommission"_s)->setText(u"-1"_s);
+            messages.clear();
+            QTest::mouseClick(AppFixture::control<QPushButton>(d, u"cmdOK"_s), Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u);
+            expectOwnQuotes("settings refusal", messages[0].prompt, {u"-1"_s});
+        });
         // A rate file with a rate that is no number.
         QFile bad(dir.filePath(u"bad-rate.csv"_s));
         EXPECT_TRUE(bad.open(QIODevice::WriteOnly));
@@ -265,6 +284,32 @@ protected:
         });
         trigger("mnuFileExportRates");
         widgets::setSaveFileNameHandler({});
+    }
+
+    // A deal with every line the main window may add: both deal rates, the
+    // minimum commission, and the notes paid out with the rest in pounds.
+    void dealLines(frmHUD& hud)
+    {
+        data::Rates& rates = data::Rates::instance();
+        for (const auto& [country, note] : {std::pair{u"Testland"_s, 0}, std::pair{u"Twoland"_s, 500}}) {
+            data::RateRow row = rates.findRate(country).value();
+            row.buyMargin = 2.0;
+            row.sellMargin = 3.0;
+            row.smallestNote = data::Money::fromHundredths(note);
+            rates.replaceRate(country, row);
+        }
+        rates.setMinimumCommission(data::Money::fromHundredths(100));
+        const AppFixture::Hud c(hud);
+        choose(c.lstCountries[0], u"Testland"_s);
+        choose(c.lstCountries[1], u"Twoland"_s);
+        typeInto(c.txtConvert, u"10"_s);
+        typeInto(c.txtCom, u"0"_s);
+        QTest::mouseClick(c.cmdCalculate, Qt::LeftButton);
+        EXPECT_FALSE(AppFixture::control<QLabel>(hud, u"lblPaidOutRes"_s)->text().isEmpty());
+        look(hud, "frmHUD deal");
+        // The figures are numbers, the same in every language.
+        for (auto it = seen.begin(); it != seen.end();)
+            it = it->first.starts_with("frmHUD deal/") && it->first.ends_with("Res text") ? seen.erase(it) : std::next(it);
     }
 
     void lookAtMenu(QMenu& menu, const std::string& where)
@@ -303,6 +348,7 @@ protected:
         EXPECT_TRUE(app::Start());
         frmHUD& hud = frmHUD::instance();
         look(hud, "frmHUD");
+        dealLines(hud);
         {
             frmAddExchange add(&hud);
             look(add, "frmAddExchange");
@@ -370,7 +416,7 @@ protected:
 const std::set<std::string> sameEverywhere{"Tallyvane", "Fernwick", "%", "&OK", "support@fernwicksoftware.com", "&ratesatlas.com"};
 const std::map<std::string, std::set<std::string>> sameInEnglish{
     {"de", {"&E-Mail", "Name"}},
-    {"fr", {"Commission", "Total"}},
+    {"fr", {"Commission", "Total", "&Commission"}},
     {"es", {"Total:", "Total"}},
     {"pl", {}},
     {"long", {}},

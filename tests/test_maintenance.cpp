@@ -5,6 +5,10 @@
 
 #include "maintenance/frmAddExchange.h"
 #include "maintenance/frmDelete.h"
+#include "maintenance/frmSettings.h"
+
+#include "data/NumberForm.h"
+#include "data/Rates.h"
 
 #include <QClipboard>
 #include <QGuiApplication>
@@ -58,7 +62,10 @@ TEST_F(MaintenanceTest, AddDialogOpensAsDesigned)
         EXPECT_TRUE(ctl(d).cmdFinished->isDefault());
         EXPECT_EQ(QApplication::focusWidget(), ctl(d).cmdFinished);
         EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblDenom"))->buddy(), ctl(d).txtDenom);
-        EXPECT_EQ(tabOrder(), (std::vector<QWidget*>{ctl(d).txtCountry, ctl(d).txtDenom, ctl(d).txtExRate, ctl(d).cmdFinished}))
+        const auto box = [&d](const char* name) { return AppFixture::control<QLineEdit>(d, QString::fromLatin1(name)); };
+        EXPECT_EQ(tabOrder(), (std::vector<QWidget*>{ctl(d).txtCountry, ctl(d).txtDenom, ctl(d).txtExRate, box("txtCode"),
+                                                     box("txtBuyMargin"), box("txtSellMargin"), box("txtSmallestNote"),
+                                                     ctl(d).cmdFinished}))
             << "Save is skipped while disabled";
 
         QTest::keyClicks(ctl(d).txtCountry, QString(60, QLatin1Char('x')));
@@ -847,6 +854,128 @@ TEST_F(MaintenanceTest, MainWindowIgnoresCalculatesAccessKeyWhileItIsOff)
     typeInto(hud.txtDenomination[0], QStringLiteral("Pound"));
     QTest::keyClick(hud.txtDenomination[0], Qt::Key_C, Qt::AltModifier);
     EXPECT_EQ(str(hud.txtDenomination[0]->text()), "Pound");
+}
+
+// ---- The bureau's terms of a rate ------------------------------------------
+
+// The code, margins and smallest note: stored by Add, shown and changed by
+// Edit within their fields' limits; anything else is refused in a plain
+// message and nothing is written.
+TEST_F(MaintenanceTest, RateDialogsTakeTheTermsWithinTheFieldsLimits)
+{
+    startProgram();
+    struct Case {
+        const char* box;
+        const char* typed;
+        const char* refusal;
+    };
+    const Case refused[] = {
+        {"txtBuyMargin", "100", "'100' in the Buy Margin (%) box is too large: it must be below 100."},
+        {"txtSellMargin", "-1", "'-1' in the Sell Margin (%) box is below 0."},
+        {"txtCode", "EU", "'EU' in the Currency Code box is not a currency code"},
+        {"txtSmallestNote", "-5", "'-5' in the Smallest Note box is below 0."},
+        {"txtSmallestNote", "five", "'five' in the Smallest Note box is not a number."},
+        {"txtSmallestNote", "0.005", "'0.005' in the Smallest Note box has more than two decimals."},
+    };
+    const auto box = [](const QWidget& d, const char* name) {
+        return AppFixture::control<QLineEdit>(d, QString::fromLatin1(name));
+    };
+    const auto refuseEach = [&](const QWidget& d, QPushButton* save) {
+        const std::vector<std::string> rows = storedRows();
+        for (const Case& c : refused) {
+            const QString kept = box(d, c.box)->text();
+            box(d, c.box)->setText(QString::fromLatin1(c.typed));
+            messages.clear();
+            QTest::mouseClick(save, Qt::LeftButton);
+            ASSERT_EQ(messages.size(), 1u) << c.box << " " << c.typed;
+            expectRefusal(messages[0], c.refusal);
+            box(d, c.box)->setText(kept);
+        }
+        EXPECT_EQ(storedRows(), rows);
+    };
+    withDialog<frmAddExchange>("mnuFileAddRates", [&](frmAddExchange& d) {
+        typeInto(ctl(d).txtCountry, QStringLiteral("Euroland"));
+        typeInto(ctl(d).txtExRate, QStringLiteral("1.17"));
+        refuseEach(d, ctl(d).cmdSave);
+        typeInto(box(d, "txtCode"), QStringLiteral("eu-r1"));
+        EXPECT_EQ(str(box(d, "txtCode")->text()), "EUR") << "letters only, in capitals";
+        typeInto(box(d, "txtBuyMargin"), QStringLiteral("2x"));
+        typeInto(box(d, "txtSellMargin"), QStringLiteral("3"));
+        typeInto(box(d, "txtSmallestNote"), QStringLiteral("5"));
+        messages.clear();
+        QTest::mouseClick(ctl(d).cmdSave, Qt::LeftButton);
+        EXPECT_EQ(prompts(), (std::vector<std::string>{"The New Exchange Rate has been saved successfuly"}));
+        EXPECT_EQ(str(box(d, "txtCode")->text() + box(d, "txtBuyMargin")->text()), "0") << "emptied for the next";
+    });
+    const auto stored = [] {
+        const data::RateRow row = data::Rates::instance().findRate(QStringLiteral("Euroland")).value();
+        return str(row.code) + " " + std::to_string(row.buyMargin) + " " + std::to_string(row.sellMargin) + " "
+            + str(row.smallestNote.toText());
+    };
+    EXPECT_EQ(stored(), "EUR 2.000000 3.000000 5.00");
+    withDialog<frmDelete>("mnuFileEditRates", [&](frmDelete& d) {
+        choose(ctl(d).lstCountries, QStringLiteral("Euroland"));
+        EXPECT_EQ(str(box(d, "txtSellMargin")->text()), "3");
+        EXPECT_EQ(str(box(d, "txtSmallestNote")->text()), "5");
+        refuseEach(d, ctl(d).cmdDel);
+        typeInto(box(d, "txtSellMargin"), QStringLiteral("3.5"));
+        QTest::mouseClick(ctl(d).cmdDel, Qt::LeftButton);
+    });
+    EXPECT_EQ(stored(), "EUR 2.000000 3.500000 5.00") << "what Edit did not change stays";
+    withDialog<frmDelete>("mnuFileDeleteRates", [&](frmDelete& d) {
+        EXPECT_FALSE(box(d, "txtCode")->isVisible()) << "a deletion needs no terms";
+    });
+}
+
+// ---- Settings --------------------------------------------------------------
+
+// The minimum commission, pasted in either number form: stored exactly on OK,
+// or refused in a plain message with the dialog left open and nothing written.
+TEST_F(MaintenanceTest, SettingsStoresTheMinimumCommissionOrRefusesItWritingNothing)
+{
+    startProgram();
+    const auto restore = qScopeGuard([saved = QLocale()] { QLocale::setDefault(saved); });
+    struct Case {
+        QLocale::Language language;
+        const char* typed;
+        const char* refusal;  // none: stored
+        const char* stored;
+    };
+    const Case cases[] = {
+        {QLocale::English, "2.5", nullptr, "2.50"},
+        {QLocale::German, "3,75", nullptr, "3.75"},
+        {QLocale::English, "", nullptr, "0.00"},  // no minimum
+        {QLocale::English, "2.505", "'2.505' in the Minimum commission (£) box has more than two decimals.", "0.00"},
+        {QLocale::English, "100000.01", "is too large: it can be at most 100000.", "0.00"},
+        {QLocale::English, "-1", "'-1' in the Minimum commission", "0.00"},
+        {QLocale::German, "2.5", "without a point", "0.00"},  // never read as 25
+        {QLocale::English, "two", "is not a number", "0.00"},
+    };
+    for (const Case& c : cases) {
+        QLocale::setDefault(QLocale(c.language));
+        messages.clear();
+        const QString before = data::Rates::instance().minimumCommission().toText();
+        withDialog<frmSettings>("mnuFileSettings", [&](frmSettings& d) {
+            auto* box = AppFixture::control<QLineEdit>(d, QStringLiteral("txtMinimumCommission"));
+            EXPECT_EQ(box->text(), data::shownForm(before));
+            box->setText(QString::fromUtf8(c.typed));
+            QTest::mouseClick(AppFixture::control<QPushButton>(d, QStringLiteral("cmdOK")), Qt::LeftButton);
+            EXPECT_EQ(d.isVisible(), c.refusal != nullptr) << c.typed;
+            if (c.refusal) {
+                ASSERT_EQ(messages.size(), 1u) << c.typed;
+                expectRefusal(messages[0], c.refusal);
+            } else {
+                EXPECT_TRUE(messages.empty()) << prompts().front();
+            }
+        });
+        EXPECT_EQ(str(data::Rates::instance().minimumCommission().toText()), c.stored) << c.typed;
+    }
+    // Cancel stores nothing.
+    withDialog<frmSettings>("mnuFileSettings", [](frmSettings& d) {
+        AppFixture::control<QLineEdit>(d, QStringLiteral("txtMinimumCommission"))->setText(QStringLiteral("9"));
+        QTest::mouseClick(AppFixture::control<QPushButton>(d, QStringLiteral("cmdCancel")), Qt::LeftButton);
+    });
+    EXPECT_EQ(str(data::Rates::instance().minimumCommission().toText()), "0.00");
 }
 
 class DialogPlacement : public MaintenanceTest, public ::testing::WithParamInterface<const char*> {};

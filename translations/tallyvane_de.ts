@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CommissionPage</name>
+    <message>
+        <source>Minimum commission (£)</source>
+        <extracomment>The box of the Settings dialog, followed by a colon; the pound sign is the currency of the till.</extracomment>
+        <translation>Mindestprovision (£)</translation>
+    </message>
+</context>
+<context>
     <name>CountryList</name>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table.</source>
@@ -831,6 +839,83 @@
         <source>Line %1: the country name %2 is longer than %3 characters.</source>
         <translation>Zeile %1: Der Ländername %2 ist länger als %3 Zeichen.</translation>
     </message>
+    <message>
+        <source>the figure %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write it without them.</source>
+        <translation>Die Zahl %1 enthält sowohl „.“ als auch „,“: Tausendertrennzeichen werden nicht gelesen, schreiben Sie die Zahl daher ohne sie.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a currency code (three capital letters).</source>
+        <extracomment>%1 the column&apos;s name, %2 the value.</extracomment>
+        <translation>Der Wert %2 in der Spalte %1 ist kein Währungscode (drei Großbuchstaben).</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is below 0.</source>
+        <translation>Der Wert %2 in der Spalte %1 ist kleiner als 0.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not below %3.</source>
+        <extracomment>%3 the limit, such as 100.</extracomment>
+        <translation>Der Wert %2 in der Spalte %1 ist nicht kleiner als %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is above %3.</source>
+        <translation>Der Wert %2 in der Spalte %1 ist größer als %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 has more than two decimals.</source>
+        <translation>Der Wert %2 in der Spalte %1 hat mehr als zwei Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number.</source>
+        <translation>Der Wert %2 in der Spalte %1 ist keine Zahl.</translation>
+    </message>
+    <message>
+        <source>the minimum commission %1 is not an amount from 0 to %2 with at most two decimals.</source>
+        <translation>Die Mindestprovision %1 ist kein Betrag von 0 bis %2 mit höchstens zwei Nachkommastellen.</translation>
+    </message>
+    <message>
+        <source>the first line names no layout of this program&apos;s export: it should read %1 and a number, such as %2.</source>
+        <translation>Die erste Zeile nennt kein Format des Exports dieses Programms: Sie sollte %1 und eine Zahl enthalten, etwa %2.</translation>
+    </message>
+    <message>
+        <source>%1 was exported by a newer version of Tallyvane (layout %2), which this version cannot read. Export the rates again with this version&apos;s layout, or use the newer version.</source>
+        <translation>%1 wurde von einer neueren Version von Tallyvane exportiert (Format %2), das diese Version nicht lesen kann. Exportieren Sie die Kurse erneut im Format dieser Version, oder verwenden Sie die neuere Version.</translation>
+    </message>
+    <message>
+        <source>expected a setting (its name and its value) or the header of the rates.</source>
+        <translation>Erwartet wurde eine Einstellung (ihr Name und ihr Wert) oder die Kopfzeile der Kurse.</translation>
+    </message>
+    <message>
+        <source>the setting %1 is not one this program knows.</source>
+        <translation>Die Einstellung %1 kennt dieses Programm nicht.</translation>
+    </message>
+    <message>
+        <source>%1 ends before the header of its rates.</source>
+        <translation>%1 endet vor der Kopfzeile der Kurse.</translation>
+    </message>
+</context>
+<context>
+    <name>RateTerms</name>
+    <message>
+        <source>Currency &amp;Code:</source>
+        <extracomment>The ISO 4217 code of the currency, such as EUR; it may be left empty.</extracomment>
+        <translation>Währungs&amp;code:</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau buys this currency.</extracomment>
+        <translation>&amp;Ankaufsmarge (%):</translation>
+    </message>
+    <message>
+        <source>Se&amp;ll Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau sells this currency.</extracomment>
+        <translation>&amp;Verkaufsmarge (%):</translation>
+    </message>
+    <message>
+        <source>S&amp;mallest Note:</source>
+        <extracomment>The smallest amount of this currency the till pays out; 0 for any amount.</extracomment>
+        <translation>&amp;Kleinster Schein:</translation>
+    </message>
 </context>
 <context>
     <name>Refusals</name>
@@ -870,6 +955,28 @@
     <message>
         <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
         <translation>%1 im Feld „%2“ ist kein Datum: Ein Datum wird als JJJJ-MM-TT geschrieben.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a currency code: a code is three capital letters, or nothing.</source>
+        <translation>%1 im Feld „%2“ ist kein Währungscode: Ein Währungscode besteht aus drei Großbuchstaben oder bleibt leer.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is below 0.</source>
+        <translation>%1 im Feld „%2“ ist kleiner als 0.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it must be below %3.</source>
+        <extracomment>%3 the limit, such as 100, in the user&apos;s number form.</extracomment>
+        <translation>%1 im Feld „%2“ ist zu hoch: Der Wert muss kleiner als %3 sein.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it can be at most %3.</source>
+        <extracomment>%3 the limit, such as 1000000000, in the user&apos;s number form.</extracomment>
+        <translation>%1 im Feld „%2“ ist zu hoch: Der Wert darf höchstens %3 betragen.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box has more than two decimals.</source>
+        <translation>%1 im Feld „%2“ hat mehr als zwei Nachkommastellen.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1108,14 @@
     <message>
         <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
         <translation>Das Land %1 ist nicht in der Kurstabelle, daher kann sein Kurs nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The rates database holds &apos;%1&apos; as the minimum commission, which is not an amount from 0 to %2.</source>
+        <translation>Die Kursdatenbank enthält „%1“ als Mindestprovision; das ist kein Betrag von 0 bis %2.</translation>
+    </message>
+    <message>
+        <source>The minimum commission must be an amount from 0 to %1.</source>
+        <translation>Die Mindestprovision muss ein Betrag von 0 bis %1 sein.</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1276,22 @@
         <source>Date of the rate</source>
         <extracomment>The day a rate was set, kept with it.</extracomment>
         <translation>Datum des Kurses</translation>
+    </message>
+    <message>
+        <source>Currency Code</source>
+        <translation>Währungscode</translation>
+    </message>
+    <message>
+        <source>Buy Margin (%)</source>
+        <translation>Ankaufsmarge (%)</translation>
+    </message>
+    <message>
+        <source>Sell Margin (%)</source>
+        <translation>Verkaufsmarge (%)</translation>
+    </message>
+    <message>
+        <source>Smallest Note</source>
+        <translation>Kleinster Schein</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1606,47 @@
         <extracomment>The tooltip of a rate box: the day the rate was set.</extracomment>
         <translation>Kurs vom %1</translation>
     </message>
+    <message>
+        <source>Paid out:</source>
+        <extracomment>The part of the total the till pays in notes of the currency.</extracomment>
+        <translation>Ausgezahlt:</translation>
+    </message>
+    <message>
+        <source>Paid out</source>
+        <translation>Ausgezahlt</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <extracomment>The rest of the total, smaller than the smallest note, paid in pounds.</extracomment>
+        <translation>Rest in Pfund:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds</source>
+        <translation>Rest in Pfund</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <extracomment>Opens the till&apos;s settings, such as the minimum commission.</extracomment>
+        <translation>Ein&amp;stellungen …</translation>
+    </message>
+    <message>
+        <source>We buy at %1</source>
+        <extracomment>Under the Convert From rate box: the rate at which the bureau buys that currency, its margin taken.</extracomment>
+        <translation>Wir kaufen zu %1</translation>
+    </message>
+    <message>
+        <source>We sell at %1</source>
+        <extracomment>Under the Convert To rate box: the rate at which the bureau sells that currency.</extracomment>
+        <translation>Wir verkaufen zu %1</translation>
+    </message>
+    <message>
+        <source>The minimum commission could not be read.</source>
+        <translation>Die Mindestprovision konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Provision (Minimum):</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1619,6 +1791,42 @@
         <source>%1 %</source>
         <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
         <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>The title of the dialog of the till&apos;s settings (File &gt; Settings...).</extracomment>
+        <translation>Einstellungen</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>The settings could not be read.</source>
+        <translation>Die Einstellungen konnten nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>&amp;Commission</source>
+        <extracomment>A tab of the Settings dialog: what a deal costs beyond the rates.</extracomment>
+        <translation>&amp;Provision</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::CommissionPage</name>
+    <message>
+        <source>Minimum commission (£):</source>
+        <translation>Mindestprovision (£):</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
+        <translation>Die Provision eines Geschäfts ist nie kleiner als dieser Betrag, umgerechnet in die ausgezahlte Währung. 0 setzt kein Minimum.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CommissionPage</name>
+    <message>
+        <source>Minimum commission (£)</source>
+        <extracomment>The box of the Settings dialog, followed by a colon; the pound sign is the currency of the till.</extracomment>
+        <translation>Comisión mínima (£)</translation>
+    </message>
+</context>
+<context>
     <name>CountryList</name>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table.</source>
@@ -831,6 +839,83 @@
         <source>Line %1: the country name %2 is longer than %3 characters.</source>
         <translation>Línea %1: el nombre de país %2 tiene más de %3 caracteres.</translation>
     </message>
+    <message>
+        <source>the figure %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write it without them.</source>
+        <translation>la cifra %1 contiene a la vez «.» y «,»: no se admiten separadores de miles, así que escríbala sin ellos.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a currency code (three capital letters).</source>
+        <extracomment>%1 the column&apos;s name, %2 the value.</extracomment>
+        <translation>el valor %2 de la columna %1 no es un código de moneda (tres letras mayúsculas).</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is below 0.</source>
+        <translation>el valor %2 de la columna %1 es menor que 0.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not below %3.</source>
+        <extracomment>%3 the limit, such as 100.</extracomment>
+        <translation>el valor %2 de la columna %1 no es menor que %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is above %3.</source>
+        <translation>el valor %2 de la columna %1 es mayor que %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 has more than two decimals.</source>
+        <translation>el valor %2 de la columna %1 tiene más de dos decimales.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number.</source>
+        <translation>el valor %2 de la columna %1 no es un número.</translation>
+    </message>
+    <message>
+        <source>the minimum commission %1 is not an amount from 0 to %2 with at most two decimals.</source>
+        <translation>la comisión mínima %1 no es un importe de 0 a %2 con dos decimales como máximo.</translation>
+    </message>
+    <message>
+        <source>the first line names no layout of this program&apos;s export: it should read %1 and a number, such as %2.</source>
+        <translation>la primera línea no indica ninguna estructura de exportación de este programa: debería contener %1 y un número, por ejemplo %2.</translation>
+    </message>
+    <message>
+        <source>%1 was exported by a newer version of Tallyvane (layout %2), which this version cannot read. Export the rates again with this version&apos;s layout, or use the newer version.</source>
+        <translation>%1 se exportó con una versión más reciente de Tallyvane (estructura %2), que esta versión no puede leer. Vuelva a exportar los tipos de cambio con la estructura de esta versión o use la versión más reciente.</translation>
+    </message>
+    <message>
+        <source>expected a setting (its name and its value) or the header of the rates.</source>
+        <translation>se esperaba un ajuste (su nombre y su valor) o la cabecera de los tipos de cambio.</translation>
+    </message>
+    <message>
+        <source>the setting %1 is not one this program knows.</source>
+        <translation>este programa no conoce el ajuste %1.</translation>
+    </message>
+    <message>
+        <source>%1 ends before the header of its rates.</source>
+        <translation>%1 termina antes de la cabecera de sus tipos de cambio.</translation>
+    </message>
+</context>
+<context>
+    <name>RateTerms</name>
+    <message>
+        <source>Currency &amp;Code:</source>
+        <extracomment>The ISO 4217 code of the currency, such as EUR; it may be left empty.</extracomment>
+        <translation>Código de &amp;moneda:</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau buys this currency.</extracomment>
+        <translation>Margen de c&amp;ompra (%):</translation>
+    </message>
+    <message>
+        <source>Se&amp;ll Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau sells this currency.</extracomment>
+        <translation>Margen de &amp;venta (%):</translation>
+    </message>
+    <message>
+        <source>S&amp;mallest Note:</source>
+        <extracomment>The smallest amount of this currency the till pays out; 0 for any amount.</extracomment>
+        <translation>&amp;Billete más pequeño:</translation>
+    </message>
 </context>
 <context>
     <name>Refusals</name>
@@ -870,6 +955,28 @@
     <message>
         <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
         <translation>%1 en el campo «%2» no es una fecha: una fecha se escribe AAAA-MM-DD.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a currency code: a code is three capital letters, or nothing.</source>
+        <translation>%1 en el campo «%2» no es un código de moneda: un código son tres letras mayúsculas, o nada.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is below 0.</source>
+        <translation>%1 en el campo «%2» es menor que 0.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it must be below %3.</source>
+        <extracomment>%3 the limit, such as 100, in the user&apos;s number form.</extracomment>
+        <translation>%1 en el campo «%2» es demasiado alto: debe ser menor que %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it can be at most %3.</source>
+        <extracomment>%3 the limit, such as 1000000000, in the user&apos;s number form.</extracomment>
+        <translation>%1 en el campo «%2» es demasiado alto: puede ser como máximo %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box has more than two decimals.</source>
+        <translation>%1 en el campo «%2» tiene más de dos decimales.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1108,14 @@
     <message>
         <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
         <translation>El país %1 no está en la tabla de tipos de cambio, así que no se puede modificar su tipo de cambio.</translation>
+    </message>
+    <message>
+        <source>The rates database holds &apos;%1&apos; as the minimum commission, which is not an amount from 0 to %2.</source>
+        <translation>La base de datos de tipos de cambio contiene «%1» como comisión mínima, que no es un importe de 0 a %2.</translation>
+    </message>
+    <message>
+        <source>The minimum commission must be an amount from 0 to %1.</source>
+        <translation>La comisión mínima debe ser un importe de 0 a %1.</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1276,22 @@
         <source>Date of the rate</source>
         <extracomment>The day a rate was set, kept with it.</extracomment>
         <translation>Fecha del tipo de cambio</translation>
+    </message>
+    <message>
+        <source>Currency Code</source>
+        <translation>Código de moneda</translation>
+    </message>
+    <message>
+        <source>Buy Margin (%)</source>
+        <translation>Margen de compra (%)</translation>
+    </message>
+    <message>
+        <source>Sell Margin (%)</source>
+        <translation>Margen de venta (%)</translation>
+    </message>
+    <message>
+        <source>Smallest Note</source>
+        <translation>Billete más pequeño</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1606,47 @@
         <extracomment>The tooltip of a rate box: the day the rate was set.</extracomment>
         <translation>Tipo de cambio del %1</translation>
     </message>
+    <message>
+        <source>Paid out:</source>
+        <extracomment>The part of the total the till pays in notes of the currency.</extracomment>
+        <translation>Entregado:</translation>
+    </message>
+    <message>
+        <source>Paid out</source>
+        <translation>Entregado</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <extracomment>The rest of the total, smaller than the smallest note, paid in pounds.</extracomment>
+        <translation>Resto en libras:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds</source>
+        <translation>Resto en libras</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <extracomment>Opens the till&apos;s settings, such as the minimum commission.</extracomment>
+        <translation>A&amp;justes...</translation>
+    </message>
+    <message>
+        <source>We buy at %1</source>
+        <extracomment>Under the Convert From rate box: the rate at which the bureau buys that currency, its margin taken.</extracomment>
+        <translation>Compramos a %1</translation>
+    </message>
+    <message>
+        <source>We sell at %1</source>
+        <extracomment>Under the Convert To rate box: the rate at which the bureau sells that currency.</extracomment>
+        <translation>Vendemos a %1</translation>
+    </message>
+    <message>
+        <source>The minimum commission could not be read.</source>
+        <translation>No se ha podido leer la comisión mínima.</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Comisión (mínimo):</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1619,6 +1791,42 @@
         <source>%1 %</source>
         <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
         <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>The title of the dialog of the till&apos;s settings (File &gt; Settings...).</extracomment>
+        <translation>Ajustes</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Cancelar</translation>
+    </message>
+    <message>
+        <source>The settings could not be read.</source>
+        <translation>No se han podido leer los ajustes.</translation>
+    </message>
+    <message>
+        <source>&amp;Commission</source>
+        <extracomment>A tab of the Settings dialog: what a deal costs beyond the rates.</extracomment>
+        <translation>&amp;Comisión</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;Aceptar</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::CommissionPage</name>
+    <message>
+        <source>Minimum commission (£):</source>
+        <translation>Comisión mínima (£):</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
+        <translation>La comisión de una operación nunca es menor que este importe, convertido a la moneda entregada. 0: sin mínimo.</translation>
     </message>
 </context>
 </TS>

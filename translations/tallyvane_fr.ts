@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>CommissionPage</name>
+    <message>
+        <source>Minimum commission (£)</source>
+        <extracomment>The box of the Settings dialog, followed by a colon; the pound sign is the currency of the till.</extracomment>
+        <translation>Commission minimale (£)</translation>
+    </message>
+</context>
+<context>
     <name>CountryList</name>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table.</source>
@@ -831,6 +839,83 @@
         <source>Line %1: the country name %2 is longer than %3 characters.</source>
         <translation>Ligne %1&#xa0;: le nom de pays %2 dépasse %3 caractères.</translation>
     </message>
+    <message>
+        <source>the figure %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write it without them.</source>
+        <translation>le nombre %1 contient à la fois «&#xa0;.&#xa0;» et «&#xa0;,&#xa0;»&#xa0;: les séparateurs de milliers ne sont pas lus, écrivez-le donc sans eux.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a currency code (three capital letters).</source>
+        <extracomment>%1 the column&apos;s name, %2 the value.</extracomment>
+        <translation>la valeur %2 de la colonne %1 n’est pas un code de devise (trois lettres majuscules).</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is below 0.</source>
+        <translation>la valeur %2 de la colonne %1 est inférieure à 0.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not below %3.</source>
+        <extracomment>%3 the limit, such as 100.</extracomment>
+        <translation>la valeur %2 de la colonne %1 n’est pas inférieure à %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is above %3.</source>
+        <translation>la valeur %2 de la colonne %1 est supérieure à %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 has more than two decimals.</source>
+        <translation>la valeur %2 de la colonne %1 a plus de deux décimales.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number.</source>
+        <translation>la valeur %2 de la colonne %1 n’est pas un nombre.</translation>
+    </message>
+    <message>
+        <source>the minimum commission %1 is not an amount from 0 to %2 with at most two decimals.</source>
+        <translation>la commission minimale %1 n’est pas un montant de 0 à %2 avec au plus deux décimales.</translation>
+    </message>
+    <message>
+        <source>the first line names no layout of this program&apos;s export: it should read %1 and a number, such as %2.</source>
+        <translation>la première ligne ne nomme aucune structure d’export de ce programme&#xa0;: elle devrait contenir %1 et un nombre, par exemple %2.</translation>
+    </message>
+    <message>
+        <source>%1 was exported by a newer version of Tallyvane (layout %2), which this version cannot read. Export the rates again with this version&apos;s layout, or use the newer version.</source>
+        <translation>%1 a été exporté par une version plus récente de Tallyvane (structure %2), que cette version ne peut pas lire. Exportez à nouveau les taux dans la structure de cette version, ou utilisez la version plus récente.</translation>
+    </message>
+    <message>
+        <source>expected a setting (its name and its value) or the header of the rates.</source>
+        <translation>un paramètre (son nom et sa valeur) ou l’en-tête des taux était attendu.</translation>
+    </message>
+    <message>
+        <source>the setting %1 is not one this program knows.</source>
+        <translation>le paramètre %1 n’est pas connu de ce programme.</translation>
+    </message>
+    <message>
+        <source>%1 ends before the header of its rates.</source>
+        <translation>%1 se termine avant l’en-tête de ses taux.</translation>
+    </message>
+</context>
+<context>
+    <name>RateTerms</name>
+    <message>
+        <source>Currency &amp;Code:</source>
+        <extracomment>The ISO 4217 code of the currency, such as EUR; it may be left empty.</extracomment>
+        <translation>Code de &amp;devise&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau buys this currency.</extracomment>
+        <translation>&amp;Marge à l’achat (%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Se&amp;ll Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau sells this currency.</extracomment>
+        <translation>Marge à la &amp;vente (%)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>S&amp;mallest Note:</source>
+        <extracomment>The smallest amount of this currency the till pays out; 0 for any amount.</extracomment>
+        <translation>&amp;Plus petit billet&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>Refusals</name>
@@ -870,6 +955,28 @@
     <message>
         <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
         <translation>%1 dans le champ «&#xa0;%2&#xa0;» n’est pas une date&#xa0;: une date s’écrit AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a currency code: a code is three capital letters, or nothing.</source>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» n’est pas un code de devise&#xa0;: un code se compose de trois lettres majuscules, ou reste vide.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is below 0.</source>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» est inférieur à 0.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it must be below %3.</source>
+        <extracomment>%3 the limit, such as 100, in the user&apos;s number form.</extracomment>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» est trop élevé&#xa0;: il doit être inférieur à %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it can be at most %3.</source>
+        <extracomment>%3 the limit, such as 1000000000, in the user&apos;s number form.</extracomment>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» est trop élevé&#xa0;: il peut valoir au plus %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box has more than two decimals.</source>
+        <translation>%1 dans le champ «&#xa0;%2&#xa0;» a plus de deux décimales.</translation>
     </message>
 </context>
 <context>
@@ -1001,6 +1108,14 @@
     <message>
         <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
         <translation>Le pays %1 ne figure pas dans la table des taux&#xa0;: son taux ne peut donc pas être modifié.</translation>
+    </message>
+    <message>
+        <source>The rates database holds &apos;%1&apos; as the minimum commission, which is not an amount from 0 to %2.</source>
+        <translation>La base des taux contient «&#xa0;%1&#xa0;» comme commission minimale, ce qui n’est pas un montant de 0 à %2.</translation>
+    </message>
+    <message>
+        <source>The minimum commission must be an amount from 0 to %1.</source>
+        <translation>La commission minimale doit être un montant de 0 à %1.</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1276,22 @@
         <source>Date of the rate</source>
         <extracomment>The day a rate was set, kept with it.</extracomment>
         <translation>Date du taux</translation>
+    </message>
+    <message>
+        <source>Currency Code</source>
+        <translation>Code de devise</translation>
+    </message>
+    <message>
+        <source>Buy Margin (%)</source>
+        <translation>Marge à l’achat (%)</translation>
+    </message>
+    <message>
+        <source>Sell Margin (%)</source>
+        <translation>Marge à la vente (%)</translation>
+    </message>
+    <message>
+        <source>Smallest Note</source>
+        <translation>Plus petit billet</translation>
     </message>
 </context>
 <context>
@@ -1475,6 +1606,47 @@
         <extracomment>The tooltip of a rate box: the day the rate was set.</extracomment>
         <translation>Taux du %1</translation>
     </message>
+    <message>
+        <source>Paid out:</source>
+        <extracomment>The part of the total the till pays in notes of the currency.</extracomment>
+        <translation>Versé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paid out</source>
+        <translation>Versé</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <extracomment>The rest of the total, smaller than the smallest note, paid in pounds.</extracomment>
+        <translation>Reste en livres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds</source>
+        <translation>Reste en livres</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <extracomment>Opens the till&apos;s settings, such as the minimum commission.</extracomment>
+        <translation>&amp;Paramètres…</translation>
+    </message>
+    <message>
+        <source>We buy at %1</source>
+        <extracomment>Under the Convert From rate box: the rate at which the bureau buys that currency, its margin taken.</extracomment>
+        <translation>Nous achetons à %1</translation>
+    </message>
+    <message>
+        <source>We sell at %1</source>
+        <extracomment>Under the Convert To rate box: the rate at which the bureau sells that currency.</extracomment>
+        <translation>Nous vendons à %1</translation>
+    </message>
+    <message>
+        <source>The minimum commission could not be read.</source>
+        <translation>Impossible de lire la commission minimale.</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Commission (minimum)&#xa0;:</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1619,6 +1791,42 @@
         <source>%1 %</source>
         <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
         <translation>%1&#xa0;%</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>The title of the dialog of the till&apos;s settings (File &gt; Settings...).</extracomment>
+        <translation>Paramètres</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Annuler</translation>
+    </message>
+    <message>
+        <source>The settings could not be read.</source>
+        <translation>Impossible de lire les paramètres.</translation>
+    </message>
+    <message>
+        <source>&amp;Commission</source>
+        <extracomment>A tab of the Settings dialog: what a deal costs beyond the rates.</extracomment>
+        <translation>&amp;Commission</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::CommissionPage</name>
+    <message>
+        <source>Minimum commission (£):</source>
+        <translation>Commission minimale (£)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
+        <translation>La commission d’une opération n’est jamais inférieure à ce montant, converti dans la devise versée. 0&#xa0;: aucun minimum.</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,14 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="en">
 <context>
+    <name>CommissionPage</name>
+    <message>
+        <source>Minimum commission (£)</source>
+        <extracomment>The box of the Settings dialog, followed by a colon; the pound sign is the currency of the till.</extracomment>
+        <translation>Minimalna prowizja (£)</translation>
+    </message>
+</context>
+<context>
     <name>CountryList</name>
     <message>
         <source>&quot;%1&quot; is no longer in the rates table.</source>
@@ -835,6 +843,83 @@
         <source>Line %1: the country name %2 is longer than %3 characters.</source>
         <translation>Wiersz %1: nazwa kraju %2 przekracza limit %3 znaków.</translation>
     </message>
+    <message>
+        <source>the figure %1 holds both &apos;.&apos; and &apos;,&apos;: thousands separators are not read, so write it without them.</source>
+        <translation>liczba %1 zawiera zarówno „.”, jak i „,”: separatory tysięcy nie są odczytywane, więc zapisz ją bez nich.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a currency code (three capital letters).</source>
+        <extracomment>%1 the column&apos;s name, %2 the value.</extracomment>
+        <translation>wartość %2 w kolumnie %1 nie jest kodem waluty (trzy wielkie litery).</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is below 0.</source>
+        <translation>wartość %2 w kolumnie %1 jest mniejsza od 0.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not below %3.</source>
+        <extracomment>%3 the limit, such as 100.</extracomment>
+        <translation>wartość %2 w kolumnie %1 nie jest mniejsza od %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is above %3.</source>
+        <translation>wartość %2 w kolumnie %1 jest większa od %3.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 has more than two decimals.</source>
+        <translation>wartość %2 w kolumnie %1 ma więcej niż dwa miejsca po przecinku.</translation>
+    </message>
+    <message>
+        <source>the %1 %2 is not a number.</source>
+        <translation>wartość %2 w kolumnie %1 nie jest liczbą.</translation>
+    </message>
+    <message>
+        <source>the minimum commission %1 is not an amount from 0 to %2 with at most two decimals.</source>
+        <translation>minimalna prowizja %1 nie jest kwotą od 0 do %2 z najwyżej dwoma miejscami po przecinku.</translation>
+    </message>
+    <message>
+        <source>the first line names no layout of this program&apos;s export: it should read %1 and a number, such as %2.</source>
+        <translation>pierwszy wiersz nie podaje układu eksportu tego programu: powinien zawierać %1 i liczbę, na przykład %2.</translation>
+    </message>
+    <message>
+        <source>%1 was exported by a newer version of Tallyvane (layout %2), which this version cannot read. Export the rates again with this version&apos;s layout, or use the newer version.</source>
+        <translation>Plik %1 został wyeksportowany przez nowszą wersję programu Tallyvane (układ %2), którego ta wersja nie potrafi odczytać. Wyeksportuj kursy ponownie w układzie tej wersji albo użyj nowszej wersji.</translation>
+    </message>
+    <message>
+        <source>expected a setting (its name and its value) or the header of the rates.</source>
+        <translation>oczekiwano ustawienia (jego nazwy i wartości) albo nagłówka kursów.</translation>
+    </message>
+    <message>
+        <source>the setting %1 is not one this program knows.</source>
+        <translation>ten program nie zna ustawienia %1.</translation>
+    </message>
+    <message>
+        <source>%1 ends before the header of its rates.</source>
+        <translation>Plik %1 kończy się przed nagłówkiem kursów.</translation>
+    </message>
+</context>
+<context>
+    <name>RateTerms</name>
+    <message>
+        <source>Currency &amp;Code:</source>
+        <extracomment>The ISO 4217 code of the currency, such as EUR; it may be left empty.</extracomment>
+        <translation>&amp;Kod waluty:</translation>
+    </message>
+    <message>
+        <source>&amp;Buy Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau buys this currency.</extracomment>
+        <translation>Marża k&amp;upna (%):</translation>
+    </message>
+    <message>
+        <source>Se&amp;ll Margin (%):</source>
+        <extracomment>The percent of the value a customer gives up when the bureau sells this currency.</extracomment>
+        <translation>Marża s&amp;przedaży (%):</translation>
+    </message>
+    <message>
+        <source>S&amp;mallest Note:</source>
+        <extracomment>The smallest amount of this currency the till pays out; 0 for any amount.</extracomment>
+        <translation>&amp;Najmniejszy banknot:</translation>
+    </message>
 </context>
 <context>
     <name>Refusals</name>
@@ -874,6 +959,28 @@
     <message>
         <source>%1 in the %2 box is not a date: a date is written YYYY-MM-DD.</source>
         <translation>Wartość %1 w polu „%2” nie jest datą: datę zapisuje się jako RRRR-MM-DD.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is not a currency code: a code is three capital letters, or nothing.</source>
+        <translation>Wartość %1 w polu „%2” nie jest kodem waluty: kod to trzy wielkie litery albo nic.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is below 0.</source>
+        <translation>Wartość %1 w polu „%2” jest mniejsza od 0.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it must be below %3.</source>
+        <extracomment>%3 the limit, such as 100, in the user&apos;s number form.</extracomment>
+        <translation>Wartość %1 w polu „%2” jest za wysoka: musi być mniejsza od %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box is too large: it can be at most %3.</source>
+        <extracomment>%3 the limit, such as 1000000000, in the user&apos;s number form.</extracomment>
+        <translation>Wartość %1 w polu „%2” jest za wysoka: może wynosić najwyżej %3.</translation>
+    </message>
+    <message>
+        <source>%1 in the %2 box has more than two decimals.</source>
+        <translation>Wartość %1 w polu „%2” ma więcej niż dwa miejsca po przecinku.</translation>
     </message>
 </context>
 <context>
@@ -1005,6 +1112,14 @@
     <message>
         <source>The country %1 is not in the rates table, so its rate cannot be changed.</source>
         <translation>Kraju %1 nie ma w tabeli kursów, więc nie można zmienić jego kursu.</translation>
+    </message>
+    <message>
+        <source>The rates database holds &apos;%1&apos; as the minimum commission, which is not an amount from 0 to %2.</source>
+        <translation>Baza danych kursów zawiera „%1” jako minimalną prowizję, co nie jest kwotą od 0 do %2.</translation>
+    </message>
+    <message>
+        <source>The minimum commission must be an amount from 0 to %1.</source>
+        <translation>Minimalna prowizja musi być kwotą od 0 do %1.</translation>
     </message>
 </context>
 <context>
@@ -1165,6 +1280,22 @@
         <source>Date of the rate</source>
         <extracomment>The day a rate was set, kept with it.</extracomment>
         <translation>Data kursu</translation>
+    </message>
+    <message>
+        <source>Currency Code</source>
+        <translation>Kod waluty</translation>
+    </message>
+    <message>
+        <source>Buy Margin (%)</source>
+        <translation>Marża kupna (%)</translation>
+    </message>
+    <message>
+        <source>Sell Margin (%)</source>
+        <translation>Marża sprzedaży (%)</translation>
+    </message>
+    <message>
+        <source>Smallest Note</source>
+        <translation>Najmniejszy banknot</translation>
     </message>
 </context>
 <context>
@@ -1479,6 +1610,47 @@
         <extracomment>The tooltip of a rate box: the day the rate was set.</extracomment>
         <translation>Kurs z dnia %1</translation>
     </message>
+    <message>
+        <source>Paid out:</source>
+        <extracomment>The part of the total the till pays in notes of the currency.</extracomment>
+        <translation>W banknotach:</translation>
+    </message>
+    <message>
+        <source>Paid out</source>
+        <translation>W banknotach</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <extracomment>The rest of the total, smaller than the smallest note, paid in pounds.</extracomment>
+        <translation>Reszta w funtach:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds</source>
+        <translation>Reszta w funtach</translation>
+    </message>
+    <message>
+        <source>&amp;Settings...</source>
+        <extracomment>Opens the till&apos;s settings, such as the minimum commission.</extracomment>
+        <translation>Us&amp;tawienia…</translation>
+    </message>
+    <message>
+        <source>We buy at %1</source>
+        <extracomment>Under the Convert From rate box: the rate at which the bureau buys that currency, its margin taken.</extracomment>
+        <translation>Kupujemy po %1</translation>
+    </message>
+    <message>
+        <source>We sell at %1</source>
+        <extracomment>Under the Convert To rate box: the rate at which the bureau sells that currency.</extracomment>
+        <translation>Sprzedajemy po %1</translation>
+    </message>
+    <message>
+        <source>The minimum commission could not be read.</source>
+        <translation>Nie można odczytać minimalnej prowizji.</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Prowizja (minimalna):</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1624,6 +1796,42 @@
         <source>%1 %</source>
         <extracomment>A change in percent: %1 the signed figure, as +5.00 or -0.25.</extracomment>
         <translation>%1%</translation>
+    </message>
+</context>
+<context>
+    <name>frmSettings</name>
+    <message>
+        <source>Settings</source>
+        <extracomment>The title of the dialog of the till&apos;s settings (File &gt; Settings...).</extracomment>
+        <translation>Ustawienia</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Anuluj</translation>
+    </message>
+    <message>
+        <source>The settings could not be read.</source>
+        <translation>Nie można odczytać ustawień.</translation>
+    </message>
+    <message>
+        <source>&amp;Commission</source>
+        <extracomment>A tab of the Settings dialog: what a deal costs beyond the rates.</extracomment>
+        <translation>&amp;Prowizja</translation>
+    </message>
+    <message>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::CommissionPage</name>
+    <message>
+        <source>Minimum commission (£):</source>
+        <translation>Minimalna prowizja (£):</translation>
+    </message>
+    <message>
+        <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
+        <translation>Prowizja od transakcji nigdy nie jest mniejsza niż ta kwota, przeliczona na wypłacaną walutę. 0 oznacza brak minimum.</translation>
     </message>
 </context>
 </TS>
