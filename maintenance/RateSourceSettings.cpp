@@ -91,9 +91,6 @@ void RateSourceSettings::build()
     txtEcbDailyUrl->setObjectName(u"txtEcbDailyUrl"_s);
     age->addRow(tr("ECB daily rates:"), txtEcbDailyUrl);
     page->addLayout(age);
-    // Wide enough to read an address whole.
-    for (QLineEdit* box : {txtUkMonthlyUrl, txtEcbDailyUrl})
-        box->setMinimumWidth(box->fontMetrics().averageCharWidth() * 48);
 
     auto* office = new QGroupBox(tr("Head office"), this);
     auto* feedForm = new QFormLayout(office);
