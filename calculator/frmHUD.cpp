@@ -3,6 +3,8 @@
 
 #include "calculator/Exchange.h"
 #include "calculator/FigureLabel.h"
+#include "calculator/HeadOfficeLine.h"
+#include "calculator/RateDateLine.h"
 #include "calculator/Pricing.h"
 #include "calculator/frmBoard.h"
 #include "data/DbError.h"
@@ -13,6 +15,7 @@
 #include "info/frmAbout.h"
 #include "maintenance/ImportExport.h"
 #include "maintenance/RateCommands.h"
+#include "maintenance/frmUpdateRates.h"
 #include "maintenance/frmSettings.h"
 #include "widgets/CountryList.h"
 #include "widgets/Failure.h"
@@ -103,6 +106,9 @@ void frmHUD::setRateDate(int Index, const QDate& date)
 {
     //: The tooltip of a rate box: the day the rate was set.
     txtExchangeRate[Index]->setToolTip(date.isValid() ? tr("Rate of %1").arg(widgets::dateText(date)) : QString());
+    calculator::showRateDate(*lblRateDate[Index], date, selectedCountry(Index),
+                             !txtExchangeRate[Index]->text().isEmpty());
+    describeRateBox(Index);
 }
 
 frmHUD::frmHUD()
@@ -120,6 +126,10 @@ frmHUD::frmHUD()
     addDealCommands();
     connect(&data::Rates::instance(), &data::Rates::ratesChanged, this, &frmHUD::refreshFromRates);
     widgets::ignoreDisabledAccessKeys(*this);
+    // Head office's line, where there is one, is part of the window's fixed size.
+    headOffice_ = new calculator::HeadOfficeLine(*this, {ui->mnuFileAddRates, ui->mnuFileEditRates,
+                                                         ui->mnuFileDeleteRates, ui->mnuFileUpdateRates,
+                                                         ui->mnuFileImportRates});
 
     // Fixed border: the layout decides the size once.
     adjustSize();
@@ -140,6 +150,7 @@ void frmHUD::findControls()
         findChild<QLabel*>(u"lblCountry_"_s + n)->setBuddy(lstCountries[i]);
         findChild<QLabel*>(u"lblDenomination_"_s + n)->setBuddy(txtDenomination[i]);
         findChild<QLabel*>(u"lblExchangeRate_"_s + n)->setBuddy(txtExchangeRate[i]);
+        lblRateDate[i] = calculator::addRateDateLine(*txtExchangeRate[i], i);
         lblDealRate[i] = findChild<QLabel*>(u"lblDealRate_"_s + n);
     }
     txtConvert = ui->txtConvert;
@@ -241,6 +252,7 @@ void frmHUD::connectMenus()
         {ui->mnuFileAddRates, &frmHUD::mnuFileAddRates_Click},
         {ui->mnuFileEditRates, &frmHUD::mnuFileEditRates_Click},
         {ui->mnuFileDeleteRates, &frmHUD::mnuFileDeleteRates_Click},
+        {ui->mnuFileUpdateRates, &frmHUD::mnuFileUpdateRates_Click},
         {ui->mnuFileImportRates, &frmHUD::mnuFileImportRates_Click},
         {ui->mnuFileExportRates, &frmHUD::mnuFileExportRates_Click},
         {ui->mnuFileRateBoard, &frmHUD::mnuFileRateBoard_Click},
@@ -394,8 +406,18 @@ void frmHUD::showDealRate(int Index)
     }
     lblDealRate[Index]->setText(text);
     lblDealRate[Index]->setVisible(!text.isEmpty());
-    // Heard with the rate box as well as on its own.
-    txtExchangeRate[Index]->setAccessibleDescription(text);
+    describeRateBox(Index);
+}
+
+void frmHUD::describeRateBox(int Index)
+{
+    // The lines under the box are heard with it as well as on their own.
+    QStringList lines;
+    for (const QLabel* line : {lblDealRate[Index], lblRateDate[Index]}) {
+        if (!line->text().isEmpty())
+            lines << line->text();
+    }
+    txtExchangeRate[Index]->setAccessibleDescription(lines.join(u"; "_s));
 }
 
 void frmHUD::lstCountries_Click(int Index)
@@ -559,6 +581,11 @@ void frmHUD::mnuFileDeleteRates_Click()
     runRateDialog(&maintenance::showDeleteRates);
 }
 
+void frmHUD::mnuFileUpdateRates_Click()
+{
+    maintenance::updateRates(*this);
+}
+
 void frmHUD::mnuFileImportRates_Click()
 {
     maintenance::importRates(*this);
@@ -571,7 +598,9 @@ void frmHUD::mnuFileExportRates_Click()
 
 void frmHUD::mnuFileSettings_Click()
 {
-    maintenance::showSettings(*this);
+    // The age limit may have changed: the date lines are judged again.
+    if (maintenance::showSettings(*this))
+        refillKeepingSelection();
 }
 
 void frmHUD::mnuFileRateBoard_Click()

@@ -30,6 +30,10 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 
+namespace calculator {
+class HeadOfficeLine;
+}
+
 namespace Ui {
 class frmHUD;
 }
@@ -58,8 +62,8 @@ public:
     QString commissionText() const;
     void setCommissionText(const QString& text);
 
-    // The rate box's tooltip names the day the side's rate is of; an invalid
-    // date removes it.
+    // The rate box's tooltip and the line under it name the day the side's
+    // rate is of, the line marking it old; an invalid date removes the tooltip.
     void setRateDate(int Index, const QDate& date);
 
     // Refills both country lists from the rates table and chooses again, by
@@ -114,6 +118,7 @@ private:
     void mnuFileAddRates_Click();
     void mnuFileEditRates_Click();
     void mnuFileDeleteRates_Click();
+    void mnuFileUpdateRates_Click();
     void mnuFileImportRates_Click();
     void mnuFileExportRates_Click();
     void mnuFileRateBoard_Click();
@@ -165,12 +170,15 @@ private:
     void inputsChanged();
     void clearFigures();
     void clearSide(int Index);
+    // The rate box's accessible description: the lines under it.
+    void describeRateBox(int Index);
     bool filterNumericKey(QLineEdit* box, QKeyEvent* event);
 
     std::unique_ptr<Ui::frmHUD> ui;
     std::array<QListWidget*, 2> lstCountries{};
     std::array<QLineEdit*, 2> txtDenomination{};
     std::array<QLineEdit*, 2> txtExchangeRate{};
+    std::array<QLabel*, 2> lblRateDate{};  // the rate's date, marked when old
     QLineEdit* txtConvert = nullptr;
     QLineEdit* txtCom = nullptr;
     QPushButton* cmdCalculate = nullptr;
@@ -198,4 +206,5 @@ private:
     std::optional<Priced> figuresFrom_;
     bool refilling_ = false;
     bool rateDialogOpen_ = false;
+    calculator::HeadOfficeLine* headOffice_ = nullptr;
 };

@@ -102,7 +102,7 @@ configure_file(${PROJECT_SOURCE_DIR}/packaging/${TALLYVANE_APP_ID}.metainfo.xml.
   ${_tallyvane_gen}/${TALLYVANE_APP_ID}.metainfo.xml @ONLY)
 configure_file(${PROJECT_SOURCE_DIR}/packaging/tallyvane.1.in
   ${_tallyvane_gen}/tallyvane.1 @ONLY)
-foreach(_script postinst postrm)
+foreach(_script postinst prerm postrm)
   configure_file(${PROJECT_SOURCE_DIR}/packaging/debian/${_script}.in
     ${_tallyvane_gen}/debian/${_script} @ONLY
     FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE
@@ -180,6 +180,10 @@ install(CODE "
   message(STATUS \"Installing: \${_db_dir}/Exchange.db -> ${TALLYVANE_STATE_DIR}/Exchange.db\")
   file(CREATE_LINK \"${TALLYVANE_STATE_DIR}/Exchange.db\" \"\${_db_dir}/Exchange.db\" SYMBOLIC)
 " COMPONENT DebianRates EXCLUDE_FROM_ALL)
+# The timer that takes head office's rates (it runs only where feed.conf exists).
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/systemd/tallyvane-update-rates.service
+  ${PROJECT_SOURCE_DIR}/packaging/systemd/tallyvane-update-rates.timer
+  DESTINATION /usr/lib/systemd/system COMPONENT DebianRates EXCLUDE_FROM_ALL)
 install(FILES ${PROJECT_SOURCE_DIR}/packaging/debian/copyright ${_tallyvane_gen}/changelog.gz
   DESTINATION ${TALLYVANE_DOC_DIR} COMPONENT DebianRates EXCLUDE_FROM_ALL)
 

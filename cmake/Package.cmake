@@ -25,8 +25,8 @@ set(CPACK_DEBIAN_PACKAGE_VERSION ${PROJECT_VERSION})
 set(CPACK_DEBIAN_PACKAGE_SECTION misc)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# The maintainer scripts call addgroup.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS adduser)
+# The maintainer scripts call addgroup; Qt's network loads the TLS library at run time, and https needs the CA store.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, ca-certificates, libssl3")
 # Qt's own words (standard buttons, file dialogs) in the program's languages.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Tallyvane changes money between the currencies of two countries and takes
@@ -34,11 +34,14 @@ a commission off: choose the two countries, type the amount and the
 commission percentage, and it shows the exchanged amount, the commission
 and the total that remains.
 
-It works offline over the till's own table of rates, kept in an encrypted
-database in /var/lib/tallyvane. Every user may convert; members of the
-group tallyvane may also add, edit, delete and import rates.")
+It works over the till's own table of rates, kept in an encrypted
+database in /var/lib/tallyvane, which it updates from the publishers'
+files on request or, where configured, from head office's signed rates.
+Every user may convert; members of the group tallyvane may also add,
+edit, delete, import and fetch rates.")
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
   ${PROJECT_BINARY_DIR}/packaging/debian/postinst
+  ${PROJECT_BINARY_DIR}/packaging/debian/prerm
   ${PROJECT_BINARY_DIR}/packaging/debian/postrm)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

@@ -164,6 +164,33 @@ void WriteStatements::finish() noexcept
     update.reset();
 }
 
+// A whole table as another till set it: every value checked, no country twice.
+void checkRows(const std::vector<RateRow>& rows)
+{
+    std::set<QString> named;
+    for (const RateRow& row : rows) {
+        checkedValue(fieldDef(FieldCountry), row.country);
+        checkedValue(fieldDef(FieldUnit), row.unit);
+        checkedRate(row.rate);
+        checkedDate(row.updated);
+        checkedValue(fieldDef(FieldCode), row.code);
+        checkedValue(fieldDef(FieldBuyMargin), numberText(row.buyMargin));
+        checkedValue(fieldDef(FieldSellMargin), numberText(row.sellMargin));
+        checkedValue(fieldDef(FieldSmallestNote), row.smallestNote.toText());
+        if (!named.insert(row.country).second)
+            fail(Err::WriteFailed, duplicateMessage(row.country));
+    }
+}
+
+// Runs a statement once and rewinds it for the next bindings.
+void runStatement(sqlite3* db, Sql::Statement& stmt)
+{
+    const int rc = stmt.tryStep();
+    stmt.rewind();
+    if (rc != SQLITE_DONE)
+        throw sqliteFailure(db, rc);
+}
+
 } // namespace
 
 std::vector<RateRow> readAllRates(Connection& connection)
@@ -199,6 +226,38 @@ void applyRateWrites(Connection& connection, const std::vector<RateWrite>& write
         for (const RateWrite& write : writes)
             statements.write(write);
         statements.finish();
+        transaction.commit();
+    });
+    connection.resyncRecordsets();
+}
+
+void replaceAllRates(Connection& connection, const std::vector<RateRow>& rows,
+                     const std::vector<std::pair<QString, QString>>& settings)
+{
+    requireOpen(connection);
+    sqlite3* db = connection.handle();
+    checkRows(rows);
+    asWrite([&] {
+        Sql::Transaction transaction(db);
+        Layout::bringUpToDate(db);
+        Sql::Statement clear(db, "DELETE FROM " + Sql::quoted(TableName));
+        runStatement(db, clear);
+        Sql::Statement insert(db, Layout::insertSql());
+        for (const RateRow& row : rows) {
+            Layout::bindRow(insert, row);
+            runStatement(db, insert);
+        }
+        Sql::Statement setting(db, "INSERT OR REPLACE INTO " + Sql::quoted(SettingsTableName) + " ("
+                                       + Sql::quoted(u"Name") + ", " + Sql::quoted(u"Value") + ") VALUES (?1, ?2)");
+        for (const auto& [name, value] : settings) {
+            setting.bind(1, name);
+            setting.bind(2, value);
+            runStatement(db, setting);
+        }
+        // Finished before the commit, so no statement holds the table.
+        clear.reset();
+        insert.reset();
+        setting.reset();
         transaction.commit();
     });
     connection.resyncRecordsets();

@@ -6,6 +6,7 @@
 #include "data/RateRow.h"
 #include "data/RecordStore.h"
 
+#include <utility>
 #include <vector>
 
 namespace data {
@@ -29,5 +30,13 @@ std::vector<RateRow> readAllRates(Connection& connection);
 // re-read their current row, so they show the new values; a current row that
 // can no longer be read leaves no current row until the next move.
 void applyRateWrites(Connection& connection, const std::vector<RateWrite>& writes);
+
+// The whole table replaced by rows, in their order, and the named settings
+// stored beside them, in one transaction (head office's rates: every value,
+// margins and smallest notes included, as given). A value its field cannot
+// hold or a country named twice is refused before anything is written;
+// any failure is DbError and leaves the file as it was.
+void replaceAllRates(Connection& connection, const std::vector<RateRow>& rows,
+                     const std::vector<std::pair<QString, QString>>& settings);
 
 } // namespace data

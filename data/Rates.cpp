@@ -186,4 +186,10 @@ void Rates::applyWrites(const std::vector<RateWrite>& writes)
         Q_EMIT ratesChanged();
 }
 
+void Rates::replaceAll(const std::vector<RateRow>& rows, const std::vector<std::pair<QString, QString>>& settings)
+{
+    replaceAllRates(cnRates, rows, settings);
+    Q_EMIT ratesChanged();
+}
+
 } // namespace data

@@ -16,6 +16,7 @@
 #include <QStringList>
 
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace data {
@@ -59,6 +60,9 @@ public:
     bool deleteRate(const QString& country);
     // Many writes at once, all or none, as applyRateWrites makes them.
     void applyWrites(const std::vector<RateWrite>& writes);
+    // The whole table and the named settings at once, as replaceAllRates
+    // writes them; ratesChanged() follows.
+    void replaceAll(const std::vector<RateRow>& rows, const std::vector<std::pair<QString, QString>>& settings);
 
     // The till's settings, kept in the rates file (data/TillSettings.h). The
     // least commission of a deal, in pounds; 0 when none is set.

@@ -51,7 +51,12 @@ FeedResult checkFeedFile(const QByteArray& body, QByteArrayView minisig, const P
     const std::optional<qint64> timestamp = trustedTimestamp(signature.trustedComment);
     if (!timestamp)
         return signatureRefusal(SignatureFault::NoTimestamp, address);
-    if (lastApplied && *timestamp <= *lastApplied)
+    // The file applied last, fetched again: not a refusal, nothing to apply.
+    if (lastApplied && *timestamp == *lastApplied)
+        return refusal(FeedRefusal::Unchanged,
+                       QCoreApplication::translate("Feed", "%1 holds the rates applied last (signed on %2).")
+                           .arg(label, when(*timestamp)));
+    if (lastApplied && *timestamp < *lastApplied)
         return refusal(FeedRefusal::NotNewer,
                        QCoreApplication::translate("Feed",
                                                    "%1 was refused: it was signed on %2, not after the rates "

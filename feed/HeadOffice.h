@@ -36,7 +36,8 @@ enum class FeedRefusal {
     None,
     Fetch,        // the file or its signature did not come: see fetchError
     Signature,    // see signatureFault
-    NotNewer,     // signed no later than the file applied last
+    Unchanged,    // signed at the very time of the file applied last: the same rates, nothing to do
+    NotNewer,     // signed before the file applied last
     NotRateFile,  // the bytes are no rate file this program reads
     NotExport,    // a rate file, but not this program's export
 };

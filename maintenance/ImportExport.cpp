@@ -91,28 +91,7 @@ void importUnguarded(QWidget& owner)
                MsgBoxButtons::OK, MsgBoxIcon::Exclamation, importRatesTitle());
         return;
     }
-    const ratefiles::RateFile& file = *read.file;
-    const ratefiles::ImportPlan plan = ratefiles::planImport(file, rates.allRates());
-    if (plan.empty()) {
-        MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, importRatesTitle());
-        return;
-    }
-
-    const std::optional<std::vector<ratefiles::RateChange>> ticked = showImportRates(&owner, file, plan);
-    if (!ticked || ticked->empty())
-        return;
-
-    bool written = false;
-    widgets::runGuarded(
-        [&rates, &ticked, &written] {
-            rates.applyWrites(ratefiles::ratesToWrite(*ticked));
-            written = true;
-        },
-        reportSaveError);
-    if (written)
-        MsgBox(QCoreApplication::translate("ImportExport", "%n rates imported from %1.", nullptr, int(ticked->size()))
-                   .arg(QFileInfo(path).fileName()),
-               MsgBoxButtons::OK, MsgBoxIcon::Information, importRatesTitle());
+    previewAndImport(owner, *read.file, importRatesTitle());
 }
 
 void exportUnguarded(QWidget& owner)
@@ -161,6 +140,32 @@ void exportUnguarded(QWidget& owner)
 }
 
 } // namespace
+
+void previewAndImport(QWidget& owner, const ratefiles::RateFile& file, const QString& title)
+{
+    data::Rates& rates = data::Rates::instance();
+    const ratefiles::ImportPlan plan = ratefiles::planImport(file, rates.allRates());
+    if (plan.empty()) {
+        MsgBox(nothingToImport(file, plan), MsgBoxButtons::OK, MsgBoxIcon::Information, title);
+        return;
+    }
+
+    const std::optional<std::vector<ratefiles::RateChange>> ticked = showImportRates(&owner, file, plan);
+    if (!ticked || ticked->empty())
+        return;
+
+    bool written = false;
+    widgets::runGuarded(
+        [&rates, &ticked, &written] {
+            rates.applyWrites(ratefiles::ratesToWrite(*ticked));
+            written = true;
+        },
+        reportSaveError);
+    if (written)
+        MsgBox(QCoreApplication::translate("ImportExport", "%n rates imported from %1.", nullptr, int(ticked->size()))
+                   .arg(QFileInfo(file.path).fileName()),
+               MsgBoxButtons::OK, MsgBoxIcon::Information, title);
+}
 
 QString importRatesTitle()
 {

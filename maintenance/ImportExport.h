@@ -11,6 +11,10 @@
 
 class QWidget;
 
+namespace ratefiles {
+struct RateFile;
+}
+
 namespace maintenance {
 
 // The titles of the two commands' file dialogs and message boxes.
@@ -18,6 +22,9 @@ QString importRatesTitle();
 QString exportRatesTitle();
 
 void importRates(QWidget& owner);
+// The steps after reading: the plan, the preview, the write of the ticked
+// changes and the message saying so; title heads its message boxes.
+void previewAndImport(QWidget& owner, const ratefiles::RateFile& file, const QString& title);
 void exportRates(QWidget& owner);
 
 // Where the file dialogs open when this session has not used them yet: the

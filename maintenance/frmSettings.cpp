@@ -2,6 +2,7 @@
 #include "ui_frmSettings.h"
 
 #include "maintenance/CommissionPage.h"
+#include "maintenance/RateSourceSettings.h"
 #include "maintenance/ReceiptSettings.h"
 #include "maintenance/SettingsPage.h"
 #include "maintenance/WriteCheck.h"
@@ -86,7 +87,9 @@ bool showSettings(QWidget& owner, const SettingsPages& addPages)
     QPointer<frmSettings> dialog = new frmSettings(&owner);
     //: A tab of the Settings dialog: what a deal costs beyond the rates.
     dialog->addPage(frmSettings::tr("&Commission"), new CommissionPage);
-    dialog->addPage(frmSettings::tr("&Receipts"), new ReceiptSettings);
+    //: A tab of the Settings dialog: when rates are old, and where they come from.
+    dialog->addPage(frmSettings::tr("&Rates"), new RateSourceSettings);
+    dialog->addPage(frmSettings::tr("Recei&pts"), new ReceiptSettings);
     if (addPages)
         addPages(*dialog);
     if (!dialog->loadPages()) {

@@ -229,7 +229,7 @@ INSTANTIATE_TEST_SUITE_P(
         FeedCase{.name = "good"},
         FeedCase{.name = "firstEver", .lastApplied = std::nullopt},
         FeedCase{.name = "legacySignature", .path = "/legacy.csv"},
-        FeedCase{.name = "sameAsApplied", .lastApplied = Signed, .expected = FeedRefusal::NotNewer},
+        FeedCase{.name = "sameAsApplied", .lastApplied = Signed, .expected = FeedRefusal::Unchanged},
         FeedCase{.name = "older", .path = "/older.csv", .expected = FeedRefusal::NotNewer},
         FeedCase{.name = "tampered", .path = "/tampered.csv", .expected = FeedRefusal::Signature,
                  .signatureFault = SignatureFault::BadSignature},

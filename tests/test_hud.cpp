@@ -27,6 +27,7 @@
 #include <QToolTip>
 
 #include "info/Links.h"
+#include "widgets/UserSettings.h"
 
 using AppFixture::ProgramTest;
 using AppFixture::choose;
@@ -365,7 +366,8 @@ TEST_F(MainWindowTest, menuBarLayout)
     }
     const QStringList expected{
         QStringLiteral("&File"), QStringLiteral("&Add Rates Ctrl+A"), QStringLiteral("&Edit Rates Ctrl+E"),
-        QStringLiteral("&Delete Rates Ctrl+D"), QStringLiteral("&Import Rates... "), QStringLiteral("Ex&port Rates... "),
+        QStringLiteral("&Delete Rates Ctrl+D"), QStringLiteral("&Update Rates... Ctrl+U"),
+        QStringLiteral("&Import Rates... "), QStringLiteral("Ex&port Rates... "),
         QStringLiteral("-"), QStringLiteral("&Record Deal Ctrl+R"), QStringLiteral("Repri&nt Receipt... "),
         QStringLiteral("&Void Last Deal... "), QStringLiteral("Da&y's Deals... Ctrl+J"), QStringLiteral("-"),
         QStringLiteral("Rate &Board Ctrl+B"), QStringLiteral("&Settings... "), QStringLiteral("-"), QStringLiteral("E&xit Ctrl+X"),
@@ -794,7 +796,13 @@ TEST_F(DealWindowTest, showsTheDealsRatesTheMinimumAndWhatTheTillPaysOut)
         for (int i = 0; i < 2; ++i) {
             QLabel* line = figure(i == 0 ? "lblDealRate_0" : "lblDealRate_1");
             EXPECT_EQ(line->isVisible() ? line->text() : QString(), QString::fromUtf8(lines[i]));
-            EXPECT_EQ(c.txtExchangeRate[i]->accessibleDescription(), QString::fromUtf8(lines[i]));
+            // Heard with the box: the deal's rate, then the rate's date.
+            QStringList heard;
+            if (*lines[i])
+                heard << QString::fromUtf8(lines[i]);
+            if (const QString date = figure(i == 0 ? "lblRateDate_0" : "lblRateDate_1")->text(); !date.isEmpty())
+                heard << date;
+            EXPECT_EQ(c.txtExchangeRate[i]->accessibleDescription(), heard.join(QStringLiteral("; ")));
         }
         typeInto(c.txtConvert, QString::fromUtf8(d.amount));
         typeInto(c.txtCom, QString::fromUtf8(d.commission));
@@ -814,6 +822,37 @@ TEST_F(DealWindowTest, showsTheDealsRatesTheMinimumAndWhatTheTillPaysOut)
     data::Rates::instance().setMinimumCommission(data::Money::fromHundredths(100));
     EXPECT_EQ(c.figures(), (QStringList{QString(), QString(), QString()}));
     EXPECT_EQ(figure("lblCommission")->text(), QStringLiteral("Commission:"));
+}
+
+} // namespace
+
+namespace {
+
+// The line under each rate box, as the till and a screen reader meet it.
+TEST_F(ProgramTest, rateLineMarksAnOldRateInWordsColourAndForScreenReaders)
+{
+    const QDate today = QDate::currentDate();
+    createDatabase({{.country = QStringLiteral("Britain"), .unit = QStringLiteral("Pound"), .rate = 1, .updated = today},
+                    {.country = QStringLiteral("Oldland"), .unit = QStringLiteral("Crown"), .rate = 2,
+                     .updated = today.addDays(-32)}});
+    frmHUD& window = startProgram();
+    choose(ctl(window).lstCountries[0], QStringLiteral("Britain"));
+    choose(ctl(window).lstCountries[1], QStringLiteral("Oldland"));
+    const auto* fresh = window.findChild<QLabel*>(QStringLiteral("lblRateDate_0"));
+    const auto* old = window.findChild<QLabel*>(QStringLiteral("lblRateDate_1"));
+    ASSERT_TRUE(fresh && old);
+    EXPECT_FALSE(fresh->text().endsWith(QStringLiteral(": old"))) << fresh->text().toStdString();
+    EXPECT_TRUE(old->text().endsWith(QStringLiteral(": old"))) << old->text().toStdString();
+    EXPECT_NE(old->palette().color(QPalette::WindowText), fresh->palette().color(QPalette::WindowText));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(ctl(window).txtExchangeRate[1])
+                    ->text(QAccessible::Description)
+                    .contains(old->text()));
+
+    // A limit of 0 days: nothing is old.
+    widgets::UserSettings(QStringLiteral("Rates")).setValue(QStringLiteral("OldAfterDays"), 0);
+    choose(ctl(window).lstCountries[1], QStringLiteral("Britain"));
+    choose(ctl(window).lstCountries[1], QStringLiteral("Oldland"));
+    EXPECT_FALSE(old->text().endsWith(QStringLiteral(": old"))) << old->text().toStdString();
 }
 
 } // namespace

@@ -150,9 +150,9 @@ TEST_F(ImportExportTest, theCommandsStandAfterDeleteRatesWithoutShortcuts)
     for (const QAction* a : file->actions())
         items << (a->isSeparator() ? u"-"_s : a->text() + u'|' + a->shortcut().toString());
     EXPECT_EQ(items, (QStringList{u"&Add Rates|Ctrl+A"_s, u"&Edit Rates|Ctrl+E"_s, u"&Delete Rates|Ctrl+D"_s,
-                                  u"&Import Rates...|"_s, u"Ex&port Rates...|"_s, u"-"_s, u"&Record Deal|Ctrl+R"_s,
-                                  u"Repri&nt Receipt...|"_s, u"&Void Last Deal...|"_s, u"Da&y's Deals...|Ctrl+J"_s,
-                                  u"-"_s, u"Rate &Board|Ctrl+B"_s, u"&Settings...|"_s,
+                                  u"&Update Rates...|Ctrl+U"_s, u"&Import Rates...|"_s, u"Ex&port Rates...|"_s, u"-"_s,
+                                  u"&Record Deal|Ctrl+R"_s, u"Repri&nt Receipt...|"_s, u"&Void Last Deal...|"_s,
+                                  u"Da&y's Deals...|Ctrl+J"_s, u"-"_s, u"Rate &Board|Ctrl+B"_s, u"&Settings...|"_s,
                                   u"-"_s, u"E&xit|Ctrl+X"_s}));
 }
 

@@ -171,6 +171,18 @@ void setMinimumCommission(Live& live)
     writeMinimumCommission(live.cn, Money::fromHundredths(250));
 }
 
+// Head office's table: every row replaced, settings beside it, in one write.
+void replaceAll(Live& live)
+{
+    RateRow euro{QStringLiteral("France"), QStringLiteral("Euro"), 1.19, QDate(2026, 11, 30)};
+    euro.code = QStringLiteral("EUR");
+    euro.buyMargin = 2.5;
+    euro.smallestNote = Money::fromHundredths(500);
+    replaceAllRates(live.cn, {RateRow{QStringLiteral("Britain"), QStringLiteral("Pound"), 1.0, QDate(2026, 11, 30)}, euro},
+                    {{QStringLiteral("Minimum Commission"), QStringLiteral("2.50")},
+                     {QStringLiteral("Head Office Signed"), QStringLiteral("1800000000")}});
+}
+
 void create(Live& live)
 {
     createRatesDatabase(live.path, sampleRates());
@@ -201,6 +213,8 @@ const Scenario kScenarios[] = {
     {"UpgradeSecondLayout", secondLayoutFile, edit, false},
     // A till setting is a first write too.
     {"MinimumCommissionUpgradesFirstLayout", firstLayoutFile, setMinimumCommission, false},
+    {"ReplaceAllFromHeadOffice", seedFile, replaceAll, false},
+    {"ReplaceAllUpgradesFirstLayout", firstLayoutFile, replaceAll, false},
     {"CreateFile", noFile, create, true},
 };
 

@@ -1,0 +1,27 @@
+#pragma once
+
+// The commands that run without a window, for cron, a systemd timer or head
+// office's publishing script:
+//
+//   tallyvane --update-rates        one fetch and apply from head office;
+//                                   0 when applied or already current,
+//                                   1 with the reason on standard error
+//   tallyvane --export-rates FILE   the program's own export of its rates
+//
+// Both open the rates file beside the program, as the window does, and need a
+// QCoreApplication and nothing more.
+
+#include <QString>
+
+#include <optional>
+
+namespace app {
+
+int updateRatesCommand();
+int exportRatesCommand(const QString& file);
+
+// Runs the command argv names, creating the application it needs; none when
+// argv names neither, and the window should start.
+std::optional<int> runFeedCommand(int argc, char* argv[]);
+
+} // namespace app
