@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 
+#include "app/FeedCommands.h"
 #include "calculator/DayReport.h"
 #include "calculator/Receipt.h"
 #include "data/DbError.h"
@@ -103,6 +104,9 @@ CommandLine readCommandLine(int argc, char* argv[])
          u"DAY"_s},
         {u"pdf"_s, QCoreApplication::translate("CommandLine", "The day's report as a PDF file."), u"OUT.pdf"_s},
         {u"csv"_s, QCoreApplication::translate("CommandLine", "The day's report as a CSV file."), u"OUT.csv"_s},
+        {u"update-rates"_s, QCoreApplication::translate("CommandLine", "Fetches and applies head office's rates once.")},
+        {u"export-rates"_s, QCoreApplication::translate("CommandLine", "Writes the program's own export of its rates to FILE."),
+         u"FILE"_s},
     });
     parser.addPositionalArgument(
         u"FILE"_s, QCoreApplication::translate("CommandLine", "The journal --check-journal checks."), u"[FILE]"_s);
@@ -119,6 +123,13 @@ CommandLine readCommandLine(int argc, char* argv[])
         command.journal = parser.positionalArguments().value(0);
     } else if (parser.isSet(u"day-report"_s)) {
         return dayReportFrom(parser);
+    } else if (parser.isSet(u"update-rates"_s) || parser.isSet(u"export-rates"_s)) {
+        if (!parser.positionalArguments().isEmpty() || parser.isSet(u"pdf"_s) || parser.isSet(u"csv"_s)
+            || (parser.isSet(u"update-rates"_s) && parser.isSet(u"export-rates"_s)))
+            return invalid(QCoreApplication::translate("CommandLine", "Unexpected arguments: see --help."));
+        command.action = parser.isSet(u"update-rates"_s) ? CommandLine::Action::UpdateRates
+                                                         : CommandLine::Action::ExportRates;
+        command.exportFile = parser.value(u"export-rates"_s);
     } else if (!parser.positionalArguments().isEmpty() || parser.isSet(u"pdf"_s) || parser.isSet(u"csv"_s)) {
         return invalid(QCoreApplication::translate("CommandLine", "Unexpected arguments: see --help."));
     }
@@ -139,6 +150,10 @@ int runCommandLine(const CommandLine& command)
         return checkJournal(command.journal);
     case CommandLine::Action::DayReport:
         return dayReport(command);
+    case CommandLine::Action::UpdateRates:
+        return updateRatesCommand();
+    case CommandLine::Action::ExportRates:
+        return exportRatesCommand(command.exportFile);
     case CommandLine::Action::Help:
         print(stdout, command.message);
         return 0;

@@ -4,6 +4,8 @@
 // their work without one, print what a script needs and return its exit code.
 //   --check-journal [FILE]   0 when the chain is whole, 1 naming the first bad entry
 //   --day-report YYYY-MM-DD --pdf OUT.pdf | --csv OUT.csv
+//   --update-rates           one fetch and apply from head office (app/FeedCommands.h)
+//   --export-rates FILE      the program's own export of its rates
 
 #include <QDate>
 #include <QString>
@@ -11,12 +13,13 @@
 namespace app {
 
 struct CommandLine {
-    enum class Action { Window, CheckJournal, DayReport, Help, Invalid };
+    enum class Action { Window, CheckJournal, DayReport, UpdateRates, ExportRates, Help, Invalid };
     Action action = Action::Window;
     QString journal; // CheckJournal: the file; empty for the program's own
     QDate day;
     QString pdf;
     QString csv;
+    QString exportFile; // ExportRates
     QString message; // Invalid: why; Help: the text
 };
 

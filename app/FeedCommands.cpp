@@ -98,17 +98,4 @@ int exportRatesCommand(const QString& file)
     }
 }
 
-std::optional<int> runFeedCommand(int argc, char* argv[])
-{
-    const bool update = argc == 2 && std::strcmp(argv[1], "--update-rates") == 0;
-    const bool exporting = argc == 3 && std::strcmp(argv[1], "--export-rates") == 0;
-    if (!update && !exporting)
-        return std::nullopt;
-    QCoreApplication app(argc, argv);
-    QCoreApplication::setOrganizationName(u"Tallyvane"_s);
-    QCoreApplication::setApplicationName(u"Tallyvane"_s);
-    loadTranslations(QLocale().uiLanguages());
-    return update ? updateRatesCommand() : exportRatesCommand(QString::fromLocal8Bit(argv[2]));
-}
-
 } // namespace app

@@ -8,20 +8,14 @@
 //                                   1 with the reason on standard error
 //   tallyvane --export-rates FILE   the program's own export of its rates
 //
-// Both open the rates file beside the program, as the window does, and need a
-// QCoreApplication and nothing more.
+// Both open the rates file beside the program, as the window does; app::Main
+// runs them through the command line (app/CommandLine.h).
 
 #include <QString>
-
-#include <optional>
 
 namespace app {
 
 int updateRatesCommand();
 int exportRatesCommand(const QString& file);
-
-// Runs the command argv names, creating the application it needs; none when
-// argv names neither, and the window should start.
-std::optional<int> runFeedCommand(int argc, char* argv[]);
 
 } // namespace app

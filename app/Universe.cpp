@@ -151,8 +151,10 @@ int Main(int argc, char* argv[])
         prepareWindowlessRun();
     QApplication app(argc, argv);
     initApplication(app);
-    if (command.action != CommandLine::Action::Window)
+    if (command.action != CommandLine::Action::Window) {
+        app::loadTranslations(QLocale().uiLanguages());
         return runCommandLine(command);
+    }
     // Before any window: the desktop's languages.
     app::loadTranslations(QLocale().uiLanguages());
     closeOnTerminationSignals(app);

@@ -1,6 +1,8 @@
 #include "calculator/DealRecording.h"
 
 #include "calculator/Pricing.h"
+#include "calculator/RateAge.h"
+#include "calculator/RateDateLine.h"
 #include "calculator/Receipt.h"
 #include "calculator/frmRecordDeal.h"
 #include "data/DbError.h"
@@ -74,6 +76,19 @@ void sayRefused(const QString& firstLine, const QString& reason)
     say(firstLine + u"\n\n"_s + reason, widgets::MsgBoxIcon::Exclamation);
 }
 
+// Why the till's settings refuse this deal's rates as old; empty when they do not.
+QString oldRateRefusal(const data::Deal& deal)
+{
+    const RateAgeRule rule = currentRateAgeRule();
+    const QDate today = QDate::currentDate();
+    for (const data::DealSide* side : {&deal.from, &deal.to}) {
+        const QString why = rateTooOld(side->country, side->rateDate, today, rule);
+        if (!why.isEmpty())
+            return why;
+    }
+    return {};
+}
+
 // The last deal no later entry voids, scanning back from the end.
 std::optional<data::JournalEntry> lastOpenDeal(data::Journal& journal)
 {
@@ -144,6 +159,10 @@ std::optional<data::JournalEntry> recordDeal(QWidget& owner, const ExchangeInput
     }
     if (!deal)
         return std::nullopt;
+    if (const QString old = oldRateRefusal(*deal); !old.isEmpty()) {
+        sayRefused(QCoreApplication::translate("DealRecording", "The deal was not recorded."), old);
+        return std::nullopt;
+    }
     const auto customer = confirmDeal(owner, *deal);
     if (!customer)
         return std::nullopt;

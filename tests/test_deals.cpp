@@ -13,6 +13,7 @@
 #include "calculator/frmRecordDeal.h"
 #include "data/Journal.h"
 #include "maintenance/ReceiptSettings.h"
+#include "widgets/UserSettings.h"
 
 #include <QDir>
 #include <QFile>
@@ -208,6 +209,18 @@ TEST_F(Deals, aJournalThatCannotBeWrittenRefusesAndIssuesNoReceipt)
     EXPECT_EQ(StoreFixtures::fileBytes(journalFile()), before);
     EXPECT_EQ(ctl(w).figures(), shown);
     EXPECT_EQ(QDir(dir.filePath(u"receipts"_s)).entryList(QDir::Files), QStringList{u"000001.pdf"_s});
+}
+
+TEST_F(Deals, aTillThatRefusesOldRatesRecordsNothingOnOne)
+{
+    // The sample rows carry no date: while a limit is set they count as old.
+    widgets::UserSettings(u"Rates"_s).setValue(u"RefuseOldRates"_s, true);
+    frmHUD& w = start();
+    enter(w, "Twoland", "Threeland", "100", "2", true);
+    record(w);
+    ASSERT_EQ(messages.size(), 1u);
+    EXPECT_TRUE(messages[0].prompt.contains(u"The deal was not recorded."_s)) << messages[0].prompt.toStdString();
+    EXPECT_TRUE(!QFileInfo::exists(journalFile()) || !calculator::dealJournal().lastEntry());
 }
 
 TEST_F(Deals, aChangedEntryIsNamedAtStartAndByCheckJournalAndDealsGoOn)
