@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--day-report needs a day written YYYY-MM-DD.</source>
+        <translation>--day-report braucht einen Tag in der Form YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>--day-report needs one of --pdf OUT.pdf and --csv OUT.csv.</source>
+        <translation>--day-report braucht entweder --pdf OUT.pdf oder --csv OUT.csv.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file.</source>
+        <translation>%1: Diese Datei gibt es nicht.</translation>
+    </message>
+    <message>
+        <source>%1: the journal is whole.</source>
+        <translation>%1: Das Journal ist unversehrt.</translation>
+    </message>
+    <message>
+        <source>%1: entry %2 does not match what was recorded.</source>
+        <translation>%1: Eintrag %2 stimmt nicht mit dem Erfassten überein.</translation>
+    </message>
+    <message>
+        <source>Checks the journal of deals (or FILE) and names the first entry that does not match.</source>
+        <translation>Prüft das Geschäftsjournal (oder FILE) und nennt den ersten Eintrag, der nicht übereinstimmt.</translation>
+    </message>
+    <message>
+        <source>Writes the deals of DAY (YYYY-MM-DD) with --pdf or --csv.</source>
+        <translation>Schreibt die Geschäfte vom Tag DAY (YYYY-MM-DD) mit --pdf oder --csv.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a PDF file.</source>
+        <translation>Der Tagesbericht als PDF-Datei.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a CSV file.</source>
+        <translation>Der Tagesbericht als CSV-Datei.</translation>
+    </message>
+    <message>
+        <source>Fetches and applies head office&apos;s rates once.</source>
+        <translation>Ruft die Kurse der Zentrale einmal ab und übernimmt sie.</translation>
+    </message>
+    <message>
+        <source>Writes the program&apos;s own export of its rates to FILE.</source>
+        <translation>Schreibt den programmeigenen Export der Kurse nach FILE.</translation>
+    </message>
+    <message>
+        <source>The journal --check-journal checks.</source>
+        <translation>Das Journal, das --check-journal prüft.</translation>
+    </message>
+    <message>
+        <source>--check-journal takes at most one file.</source>
+        <translation>--check-journal nimmt höchstens eine Datei.</translation>
+    </message>
+    <message>
+        <source>Unexpected arguments: see --help.</source>
+        <translation>Unerwartete Argumente: siehe --help.</translation>
+    </message>
+</context>
+<context>
     <name>CommissionPage</name>
     <message>
         <source>Minimum commission (£)</source>
@@ -162,6 +221,160 @@
         <source>d MMMM yyyy</source>
         <extracomment>A day as dates are written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year.</extracomment>
         <translation>d. MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>DayReport</name>
+    <message>
+        <source>Deal</source>
+        <translation>Geschäft</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Storno</translation>
+    </message>
+    <message>
+        <source>Opening float</source>
+        <translation>Anfangsbestand</translation>
+    </message>
+    <message>
+        <source>Closing count</source>
+        <translation>Schlusszählung</translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 %4</source>
+        <translation>%1 %2 gegen %3 %4</translation>
+    </message>
+    <message>
+        <source>voids %1: %2</source>
+        <translation>storniert %1: %2</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Angekauft</translation>
+    </message>
+    <message>
+        <source>Sold</source>
+        <translation>Verkauft</translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Provision</translation>
+    </message>
+    <message>
+        <source>Commission (£)</source>
+        <translation>Provision (£)</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Soll</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Differenz</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Geschäfte vom %1</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Einträge</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Kasse</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Angaben</translation>
+    </message>
+</context>
+<context>
+    <name>DealRecording</name>
+    <message>
+        <source>The deal was not recorded.</source>
+        <translation>Das Geschäft wurde nicht erfasst.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is recorded, but its receipt could not be issued.</source>
+        <translation>Geschäft %1 ist erfasst, aber die Quittung konnte nicht ausgestellt werden.</translation>
+    </message>
+    <message>
+        <source>The journal holds no deal yet.</source>
+        <translation>Das Journal enthält noch kein Geschäft.</translation>
+    </message>
+    <message>
+        <source>Reprint Receipt</source>
+        <translation>Quittung erneut drucken</translation>
+    </message>
+    <message>
+        <source>Number of the deal:</source>
+        <translation>Nummer des Geschäfts:</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>Eintrag %1 ist kein Geschäft.</translation>
+    </message>
+    <message>
+        <source>The receipt could not be issued.</source>
+        <translation>Die Quittung konnte nicht ausgestellt werden.</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>Das Journal konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>There is no deal to void.</source>
+        <translation>Es gibt kein Geschäft zum Stornieren.</translation>
+    </message>
+    <message>
+        <source>Void deal %1: %2 %3 for %4 %5?</source>
+        <translation>Geschäft %1 stornieren: %2 %3 gegen %4 %5?</translation>
+    </message>
+    <message>
+        <source>Void Last Deal</source>
+        <translation>Letztes Geschäft stornieren</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Grund:</translation>
+    </message>
+    <message>
+        <source>A void needs a reason: nothing was recorded.</source>
+        <translation>Eine Stornierung braucht einen Grund: Es wurde nichts erfasst.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is void (entry %2).</source>
+        <translation>Geschäft %1 ist storniert (Eintrag %2).</translation>
+    </message>
+    <message>
+        <source>Nothing was voided.</source>
+        <translation>Es wurde nichts storniert.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the journal does not match what was recorded: it, or the entry before it, has been changed outside Tallyvane. New deals are still recorded.</source>
+        <translation>Eintrag %1 des Journals stimmt nicht mit dem Erfassten überein: Er oder der Eintrag davor wurde außerhalb von Tallyvane verändert. Neue Geschäfte werden weiterhin erfasst.</translation>
+    </message>
+    <message>
+        <source>The journal is whole: every entry matches what was recorded.</source>
+        <translation>Das Journal ist unversehrt: Jeder Eintrag stimmt mit dem Erfassten überein.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +585,40 @@
         <source>%1 was refused: it is a rate file, but not an export of this program.</source>
         <translation>%1 wurde abgelehnt: Es ist eine Kursdatei, aber kein Export dieses Programms.</translation>
     </message>
+    <message>
+        <source>%1 holds the rates applied last (signed on %2).</source>
+        <translation>%1 enthält die zuletzt übernommenen Kurse (signiert am %2).</translation>
+    </message>
+    <message>
+        <source>Rates from head office: none applied yet.</source>
+        <translation>Kurse der Zentrale: noch keine übernommen.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied.</extracomment>
+        <translation>Kurse der Zentrale, übernommen am %1.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1; the rates are of %2.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied, %2 the newest date of those rates.</extracomment>
+        <translation>Kurse der Zentrale, übernommen am %1; die Kurse sind vom %2.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed: %2</source>
+        <extracomment>%1 says what was applied, %2 why the last file was not.</extracomment>
+        <translation>%1 Es wurde nichts geändert: %2</translation>
+    </message>
+    <message>
+        <source>The rates database is not open.</source>
+        <translation>Die Kursdatenbank ist nicht geöffnet.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedCommands</name>
+    <message>
+        <source>No head office is configured: there is no %1 and no head office in the user&apos;s settings.</source>
+        <translation>Es ist keine Zentrale eingerichtet: Es gibt weder %1 noch eine Zentrale in den Einstellungen des Benutzers.</translation>
+    </message>
 </context>
 <context>
     <name>FigureLabel</name>
@@ -379,6 +626,13 @@
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a result: its name, then the figure.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HeadOffice</name>
+    <message>
+        <source>Rates on this till come from head office</source>
+        <translation>Die Kurse dieser Kasse kommen von der Zentrale</translation>
     </message>
 </context>
 <context>
@@ -572,6 +826,73 @@
         <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
         <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
         <translation>Schreiben Sie die Zahl mit Ziffern und höchstens einem %1 als Dezimalzeichen, ohne Punkt oder sonstiges Tausendertrennzeichen, zum Beispiel %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>Die PDF-Datei konnte nicht erstellt werden.</translation>
+    </message>
+    <message>
+        <source>The printer could not take the job.</source>
+        <translation>Der Drucker konnte den Auftrag nicht annehmen.</translation>
+    </message>
+</context>
+<context>
+    <name>RateAge</name>
+    <message>
+        <source>Rate of no known date: old</source>
+        <translation>Kurs ohne bekanntes Datum: veraltet</translation>
+    </message>
+    <message>
+        <source>Rate of no known date</source>
+        <translation>Kurs ohne bekanntes Datum</translation>
+    </message>
+    <message>
+        <source>Rate of %1: old</source>
+        <extracomment>%1 is the rate&apos;s date, as &quot;1 Dec 2026&quot;.</extracomment>
+        <translation>Kurs vom %1: veraltet</translation>
+    </message>
+    <message>
+        <source>Rate of %1</source>
+        <translation>Kurs vom %1</translation>
+    </message>
+    <message>
+        <source>The rate of %1 has no date, so it cannot be shown to be current. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country.</extracomment>
+        <translation>Der Kurs von %1 hat kein Datum, daher lässt sich nicht zeigen, dass er aktuell ist. Aktualisieren Sie die Kurse, bevor Sie dieses Geschäft erfassen.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rate of %1 is of %2, older than %n days. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country, %2 the rate&apos;s date; %n the days after which rates are old.</extracomment>
+        <translation>
+            <numerusform>Der Kurs von %1 ist vom %2, älter als %n Tag. Aktualisieren Sie die Kurse, bevor Sie dieses Geschäft erfassen.</numerusform>
+            <numerusform>Der Kurs von %1 ist vom %2, älter als %n Tage. Aktualisieren Sie die Kurse, bevor Sie dieses Geschäft erfassen.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RateBoard</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A currency on the rate board: its unit, then its ISO code (&quot;Euro (EUR)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Commission %1 %</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage.</extracomment>
+        <translation>Provision %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Commission %1 %, minimum £%2</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage, %2 the least commission in pounds.</extracomment>
+        <translation>Provision %1&#xa0;%, mindestens %2&#xa0;£</translation>
+    </message>
+    <message>
+        <source>Oldest rate: %1</source>
+        <extracomment>Below the rate board: the day of the oldest rate it shows.</extracomment>
+        <translation>Ältester Kurs: %1</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1239,81 @@
     </message>
 </context>
 <context>
+    <name>Receipt</name>
+    <message>
+        <source>Receipt</source>
+        <translation>Quittung</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIE</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Von:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Nach:</translation>
+    </message>
+    <message>
+        <source>Given:</source>
+        <translation>Eingezahlt:</translation>
+    </message>
+    <message>
+        <source>We buy at:</source>
+        <translation>Wir kaufen zu:</translation>
+    </message>
+    <message>
+        <source>We sell at:</source>
+        <translation>Wir verkaufen zu:</translation>
+    </message>
+    <message>
+        <source>Exchanged:</source>
+        <translation>Gegenwert:</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Provision (Minimum):</translation>
+    </message>
+    <message>
+        <source>Commission:</source>
+        <translation>Provision:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Endbetrag:</translation>
+    </message>
+    <message>
+        <source>Paid out:</source>
+        <translation>Ausgezahlt:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <translation>Rest in Pfund:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Datum:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Uhrzeit:</translation>
+    </message>
+    <message>
+        <source>Till:</source>
+        <translation>Kasse:</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Kunde:</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.</source>
+        <translation>Auf diesem Computer ist kein Drucker eingerichtet.</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>The %1 box is empty.</source>
@@ -1254,6 +1650,21 @@
     </message>
 </context>
 <context>
+    <name>UpdateRates</name>
+    <message>
+        <source>The rates database is not open, so no rates can be updated.</source>
+        <translation>Die Kursdatenbank ist nicht geöffnet, daher können keine Kurse aktualisiert werden.</translation>
+    </message>
+    <message>
+        <source>Update Rates</source>
+        <translation>Kurse aktualisieren</translation>
+    </message>
+    <message>
+        <source>The rates could not be updated.</source>
+        <translation>Die Kurse konnten nicht aktualisiert werden.</translation>
+    </message>
+</context>
+<context>
     <name>Wording</name>
     <message>
         <source>&apos;%1&apos;</source>
@@ -1292,6 +1703,144 @@
     <message>
         <source>Smallest Note</source>
         <translation>Kleinster Schein</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmDayDeals</name>
+    <message>
+        <source>Day&apos;s Deals</source>
+        <translation>Geschäfte des Tages</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Tag:</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Nummer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Uhrzeit</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Eintrag</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Kasse</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Angaben</translation>
+    </message>
+    <message>
+        <source>C&amp;urrency:</source>
+        <translation>&amp;Währung:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Betrag:</translation>
+    </message>
+    <message>
+        <source>Record &amp;Float</source>
+        <translation>Bestand er&amp;fassen</translation>
+    </message>
+    <message>
+        <source>Record C&amp;ount</source>
+        <translation>&amp;Zählung erfassen</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Als &amp;PDF speichern …</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;CSV exportieren …</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>Das Journal konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Es wurde nichts erfasst.</translation>
+    </message>
+    <message>
+        <source>Choose a currency and type an amount of 0 or more with at most two decimals.</source>
+        <translation>Wählen Sie eine Währung und geben Sie einen Betrag ab 0 mit höchstens zwei Nachkommastellen ein.</translation>
+    </message>
+    <message>
+        <source>A float or a count is recorded for today only.</source>
+        <translation>Ein Kassenbestand oder eine Zählung wird nur für heute erfasst.</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Geschäfte vom %1</translation>
+    </message>
+    <message>
+        <source>The day was not printed.</source>
+        <translation>Der Tag wurde nicht gedruckt.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 ist bereits vorhanden.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>Möchten Sie die Datei ersetzen?</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Als PDF speichern</translation>
+    </message>
+    <message>
+        <source>Deals %1.pdf</source>
+        <translation>Geschäfte %1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>PDF-Dateien (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF was not saved.</source>
+        <translation>Die PDF-Datei wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>CSV exportieren</translation>
+    </message>
+    <message>
+        <source>Deals %1.csv</source>
+        <translation>Geschäfte %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV file was not saved.</source>
+        <translation>Die CSV-Datei wurde nicht gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmRecordDeal</name>
+    <message>
+        <source>Record Deal</source>
+        <translation>Geschäft erfassen</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer reference (optional):</source>
+        <translation>K&amp;undenreferenz (optional):</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Erfassen</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1912,57 @@
     <message>
         <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
         <translation>Der eingegebene neue Kurs wurde noch nicht gespeichert. Möchten Sie ihn vor dem Schließen speichern?</translation>
+    </message>
+</context>
+<context>
+    <name>frmBoard</name>
+    <message>
+        <source>Rate Board</source>
+        <translation>Kurstafel</translation>
+    </message>
+    <message>
+        <source>Exchange rates</source>
+        <translation>Wechselkurse</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Land</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Währung</translation>
+    </message>
+    <message>
+        <source>We buy</source>
+        <translation>Wir kaufen</translation>
+    </message>
+    <message>
+        <source>We sell</source>
+        <translation>Wir verkaufen</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Datei</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drucken …</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>The rate board could not read the rates.</source>
+        <translation>Die Kurstafel konnte die Kurse nicht lesen.</translation>
+    </message>
+    <message>
+        <source>The rate board was not printed.</source>
+        <translation>Die Kurstafel wurde nicht gedruckt.</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +2247,42 @@
         <source>Commission (minimum):</source>
         <translation>Provision (Minimum):</translation>
     </message>
+    <message>
+        <source>&amp;Update Rates...</source>
+        <translation>Kurse &amp;aktualisieren …</translation>
+    </message>
+    <message>
+        <source>Rate &amp;Board</source>
+        <translation>&amp;Kurstafel</translation>
+    </message>
+    <message>
+        <source>The journal command failed.</source>
+        <translation>Der Journalbefehl ist fehlgeschlagen.</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Erfassen</translation>
+    </message>
+    <message>
+        <source>&amp;Record Deal</source>
+        <translation>Geschäft e&amp;rfassen</translation>
+    </message>
+    <message>
+        <source>Repri&amp;nt Receipt...</source>
+        <translation>Quittung erneut &amp;drucken …</translation>
+    </message>
+    <message>
+        <source>&amp;Void Last Deal...</source>
+        <translation>Letztes Geschäft st&amp;ornieren …</translation>
+    </message>
+    <message>
+        <source>Da&amp;y&apos;s Deals...</source>
+        <translation>Geschäfte des &amp;Tages …</translation>
+    </message>
+    <message>
+        <source>Check &amp;Journal</source>
+        <translation>&amp;Journal prüfen</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1817,6 +2453,48 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>&amp;Rates</source>
+        <extracomment>A tab of the Settings dialog: when rates are old, and where they come from.</extracomment>
+        <translation>&amp;Kurse</translation>
+    </message>
+    <message>
+        <source>Recei&amp;pts</source>
+        <translation>&amp;Quittungen</translation>
+    </message>
+</context>
+<context>
+    <name>frmUpdateRates</name>
+    <message>
+        <source>HMRC&apos;s monthly rates for</source>
+        <translation>Monatskurse der HMRC für</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Monat</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Jahr</translation>
+    </message>
+    <message>
+        <source>The European Central Bank&apos;s daily reference rates</source>
+        <translation>Tägliche Referenzkurse der Europäischen Zentralbank</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch</source>
+        <translation>&amp;Abrufen</translation>
+    </message>
+    <message>
+        <source>Fetching %1 ...</source>
+        <extracomment>%1 is the address being fetched.</extracomment>
+        <translation>%1 wird abgerufen …</translation>
+    </message>
+    <message>
+        <source>Do you want the rates for %1 instead?</source>
+        <extracomment>%1 is a month and its year.</extracomment>
+        <translation>Möchten Sie stattdessen die Kurse für %1?</translation>
+    </message>
 </context>
 <context>
     <name>maintenance::CommissionPage</name>
@@ -1827,6 +2505,127 @@
     <message>
         <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
         <translation>Die Provision eines Geschäfts ist nie kleiner als dieser Betrag, umgerechnet in die ausgezahlte Währung. 0 setzt kein Minimum.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::RateSourceSettings</name>
+    <message>
+        <source>Never</source>
+        <extracomment>Shown for 0 days: rates never count as old.</extracomment>
+        <translation>Nie</translation>
+    </message>
+    <message>
+        <source>Rates are old after (days):</source>
+        <translation>Kurse veralten nach (Tagen):</translation>
+    </message>
+    <message>
+        <source>Refuse to record a deal on an old rate</source>
+        <translation>Kein Geschäft zu veraltetem Kurs erfassen</translation>
+    </message>
+    <message>
+        <source>HMRC monthly rates ({year}, {month}):</source>
+        <extracomment>{year} and {month} stand for the year and the month&apos;s number; keep them as they are.</extracomment>
+        <translation>HMRC-Monatskurse ({year}, {month}):</translation>
+    </message>
+    <message>
+        <source>ECB daily rates:</source>
+        <translation>EZB-Tageskurse:</translation>
+    </message>
+    <message>
+        <source>Head office</source>
+        <translation>Zentrale</translation>
+    </message>
+    <message>
+        <source>Address (https):</source>
+        <translation>Adresse (https):</translation>
+    </message>
+    <message>
+        <source>Public key:</source>
+        <translation>Öffentlicher Schlüssel:</translation>
+    </message>
+    <message>
+        <source>Fetch every (minutes):</source>
+        <translation>Abrufen alle (Minuten):</translation>
+    </message>
+    <message>
+        <source>Set for this machine in %1; only its administrator can change it.</source>
+        <translation>Für diesen Computer in %1 festgelegt; nur sein Administrator kann das ändern.</translation>
+    </message>
+    <message>
+        <source>Leave the address empty unless this till takes its rates from head office. A change takes effect when Tallyvane next starts.</source>
+        <translation>Lassen Sie die Adresse leer, wenn diese Kasse ihre Kurse nicht von der Zentrale bezieht. Eine Änderung wirkt ab dem nächsten Start von Tallyvane.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Die Einstellungen konnten nicht gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The address %1 is not an https address. Nothing was saved.</source>
+        <extracomment>%1 is the address typed.</extracomment>
+        <translation>Die Adresse %1 ist keine https-Adresse. Es wurde nichts gespeichert.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::ReceiptSettings</name>
+    <message>
+        <source>Till name:</source>
+        <translation>Name der Kasse:</translation>
+    </message>
+    <message>
+        <source>Shop name:</source>
+        <translation>Ladenname:</translation>
+    </message>
+    <message>
+        <source>Shop address:</source>
+        <translation>Ladenanschrift:</translation>
+    </message>
+    <message>
+        <source>Nowhere</source>
+        <translation>Keine</translation>
+    </message>
+    <message>
+        <source>The printer</source>
+        <translation>Drucker</translation>
+    </message>
+    <message>
+        <source>A folder of PDF files</source>
+        <translation>Ordner mit PDF-Dateien</translation>
+    </message>
+    <message>
+        <source>Receipts go to:</source>
+        <translation>Ausgabe der Quittungen:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Auswählen …</translation>
+    </message>
+    <message>
+        <source>Receipt folder:</source>
+        <translation>Quittungsordner:</translation>
+    </message>
+    <message>
+        <source>80 mm roll</source>
+        <translation>80-mm-Rolle</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Receipt layout:</source>
+        <translation>Quittungsformat:</translation>
+    </message>
+    <message>
+        <source>Choose the folder where receipts are saved.</source>
+        <translation>Wählen Sie den Ordner, in dem die Quittungen gespeichert werden.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be written.</source>
+        <translation>Die Einstellungsdatei konnte nicht geschrieben werden.</translation>
+    </message>
+    <message>
+        <source>Receipt Folder</source>
+        <translation>Quittungsordner</translation>
     </message>
 </context>
 </TS>

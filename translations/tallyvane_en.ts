@@ -34,6 +34,17 @@
     </message>
 </context>
 <context>
+    <name>RateAge</name>
+    <message numerus="yes">
+        <source>The rate of %1 is of %2, older than %n days. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country, %2 the rate&apos;s date; %n the days after which rates are old.</extracomment>
+        <translation>
+            <numerusform>The rate of %1 is of %2, older than %n day. Update the rates before recording this deal.</numerusform>
+            <numerusform>The rate of %1 is of %2, older than %n days. Update the rates before recording this deal.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
     <name>frmImportRates</name>
     <message numerus="yes">
         <source>%n of %1 ticked</source>

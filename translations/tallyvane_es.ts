@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es_ES" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--day-report needs a day written YYYY-MM-DD.</source>
+        <translation>--day-report necesita un día escrito como YYYY-MM-DD.</translation>
+    </message>
+    <message>
+        <source>--day-report needs one of --pdf OUT.pdf and --csv OUT.csv.</source>
+        <translation>--day-report necesita --pdf OUT.pdf o --csv OUT.csv.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file.</source>
+        <translation>%1: no existe ese archivo.</translation>
+    </message>
+    <message>
+        <source>%1: the journal is whole.</source>
+        <translation>%1: el diario está íntegro.</translation>
+    </message>
+    <message>
+        <source>%1: entry %2 does not match what was recorded.</source>
+        <translation>%1: la entrada %2 no coincide con lo registrado.</translation>
+    </message>
+    <message>
+        <source>Checks the journal of deals (or FILE) and names the first entry that does not match.</source>
+        <translation>Comprueba el diario de operaciones (o FILE) e indica la primera entrada que no coincide.</translation>
+    </message>
+    <message>
+        <source>Writes the deals of DAY (YYYY-MM-DD) with --pdf or --csv.</source>
+        <translation>Escribe las operaciones de DAY (YYYY-MM-DD) con --pdf o --csv.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a PDF file.</source>
+        <translation>El informe del día en un archivo PDF.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a CSV file.</source>
+        <translation>El informe del día en un archivo CSV.</translation>
+    </message>
+    <message>
+        <source>Fetches and applies head office&apos;s rates once.</source>
+        <translation>Descarga y aplica una vez los tipos de cambio de la central.</translation>
+    </message>
+    <message>
+        <source>Writes the program&apos;s own export of its rates to FILE.</source>
+        <translation>Escribe en FILE la exportación propia del programa de sus tipos de cambio.</translation>
+    </message>
+    <message>
+        <source>The journal --check-journal checks.</source>
+        <translation>El diario que comprueba --check-journal.</translation>
+    </message>
+    <message>
+        <source>--check-journal takes at most one file.</source>
+        <translation>--check-journal admite como máximo un archivo.</translation>
+    </message>
+    <message>
+        <source>Unexpected arguments: see --help.</source>
+        <translation>Argumentos inesperados: consulte --help.</translation>
+    </message>
+</context>
+<context>
     <name>CommissionPage</name>
     <message>
         <source>Minimum commission (£)</source>
@@ -162,6 +221,160 @@
         <source>d MMMM yyyy</source>
         <extracomment>A day as dates are written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year.</extracomment>
         <translation>d &apos;de&apos; MMMM &apos;de&apos; yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>DayReport</name>
+    <message>
+        <source>Deal</source>
+        <translation>Operación</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Anulación</translation>
+    </message>
+    <message>
+        <source>Opening float</source>
+        <translation>Fondo inicial</translation>
+    </message>
+    <message>
+        <source>Closing count</source>
+        <translation>Recuento de cierre</translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 %4</source>
+        <translation>%1 %2 por %3 %4</translation>
+    </message>
+    <message>
+        <source>voids %1: %2</source>
+        <translation>anula %1: %2</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Comprado</translation>
+    </message>
+    <message>
+        <source>Sold</source>
+        <translation>Vendido</translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Comisión</translation>
+    </message>
+    <message>
+        <source>Commission (£)</source>
+        <translation>Comisión (£)</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Previsto</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Diferencia</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Operaciones del %1</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Entradas</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Caja</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+</context>
+<context>
+    <name>DealRecording</name>
+    <message>
+        <source>The deal was not recorded.</source>
+        <translation>No se ha registrado la operación.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is recorded, but its receipt could not be issued.</source>
+        <translation>La operación %1 se ha registrado, pero no se ha podido emitir su recibo.</translation>
+    </message>
+    <message>
+        <source>The journal holds no deal yet.</source>
+        <translation>El diario aún no contiene ninguna operación.</translation>
+    </message>
+    <message>
+        <source>Reprint Receipt</source>
+        <translation>Reimprimir recibo</translation>
+    </message>
+    <message>
+        <source>Number of the deal:</source>
+        <translation>Número de operación:</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>La entrada %1 no es una operación.</translation>
+    </message>
+    <message>
+        <source>The receipt could not be issued.</source>
+        <translation>No se ha podido emitir el recibo.</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>No se ha podido leer el diario.</translation>
+    </message>
+    <message>
+        <source>There is no deal to void.</source>
+        <translation>No hay ninguna operación que anular.</translation>
+    </message>
+    <message>
+        <source>Void deal %1: %2 %3 for %4 %5?</source>
+        <translation>¿Anular la operación %1: %2 %3 por %4 %5?</translation>
+    </message>
+    <message>
+        <source>Void Last Deal</source>
+        <translation>Anular última operación</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motivo:</translation>
+    </message>
+    <message>
+        <source>A void needs a reason: nothing was recorded.</source>
+        <translation>Una anulación necesita un motivo: no se ha registrado nada.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is void (entry %2).</source>
+        <translation>La operación %1 está anulada (entrada %2).</translation>
+    </message>
+    <message>
+        <source>Nothing was voided.</source>
+        <translation>No se ha anulado nada.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the journal does not match what was recorded: it, or the entry before it, has been changed outside Tallyvane. New deals are still recorded.</source>
+        <translation>La entrada %1 del diario no coincide con lo registrado: ella o la entrada anterior se han modificado fuera de Tallyvane. Las operaciones nuevas se siguen registrando.</translation>
+    </message>
+    <message>
+        <source>The journal is whole: every entry matches what was recorded.</source>
+        <translation>El diario está íntegro: todas las entradas coinciden con lo registrado.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +585,40 @@
         <source>%1 was refused: it is a rate file, but not an export of this program.</source>
         <translation>Se rechazó %1: es un archivo de tipos de cambio, pero no una exportación de este programa.</translation>
     </message>
+    <message>
+        <source>%1 holds the rates applied last (signed on %2).</source>
+        <translation>%1 contiene los tipos de cambio aplicados por última vez (firmados el %2).</translation>
+    </message>
+    <message>
+        <source>Rates from head office: none applied yet.</source>
+        <translation>Tipos de cambio de la central: aún no se ha aplicado ninguno.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied.</extracomment>
+        <translation>Tipos de cambio de la central, aplicados el %1.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1; the rates are of %2.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied, %2 the newest date of those rates.</extracomment>
+        <translation>Tipos de cambio de la central, aplicados el %1; son del %2.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed: %2</source>
+        <extracomment>%1 says what was applied, %2 why the last file was not.</extracomment>
+        <translation>%1 No se ha modificado nada: %2</translation>
+    </message>
+    <message>
+        <source>The rates database is not open.</source>
+        <translation>La base de datos de tipos de cambio no está abierta.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedCommands</name>
+    <message>
+        <source>No head office is configured: there is no %1 and no head office in the user&apos;s settings.</source>
+        <translation>No hay ninguna central configurada: no existe %1 ni hay central en los ajustes del usuario.</translation>
+    </message>
 </context>
 <context>
     <name>FigureLabel</name>
@@ -379,6 +626,13 @@
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a result: its name, then the figure.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HeadOffice</name>
+    <message>
+        <source>Rates on this till come from head office</source>
+        <translation>Los tipos de cambio de esta caja vienen de la central</translation>
     </message>
 </context>
 <context>
@@ -572,6 +826,73 @@
         <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
         <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
         <translation>Escríbalo con cifras y como máximo un %1 como separador decimal, sin punto ni otro separador de miles, por ejemplo %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>No se ha podido crear el PDF.</translation>
+    </message>
+    <message>
+        <source>The printer could not take the job.</source>
+        <translation>La impresora no ha podido aceptar el trabajo.</translation>
+    </message>
+</context>
+<context>
+    <name>RateAge</name>
+    <message>
+        <source>Rate of no known date: old</source>
+        <translation>Tipo de cambio sin fecha conocida: antiguo</translation>
+    </message>
+    <message>
+        <source>Rate of no known date</source>
+        <translation>Tipo de cambio sin fecha conocida</translation>
+    </message>
+    <message>
+        <source>Rate of %1: old</source>
+        <extracomment>%1 is the rate&apos;s date, as &quot;1 Dec 2026&quot;.</extracomment>
+        <translation>Tipo de cambio del %1: antiguo</translation>
+    </message>
+    <message>
+        <source>Rate of %1</source>
+        <translation>Tipo de cambio del %1</translation>
+    </message>
+    <message>
+        <source>The rate of %1 has no date, so it cannot be shown to be current. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country.</extracomment>
+        <translation>El tipo de cambio de %1 no tiene fecha, así que no se puede comprobar que esté al día. Actualice los tipos de cambio antes de registrar esta operación.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rate of %1 is of %2, older than %n days. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country, %2 the rate&apos;s date; %n the days after which rates are old.</extracomment>
+        <translation>
+            <numerusform>El tipo de cambio de %1 es del %2, de hace más de %n día. Actualice los tipos de cambio antes de registrar esta operación.</numerusform>
+            <numerusform>El tipo de cambio de %1 es del %2, de hace más de %n días. Actualice los tipos de cambio antes de registrar esta operación.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RateBoard</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A currency on the rate board: its unit, then its ISO code (&quot;Euro (EUR)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Commission %1 %</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage.</extracomment>
+        <translation>Comisión %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Commission %1 %, minimum £%2</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage, %2 the least commission in pounds.</extracomment>
+        <translation>Comisión %1&#xa0;%, mínimo %2&#xa0;£</translation>
+    </message>
+    <message>
+        <source>Oldest rate: %1</source>
+        <extracomment>Below the rate board: the day of the oldest rate it shows.</extracomment>
+        <translation>Tipo más antiguo: %1</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1239,81 @@
     </message>
 </context>
 <context>
+    <name>Receipt</name>
+    <message>
+        <source>Receipt</source>
+        <translation>Recibo</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>COPIA</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>A:</translation>
+    </message>
+    <message>
+        <source>Given:</source>
+        <translation>Importe:</translation>
+    </message>
+    <message>
+        <source>We buy at:</source>
+        <translation>Compramos a:</translation>
+    </message>
+    <message>
+        <source>We sell at:</source>
+        <translation>Vendemos a:</translation>
+    </message>
+    <message>
+        <source>Exchanged:</source>
+        <translation>Contravalor:</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Comisión (mínimo):</translation>
+    </message>
+    <message>
+        <source>Commission:</source>
+        <translation>Comisión:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total:</translation>
+    </message>
+    <message>
+        <source>Paid out:</source>
+        <translation>Entregado:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <translation>Resto en libras:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Fecha:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Hora:</translation>
+    </message>
+    <message>
+        <source>Till:</source>
+        <translation>Caja:</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Cliente:</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.</source>
+        <translation>No hay ninguna impresora configurada en este equipo.</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>The %1 box is empty.</source>
@@ -1254,6 +1650,21 @@
     </message>
 </context>
 <context>
+    <name>UpdateRates</name>
+    <message>
+        <source>The rates database is not open, so no rates can be updated.</source>
+        <translation>La base de datos de tipos de cambio no está abierta, así que no se puede actualizar ningún tipo de cambio.</translation>
+    </message>
+    <message>
+        <source>Update Rates</source>
+        <translation>Actualizar tipos de cambio</translation>
+    </message>
+    <message>
+        <source>The rates could not be updated.</source>
+        <translation>No se han podido actualizar los tipos de cambio.</translation>
+    </message>
+</context>
+<context>
     <name>Wording</name>
     <message>
         <source>&apos;%1&apos;</source>
@@ -1292,6 +1703,144 @@
     <message>
         <source>Smallest Note</source>
         <translation>Billete más pequeño</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmDayDeals</name>
+    <message>
+        <source>Day&apos;s Deals</source>
+        <translation>Operaciones del día</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Día:</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Número</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Hora</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrada</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Caja</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Detalles</translation>
+    </message>
+    <message>
+        <source>C&amp;urrency:</source>
+        <translation>&amp;Moneda:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Importe:</translation>
+    </message>
+    <message>
+        <source>Record &amp;Float</source>
+        <translation>Registrar &amp;fondo</translation>
+    </message>
+    <message>
+        <source>Record C&amp;ount</source>
+        <translation>Registrar &amp;recuento</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Im&amp;primir...</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>&amp;Guardar como PDF...</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>E&amp;xportar CSV...</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>No se ha podido leer el diario.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>No se ha registrado nada.</translation>
+    </message>
+    <message>
+        <source>Choose a currency and type an amount of 0 or more with at most two decimals.</source>
+        <translation>Elija una moneda y escriba un importe de 0 o más con dos decimales como máximo.</translation>
+    </message>
+    <message>
+        <source>A float or a count is recorded for today only.</source>
+        <translation>Un fondo de caja o un recuento solo se registra para hoy.</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Operaciones del %1</translation>
+    </message>
+    <message>
+        <source>The day was not printed.</source>
+        <translation>No se ha impreso el día.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 ya existe.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>¿Desea reemplazarlo?</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Guardar como PDF</translation>
+    </message>
+    <message>
+        <source>Deals %1.pdf</source>
+        <translation>Operaciones %1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Archivos PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF was not saved.</source>
+        <translation>No se ha guardado el PDF.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exportar CSV</translation>
+    </message>
+    <message>
+        <source>Deals %1.csv</source>
+        <translation>Operaciones %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV file was not saved.</source>
+        <translation>No se ha guardado el archivo CSV.</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmRecordDeal</name>
+    <message>
+        <source>Record Deal</source>
+        <translation>Registrar operación</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer reference (optional):</source>
+        <translation>Referencia del &amp;cliente (opcional):</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registrar</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1912,57 @@
     <message>
         <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
         <translation>El tipo de cambio nuevo que ha escrito no se ha guardado. ¿Desea guardarlo antes de cerrar?</translation>
+    </message>
+</context>
+<context>
+    <name>frmBoard</name>
+    <message>
+        <source>Rate Board</source>
+        <translation>Tablero de tipos</translation>
+    </message>
+    <message>
+        <source>Exchange rates</source>
+        <translation>Tipos de cambio</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>País</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Moneda</translation>
+    </message>
+    <message>
+        <source>We buy</source>
+        <translation>Compramos</translation>
+    </message>
+    <message>
+        <source>We sell</source>
+        <translation>Vendemos</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Archivo</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimir...</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Pantalla completa</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Cerrar</translation>
+    </message>
+    <message>
+        <source>The rate board could not read the rates.</source>
+        <translation>El tablero no ha podido leer los tipos de cambio.</translation>
+    </message>
+    <message>
+        <source>The rate board was not printed.</source>
+        <translation>No se ha impreso el tablero.</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +2247,42 @@
         <source>Commission (minimum):</source>
         <translation>Comisión (mínimo):</translation>
     </message>
+    <message>
+        <source>&amp;Update Rates...</source>
+        <translation>Act&amp;ualizar tipos de cambio...</translation>
+    </message>
+    <message>
+        <source>Rate &amp;Board</source>
+        <translation>&amp;Tablero de tipos</translation>
+    </message>
+    <message>
+        <source>The journal command failed.</source>
+        <translation>Ha fallado la orden del diario.</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Registrar</translation>
+    </message>
+    <message>
+        <source>&amp;Record Deal</source>
+        <translation>&amp;Registrar operación</translation>
+    </message>
+    <message>
+        <source>Repri&amp;nt Receipt...</source>
+        <translation>Reim&amp;primir recibo...</translation>
+    </message>
+    <message>
+        <source>&amp;Void Last Deal...</source>
+        <translation>A&amp;nular última operación...</translation>
+    </message>
+    <message>
+        <source>Da&amp;y&apos;s Deals...</source>
+        <translation>&amp;Operaciones del día...</translation>
+    </message>
+    <message>
+        <source>Check &amp;Journal</source>
+        <translation>Comprobar el &amp;diario</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1817,6 +2453,48 @@
         <source>&amp;OK</source>
         <translation>&amp;Aceptar</translation>
     </message>
+    <message>
+        <source>&amp;Rates</source>
+        <extracomment>A tab of the Settings dialog: when rates are old, and where they come from.</extracomment>
+        <translation>&amp;Tipos</translation>
+    </message>
+    <message>
+        <source>Recei&amp;pts</source>
+        <translation>&amp;Recibos</translation>
+    </message>
+</context>
+<context>
+    <name>frmUpdateRates</name>
+    <message>
+        <source>HMRC&apos;s monthly rates for</source>
+        <translation>Tipos mensuales de HMRC de</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mes</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Año</translation>
+    </message>
+    <message>
+        <source>The European Central Bank&apos;s daily reference rates</source>
+        <translation>Tipos de referencia diarios del Banco Central Europeo</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch</source>
+        <translation>&amp;Descargar</translation>
+    </message>
+    <message>
+        <source>Fetching %1 ...</source>
+        <extracomment>%1 is the address being fetched.</extracomment>
+        <translation>Descargando %1...</translation>
+    </message>
+    <message>
+        <source>Do you want the rates for %1 instead?</source>
+        <extracomment>%1 is a month and its year.</extracomment>
+        <translation>¿Prefiere los tipos de cambio de %1?</translation>
+    </message>
 </context>
 <context>
     <name>maintenance::CommissionPage</name>
@@ -1827,6 +2505,127 @@
     <message>
         <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
         <translation>La comisión de una operación nunca es menor que este importe, convertido a la moneda entregada. 0: sin mínimo.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::RateSourceSettings</name>
+    <message>
+        <source>Never</source>
+        <extracomment>Shown for 0 days: rates never count as old.</extracomment>
+        <translation>Nunca</translation>
+    </message>
+    <message>
+        <source>Rates are old after (days):</source>
+        <translation>Tipos antiguos a partir de (días):</translation>
+    </message>
+    <message>
+        <source>Refuse to record a deal on an old rate</source>
+        <translation>No registrar operaciones con tipos antiguos</translation>
+    </message>
+    <message>
+        <source>HMRC monthly rates ({year}, {month}):</source>
+        <extracomment>{year} and {month} stand for the year and the month&apos;s number; keep them as they are.</extracomment>
+        <translation>Tipos mensuales de HMRC ({year}, {month}):</translation>
+    </message>
+    <message>
+        <source>ECB daily rates:</source>
+        <translation>Tipos diarios del BCE:</translation>
+    </message>
+    <message>
+        <source>Head office</source>
+        <translation>Central</translation>
+    </message>
+    <message>
+        <source>Address (https):</source>
+        <translation>Dirección (https):</translation>
+    </message>
+    <message>
+        <source>Public key:</source>
+        <translation>Clave pública:</translation>
+    </message>
+    <message>
+        <source>Fetch every (minutes):</source>
+        <translation>Descargar cada (minutos):</translation>
+    </message>
+    <message>
+        <source>Set for this machine in %1; only its administrator can change it.</source>
+        <translation>Fijado para este equipo en %1; solo su administrador puede cambiarlo.</translation>
+    </message>
+    <message>
+        <source>Leave the address empty unless this till takes its rates from head office. A change takes effect when Tallyvane next starts.</source>
+        <translation>Deje la dirección vacía salvo que esta caja tome los tipos de cambio de la central. Los cambios se aplican al volver a iniciar Tallyvane.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>No se han podido guardar los ajustes.</translation>
+    </message>
+    <message>
+        <source>The address %1 is not an https address. Nothing was saved.</source>
+        <extracomment>%1 is the address typed.</extracomment>
+        <translation>La dirección %1 no es una dirección https. No se ha guardado nada.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::ReceiptSettings</name>
+    <message>
+        <source>Till name:</source>
+        <translation>Nombre de la caja:</translation>
+    </message>
+    <message>
+        <source>Shop name:</source>
+        <translation>Nombre de la tienda:</translation>
+    </message>
+    <message>
+        <source>Shop address:</source>
+        <translation>Dirección de la tienda:</translation>
+    </message>
+    <message>
+        <source>Nowhere</source>
+        <translation>Ninguno</translation>
+    </message>
+    <message>
+        <source>The printer</source>
+        <translation>La impresora</translation>
+    </message>
+    <message>
+        <source>A folder of PDF files</source>
+        <translation>Una carpeta de PDF</translation>
+    </message>
+    <message>
+        <source>Receipts go to:</source>
+        <translation>Destino de recibos:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Elegir...</translation>
+    </message>
+    <message>
+        <source>Receipt folder:</source>
+        <translation>Carpeta de recibos:</translation>
+    </message>
+    <message>
+        <source>80 mm roll</source>
+        <translation>Rollo de 80&#xa0;mm</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Receipt layout:</source>
+        <translation>Formato del recibo:</translation>
+    </message>
+    <message>
+        <source>Choose the folder where receipts are saved.</source>
+        <translation>Elija la carpeta donde se guardan los recibos.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be written.</source>
+        <translation>No se ha podido escribir el archivo de ajustes.</translation>
+    </message>
+    <message>
+        <source>Receipt Folder</source>
+        <translation>Carpeta de recibos</translation>
     </message>
 </context>
 </TS>

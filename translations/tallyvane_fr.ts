@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr_FR" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--day-report needs a day written YYYY-MM-DD.</source>
+        <translation>--day-report attend un jour écrit AAAA-MM-JJ.</translation>
+    </message>
+    <message>
+        <source>--day-report needs one of --pdf OUT.pdf and --csv OUT.csv.</source>
+        <translation>--day-report attend --pdf OUT.pdf ou --csv OUT.csv.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file.</source>
+        <translation>%1&#xa0;: ce fichier n’existe pas.</translation>
+    </message>
+    <message>
+        <source>%1: the journal is whole.</source>
+        <translation>%1&#xa0;: le journal est intact.</translation>
+    </message>
+    <message>
+        <source>%1: entry %2 does not match what was recorded.</source>
+        <translation>%1&#xa0;: l’entrée %2 ne correspond pas à ce qui a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Checks the journal of deals (or FILE) and names the first entry that does not match.</source>
+        <translation>Vérifie le journal des opérations (ou FILE) et indique la première entrée qui ne correspond pas.</translation>
+    </message>
+    <message>
+        <source>Writes the deals of DAY (YYYY-MM-DD) with --pdf or --csv.</source>
+        <translation>Écrit les opérations du jour DAY (AAAA-MM-JJ) avec --pdf ou --csv.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a PDF file.</source>
+        <translation>Le rapport du jour en fichier PDF.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a CSV file.</source>
+        <translation>Le rapport du jour en fichier CSV.</translation>
+    </message>
+    <message>
+        <source>Fetches and applies head office&apos;s rates once.</source>
+        <translation>Récupère et applique une fois les taux du siège.</translation>
+    </message>
+    <message>
+        <source>Writes the program&apos;s own export of its rates to FILE.</source>
+        <translation>Écrit dans FILE l’export des taux propre au programme.</translation>
+    </message>
+    <message>
+        <source>The journal --check-journal checks.</source>
+        <translation>Le journal que vérifie --check-journal.</translation>
+    </message>
+    <message>
+        <source>--check-journal takes at most one file.</source>
+        <translation>--check-journal accepte au plus un fichier.</translation>
+    </message>
+    <message>
+        <source>Unexpected arguments: see --help.</source>
+        <translation>Arguments inattendus&#xa0;: voir --help.</translation>
+    </message>
+</context>
+<context>
     <name>CommissionPage</name>
     <message>
         <source>Minimum commission (£)</source>
@@ -162,6 +221,160 @@
         <source>d MMMM yyyy</source>
         <extracomment>A day as dates are written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year.</extracomment>
         <translation>d MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>DayReport</name>
+    <message>
+        <source>Deal</source>
+        <translation>Opération</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Annulation</translation>
+    </message>
+    <message>
+        <source>Opening float</source>
+        <translation>Fonds de caisse initial</translation>
+    </message>
+    <message>
+        <source>Closing count</source>
+        <translation>Comptage de clôture</translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 %4</source>
+        <translation>%1 %2 contre %3 %4</translation>
+    </message>
+    <message>
+        <source>voids %1: %2</source>
+        <translation>annule %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Acheté</translation>
+    </message>
+    <message>
+        <source>Sold</source>
+        <translation>Vendu</translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Commission</translation>
+    </message>
+    <message>
+        <source>Commission (£)</source>
+        <translation>Commission (en £)</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Attendu</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Écart</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Opérations du %1</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Entrées</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Caisse</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+</context>
+<context>
+    <name>DealRecording</name>
+    <message>
+        <source>The deal was not recorded.</source>
+        <translation>L’opération n’a pas été enregistrée.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is recorded, but its receipt could not be issued.</source>
+        <translation>L’opération %1 est enregistrée, mais son reçu n’a pas pu être émis.</translation>
+    </message>
+    <message>
+        <source>The journal holds no deal yet.</source>
+        <translation>Le journal ne contient encore aucune opération.</translation>
+    </message>
+    <message>
+        <source>Reprint Receipt</source>
+        <translation>Réimprimer le reçu</translation>
+    </message>
+    <message>
+        <source>Number of the deal:</source>
+        <translation>Numéro de l’opération&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>L’entrée %1 n’est pas une opération.</translation>
+    </message>
+    <message>
+        <source>The receipt could not be issued.</source>
+        <translation>Le reçu n’a pas pu être émis.</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>Impossible de lire le journal.</translation>
+    </message>
+    <message>
+        <source>There is no deal to void.</source>
+        <translation>Il n’y a aucune opération à annuler.</translation>
+    </message>
+    <message>
+        <source>Void deal %1: %2 %3 for %4 %5?</source>
+        <translation>Annuler l’opération %1&#xa0;: %2 %3 contre %4 %5&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Void Last Deal</source>
+        <translation>Annuler la dernière opération</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Motif&#xa0;:</translation>
+    </message>
+    <message>
+        <source>A void needs a reason: nothing was recorded.</source>
+        <translation>Une annulation exige un motif&#xa0;: rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is void (entry %2).</source>
+        <translation>L’opération %1 est annulée (entrée %2).</translation>
+    </message>
+    <message>
+        <source>Nothing was voided.</source>
+        <translation>Rien n’a été annulé.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the journal does not match what was recorded: it, or the entry before it, has been changed outside Tallyvane. New deals are still recorded.</source>
+        <translation>L’entrée %1 du journal ne correspond pas à ce qui a été enregistré&#xa0;: elle, ou l’entrée qui la précède, a été modifiée en dehors de Tallyvane. Les nouvelles opérations sont toujours enregistrées.</translation>
+    </message>
+    <message>
+        <source>The journal is whole: every entry matches what was recorded.</source>
+        <translation>Le journal est intact&#xa0;: chaque entrée correspond à ce qui a été enregistré.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +585,40 @@
         <source>%1 was refused: it is a rate file, but not an export of this program.</source>
         <translation>%1 a été refusé&#xa0;: c’est un fichier de taux, mais pas un export de ce programme.</translation>
     </message>
+    <message>
+        <source>%1 holds the rates applied last (signed on %2).</source>
+        <translation>%1 contient les derniers taux appliqués (signés le %2).</translation>
+    </message>
+    <message>
+        <source>Rates from head office: none applied yet.</source>
+        <translation>Taux du siège&#xa0;: aucun appliqué pour l’instant.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied.</extracomment>
+        <translation>Taux du siège, appliqués le %1.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1; the rates are of %2.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied, %2 the newest date of those rates.</extracomment>
+        <translation>Taux du siège, appliqués le %1&#xa0;; taux du %2.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed: %2</source>
+        <extracomment>%1 says what was applied, %2 why the last file was not.</extracomment>
+        <translation>%1 Rien n’a été modifié&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>The rates database is not open.</source>
+        <translation>La base des taux n’est pas ouverte.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedCommands</name>
+    <message>
+        <source>No head office is configured: there is no %1 and no head office in the user&apos;s settings.</source>
+        <translation>Aucun siège n’est configuré&#xa0;: il n’y a ni %1, ni siège dans les réglages de l’utilisateur.</translation>
+    </message>
 </context>
 <context>
     <name>FigureLabel</name>
@@ -379,6 +626,13 @@
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a result: its name, then the figure.</extracomment>
         <translation>%1&#xa0;: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HeadOffice</name>
+    <message>
+        <source>Rates on this till come from head office</source>
+        <translation>Les taux de cette caisse viennent du siège</translation>
     </message>
 </context>
 <context>
@@ -572,6 +826,73 @@
         <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
         <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
         <translation>Écrivez le nombre en chiffres, avec au plus un %1 comme séparateur décimal, sans point ni séparateur de milliers, par exemple %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>Le PDF n’a pas pu être créé.</translation>
+    </message>
+    <message>
+        <source>The printer could not take the job.</source>
+        <translation>L’imprimante n’a pas pu accepter la tâche.</translation>
+    </message>
+</context>
+<context>
+    <name>RateAge</name>
+    <message>
+        <source>Rate of no known date: old</source>
+        <translation>Taux de date inconnue&#xa0;: périmé</translation>
+    </message>
+    <message>
+        <source>Rate of no known date</source>
+        <translation>Taux de date inconnue</translation>
+    </message>
+    <message>
+        <source>Rate of %1: old</source>
+        <extracomment>%1 is the rate&apos;s date, as &quot;1 Dec 2026&quot;.</extracomment>
+        <translation>Taux du %1&#xa0;: périmé</translation>
+    </message>
+    <message>
+        <source>Rate of %1</source>
+        <translation>Taux du %1</translation>
+    </message>
+    <message>
+        <source>The rate of %1 has no date, so it cannot be shown to be current. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country.</extracomment>
+        <translation>Le taux de «&#xa0;%1&#xa0;» n’a pas de date&#xa0;: rien ne montre qu’il est à jour. Mettez à jour les taux avant d’enregistrer cette opération.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rate of %1 is of %2, older than %n days. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country, %2 the rate&apos;s date; %n the days after which rates are old.</extracomment>
+        <translation>
+            <numerusform>Le taux de «&#xa0;%1&#xa0;» date du %2, soit plus de %n jour. Mettez à jour les taux avant d’enregistrer cette opération.</numerusform>
+            <numerusform>Le taux de «&#xa0;%1&#xa0;» date du %2, soit plus de %n jours. Mettez à jour les taux avant d’enregistrer cette opération.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RateBoard</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A currency on the rate board: its unit, then its ISO code (&quot;Euro (EUR)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Commission %1 %</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage.</extracomment>
+        <translation>Commission %1&#xa0;%</translation>
+    </message>
+    <message>
+        <source>Commission %1 %, minimum £%2</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage, %2 the least commission in pounds.</extracomment>
+        <translation>Commission %1&#xa0;%, minimum %2&#xa0;£</translation>
+    </message>
+    <message>
+        <source>Oldest rate: %1</source>
+        <extracomment>Below the rate board: the day of the oldest rate it shows.</extracomment>
+        <translation>Taux le plus ancien&#xa0;: %1</translation>
     </message>
 </context>
 <context>
@@ -918,6 +1239,81 @@
     </message>
 </context>
 <context>
+    <name>Receipt</name>
+    <message>
+        <source>Receipt</source>
+        <translation>Reçu</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>DUPLICATA</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>De&#xa0;:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>En&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Given:</source>
+        <translation>Remis&#xa0;:</translation>
+    </message>
+    <message>
+        <source>We buy at:</source>
+        <translation>Nous achetons à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>We sell at:</source>
+        <translation>Nous vendons à&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Exchanged:</source>
+        <translation>Contre-valeur&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Commission (minimum)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Commission:</source>
+        <translation>Commission&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Total&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paid out:</source>
+        <translation>Versé&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <translation>Reste en livres&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Date&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Heure&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Till:</source>
+        <translation>Caisse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Client&#xa0;:</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.</source>
+        <translation>Aucune imprimante n’est configurée sur cet ordinateur.</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>The %1 box is empty.</source>
@@ -1254,6 +1650,21 @@
     </message>
 </context>
 <context>
+    <name>UpdateRates</name>
+    <message>
+        <source>The rates database is not open, so no rates can be updated.</source>
+        <translation>La base des taux n’est pas ouverte&#xa0;: aucun taux ne peut être mis à jour.</translation>
+    </message>
+    <message>
+        <source>Update Rates</source>
+        <translation>Mettre à jour les taux</translation>
+    </message>
+    <message>
+        <source>The rates could not be updated.</source>
+        <translation>Les taux n’ont pas pu être mis à jour.</translation>
+    </message>
+</context>
+<context>
     <name>Wording</name>
     <message>
         <source>&apos;%1&apos;</source>
@@ -1292,6 +1703,144 @@
     <message>
         <source>Smallest Note</source>
         <translation>Plus petit billet</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmDayDeals</name>
+    <message>
+        <source>Day&apos;s Deals</source>
+        <translation>Opérations du jour</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Jour&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>N°</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Heure</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Entrée</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Caisse</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Détails</translation>
+    </message>
+    <message>
+        <source>C&amp;urrency:</source>
+        <translation>&amp;Devise&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Montant&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Record &amp;Float</source>
+        <translation>Saisir le &amp;fonds</translation>
+    </message>
+    <message>
+        <source>Record C&amp;ount</source>
+        <translation>Saisir le &amp;comptage</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Enregistrer en &amp;PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Exporter en CSV…</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>Impossible de lire le journal.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Rien n’a été enregistré.</translation>
+    </message>
+    <message>
+        <source>Choose a currency and type an amount of 0 or more with at most two decimals.</source>
+        <translation>Choisissez une devise et saisissez un montant de 0 ou plus, avec au plus deux décimales.</translation>
+    </message>
+    <message>
+        <source>A float or a count is recorded for today only.</source>
+        <translation>Un fonds de caisse ou un comptage ne s’enregistre que pour aujourd’hui.</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Opérations du %1</translation>
+    </message>
+    <message>
+        <source>The day was not printed.</source>
+        <translation>La journée n’a pas été imprimée.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>%1 existe déjà.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>Voulez-vous le remplacer&#xa0;?</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Enregistrer en PDF</translation>
+    </message>
+    <message>
+        <source>Deals %1.pdf</source>
+        <translation>Opérations %1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Fichiers PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF was not saved.</source>
+        <translation>Le PDF n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Exporter en CSV</translation>
+    </message>
+    <message>
+        <source>Deals %1.csv</source>
+        <translation>Opérations %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fichiers CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV file was not saved.</source>
+        <translation>Le fichier CSV n’a pas été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmRecordDeal</name>
+    <message>
+        <source>Record Deal</source>
+        <translation>Enregistrer l’opération</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer reference (optional):</source>
+        <translation>Référence &amp;client (facultatif)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Enregistrer</translation>
     </message>
 </context>
 <context>
@@ -1363,6 +1912,57 @@
     <message>
         <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
         <translation>Le nouveau taux saisi n’a pas été enregistré. Voulez-vous l’enregistrer avant de fermer&#xa0;?</translation>
+    </message>
+</context>
+<context>
+    <name>frmBoard</name>
+    <message>
+        <source>Rate Board</source>
+        <translation>Tableau des taux</translation>
+    </message>
+    <message>
+        <source>Exchange rates</source>
+        <translation>Taux de change</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Pays</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Devise</translation>
+    </message>
+    <message>
+        <source>We buy</source>
+        <translation>Nous achetons</translation>
+    </message>
+    <message>
+        <source>We sell</source>
+        <translation>Nous vendons</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Fichier</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Imprimer…</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>&amp;Plein écran</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>Fer&amp;mer</translation>
+    </message>
+    <message>
+        <source>The rate board could not read the rates.</source>
+        <translation>Le tableau des taux n’a pas pu lire les taux.</translation>
+    </message>
+    <message>
+        <source>The rate board was not printed.</source>
+        <translation>Le tableau des taux n’a pas été imprimé.</translation>
     </message>
 </context>
 <context>
@@ -1647,6 +2247,42 @@
         <source>Commission (minimum):</source>
         <translation>Commission (minimum)&#xa0;:</translation>
     </message>
+    <message>
+        <source>&amp;Update Rates...</source>
+        <translation>Mettre à &amp;jour les taux…</translation>
+    </message>
+    <message>
+        <source>Rate &amp;Board</source>
+        <translation>&amp;Tableau des taux</translation>
+    </message>
+    <message>
+        <source>The journal command failed.</source>
+        <translation>La commande du journal a échoué.</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>&amp;Valider</translation>
+    </message>
+    <message>
+        <source>&amp;Record Deal</source>
+        <translation>E&amp;nregistrer l’opération</translation>
+    </message>
+    <message>
+        <source>Repri&amp;nt Receipt...</source>
+        <translation>&amp;Réimprimer le reçu…</translation>
+    </message>
+    <message>
+        <source>&amp;Void Last Deal...</source>
+        <translation>Annuler la &amp;dernière opération…</translation>
+    </message>
+    <message>
+        <source>Da&amp;y&apos;s Deals...</source>
+        <translation>&amp;Opérations du jour…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Journal</source>
+        <translation>&amp;Vérifier le journal</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1817,6 +2453,48 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>&amp;Rates</source>
+        <extracomment>A tab of the Settings dialog: when rates are old, and where they come from.</extracomment>
+        <translation>&amp;Taux</translation>
+    </message>
+    <message>
+        <source>Recei&amp;pts</source>
+        <translation>&amp;Reçus</translation>
+    </message>
+</context>
+<context>
+    <name>frmUpdateRates</name>
+    <message>
+        <source>HMRC&apos;s monthly rates for</source>
+        <translation>Taux mensuels HMRC pour</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Mois</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Année</translation>
+    </message>
+    <message>
+        <source>The European Central Bank&apos;s daily reference rates</source>
+        <translation>Taux de référence quotidiens de la BCE</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch</source>
+        <translation>&amp;Récupérer</translation>
+    </message>
+    <message>
+        <source>Fetching %1 ...</source>
+        <extracomment>%1 is the address being fetched.</extracomment>
+        <translation>Récupération de %1…</translation>
+    </message>
+    <message>
+        <source>Do you want the rates for %1 instead?</source>
+        <extracomment>%1 is a month and its year.</extracomment>
+        <translation>Voulez-vous plutôt les taux de %1&#xa0;?</translation>
+    </message>
 </context>
 <context>
     <name>maintenance::CommissionPage</name>
@@ -1827,6 +2505,127 @@
     <message>
         <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
         <translation>La commission d’une opération n’est jamais inférieure à ce montant, converti dans la devise versée. 0&#xa0;: aucun minimum.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::RateSourceSettings</name>
+    <message>
+        <source>Never</source>
+        <extracomment>Shown for 0 days: rates never count as old.</extracomment>
+        <translation>Jamais</translation>
+    </message>
+    <message>
+        <source>Rates are old after (days):</source>
+        <translation>Taux périmés après (jours)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Refuse to record a deal on an old rate</source>
+        <translation>Refuser une opération à un taux périmé</translation>
+    </message>
+    <message>
+        <source>HMRC monthly rates ({year}, {month}):</source>
+        <extracomment>{year} and {month} stand for the year and the month&apos;s number; keep them as they are.</extracomment>
+        <translation>Taux mensuels HMRC ({year}, {month})&#xa0;:</translation>
+    </message>
+    <message>
+        <source>ECB daily rates:</source>
+        <translation>Taux quotidiens BCE&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Head office</source>
+        <translation>Siège</translation>
+    </message>
+    <message>
+        <source>Address (https):</source>
+        <translation>Adresse (https)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Public key:</source>
+        <translation>Clé publique&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Fetch every (minutes):</source>
+        <translation>Intervalle (minutes)&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Set for this machine in %1; only its administrator can change it.</source>
+        <translation>Défini pour cette machine dans %1&#xa0;; seul son administrateur peut le modifier.</translation>
+    </message>
+    <message>
+        <source>Leave the address empty unless this till takes its rates from head office. A change takes effect when Tallyvane next starts.</source>
+        <translation>Laissez l’adresse vide sauf si cette caisse reçoit ses taux du siège. Une modification prend effet au prochain démarrage de Tallyvane.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Impossible d’enregistrer les paramètres.</translation>
+    </message>
+    <message>
+        <source>The address %1 is not an https address. Nothing was saved.</source>
+        <extracomment>%1 is the address typed.</extracomment>
+        <translation>L’adresse %1 n’est pas une adresse https. Rien n’a été enregistré.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::ReceiptSettings</name>
+    <message>
+        <source>Till name:</source>
+        <translation>Nom de la caisse&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Shop name:</source>
+        <translation>Nom de l’agence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Shop address:</source>
+        <translation>Adresse de l’agence&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Nowhere</source>
+        <translation>Nulle part</translation>
+    </message>
+    <message>
+        <source>The printer</source>
+        <translation>L’imprimante</translation>
+    </message>
+    <message>
+        <source>A folder of PDF files</source>
+        <translation>Un dossier de fichiers PDF</translation>
+    </message>
+    <message>
+        <source>Receipts go to:</source>
+        <translation>Destination des reçus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Choisir…</translation>
+    </message>
+    <message>
+        <source>Receipt folder:</source>
+        <translation>Dossier des reçus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>80 mm roll</source>
+        <translation>Rouleau de 80&#xa0;mm</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>Feuille A4</translation>
+    </message>
+    <message>
+        <source>Receipt layout:</source>
+        <translation>Format des reçus&#xa0;:</translation>
+    </message>
+    <message>
+        <source>Choose the folder where receipts are saved.</source>
+        <translation>Choisissez le dossier où les reçus sont enregistrés.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be written.</source>
+        <translation>Impossible d’écrire le fichier des paramètres.</translation>
+    </message>
+    <message>
+        <source>Receipt Folder</source>
+        <translation>Dossier des reçus</translation>
     </message>
 </context>
 </TS>

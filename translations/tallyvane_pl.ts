@@ -2,6 +2,65 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="pl_PL" sourcelanguage="en">
 <context>
+    <name>CommandLine</name>
+    <message>
+        <source>--day-report needs a day written YYYY-MM-DD.</source>
+        <translation>--day-report wymaga dnia w postaci RRRR-MM-DD.</translation>
+    </message>
+    <message>
+        <source>--day-report needs one of --pdf OUT.pdf and --csv OUT.csv.</source>
+        <translation>--day-report wymaga jednej z opcji: --pdf OUT.pdf lub --csv OUT.csv.</translation>
+    </message>
+    <message>
+        <source>%1: there is no such file.</source>
+        <translation>%1: nie ma takiego pliku.</translation>
+    </message>
+    <message>
+        <source>%1: the journal is whole.</source>
+        <translation>%1: dziennik jest nienaruszony.</translation>
+    </message>
+    <message>
+        <source>%1: entry %2 does not match what was recorded.</source>
+        <translation>%1: wpis %2 nie zgadza się z tym, co zapisano.</translation>
+    </message>
+    <message>
+        <source>Checks the journal of deals (or FILE) and names the first entry that does not match.</source>
+        <translation>Sprawdza dziennik transakcji (lub plik FILE) i podaje pierwszy niezgodny wpis.</translation>
+    </message>
+    <message>
+        <source>Writes the deals of DAY (YYYY-MM-DD) with --pdf or --csv.</source>
+        <translation>Zapisuje transakcje z dnia DAY (RRRR-MM-DD) przy użyciu --pdf lub --csv.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a PDF file.</source>
+        <translation>Raport dnia jako plik PDF.</translation>
+    </message>
+    <message>
+        <source>The day&apos;s report as a CSV file.</source>
+        <translation>Raport dnia jako plik CSV.</translation>
+    </message>
+    <message>
+        <source>Fetches and applies head office&apos;s rates once.</source>
+        <translation>Jednorazowo pobiera i stosuje kursy z centrali.</translation>
+    </message>
+    <message>
+        <source>Writes the program&apos;s own export of its rates to FILE.</source>
+        <translation>Zapisuje kursy w formacie eksportu programu do pliku FILE.</translation>
+    </message>
+    <message>
+        <source>The journal --check-journal checks.</source>
+        <translation>Dziennik sprawdzany przez --check-journal.</translation>
+    </message>
+    <message>
+        <source>--check-journal takes at most one file.</source>
+        <translation>--check-journal przyjmuje najwyżej jeden plik.</translation>
+    </message>
+    <message>
+        <source>Unexpected arguments: see --help.</source>
+        <translation>Nieoczekiwane argumenty: zobacz --help.</translation>
+    </message>
+</context>
+<context>
     <name>CommissionPage</name>
     <message>
         <source>Minimum commission (£)</source>
@@ -162,6 +221,160 @@
         <source>d MMMM yyyy</source>
         <extracomment>A day as dates are written, in Qt&apos;s date format: d the day, MMMM the month&apos;s name, yyyy the year.</extracomment>
         <translation>d MMMM yyyy</translation>
+    </message>
+</context>
+<context>
+    <name>DayReport</name>
+    <message>
+        <source>Deal</source>
+        <translation>Transakcja</translation>
+    </message>
+    <message>
+        <source>Void</source>
+        <translation>Anulowanie</translation>
+    </message>
+    <message>
+        <source>Opening float</source>
+        <translation>Stan początkowy</translation>
+    </message>
+    <message>
+        <source>Closing count</source>
+        <translation>Stan końcowy</translation>
+    </message>
+    <message>
+        <source>%1 %2 for %3 %4</source>
+        <translation>%1 %2 za %3 %4</translation>
+    </message>
+    <message>
+        <source>voids %1: %2</source>
+        <translation>anuluje %1: %2</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Waluta</translation>
+    </message>
+    <message>
+        <source>Bought</source>
+        <translation>Kupiono</translation>
+    </message>
+    <message>
+        <source>Sold</source>
+        <translation>Sprzedano</translation>
+    </message>
+    <message>
+        <source>Commission</source>
+        <translation>Prowizja</translation>
+    </message>
+    <message>
+        <source>Commission (£)</source>
+        <translation>Prowizja (£)</translation>
+    </message>
+    <message>
+        <source>Expected</source>
+        <translation>Oczekiwany</translation>
+    </message>
+    <message>
+        <source>Difference</source>
+        <translation>Różnica</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Transakcje z dnia %1</translation>
+    </message>
+    <message>
+        <source>Entries</source>
+        <translation>Wpisy</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Wpis</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Kasa</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+</context>
+<context>
+    <name>DealRecording</name>
+    <message>
+        <source>The deal was not recorded.</source>
+        <translation>Transakcja nie została zapisana.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is recorded, but its receipt could not be issued.</source>
+        <translation>Transakcja %1 została zapisana, ale nie udało się wydać potwierdzenia.</translation>
+    </message>
+    <message>
+        <source>The journal holds no deal yet.</source>
+        <translation>Dziennik nie zawiera jeszcze żadnej transakcji.</translation>
+    </message>
+    <message>
+        <source>Reprint Receipt</source>
+        <translation>Kopia potwierdzenia</translation>
+    </message>
+    <message>
+        <source>Number of the deal:</source>
+        <translation>Numer transakcji:</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>Wpis %1 nie jest transakcją.</translation>
+    </message>
+    <message>
+        <source>The receipt could not be issued.</source>
+        <translation>Nie udało się wydać potwierdzenia.</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>Nie można odczytać dziennika.</translation>
+    </message>
+    <message>
+        <source>There is no deal to void.</source>
+        <translation>Brak transakcji do anulowania.</translation>
+    </message>
+    <message>
+        <source>Void deal %1: %2 %3 for %4 %5?</source>
+        <translation>Anulować transakcję %1: %2 %3 za %4 %5?</translation>
+    </message>
+    <message>
+        <source>Void Last Deal</source>
+        <translation>Anulowanie ostatniej transakcji</translation>
+    </message>
+    <message>
+        <source>Reason:</source>
+        <translation>Powód:</translation>
+    </message>
+    <message>
+        <source>A void needs a reason: nothing was recorded.</source>
+        <translation>Anulowanie wymaga podania powodu: niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Deal %1 is void (entry %2).</source>
+        <translation>Transakcja %1 została anulowana (wpis %2).</translation>
+    </message>
+    <message>
+        <source>Nothing was voided.</source>
+        <translation>Niczego nie anulowano.</translation>
+    </message>
+    <message>
+        <source>Entry %1 of the journal does not match what was recorded: it, or the entry before it, has been changed outside Tallyvane. New deals are still recorded.</source>
+        <translation>Wpis %1 dziennika nie zgadza się z tym, co zapisano: on lub wpis przed nim został zmieniony poza programem Tallyvane. Nowe transakcje są nadal zapisywane.</translation>
+    </message>
+    <message>
+        <source>The journal is whole: every entry matches what was recorded.</source>
+        <translation>Dziennik jest nienaruszony: każdy wpis zgadza się z tym, co zapisano.</translation>
     </message>
 </context>
 <context>
@@ -372,6 +585,40 @@
         <source>%1 was refused: it is a rate file, but not an export of this program.</source>
         <translation>Odrzucono %1: to plik kursów, ale nie eksport z tego programu.</translation>
     </message>
+    <message>
+        <source>%1 holds the rates applied last (signed on %2).</source>
+        <translation>Plik %1 zawiera ostatnio zastosowane kursy (podpisane %2).</translation>
+    </message>
+    <message>
+        <source>Rates from head office: none applied yet.</source>
+        <translation>Kursy z centrali: jeszcze nie zastosowano żadnych.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied.</extracomment>
+        <translation>Kursy z centrali zastosowane %1.</translation>
+    </message>
+    <message>
+        <source>Rates from head office, applied %1; the rates are of %2.</source>
+        <extracomment>%1 is when head office&apos;s rates were applied, %2 the newest date of those rates.</extracomment>
+        <translation>Kursy z centrali zastosowane %1; kursy z dnia %2.</translation>
+    </message>
+    <message>
+        <source>%1 Nothing was changed: %2</source>
+        <extracomment>%1 says what was applied, %2 why the last file was not.</extracomment>
+        <translation>%1 Niczego nie zmieniono: %2</translation>
+    </message>
+    <message>
+        <source>The rates database is not open.</source>
+        <translation>Baza danych kursów nie jest otwarta.</translation>
+    </message>
+</context>
+<context>
+    <name>FeedCommands</name>
+    <message>
+        <source>No head office is configured: there is no %1 and no head office in the user&apos;s settings.</source>
+        <translation>Nie skonfigurowano centrali: brak pliku %1 i brak centrali w ustawieniach użytkownika.</translation>
+    </message>
 </context>
 <context>
     <name>FigureLabel</name>
@@ -379,6 +626,13 @@
         <source>%1: %2</source>
         <extracomment>What a screen reader says for a result: its name, then the figure.</extracomment>
         <translation>%1: %2</translation>
+    </message>
+</context>
+<context>
+    <name>HeadOffice</name>
+    <message>
+        <source>Rates on this till come from head office</source>
+        <translation>Kursy w tej kasie pochodzą z centrali</translation>
     </message>
 </context>
 <context>
@@ -576,6 +830,74 @@
         <source>Write it with digits and at most one %1 as the decimal mark, without a point or any thousands separator, for example %2.</source>
         <extracomment>%1 the decimal mark in quotation marks, %2 a number written so. A point could be a thousands separator, so it is never read.</extracomment>
         <translation>Zapisz liczbę cyframi, z najwyżej jednym znakiem %1 jako separatorem dziesiętnym, bez kropki i bez separatorów tysięcy, na przykład %2.</translation>
+    </message>
+</context>
+<context>
+    <name>Printing</name>
+    <message>
+        <source>The PDF could not be made.</source>
+        <translation>Nie udało się utworzyć pliku PDF.</translation>
+    </message>
+    <message>
+        <source>The printer could not take the job.</source>
+        <translation>Drukarka nie przyjęła zadania.</translation>
+    </message>
+</context>
+<context>
+    <name>RateAge</name>
+    <message>
+        <source>Rate of no known date: old</source>
+        <translation>Kurs z nieznanego dnia: nieaktualny</translation>
+    </message>
+    <message>
+        <source>Rate of no known date</source>
+        <translation>Kurs z nieznanego dnia</translation>
+    </message>
+    <message>
+        <source>Rate of %1: old</source>
+        <extracomment>%1 is the rate&apos;s date, as &quot;1 Dec 2026&quot;.</extracomment>
+        <translation>Kurs z dnia %1: nieaktualny</translation>
+    </message>
+    <message>
+        <source>Rate of %1</source>
+        <translation>Kurs z dnia %1</translation>
+    </message>
+    <message>
+        <source>The rate of %1 has no date, so it cannot be shown to be current. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country.</extracomment>
+        <translation>Kurs kraju %1 nie ma daty, więc nie można wykazać, że jest aktualny. Zaktualizuj kursy przed zapisaniem tej transakcji.</translation>
+    </message>
+    <message numerus="yes">
+        <source>The rate of %1 is of %2, older than %n days. Update the rates before recording this deal.</source>
+        <extracomment>%1 is a country, %2 the rate&apos;s date; %n the days after which rates are old.</extracomment>
+        <translation>
+            <numerusform>Kurs kraju %1 jest z dnia %2, czyli starszy niż %n dzień. Zaktualizuj kursy przed zapisaniem tej transakcji.</numerusform>
+            <numerusform>Kurs kraju %1 jest z dnia %2, czyli starszy niż %n dni. Zaktualizuj kursy przed zapisaniem tej transakcji.</numerusform>
+            <numerusform>Kurs kraju %1 jest z dnia %2, czyli starszy niż %n dni. Zaktualizuj kursy przed zapisaniem tej transakcji.</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>RateBoard</name>
+    <message>
+        <source>%1 (%2)</source>
+        <extracomment>A currency on the rate board: its unit, then its ISO code (&quot;Euro (EUR)&quot;).</extracomment>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Commission %1 %</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage.</extracomment>
+        <translation>Prowizja %1%</translation>
+    </message>
+    <message>
+        <source>Commission %1 %, minimum £%2</source>
+        <extracomment>The rate board&apos;s commission line; %1 is the percentage, %2 the least commission in pounds.</extracomment>
+        <translation>Prowizja %1%, minimum £%2</translation>
+    </message>
+    <message>
+        <source>Oldest rate: %1</source>
+        <extracomment>Below the rate board: the day of the oldest rate it shows.</extracomment>
+        <translation>Najstarszy kurs: %1</translation>
     </message>
 </context>
 <context>
@@ -922,6 +1244,81 @@
     </message>
 </context>
 <context>
+    <name>Receipt</name>
+    <message>
+        <source>Receipt</source>
+        <translation>Potwierdzenie nr</translation>
+    </message>
+    <message>
+        <source>COPY</source>
+        <translation>KOPIA</translation>
+    </message>
+    <message>
+        <source>From:</source>
+        <translation>Z:</translation>
+    </message>
+    <message>
+        <source>To:</source>
+        <translation>Na:</translation>
+    </message>
+    <message>
+        <source>Given:</source>
+        <translation>Przyjęto:</translation>
+    </message>
+    <message>
+        <source>We buy at:</source>
+        <translation>Kupujemy po:</translation>
+    </message>
+    <message>
+        <source>We sell at:</source>
+        <translation>Sprzedajemy po:</translation>
+    </message>
+    <message>
+        <source>Exchanged:</source>
+        <translation>Równowartość:</translation>
+    </message>
+    <message>
+        <source>Commission (minimum):</source>
+        <translation>Prowizja (minimalna):</translation>
+    </message>
+    <message>
+        <source>Commission:</source>
+        <translation>Prowizja:</translation>
+    </message>
+    <message>
+        <source>Total:</source>
+        <translation>Do wypłaty:</translation>
+    </message>
+    <message>
+        <source>Paid out:</source>
+        <translation>W banknotach:</translation>
+    </message>
+    <message>
+        <source>Paid in pounds:</source>
+        <translation>Reszta w funtach:</translation>
+    </message>
+    <message>
+        <source>Date:</source>
+        <translation>Data:</translation>
+    </message>
+    <message>
+        <source>Time:</source>
+        <translation>Godzina:</translation>
+    </message>
+    <message>
+        <source>Till:</source>
+        <translation>Kasa:</translation>
+    </message>
+    <message>
+        <source>Customer:</source>
+        <translation>Klient:</translation>
+    </message>
+    <message>
+        <source>No printer is set up on this computer.</source>
+        <translation>Na tym komputerze nie skonfigurowano drukarki.</translation>
+    </message>
+</context>
+<context>
     <name>Refusals</name>
     <message>
         <source>The %1 box is empty.</source>
@@ -1258,6 +1655,21 @@
     </message>
 </context>
 <context>
+    <name>UpdateRates</name>
+    <message>
+        <source>The rates database is not open, so no rates can be updated.</source>
+        <translation>Baza danych kursów nie jest otwarta, więc nie można zaktualizować kursów.</translation>
+    </message>
+    <message>
+        <source>Update Rates</source>
+        <translation>Aktualizacja kursów</translation>
+    </message>
+    <message>
+        <source>The rates could not be updated.</source>
+        <translation>Nie udało się zaktualizować kursów.</translation>
+    </message>
+</context>
+<context>
     <name>Wording</name>
     <message>
         <source>&apos;%1&apos;</source>
@@ -1296,6 +1708,144 @@
     <message>
         <source>Smallest Note</source>
         <translation>Najmniejszy banknot</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmDayDeals</name>
+    <message>
+        <source>Day&apos;s Deals</source>
+        <translation>Transakcje dnia</translation>
+    </message>
+    <message>
+        <source>&amp;Day:</source>
+        <translation>&amp;Dzień:</translation>
+    </message>
+    <message>
+        <source>Number</source>
+        <translation>Numer</translation>
+    </message>
+    <message>
+        <source>Time</source>
+        <translation>Godzina</translation>
+    </message>
+    <message>
+        <source>Entry</source>
+        <translation>Wpis</translation>
+    </message>
+    <message>
+        <source>Till</source>
+        <translation>Kasa</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Szczegóły</translation>
+    </message>
+    <message>
+        <source>C&amp;urrency:</source>
+        <translation>&amp;Waluta:</translation>
+    </message>
+    <message>
+        <source>&amp;Amount:</source>
+        <translation>&amp;Kwota:</translation>
+    </message>
+    <message>
+        <source>Record &amp;Float</source>
+        <translation>Stan &amp;początkowy</translation>
+    </message>
+    <message>
+        <source>Record C&amp;ount</source>
+        <translation>&amp;Stan końcowy</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>Dr&amp;ukuj…</translation>
+    </message>
+    <message>
+        <source>&amp;Save as PDF...</source>
+        <translation>Zapisz &amp;jako PDF…</translation>
+    </message>
+    <message>
+        <source>&amp;Export CSV...</source>
+        <translation>&amp;Eksportuj CSV…</translation>
+    </message>
+    <message>
+        <source>The journal could not be read.</source>
+        <translation>Nie można odczytać dziennika.</translation>
+    </message>
+    <message>
+        <source>Nothing was recorded.</source>
+        <translation>Niczego nie zapisano.</translation>
+    </message>
+    <message>
+        <source>Choose a currency and type an amount of 0 or more with at most two decimals.</source>
+        <translation>Wybierz walutę i wpisz kwotę równą 0 lub większą, z najwyżej dwoma miejscami po przecinku.</translation>
+    </message>
+    <message>
+        <source>A float or a count is recorded for today only.</source>
+        <translation>Stan początkowy i końcowy można zapisać tylko dla dnia dzisiejszego.</translation>
+    </message>
+    <message>
+        <source>Deals of %1</source>
+        <translation>Transakcje z dnia %1</translation>
+    </message>
+    <message>
+        <source>The day was not printed.</source>
+        <translation>Nie wydrukowano zestawienia dnia.</translation>
+    </message>
+    <message>
+        <source>%1 already exists.</source>
+        <translation>Plik %1 już istnieje.</translation>
+    </message>
+    <message>
+        <source>Do you want to replace it?</source>
+        <translation>Czy zastąpić ten plik?</translation>
+    </message>
+    <message>
+        <source>Save as PDF</source>
+        <translation>Zapisz jako PDF</translation>
+    </message>
+    <message>
+        <source>Deals %1.pdf</source>
+        <translation>Transakcje %1.pdf</translation>
+    </message>
+    <message>
+        <source>PDF files (*.pdf)</source>
+        <translation>Pliki PDF (*.pdf)</translation>
+    </message>
+    <message>
+        <source>The PDF was not saved.</source>
+        <translation>Nie zapisano pliku PDF.</translation>
+    </message>
+    <message>
+        <source>Export CSV</source>
+        <translation>Eksport CSV</translation>
+    </message>
+    <message>
+        <source>Deals %1.csv</source>
+        <translation>Transakcje %1.csv</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The CSV file was not saved.</source>
+        <translation>Nie zapisano pliku CSV.</translation>
+    </message>
+</context>
+<context>
+    <name>calculator::frmRecordDeal</name>
+    <message>
+        <source>Record Deal</source>
+        <translation>Zapis transakcji</translation>
+    </message>
+    <message>
+        <source>C&amp;ustomer reference (optional):</source>
+        <translation>&amp;Oznaczenie klienta (opcjonalnie):</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Zapi&amp;sz</translation>
     </message>
 </context>
 <context>
@@ -1367,6 +1917,57 @@
     <message>
         <source>The new rate you typed has not been saved. Do you want to save it before closing?</source>
         <translation>Wpisany nowy kurs nie został zapisany. Czy zapisać go przed zamknięciem?</translation>
+    </message>
+</context>
+<context>
+    <name>frmBoard</name>
+    <message>
+        <source>Rate Board</source>
+        <translation>Tablica kursów</translation>
+    </message>
+    <message>
+        <source>Exchange rates</source>
+        <translation>Kursy walut</translation>
+    </message>
+    <message>
+        <source>Country</source>
+        <translation>Kraj</translation>
+    </message>
+    <message>
+        <source>Currency</source>
+        <translation>Waluta</translation>
+    </message>
+    <message>
+        <source>We buy</source>
+        <translation>Kupujemy</translation>
+    </message>
+    <message>
+        <source>We sell</source>
+        <translation>Sprzedajemy</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>&amp;Plik</translation>
+    </message>
+    <message>
+        <source>&amp;Print...</source>
+        <translation>&amp;Drukuj…</translation>
+    </message>
+    <message>
+        <source>F&amp;ull Screen</source>
+        <translation>Pełny &amp;ekran</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Zamknij</translation>
+    </message>
+    <message>
+        <source>The rate board could not read the rates.</source>
+        <translation>Nie udało się odczytać kursów do tablicy kursów.</translation>
+    </message>
+    <message>
+        <source>The rate board was not printed.</source>
+        <translation>Nie wydrukowano tablicy kursów.</translation>
     </message>
 </context>
 <context>
@@ -1651,6 +2252,42 @@
         <source>Commission (minimum):</source>
         <translation>Prowizja (minimalna):</translation>
     </message>
+    <message>
+        <source>&amp;Update Rates...</source>
+        <translation>&amp;Aktualizuj kursy…</translation>
+    </message>
+    <message>
+        <source>Rate &amp;Board</source>
+        <translation>Ta&amp;blica kursów</translation>
+    </message>
+    <message>
+        <source>The journal command failed.</source>
+        <translation>Polecenie dziennika nie powiodło się.</translation>
+    </message>
+    <message>
+        <source>&amp;Record</source>
+        <translation>Zapi&amp;sz</translation>
+    </message>
+    <message>
+        <source>&amp;Record Deal</source>
+        <translation>Zapi&amp;sz transakcję</translation>
+    </message>
+    <message>
+        <source>Repri&amp;nt Receipt...</source>
+        <translation>Kopia &amp;potwierdzenia…</translation>
+    </message>
+    <message>
+        <source>&amp;Void Last Deal...</source>
+        <translation>Anuluj &amp;ostatnią transakcję…</translation>
+    </message>
+    <message>
+        <source>Da&amp;y&apos;s Deals...</source>
+        <translation>Transakcje d&amp;nia…</translation>
+    </message>
+    <message>
+        <source>Check &amp;Journal</source>
+        <translation>Sprawdź &amp;dziennik</translation>
+    </message>
 </context>
 <context>
     <name>frmImportRates</name>
@@ -1822,6 +2459,48 @@
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
+    <message>
+        <source>&amp;Rates</source>
+        <extracomment>A tab of the Settings dialog: when rates are old, and where they come from.</extracomment>
+        <translation>&amp;Kursy</translation>
+    </message>
+    <message>
+        <source>Recei&amp;pts</source>
+        <translation>Potwie&amp;rdzenia</translation>
+    </message>
+</context>
+<context>
+    <name>frmUpdateRates</name>
+    <message>
+        <source>HMRC&apos;s monthly rates for</source>
+        <translation>Miesięczne kursy HMRC za</translation>
+    </message>
+    <message>
+        <source>Month</source>
+        <translation>Miesiąc</translation>
+    </message>
+    <message>
+        <source>Year</source>
+        <translation>Rok</translation>
+    </message>
+    <message>
+        <source>The European Central Bank&apos;s daily reference rates</source>
+        <translation>Dzienne kursy referencyjne Europejskiego Banku Centralnego</translation>
+    </message>
+    <message>
+        <source>&amp;Fetch</source>
+        <translation>&amp;Pobierz</translation>
+    </message>
+    <message>
+        <source>Fetching %1 ...</source>
+        <extracomment>%1 is the address being fetched.</extracomment>
+        <translation>Pobieranie %1…</translation>
+    </message>
+    <message>
+        <source>Do you want the rates for %1 instead?</source>
+        <extracomment>%1 is a month and its year.</extracomment>
+        <translation>Czy zamiast tego pobrać kursy za %1?</translation>
+    </message>
 </context>
 <context>
     <name>maintenance::CommissionPage</name>
@@ -1832,6 +2511,127 @@
     <message>
         <source>A deal&apos;s commission is never less than this amount, converted into the currency paid out. 0 sets no minimum.</source>
         <translation>Prowizja od transakcji nigdy nie jest mniejsza niż ta kwota, przeliczona na wypłacaną walutę. 0 oznacza brak minimum.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::RateSourceSettings</name>
+    <message>
+        <source>Never</source>
+        <extracomment>Shown for 0 days: rates never count as old.</extracomment>
+        <translation>Nigdy</translation>
+    </message>
+    <message>
+        <source>Rates are old after (days):</source>
+        <translation>Kursy nieaktualne po (dniach):</translation>
+    </message>
+    <message>
+        <source>Refuse to record a deal on an old rate</source>
+        <translation>Nie zapisuj transakcji po nieaktualnym kursie</translation>
+    </message>
+    <message>
+        <source>HMRC monthly rates ({year}, {month}):</source>
+        <extracomment>{year} and {month} stand for the year and the month&apos;s number; keep them as they are.</extracomment>
+        <translation>Miesięczne kursy HMRC ({year}, {month}):</translation>
+    </message>
+    <message>
+        <source>ECB daily rates:</source>
+        <translation>Dzienne kursy EBC:</translation>
+    </message>
+    <message>
+        <source>Head office</source>
+        <translation>Centrala</translation>
+    </message>
+    <message>
+        <source>Address (https):</source>
+        <translation>Adres (https):</translation>
+    </message>
+    <message>
+        <source>Public key:</source>
+        <translation>Klucz publiczny:</translation>
+    </message>
+    <message>
+        <source>Fetch every (minutes):</source>
+        <translation>Pobieraj co (minut):</translation>
+    </message>
+    <message>
+        <source>Set for this machine in %1; only its administrator can change it.</source>
+        <translation>Ustawione dla tego komputera w pliku %1; zmienić je może tylko administrator.</translation>
+    </message>
+    <message>
+        <source>Leave the address empty unless this till takes its rates from head office. A change takes effect when Tallyvane next starts.</source>
+        <translation>Pozostaw adres pusty, chyba że ta kasa pobiera kursy z centrali. Zmiana zadziała po ponownym uruchomieniu programu Tallyvane.</translation>
+    </message>
+    <message>
+        <source>The settings could not be saved.</source>
+        <translation>Nie można zapisać ustawień.</translation>
+    </message>
+    <message>
+        <source>The address %1 is not an https address. Nothing was saved.</source>
+        <extracomment>%1 is the address typed.</extracomment>
+        <translation>Adres %1 nie jest adresem https. Niczego nie zapisano.</translation>
+    </message>
+</context>
+<context>
+    <name>maintenance::ReceiptSettings</name>
+    <message>
+        <source>Till name:</source>
+        <translation>Nazwa kasy:</translation>
+    </message>
+    <message>
+        <source>Shop name:</source>
+        <translation>Nazwa kantoru:</translation>
+    </message>
+    <message>
+        <source>Shop address:</source>
+        <translation>Adres kantoru:</translation>
+    </message>
+    <message>
+        <source>Nowhere</source>
+        <translation>Nigdzie</translation>
+    </message>
+    <message>
+        <source>The printer</source>
+        <translation>Drukarka</translation>
+    </message>
+    <message>
+        <source>A folder of PDF files</source>
+        <translation>Folder plików PDF</translation>
+    </message>
+    <message>
+        <source>Receipts go to:</source>
+        <translation>Potwierdzenia do:</translation>
+    </message>
+    <message>
+        <source>Choose...</source>
+        <translation>Wybierz…</translation>
+    </message>
+    <message>
+        <source>Receipt folder:</source>
+        <translation>Folder potwierdzeń:</translation>
+    </message>
+    <message>
+        <source>80 mm roll</source>
+        <translation>Rolka 80 mm</translation>
+    </message>
+    <message>
+        <source>A4</source>
+        <translation>A4</translation>
+    </message>
+    <message>
+        <source>Receipt layout:</source>
+        <translation>Układ potwierdzenia:</translation>
+    </message>
+    <message>
+        <source>Choose the folder where receipts are saved.</source>
+        <translation>Wybierz folder, w którym będą zapisywane potwierdzenia.</translation>
+    </message>
+    <message>
+        <source>The settings file could not be written.</source>
+        <translation>Nie można zapisać pliku ustawień.</translation>
+    </message>
+    <message>
+        <source>Receipt Folder</source>
+        <translation>Folder potwierdzeń</translation>
     </message>
 </context>
 </TS>
