@@ -212,37 +212,48 @@ void reprintReceipt(QWidget& owner)
     }
 }
 
-void voidLastDeal(QWidget& owner)
+bool voidDeal(QWidget& owner, const data::JournalEntry& deal, const QString& title)
 {
     try {
-        data::Journal& journal = dealJournal();
-        const auto deal = lastOpenDeal(journal);
-        if (!deal) {
-            say(QCoreApplication::translate("DealRecording", "There is no deal to void."));
-            return;
-        }
         const QString what = QCoreApplication::translate("DealRecording", "Void deal %1: %2 %3 for %4 %5?")
-                                 .arg(receiptNumber(deal->number), data::shownForm(deal->deal.amount.toText()),
-                                      currencyLabel(deal->deal.from), data::shownForm(deal->deal.total.toText()),
-                                      currencyLabel(deal->deal.to));
+                                 .arg(receiptNumber(deal.number), data::shownForm(deal.deal.amount.toText()),
+                                      currencyLabel(deal.deal.from), data::shownForm(deal.deal.total.toText()),
+                                      currencyLabel(deal.deal.to));
         bool ok = false;
         const QString reason =
-            QInputDialog::getText(&owner, QCoreApplication::translate("DealRecording", "Void Last Deal"),
-                                  what + u"\n\n"_s + QCoreApplication::translate("DealRecording", "Reason:"),
+            QInputDialog::getText(&owner, title, what + u"\n\n"_s + QCoreApplication::translate("DealRecording", "Reason:"),
                                   QLineEdit::Normal, QString(), &ok);
         if (!ok)
-            return;
+            return false;
         if (reason.trimmed().isEmpty()) {
             say(QCoreApplication::translate("DealRecording", "A void needs a reason: nothing was recorded."),
                 widgets::MsgBoxIcon::Exclamation);
-            return;
+            return false;
         }
-        const data::JournalEntry entry = journal.recordVoid(deal->number, reason.trimmed());
+        const data::JournalEntry entry = dealJournal().recordVoid(deal.number, reason.trimmed());
         say(QCoreApplication::translate("DealRecording", "Deal %1 is void (entry %2).")
-                .arg(receiptNumber(deal->number), receiptNumber(entry.number)));
+                .arg(receiptNumber(deal.number), receiptNumber(entry.number)));
+        return true;
     } catch (const data::DbError& e) {
         sayRefused(QCoreApplication::translate("DealRecording", "Nothing was voided."), e.Description());
     }
+    return false;
+}
+
+void voidLastDeal(QWidget& owner)
+{
+    std::optional<data::JournalEntry> deal;
+    try {
+        deal = lastOpenDeal(dealJournal());
+    } catch (const data::DbError& e) {
+        sayRefused(QCoreApplication::translate("DealRecording", "Nothing was voided."), e.Description());
+        return;
+    }
+    if (!deal) {
+        say(QCoreApplication::translate("DealRecording", "There is no deal to void."));
+        return;
+    }
+    voidDeal(owner, *deal, QCoreApplication::translate("DealRecording", "Void Last Deal"));
 }
 
 void checkJournal(QWidget* owner, bool atStart)

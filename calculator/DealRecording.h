@@ -31,6 +31,9 @@ data::Journal& dealJournal();
 std::optional<data::JournalEntry> recordDeal(QWidget& owner, const ExchangeInputs& in, const DealTerms& terms);
 // Asks for a deal's number and issues its receipt again, marked as a copy.
 void reprintReceipt(QWidget& owner);
+// Asks for a reason and voids the deal (the journal refuses one already
+// voided); true once the void is recorded.
+bool voidDeal(QWidget& owner, const data::JournalEntry& deal, const QString& title);
 // Asks for a reason and voids the last deal not voided yet.
 void voidLastDeal(QWidget& owner);
 // Checks the chain and says what it found; atStart says only a fault.

@@ -89,6 +89,8 @@ void frmDayDeals::buildControls()
     layout->addWidget(tblCurrencies);
     tblEntries = makeTable(this, u"tblEntries"_s, {tr("Number"), tr("Time"), tr("Entry"), tr("Till"), tr("Details")});
     tblEntries->horizontalHeader()->setStretchLastSection(true);
+    tblEntries->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tblEntries->setSelectionMode(QAbstractItemView::SingleSelection);
     layout->addWidget(tblEntries, 1);
 
     auto* amountRow = new QHBoxLayout;
@@ -118,16 +120,21 @@ void frmDayDeals::buildControls()
     auto* cmdPrint = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     auto* cmdPdf = buttons->addButton(tr("&Save as PDF..."), QDialogButtonBox::ActionRole);
     auto* cmdCsv = buttons->addButton(tr("&Export CSV..."), QDialogButtonBox::ActionRole);
+    cmdVoid = buttons->addButton(tr("&Void Deal..."), QDialogButtonBox::ActionRole);
+    cmdVoid->setObjectName(u"cmdVoid"_s);
+    cmdVoid->setEnabled(false);
     cmdPrint->setObjectName(u"cmdPrint"_s);
     cmdPdf->setObjectName(u"cmdSavePdf"_s);
     cmdCsv->setObjectName(u"cmdExportCsv"_s);
-    for (QPushButton* b : {cmdPrint, cmdPdf, cmdCsv})
+    for (QPushButton* b : {cmdPrint, cmdPdf, cmdCsv, cmdVoid})
         b->setAutoDefault(false);
     layout->addWidget(buttons);
 
     connect(dtpDay, &QDateEdit::dateChanged, this, &frmDayDeals::showDay);
     connect(cmdFloat, &QPushButton::clicked, this, [this] { recordAmount(data::EntryKind::Float); });
     connect(cmdCount, &QPushButton::clicked, this, [this] { recordAmount(data::EntryKind::Count); });
+    connect(tblEntries, &QTableWidget::itemSelectionChanged, this, &frmDayDeals::updateVoidButton);
+    connect(cmdVoid, &QPushButton::clicked, this, &frmDayDeals::cmdVoid_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmDayDeals::cmdPrint_Click);
     connect(cmdPdf, &QPushButton::clicked, this, &frmDayDeals::cmdSavePdf_Click);
     connect(cmdCsv, &QPushButton::clicked, this, &frmDayDeals::cmdExportCsv_Click);
@@ -164,6 +171,7 @@ void frmDayDeals::refresh()
         rows.push_back({receiptNumber(e.number), QLocale().toString(e.time.time(), QLocale::ShortFormat),
                         entryKindText(e), e.till, entryText(e)});
     fillTable(*tblEntries, rows);
+    updateVoidButton();
     try {
         for (const data::RateRow& row : data::Rates::instance().allRates())
             keys << data::currencyKey(row.country, row.code);
@@ -213,6 +221,38 @@ void frmDayDeals::recordAmount(data::EntryKind kind)
         sayFault(tr("Nothing was recorded."), e.Description());
     }
     showDay(dtpDay->date());
+}
+
+// The chosen row's entry when it is one of today's deals not voided yet;
+// an earlier day's close is settled, and a void or a float is no deal.
+const data::JournalEntry* frmDayDeals::voidableEntry() const
+{
+    const int row = tblEntries->currentRow();
+    if (report_.day != QDate::currentDate() || row < 0 || row >= int(report_.entries.size())
+        || tblEntries->selectedItems().isEmpty())
+        return nullptr;
+    const data::JournalEntry& chosen = report_.entries[size_t(row)];
+    if (chosen.kind != data::EntryKind::Deal)
+        return nullptr;
+    for (const data::JournalEntry& e : report_.entries)
+        if (e.kind == data::EntryKind::Void && e.voids == chosen.number)
+            return nullptr;
+    return &chosen;
+}
+
+void frmDayDeals::updateVoidButton()
+{
+    cmdVoid->setEnabled(voidableEntry() != nullptr);
+}
+
+void frmDayDeals::cmdVoid_Click()
+{
+    const data::JournalEntry* chosen = voidableEntry();
+    if (!chosen)
+        return;
+    const data::JournalEntry deal = *chosen; // the report is read again below
+    if (voidDeal(*this, deal, tr("Void Deal")))
+        showDay(report_.day);
 }
 
 void frmDayDeals::cmdPrint_Click()

@@ -11,6 +11,7 @@
 class QComboBox;
 class QDateEdit;
 class QLineEdit;
+class QPushButton;
 class QTableWidget;
 
 namespace calculator {
@@ -27,6 +28,9 @@ private:
     void refresh();
     void widenForCurrencies();
     void recordAmount(data::EntryKind kind);
+    const data::JournalEntry* voidableEntry() const;
+    void updateVoidButton();
+    void cmdVoid_Click();
     void cmdPrint_Click();
     QString targetFile(const QString& title, const QString& name, const QString& filter, const QString& suffix);
     void cmdSavePdf_Click();
@@ -38,6 +42,7 @@ private:
     QTableWidget* tblCurrencies = nullptr;
     QComboBox* cboCurrency = nullptr;
     QLineEdit* txtAmount = nullptr;
+    QPushButton* cmdVoid = nullptr;
 };
 
 void showDayDeals(QWidget& owner);

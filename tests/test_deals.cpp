@@ -10,7 +10,9 @@
 #include "calculator/DealRecording.h"
 #include "calculator/Pricing.h"
 #include "calculator/Receipt.h"
+#include "calculator/frmDayDeals.h"
 #include "calculator/frmRecordDeal.h"
+#include "data/DbError.h"
 #include "data/Journal.h"
 #include "maintenance/ReceiptSettings.h"
 #include "widgets/UserSettings.h"
@@ -18,7 +20,9 @@
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTableWidget>
 
 using namespace Qt::StringLiterals;
 using AppFixture::choose;
@@ -29,11 +33,15 @@ using JournalFixtures::money;
 
 namespace {
 
-// Answers the next modal dialog with script, once it is up.
+// Answers the next modal dialog with script, once it is up. A dialog that
+// never came (a refused Record) must not be answered in a later test.
 void whenModal(std::function<void(QWidget&)> script)
 {
     auto poll = std::make_shared<std::function<void()>>();
-    *poll = [script = std::move(script), poll] {
+    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
+    *poll = [script = std::move(script), poll, test] {
+        if (::testing::UnitTest::GetInstance()->current_test_info() != test)
+            return;
         if (QWidget* modal = QApplication::activeModalWidget())
             script(*modal);
         else
@@ -242,6 +250,48 @@ TEST_F(Deals, aChangedEntryIsNamedAtStartAndByCheckJournalAndDealsGoOn)
     enter(w, "Twoland", "Threeland", "100", "2", true);
     record(w);
     EXPECT_EQ(data::Journal(journalFile()).lastEntry()->number, 4);
+}
+
+TEST_F(Deals, aMiddleDealOfTheDayIsVoidedFromTheDaysListOnce)
+{
+    start();
+    {
+        data::Journal journal(journalFile()); // today, on the real clock
+        journal.recordDeal(deal("GBP", "USD", "100.00", "127.00", "3.18", "120.00", "3.00"));
+        journal.recordDeal(deal("USD", "GBP", "50.00", "38.00", "1.00", "37.00"));
+        journal.recordDeal(deal("GBP", "USD", "100.00", "127.00", "3.18", "120.00", "3.00"));
+    }
+    calculator::frmDayDeals dialog(nullptr);
+    dialog.showDay(QDate::currentDate());
+    auto* table = dialog.findChild<QTableWidget*>(u"tblEntries"_s);
+    auto* cmdVoid = dialog.findChild<QPushButton*>(u"cmdVoid"_s);
+    ASSERT_TRUE(table && cmdVoid);
+    EXPECT_FALSE(cmdVoid->isEnabled()); // nothing chosen yet
+    table->selectRow(1);
+    ASSERT_TRUE(cmdVoid->isEnabled());
+    whenModal([](QWidget& d) {
+        d.findChild<QLineEdit*>()->setText(u"  wrong currency "_s);
+        static_cast<QDialog&>(d).accept();
+    });
+    QTest::mouseClick(cmdVoid, Qt::LeftButton);
+
+    data::Journal journal(journalFile());
+    const auto voidEntry = journal.lastEntry();
+    ASSERT_EQ(voidEntry->kind, data::EntryKind::Void);
+    EXPECT_EQ(voidEntry->voids, 2);
+    EXPECT_EQ(voidEntry->reason, u"wrong currency"_s);
+    // Deal 2 (dollars bought, pounds sold) counts nowhere; deals 1 and 3 do.
+    for (const data::CurrencyDay& c : journal.daySummary(QDate::currentDate())) {
+        EXPECT_EQ(c.bought, money(c.currency == u"GBP" ? "200.00" : "0.00")) << c.currency.toStdString();
+        EXPECT_EQ(c.sold, money(c.currency == u"GBP" ? "6.00" : "240.00")) << c.currency.toStdString();
+    }
+    // Neither the voided deal nor the void may be voided again.
+    ASSERT_EQ(table->rowCount(), 4);
+    for (int row : {1, 3}) {
+        table->selectRow(row);
+        EXPECT_FALSE(cmdVoid->isEnabled()) << row;
+    }
+    EXPECT_THROW(journal.recordVoid(2, u"again"_s), data::DbError);
 }
 
 // ------------------------------------------------ the day's report
