@@ -5,6 +5,7 @@
 #include "calculator/Receipt.h"
 #include "data/DbError.h"
 #include "data/Journal.h"
+#include "maintenance/ReceiptSettings.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -48,6 +49,19 @@ CommandLine dayReportFrom(const QCommandLineParser& parser)
     return command;
 }
 
+CommandLine reprintFrom(const QCommandLineParser& parser)
+{
+    CommandLine command;
+    command.action = CommandLine::Action::ReprintReceipt;
+    bool ok = false;
+    command.deal = parser.value(u"reprint-receipt"_s).toLongLong(&ok);
+    if (!ok || command.deal < 1)
+        return invalid(QCoreApplication::translate("CommandLine", "--reprint-receipt needs a deal's number."));
+    if (!parser.positionalArguments().isEmpty() || parser.isSet(u"pdf"_s) || parser.isSet(u"csv"_s))
+        return invalid(QCoreApplication::translate("CommandLine", "Unexpected arguments: see --help."));
+    return command;
+}
+
 int checkJournal(const QString& file)
 {
     if (!file.isEmpty() && !QFileInfo(file).isFile()) {
@@ -86,6 +100,33 @@ int dayReport(const CommandLine& command)
     return 1;
 }
 
+// Without a window there is no one to ask for a printer, so receipts set
+// to go nowhere are refused rather than silently dropped.
+int reprintReceipt(qint64 number)
+{
+    if (maintenance::loadReceiptOptions().destination == maintenance::ReceiptDestination::Nowhere) {
+        print(stderr, QCoreApplication::translate(
+                          "CommandLine", "The settings send receipts nowhere: choose a printer or a folder first."));
+        return 1;
+    }
+    try {
+        data::Journal journal;
+        const auto entry = journal.entry(number);
+        if (!entry || entry->kind != data::EntryKind::Deal) {
+            print(stderr, QCoreApplication::translate("CommandLine", "Entry %1 is not a deal.")
+                              .arg(calculator::receiptNumber(number)));
+            return 1;
+        }
+        const QString fault = calculator::issueReceipt(nullptr, *entry, true);
+        if (fault.isEmpty())
+            return 0;
+        print(stderr, fault);
+    } catch (const data::DbError& e) {
+        print(stderr, e.Description());
+    }
+    return 1;
+}
+
 } // namespace
 
 CommandLine readCommandLine(int argc, char* argv[])
@@ -104,6 +145,10 @@ CommandLine readCommandLine(int argc, char* argv[])
          u"DAY"_s},
         {u"pdf"_s, QCoreApplication::translate("CommandLine", "The day's report as a PDF file."), u"OUT.pdf"_s},
         {u"csv"_s, QCoreApplication::translate("CommandLine", "The day's report as a CSV file."), u"OUT.csv"_s},
+        {u"reprint-receipt"_s,
+         QCoreApplication::translate("CommandLine",
+                                     "Issues deal N's receipt again, marked COPY, where the settings send receipts."),
+         u"N"_s},
         {u"update-rates"_s, QCoreApplication::translate("CommandLine", "Fetches and applies head office's rates once.")},
         {u"export-rates"_s, QCoreApplication::translate("CommandLine", "Writes the program's own export of its rates to FILE."),
          u"FILE"_s},
@@ -123,6 +168,8 @@ CommandLine readCommandLine(int argc, char* argv[])
         command.journal = parser.positionalArguments().value(0);
     } else if (parser.isSet(u"day-report"_s)) {
         return dayReportFrom(parser);
+    } else if (parser.isSet(u"reprint-receipt"_s)) {
+        return reprintFrom(parser);
     } else if (parser.isSet(u"update-rates"_s) || parser.isSet(u"export-rates"_s)) {
         if (!parser.positionalArguments().isEmpty() || parser.isSet(u"pdf"_s) || parser.isSet(u"csv"_s)
             || (parser.isSet(u"update-rates"_s) && parser.isSet(u"export-rates"_s)))
@@ -150,6 +197,8 @@ int runCommandLine(const CommandLine& command)
         return checkJournal(command.journal);
     case CommandLine::Action::DayReport:
         return dayReport(command);
+    case CommandLine::Action::ReprintReceipt:
+        return reprintReceipt(command.deal);
     case CommandLine::Action::UpdateRates:
         return updateRatesCommand();
     case CommandLine::Action::ExportRates:

@@ -345,6 +345,11 @@ TEST_P(CommandLineExit, saysByItsExitCode)
             journal.recordDeal(deal("GBP", "USD", "100.00", "127.00", "3.18", "120.00", "3.00"));
     }
     QFile::copy(path, dir.filePath(u"Tampered.db"_s));
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, dir.path());
+    maintenance::ReceiptOptions receipts;
+    receipts.destination = maintenance::ReceiptDestination::Folder;
+    receipts.folder = dir.path();
+    ASSERT_TRUE(maintenance::saveReceiptOptions(receipts));
     const QByteArray sql = "DROP TRIGGER entries_never_change; UPDATE entries SET paid_out = '1.00' WHERE number = 2";
     ASSERT_EQ(StoreFixtures::rawExec(dir.filePath(u"Tampered.db"_s), sql.constData()), SQLITE_OK);
 
@@ -375,6 +380,9 @@ INSTANTIATE_TEST_SUITE_P(
         Command{"dayAsPdf", {u"--day-report"_s, u"2024-05-01"_s, u"--pdf"_s, u"%D/day.pdf"_s}, 0, "day.pdf"},
         Command{"dayWithoutOutput", {u"--day-report"_s, u"2024-05-01"_s}, 2, nullptr},
         Command{"dayNotADate", {u"--day-report"_s, u"1 May"_s, u"--csv"_s, u"%D/x.csv"_s}, 2, nullptr},
+        Command{"reprintACopy", {u"--reprint-receipt"_s, u"2"_s}, 0, "000002 COPY.pdf"},
+        Command{"reprintNoSuchDeal", {u"--reprint-receipt"_s, u"9"_s}, 1, nullptr},
+        Command{"reprintNotANumber", {u"--reprint-receipt"_s, u"two"_s}, 2, nullptr},
         Command{"unknownOption", {u"--frobnicate"_s}, 2, nullptr}),
     [](const ::testing::TestParamInfo<Command>& info) { return std::string(info.param.name); });
 
