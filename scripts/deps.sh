@@ -12,6 +12,7 @@ packages=(
   clang libclang-rt-14-dev
   dpkg-dev file lintian appstream man-db groff-base adduser passwd
   pmccabe poppler-utils
+  cups cups-client printer-driver-cups-pdf
 )
 
 missing=()

@@ -42,7 +42,7 @@ scripts/check-translations.sh
 # the hardening flags; the test programs are built once, below.
 stage "build (program, tools, benchmarks)"
 scripts/build.sh build-package -DTALLYVANE_TESTS_IN_ALL=OFF
-cmake --build build-package --target rate_writer link_swapper
+cmake --build build-package --target rate_writer link_swapper deal_writer
 
 # The whole suite, built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # Leak checking stays on: on the offscreen platform Qt, fontconfig and SQLCipher
