@@ -109,7 +109,7 @@ adduser --quiet "$user" tallyvane
 as_user "$tmp/rate_writer" "$link" set Testland Crown 4.25 || fail "a member of tallyvane cannot write a rate"
 [ "$(rate)" = "Crown 4.25" ] || fail "the rate read back is '$(rate)'"
 [ "$(owner_mode "$live")" = "root:tallyvane 664" ] || fail "writing changed $live to $(owner_mode "$live")"
-[ "$(ls -A "$state")" = Exchange.db ] || fail "a write left something in $state: $(ls -A "$state")"
+[ "$(ls -A "$state" | tr '\n' ' ')" = "Exchange.db Journal.db " ] || fail "a write left something in $state: $(ls -A "$state")"
 [ "$(ls -A /usr/lib/tallyvane | tr '\n' ' ')" = "Exchange.db tallyvane " ] || fail "a write left something in /usr/lib/tallyvane"
 
 step "reinstall keeps the rate"
@@ -164,7 +164,7 @@ rm -f "$live"
 configure
 [ "$(owner_mode "$live")" = "root:tallyvane 664" ] || fail "$live is $(owner_mode "$live") after starting over"
 cmp -s "$live" /usr/share/tallyvane/Exchange.db || fail "starting over did not seed $live"
-[ "$(ls -A "$state")" = Exchange.db ] || fail "starting over left something in $state: $(ls -A "$state")"
+[ "$(ls -A "$state" | tr '\n' ' ')" = "Exchange.db Journal.db " ] || fail "starting over left something in $state: $(ls -A "$state")"
 leftovers=$(find /var/lib -maxdepth 1 -name '.tallyvane*')
 [ -z "$leftovers" ] || fail "the package's script left $leftovers"
 
