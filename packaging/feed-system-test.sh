@@ -82,9 +82,12 @@ step "a test authority, trusted system-wide for the run, and a certificate for 1
 install -m 0644 "$tmp/ca.crt" "$trusted"
 update-ca-certificates >"$tmp/ca.log" 2>&1 || { cat "$tmp/ca.log"; fail "update-ca-certificates"; }
 
+# Qt makes a runtime folder in /tmp unless given one.
+install -d -m 0700 -o "$user" "$tmp/runtime"
 as_user() {
     # English messages, whatever the machine's language.
-    runuser -u "$user" -- env LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen "$@"
+    runuser -u "$user" -- env LC_ALL=C.UTF-8 LANG=C.UTF-8 LANGUAGE= QT_QPA_PLATFORM=offscreen \
+        XDG_RUNTIME_DIR="$tmp/runtime" "$@"
 }
 rate() { as_user "$writer" "$link" get Testland; }
 
