@@ -5,7 +5,8 @@
 # /usr/lib/tallyvane/Exchange.db; reinstalls, upgrades and removes (the rate is kept),
 # starts over from the sample rates while that user, now a group member, swaps
 # whatever appears in /var/lib/tallyvane for a link to a root-only file (which
-# must stay as it was), purges (the rates are gone). Leaves the machine as it
+# must stay as it was), has the program fetch head office's rates from nginx
+# (packaging/feed-system-test.sh), purges (the rates are gone). Leaves the machine as it
 # found it: the package purged, the test user deleted, the group deleted unless
 # it was there before.
 #
@@ -164,6 +165,11 @@ cmp -s "$live" /usr/share/tallyvane/Exchange.db || fail "starting over did not s
 [ "$(ls -A "$state")" = Exchange.db ] || fail "starting over left something in $state: $(ls -A "$state")"
 leftovers=$(find /var/lib -maxdepth 1 -name '.tallyvane*')
 [ -z "$leftovers" ] || fail "the package's script left $leftovers"
+
+step "head office's rates through a real web server"
+"$(dirname "$0")/feed-system-test.sh" "$tmp/rate_writer" "$user" || fail "the head office feed (above)"
+[ ! -e /etc/tallyvane/feed.conf ] || fail "the feed test left /etc/tallyvane/feed.conf"
+! find /etc/ssl/certs -name 'tallyvane-feed-test*' | grep -q . || fail "the feed test left its authority trusted"
 
 step "purge deletes the live rates"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq tallyvane >/dev/null 2>&1 || fail "apt-get purge"
