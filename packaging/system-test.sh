@@ -7,7 +7,8 @@
 # whatever appears in /var/lib/tallyvane for a link to a root-only file (which
 # must stay as it was), prints a receipt through a CUPS queue
 # (cups-receipt-test.sh, with the build's tests/deal_writer beside RATE_WRITER),
-# purges (the rates are gone). Leaves the machine as it
+# has the program fetch head office's rates from nginx
+# (packaging/feed-system-test.sh), purges (the rates are gone). Leaves the machine as it
 # found it: the package purged, the test user deleted, the group deleted unless
 # it was there before.
 #
@@ -170,6 +171,11 @@ leftovers=$(find /var/lib -maxdepth 1 -name '.tallyvane*')
 
 # The installed program prints a receipt through a real CUPS queue (skipped, saying why, where it cannot).
 "$(dirname "$0")/cups-receipt-test.sh" "$dealer"
+
+step "head office's rates through a real web server"
+"$(dirname "$0")/feed-system-test.sh" "$tmp/rate_writer" "$user" || fail "the head office feed (above)"
+[ ! -e /etc/tallyvane/feed.conf ] || fail "the feed test left /etc/tallyvane/feed.conf"
+! find /etc/ssl/certs -name 'tallyvane-feed-test*' | grep -q . || fail "the feed test left its authority trusted"
 
 step "purge deletes the live rates"
 DEBIAN_FRONTEND=noninteractive apt-get purge -y -qq tallyvane >/dev/null 2>&1 || fail "apt-get purge"

@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ninja-build pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
-  libsqlcipher-dev sqlcipher libsodium-dev minisign openssl
+  libsqlcipher-dev sqlcipher libsodium-dev minisign openssl nginx-light curl python3
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth imagemagick desktop-file-utils
   clang libclang-rt-14-dev

@@ -35,19 +35,27 @@ namespace {
 
 // Answers the next modal dialog with script, once it is up. A dialog that
 // never came (a refused Record) must not be answered in a later test.
-void whenModal(std::function<void(QWidget&)> script)
+struct ModalScript {
+    std::function<void(QWidget&)> script;
+    const ::testing::TestInfo* test;
+};
+
+void pollForModal(std::shared_ptr<ModalScript> s)
 {
-    auto poll = std::make_shared<std::function<void()>>();
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    *poll = [script = std::move(script), poll, test] {
-        if (::testing::UnitTest::GetInstance()->current_test_info() != test)
+    QTimer::singleShot(10, [s] {
+        if (::testing::UnitTest::GetInstance()->current_test_info() != s->test)
             return;
         if (QWidget* modal = QApplication::activeModalWidget())
-            script(*modal);
+            s->script(*modal);
         else
-            QTimer::singleShot(10, *poll);
-    };
-    QTimer::singleShot(10, *poll);
+            pollForModal(s);
+    });
+}
+
+void whenModal(std::function<void(QWidget&)> script)
+{
+    pollForModal(std::make_shared<ModalScript>(
+        ModalScript{std::move(script), ::testing::UnitTest::GetInstance()->current_test_info()}));
 }
 
 QString pdfText(const QString& path)
