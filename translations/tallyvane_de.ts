@@ -59,6 +59,22 @@
         <source>Unexpected arguments: see --help.</source>
         <translation>Unerwartete Argumente: siehe --help.</translation>
     </message>
+    <message>
+        <source>--reprint-receipt needs a deal&apos;s number.</source>
+        <translation>--reprint-receipt braucht die Nummer eines Geschäfts.</translation>
+    </message>
+    <message>
+        <source>The settings send receipts nowhere: choose a printer or a folder first.</source>
+        <translation>Die Einstellungen senden Quittungen nirgendwohin: Wählen Sie zuerst einen Drucker oder einen Ordner.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>Eintrag %1 ist kein Geschäft.</translation>
+    </message>
+    <message>
+        <source>Issues deal N&apos;s receipt again, marked COPY, where the settings send receipts.</source>
+        <translation>Druckt die Quittung von Geschäft N erneut, mit KOPIE gekennzeichnet, dorthin, wohin die Einstellungen Quittungen senden.</translation>
+    </message>
 </context>
 <context>
     <name>CommissionPage</name>
@@ -1826,6 +1842,14 @@
     <message>
         <source>The CSV file was not saved.</source>
         <translation>Die CSV-Datei wurde nicht gespeichert.</translation>
+    </message>
+    <message>
+        <source>&amp;Void Deal...</source>
+        <translation>Geschäft &amp;stornieren...</translation>
+    </message>
+    <message>
+        <source>Void Deal</source>
+        <translation>Geschäft stornieren</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,22 @@
         <source>Unexpected arguments: see --help.</source>
         <translation>Argumentos inesperados: consulte --help.</translation>
     </message>
+    <message>
+        <source>--reprint-receipt needs a deal&apos;s number.</source>
+        <translation>--reprint-receipt necesita el número de una operación.</translation>
+    </message>
+    <message>
+        <source>The settings send receipts nowhere: choose a printer or a folder first.</source>
+        <translation>La configuración no envía los recibos a ningún sitio: elija antes una impresora o una carpeta.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>La entrada %1 no es una operación.</translation>
+    </message>
+    <message>
+        <source>Issues deal N&apos;s receipt again, marked COPY, where the settings send receipts.</source>
+        <translation>Vuelve a emitir el recibo de la operación N, marcado COPIA, donde la configuración envía los recibos.</translation>
+    </message>
 </context>
 <context>
     <name>CommissionPage</name>
@@ -1826,6 +1842,14 @@
     <message>
         <source>The CSV file was not saved.</source>
         <translation>No se ha guardado el archivo CSV.</translation>
+    </message>
+    <message>
+        <source>&amp;Void Deal...</source>
+        <translation>A&amp;nular operación...</translation>
+    </message>
+    <message>
+        <source>Void Deal</source>
+        <translation>Anular operación</translation>
     </message>
 </context>
 <context>

@@ -59,6 +59,22 @@
         <source>Unexpected arguments: see --help.</source>
         <translation>Arguments inattendus&#xa0;: voir --help.</translation>
     </message>
+    <message>
+        <source>--reprint-receipt needs a deal&apos;s number.</source>
+        <translation>--reprint-receipt attend le numéro d’une opération.</translation>
+    </message>
+    <message>
+        <source>The settings send receipts nowhere: choose a printer or a folder first.</source>
+        <translation>Les paramètres n’envoient les reçus nulle part : choisissez d’abord une imprimante ou un dossier.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>L’entrée %1 n’est pas une opération.</translation>
+    </message>
+    <message>
+        <source>Issues deal N&apos;s receipt again, marked COPY, where the settings send receipts.</source>
+        <translation>Réimprime le reçu de l’opération N, marqué DUPLICATA, là où les paramètres envoient les reçus.</translation>
+    </message>
 </context>
 <context>
     <name>CommissionPage</name>
@@ -1826,6 +1842,14 @@
     <message>
         <source>The CSV file was not saved.</source>
         <translation>Le fichier CSV n’a pas été enregistré.</translation>
+    </message>
+    <message>
+        <source>&amp;Void Deal...</source>
+        <translation>A&amp;nnuler l’opération…</translation>
+    </message>
+    <message>
+        <source>Void Deal</source>
+        <translation>Annuler l’opération</translation>
     </message>
 </context>
 <context>

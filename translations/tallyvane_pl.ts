@@ -59,6 +59,22 @@
         <source>Unexpected arguments: see --help.</source>
         <translation>Nieoczekiwane argumenty: zobacz --help.</translation>
     </message>
+    <message>
+        <source>--reprint-receipt needs a deal&apos;s number.</source>
+        <translation>--reprint-receipt wymaga numeru transakcji.</translation>
+    </message>
+    <message>
+        <source>The settings send receipts nowhere: choose a printer or a folder first.</source>
+        <translation>Ustawienia nie kierują potwierdzeń nigdzie: najpierw wybierz drukarkę lub folder.</translation>
+    </message>
+    <message>
+        <source>Entry %1 is not a deal.</source>
+        <translation>Wpis %1 nie jest transakcją.</translation>
+    </message>
+    <message>
+        <source>Issues deal N&apos;s receipt again, marked COPY, where the settings send receipts.</source>
+        <translation>Drukuje ponownie potwierdzenie transakcji N, oznaczone KOPIA, tam, dokąd ustawienia kierują potwierdzenia.</translation>
+    </message>
 </context>
 <context>
     <name>CommissionPage</name>
@@ -1831,6 +1847,14 @@
     <message>
         <source>The CSV file was not saved.</source>
         <translation>Nie zapisano pliku CSV.</translation>
+    </message>
+    <message>
+        <source>&amp;Void Deal...</source>
+        <translation>A&amp;nuluj transakcję…</translation>
+    </message>
+    <message>
+        <source>Void Deal</source>
+        <translation>Anuluj transakcję</translation>
     </message>
 </context>
 <context>
