@@ -116,6 +116,16 @@ void frmDayDeals::buildControls()
         amountRow->addWidget(w);
     layout->addLayout(amountRow);
 
+    addButtonRow(*layout);
+
+    connect(dtpDay, &QDateEdit::dateChanged, this, &frmDayDeals::showDay);
+    connect(cmdFloat, &QPushButton::clicked, this, [this] { recordAmount(data::EntryKind::Float); });
+    connect(cmdCount, &QPushButton::clicked, this, [this] { recordAmount(data::EntryKind::Count); });
+}
+
+// The row of the day's commands: print, PDF, CSV, void and Close.
+void frmDayDeals::addButtonRow(QVBoxLayout& layout)
+{
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
     auto* cmdPrint = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     auto* cmdPdf = buttons->addButton(tr("&Save as PDF..."), QDialogButtonBox::ActionRole);
@@ -128,11 +138,7 @@ void frmDayDeals::buildControls()
     cmdCsv->setObjectName(u"cmdExportCsv"_s);
     for (QPushButton* b : {cmdPrint, cmdPdf, cmdCsv, cmdVoid})
         b->setAutoDefault(false);
-    layout->addWidget(buttons);
-
-    connect(dtpDay, &QDateEdit::dateChanged, this, &frmDayDeals::showDay);
-    connect(cmdFloat, &QPushButton::clicked, this, [this] { recordAmount(data::EntryKind::Float); });
-    connect(cmdCount, &QPushButton::clicked, this, [this] { recordAmount(data::EntryKind::Count); });
+    layout.addWidget(buttons);
     connect(tblEntries, &QTableWidget::itemSelectionChanged, this, &frmDayDeals::updateVoidButton);
     connect(cmdVoid, &QPushButton::clicked, this, &frmDayDeals::cmdVoid_Click);
     connect(cmdPrint, &QPushButton::clicked, this, &frmDayDeals::cmdPrint_Click);

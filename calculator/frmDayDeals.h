@@ -14,6 +14,8 @@ class QLineEdit;
 class QPushButton;
 class QTableWidget;
 
+class QVBoxLayout;
+
 namespace calculator {
 
 class frmDayDeals : public QDialog {
@@ -25,6 +27,7 @@ public:
 
 private:
     void buildControls();
+    void addButtonRow(QVBoxLayout& layout);
     void refresh();
     void widenForCurrencies();
     void recordAmount(data::EntryKind kind);
